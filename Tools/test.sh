@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Sets up and runs the whole test suite: the normal build with all tests, the AddressSanitizer build
+# with all tests, the threaded tests under ThreadSanitizer, each benchmark once, each fuzz target
+# briefly, and the formatting check. Fails on the first failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash Tools/setup.sh
+
+jobs=$(nproc)
+fuzz_seconds=${TOLVA_FUZZ_SECONDS:-20}
+stage() { printf '\n==== %s\n' "$*"; }
+
+stage "format check"
+git ls-files '*.cpp' '*.h' | xargs -r clang-format --dry-run --Werror
+
+stage "normal build and tests"
+cmake --preset default >/dev/null
+cmake --build --preset default -j "$jobs"
+ctest --test-dir build/default -j "$jobs" --output-on-failure --no-tests=error
+
+stage "AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
+cmake --preset asan >/dev/null
+cmake --build --preset asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build/asan -j "$jobs" --output-on-failure --no-tests=error
+
+stage "ThreadSanitizer: threaded tests"
+cmake --preset tsan >/dev/null
+cmake --build --preset tsan -j "$jobs"
+# ThreadSanitizer needs a narrower address-space layout than recent kernels give by default.
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 \
+  setarch "$(uname -m)" -R ctest --test-dir build/tsan -j "$jobs" -R Threaded --output-on-failure --no-tests=ignore
+
+stage "benchmarks, once each"
+for b in build/default/Bench/bench_*; do
+  [ -x "$b" ] || continue
+  echo "-- $b"
+  "$b" --benchmark_min_time=0.01
+done
+
+if ls Fuzz/*.cpp >/dev/null 2>&1; then
+  stage "fuzz targets, ${fuzz_seconds}s each"
+  cmake --preset fuzz >/dev/null
+  cmake --build --preset fuzz -j "$jobs"
+  for f in build/fuzz/Fuzz/fuzz_*; do
+    [ -x "$f" ] || continue
+    name=$(basename "$f")
+    corpus="build/fuzz/corpus/${name#fuzz_}"
+    mkdir -p "$corpus"
+    seeds="Fuzz/seeds/${name#fuzz_}"
+    echo "-- $name"
+    if [ -d "$seeds" ]; then
+      "$f" -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus" "$seeds"
+    else
+      "$f" -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus"
+    fi
+  done
+fi
+
+# The last line is the summary of the whole run.
+total=$(ctest --test-dir build/default -N | sed -n 's/^Total Tests: //p')
+echo
+echo "tests: ${total} passed, 0 failed"
