@@ -1,0 +1,328 @@
+#include "Common/Files/Persist.h"
+
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <type_traits>
+#include <vector>
+
+#include "Common/Files/ChunkHeader.h"
+#include "Common/Files/NativeFile.h"
+#include "Common/Files/PcgConvert.h"
+#include "Linux/Trace.h"
+
+namespace QorX0 {
+
+namespace {
+
+constexpr std::ios::iostate kThrowAll = std::ios::badbit | std::ios::failbit | std::ios::eofbit;
+
+bool KnownModel(uint8_t model) {
+    return model == kPmidTolva || model == kPmidNerimo;
+}
+
+// The PCG engine counts models 0 (Tolva) and 1 (Nerimo).
+int PcgModelIndex(uint8_t model) {
+    return model == kPmidTolva ? 0 : 1;
+}
+
+// Puts back the exception mask on every way out and clears the error state; a reader also
+// returns to where it started.
+template <class Stream>
+class StreamGuard {
+public:
+    explicit StreamGuard(Stream& s) : mS(s), mMask(s.exceptions()) {
+        mS.exceptions(std::ios::goodbit);
+        mS.clear();
+    }
+    ~StreamGuard() {
+        try {
+            mS.exceptions(std::ios::goodbit);
+            mS.clear();
+            if constexpr (std::is_base_of_v<std::istream, Stream>) {
+                if (mRewind) mS.seekg(mStart);
+            }
+            mS.clear();
+            mS.exceptions(mMask);
+        } catch (...) {
+        }
+    }
+    void RewindOnExit(std::istream::pos_type start) {
+        mStart = start;
+        mRewind = true;
+    }
+
+private:
+    Stream& mS;
+    std::ios::iostate mMask;
+    std::istream::pos_type mStart{};
+    bool mRewind = false;
+};
+
+// Back to the start with no error and no exceptions, for the next attempt at reading.
+void Restart(std::istream& is, std::istream::pos_type start) {
+    is.exceptions(std::ios::goodbit);
+    is.clear();
+    is.seekg(start);
+}
+
+void SaveNative(std::ostream& os, uint8_t model, const PERSISTPARAMS* params) {
+    if (!CheckNativeSave(model, params)) throw std::runtime_error("save native failed");
+    try {
+        ChunkWrite file(os);
+        if (!SaveStreamNativeHeader(os, model, params) || !SaveStreamNativeBody(os, model, params))
+            throw std::runtime_error("save native failed");
+        file.Close();
+    } catch (const std::ios::failure&) {
+        throw std::runtime_error("save native failed");
+    }
+}
+
+void SaveChunk(std::ostream& os, uint8_t model, const PERSISTPARAMS* params) {
+    if (!CheckNativeSave(model, params)) throw std::runtime_error("save VST failed");
+    try {
+        ChunkWrite chunk(os);
+        if (!SaveStreamVSTHeader(os, model, params)) throw std::runtime_error("save VST failed");
+        ChunkWrite file(os);
+        if (!SaveStreamNativeHeader(os, model, params) || !SaveStreamNativeBody(os, model, params))
+            throw std::runtime_error("save VST failed");
+        file.Close();
+        chunk.Close();
+    } catch (const std::ios::failure&) {
+        throw std::runtime_error("save VST failed");
+    }
+}
+
+void SavePcg(std::ostream& os, uint8_t model, const PERSISTPARAMS* params) {
+    const int kind = static_cast<int>(params->kind) - 19;
+    unsigned char* image = params->image->Bytes();
+    const unsigned modelIndex = static_cast<unsigned>(PcgModelIndex(model));
+    const int size = ConvertQortoPCG(image, modelIndex, nullptr, 0, kind);
+    if (size <= 0) throw std::runtime_error("PCG export failed");
+    std::vector<char> buffer(static_cast<size_t>(size));
+    if (ConvertQortoPCG(image, modelIndex, buffer.data(), size, kind) != size)
+        throw std::runtime_error("PCG export failed");
+    try {
+        os.write(buffer.data(), size);
+    } catch (const std::ios::failure&) {
+        throw std::runtime_error("PCG export failed");
+    }
+}
+
+// Reads the native body after a parsed header; errors of the stream become the given text.
+void LoadBody(std::istream& is, const NATIVEHEADER& header, uint8_t model, PERSISTPARAMS* work,
+              const char* error) {
+    work->kind = header.kind;
+    try {
+        is.exceptions(kThrowAll);
+        if (!LoadNativeBody(is, header, model, work)) throw fileioerror(error);
+    } catch (const std::ios::failure&) {
+        throw fileioerror(error);
+    }
+}
+
+bool LoadPcg(std::istream& is, std::istream::pos_type start, uint8_t model, PERSISTPARAMS* work) {
+    int pcgKind = 0;
+    if (!GetPCGStreamInfoEx(is, &pcgKind) || pcgKind < 2 || pcgKind > 7) return false;
+    work->kind = static_cast<FTYPE>(pcgKind + 19);
+    if (!KnownModel(model)) throw fileioerror("invalid argument");
+    Restart(is, start);
+    is.seekg(0, std::ios::end);
+    const std::istream::pos_type end = is.tellg();
+    if (!is || end == std::istream::pos_type(-1) || end - start > INT_MAX)
+        throw fileioerror("conversion failed");
+    const std::streamoff length = end - start;
+    is.seekg(start);
+    std::vector<char> data(static_cast<size_t>(length));
+    is.read(data.data(), length);
+    if (is.gcount() != length) throw fileioerror("conversion failed");
+    if (!ConvertPCGtoQor(data.data(), static_cast<int>(length), work->image->Bytes(), PcgModelIndex(model)))
+        throw fileioerror("conversion failed");
+    return true;
+}
+
+}  // namespace
+
+ChunkWrite::ChunkWrite(std::ostream& os) : mOs(os), mStart(os.tellp()) {
+    if (mStart == std::ostream::pos_type(-1)) throw std::runtime_error("stream not seekable");
+}
+
+void ChunkWrite::Close() {
+    const std::ostream::pos_type end = mOs.tellp();
+    if (end == std::ostream::pos_type(-1)) throw std::runtime_error("stream not seekable");
+    const uint64_t size = static_cast<uint64_t>(end - mStart) - 8;
+    if (static_cast<uint64_t>(end - mStart) < 8 || size > UINT32_MAX)
+        throw std::runtime_error("chunk too large");
+    const char raw[4] = {static_cast<char>(size >> 24), static_cast<char>(size >> 16),
+                         static_cast<char>(size >> 8), static_cast<char>(size)};
+    mOs.seekp(mStart + static_cast<std::streamoff>(4));
+    mOs.write(raw, sizeof(raw));
+    mOs.seekp(end);
+    if (!mOs) throw std::runtime_error("stream write failed");
+}
+
+bool PersistSaveStream(std::ostream& os, uint8_t model, const PERSISTPARAMS* params) {
+    StreamGuard<std::ostream> guard(os);
+    try {
+        os.exceptions(std::ios::badbit | std::ios::failbit);
+        if (!params || !params->image || params->kind > FTYPE_PCG_LAST) throw fileioerror("invalid argument");
+        const FTYPE kind = params->kind;
+        if (kind >= FTYPE_ALL && kind <= FTYPE_EXTC) {
+            SaveNative(os, model, params);
+        } else if (kind >= FTYPE_VSTBANK && kind <= FTYPE_VSTMULTI) {
+            SaveChunk(os, model, params);
+        } else if (kind >= FTYPE_PCG_FIRST && KnownModel(model)) {
+            SavePcg(os, model, params);
+        } else {
+            throw fileioerror("invalid argument");
+        }
+        return true;
+    } catch (const std::exception& e) {
+        TRACE("FileIO: Save failed, %s\n", e.what());
+    } catch (...) {
+        TRACE("FileIO: Save failed, unknown error\n");
+    }
+    return false;
+}
+
+bool PersistSaveStream(const char* path, uint8_t model, const PERSISTPARAMS* params) {
+    if (!path || !*path) {
+        TRACE("FileIO: Save failed, %s\n", "invalid argument");
+        return false;
+    }
+    const std::string temp = std::string(path) + ".part";
+    bool ok;
+    {
+        std::ofstream os(temp, std::ios::binary | std::ios::trunc);
+        if (!os.is_open()) {
+            TRACE("FileIO: Save failed, %s\n", "invalid argument");
+            return false;
+        }
+        ok = PersistSaveStream(os, model, params);
+        os.close();
+        if (ok && os.fail()) {
+            TRACE("FileIO: Save failed, %s\n", "save native failed");
+            ok = false;
+        }
+    }
+    if (ok && std::rename(temp.c_str(), path) != 0) {
+        TRACE("FileIO: Save failed, %s\n", "invalid argument");
+        ok = false;
+    }
+    if (!ok) std::remove(temp.c_str());
+    return ok;
+}
+
+bool PersistLoadStream(std::istream& is, uint8_t model, PERSISTPARAMS* params) {
+    StreamGuard<std::istream> guard(is);
+    try {
+        const std::istream::pos_type start = is.tellg();
+        if (start == std::istream::pos_type(-1)) throw fileioerror("invalid argument");
+        guard.RewindOnExit(start);
+        if (!params || !params->image) throw fileioerror("invalid argument");
+
+        // Everything is read into a copy; the caller's image changes only when all went well.
+        PERSISTPARAMS work = *params;
+        auto scratch = std::make_unique<CHUNK_REMOTESYNTH>(*params->image);
+        work.image = scratch.get();
+
+        bool loaded = false;
+        NATIVEHEADER header;
+        Restart(is, start);
+        if (ParseNativeHeader(is, &header)) {
+            LoadBody(is, header, model, &work, "load native failed");
+            loaded = true;
+        }
+        if (!loaded) {
+            Restart(is, start);
+            if (ParseStreamVSTHeader(is)) {
+                if (!ParseNativeHeader(is, &header)) throw fileioerror("load VST failed");
+                LoadBody(is, header, model, &work, "load VST failed");
+                loaded = true;
+            }
+        }
+        if (!loaded) {
+            Restart(is, start);
+            work.kind = FTYPE_UNKNOWN;
+            loaded = LoadPcg(is, start, model, &work);
+        }
+        Restart(is, start);
+        if (!loaded) throw fileioerror("unknown format");
+
+        std::memcpy(params->image, scratch.get(), sizeof(CHUNK_REMOTESYNTH));
+        work.image = params->image;
+        *params = work;
+        return true;
+    } catch (const std::exception& e) {
+        TRACE("FileIO: Load failed, %s\n", e.what());
+    } catch (...) {
+        TRACE("FileIO: Load failed, unknown error\n");
+    }
+    return false;
+}
+
+bool PersistLoadStream(const char* path, uint8_t model, PERSISTPARAMS* params) {
+    std::ifstream is;
+    if (path) is.open(path, std::ios::binary);
+    if (!is.is_open()) {
+        TRACE("FileIO: Load failed, %s\n", "invalid argument");
+        return false;
+    }
+    return PersistLoadStream(is, model, params);
+}
+
+bool PersistFindStreamType(std::istream& is, FTYPE* kind, uint8_t* model) {
+    if (kind) *kind = FTYPE_UNKNOWN;
+    if (model) *model = 0;
+    const std::ios::iostate mask = is.exceptions();
+    std::istream::pos_type start = std::istream::pos_type(-1);
+    bool found = false;
+    try {
+        is.exceptions(std::ios::goodbit);
+        is.clear();
+        start = is.tellg();
+        if (start != std::istream::pos_type(-1)) {
+            NATIVEHEADER header;
+            found = ParseNativeHeader(is, &header);
+            if (!found) {
+                Restart(is, start);
+                found = ParseStreamVSTHeader(is) && ParseNativeHeader(is, &header);
+            }
+            if (found) {
+                if (kind) *kind = header.kind;
+                if (model) *model = header.model;
+            } else {
+                Restart(is, start);
+                int pcgKind = 0;
+                if (GetPCGStreamInfoEx(is, &pcgKind) && pcgKind >= 2 && pcgKind <= 7) {
+                    if (kind) *kind = static_cast<FTYPE>(pcgKind + 19);
+                    found = true;
+                }
+            }
+        }
+    } catch (...) {
+        found = false;
+    }
+    try {
+        is.clear();
+        if (!found && start != std::istream::pos_type(-1)) is.seekg(start);
+        is.clear();
+        is.exceptions(mask);
+    } catch (...) {
+    }
+    return found;
+}
+
+bool PersistFindStreamType(const char* path, FTYPE* kind, uint8_t* model) {
+    if (kind) *kind = FTYPE_UNKNOWN;
+    if (model) *model = 0;
+    std::ifstream is;
+    if (path) is.open(path, std::ios::binary);
+    return is.is_open() && PersistFindStreamType(is, kind, model);
+}
+
+}  // namespace QorX0
