@@ -13,10 +13,13 @@ constexpr int kForeign = -2;
 int ModeKind(int mode) {
     switch (mode) {
         case Mode::CombiPlay:
-        case Mode::CombiEdit: return 0;
+        case Mode::CombiEdit:
+            return 0;
         case Mode::ProgPlay:
-        case Mode::ProgEdit: return 2;
-        default: return mode;
+        case Mode::ProgEdit:
+            return 2;
+        default:
+            return mode;
     }
 }
 
@@ -27,9 +30,12 @@ bool IsCurrentDump(DumpKind kind) {
 // The mode kind a current-sound dump needs.
 int CurrentDumpModeKind(DumpKind kind) {
     switch (kind) {
-        case DumpKind::CurProgram: return 2;
-        case DumpKind::CurCombination: return 0;
-        default: return Mode::Multi;
+        case DumpKind::CurProgram:
+            return 2;
+        case DumpKind::CurCombination:
+            return 0;
+        default:
+            return Mode::Multi;
     }
 }
 
@@ -149,8 +155,8 @@ int SimCore::MessageCode(const Bytes& msg) const {
 }
 
 bool SimCore::OwnFrame(const Bytes& msg) const {
-    return msg.size() >= 5 && msg[0] == 0xF0 && msg[1] == kManufacturer && msg[2] == (0x30 | mState.channel) &&
-           msg[3] == kFamily;
+    return msg.size() >= 5 && msg[0] == 0xF0 && msg[1] == kManufacturer &&
+           msg[2] == (0x30 | mState.channel) && msg[3] == kFamily;
 }
 
 SimCore::ArmedFault* SimCore::FindFault(int code, int nth, bool midDump) {
@@ -196,10 +202,17 @@ void SimCore::HandleSysex(const Bytes& msg) {
     }
     const Fault& f = armed->fault;
     switch (f.action) {
-        case FaultAction::NoReply: return;
-        case FaultAction::Delay: Send(std::move(reply), f.delayMs); return;
-        case FaultAction::DeferToNext: mDeferred.push_back(std::move(reply)); return;
-        case FaultAction::Truncate: reply.resize(std::min(f.offset, reply.size())); break;
+        case FaultAction::NoReply:
+            return;
+        case FaultAction::Delay:
+            Send(std::move(reply), f.delayMs);
+            return;
+        case FaultAction::DeferToNext:
+            mDeferred.push_back(std::move(reply));
+            return;
+        case FaultAction::Truncate:
+            reply.resize(std::min(f.offset, reply.size()));
+            break;
         case FaultAction::Garble:
             if (f.offset < reply.size()) reply[f.offset] ^= f.value;
             break;
@@ -212,7 +225,8 @@ void SimCore::HandleSysex(const Bytes& msg) {
         case FaultAction::RealtimeInside:
             reply.insert(reply.begin() + static_cast<long>(std::min(f.offset, reply.size())), f.value);
             break;
-        default: break;
+        default:
+            break;
     }
     Send(std::move(reply));
 }
@@ -245,7 +259,8 @@ Bytes SimCore::AnswerOwn(const Bytes& msg) {
         case Rx::DrumKitReq:
         case Rx::ArpPatternReq:
         case Rx::ExtControlReq:
-        case Rx::AllReq: return HandleRequest(msg);
+        case Rx::AllReq:
+            return HandleRequest(msg);
         case Code::CurProgDump:
         case Code::ProgDump:
         case Code::CurCombiDump:
@@ -256,10 +271,12 @@ Bytes SimCore::AnswerOwn(const Bytes& msg) {
         case Code::DrumKitDump:
         case Code::ArpPatternDump:
         case Code::ExtControlDump:
-        case Code::AllDump: return HandleDump(msg);
+        case Code::AllDump:
+            return HandleDump(msg);
         case Rx::WriteProg:
         case Rx::WriteCombi:
-        case Rx::WriteMulti: return HandleWrite(msg);
+        case Rx::WriteMulti:
+            return HandleWrite(msg);
         case Rx::ModeChange:
             if (msg.size() != 7) return BuildError(Code::FormatError, Reason::BadLength);
             if (!IsValidMode(msg[5])) return BuildError(Code::LoadError, Reason::NotExist);
@@ -268,8 +285,10 @@ Bytes SimCore::AnswerOwn(const Bytes& msg) {
         case Rx::ParamChange:
         case Rx::DrumKitParamChange:
         case Rx::ArpPatternParamChange:
-        case Rx::ExtControlParamChange: return HandleParam(msg);
-        default: return BuildError(Code::FormatError, Reason::UnknownFunction);
+        case Rx::ExtControlParamChange:
+            return HandleParam(msg);
+        default:
+            return BuildError(Code::FormatError, Reason::UnknownFunction);
     }
 }
 
@@ -292,11 +311,21 @@ Bytes SimCore::HandleRequest(const Bytes& msg) {
         spec.index = kind == 2 ? number : -1;
     };
     switch (code) {
-        case Rx::CurProgReq: spec.kind = DumpKind::CurProgram; break;
-        case Rx::CurCombiReq: spec.kind = DumpKind::CurCombination; break;
-        case Rx::CurMultiReq: spec.kind = DumpKind::CurMulti; break;
-        case Rx::GlobalReq: spec.kind = DumpKind::Global; break;
-        case Rx::AllReq: spec.kind = DumpKind::All; break;
+        case Rx::CurProgReq:
+            spec.kind = DumpKind::CurProgram;
+            break;
+        case Rx::CurCombiReq:
+            spec.kind = DumpKind::CurCombination;
+            break;
+        case Rx::CurMultiReq:
+            spec.kind = DumpKind::CurMulti;
+            break;
+        case Rx::GlobalReq:
+            spec.kind = DumpKind::Global;
+            break;
+        case Rx::AllReq:
+            spec.kind = DumpKind::All;
+            break;
         case Rx::ProgReq:
             spec.kind = DumpKind::Program;
             soundAddress(msg[5], msg[6]);
@@ -322,7 +351,8 @@ Bytes SimCore::HandleRequest(const Bytes& msg) {
             spec.kind = DumpKind::ExtControl;
             oneIndex(msg[5], msg[7]);  // this request carries its index one byte later
             break;
-        default: break;
+        default:
+            break;
     }
     Bytes dump;
     uint8_t reason = Reason::NotExist;
@@ -334,18 +364,44 @@ bool SimCore::ParseDumpHeader(const Bytes& msg, DumpSpec* spec, size_t* headerLe
     uint8_t code = msg[4];
     *headerLength = 8;
     switch (code) {
-        case Code::CurProgDump: spec->kind = DumpKind::CurProgram; *headerLength = 6; break;
-        case Code::CurCombiDump: spec->kind = DumpKind::CurCombination; *headerLength = 6; break;
-        case Code::CurMultiDump: spec->kind = DumpKind::CurMulti; *headerLength = 6; break;
-        case Code::GlobalDump: spec->kind = DumpKind::Global; *headerLength = 6; break;
-        case Code::AllDump: spec->kind = DumpKind::All; *headerLength = 7; break;
+        case Code::CurProgDump:
+            spec->kind = DumpKind::CurProgram;
+            *headerLength = 6;
+            break;
+        case Code::CurCombiDump:
+            spec->kind = DumpKind::CurCombination;
+            *headerLength = 6;
+            break;
+        case Code::CurMultiDump:
+            spec->kind = DumpKind::CurMulti;
+            *headerLength = 6;
+            break;
+        case Code::GlobalDump:
+            spec->kind = DumpKind::Global;
+            *headerLength = 6;
+            break;
+        case Code::AllDump:
+            spec->kind = DumpKind::All;
+            *headerLength = 7;
+            break;
         case Code::ProgDump:
-        case Code::CombiDump: spec->kind = code == Code::ProgDump ? DumpKind::Program : DumpKind::Combination; break;
-        case Code::MultiDump: spec->kind = DumpKind::Multi; break;
-        case Code::DrumKitDump: spec->kind = DumpKind::DrumKit; break;
-        case Code::ExtControlDump: spec->kind = DumpKind::ExtControl; break;
-        case Code::ArpPatternDump: spec->kind = DumpKind::ArpPattern; break;
-        default: return false;
+        case Code::CombiDump:
+            spec->kind = code == Code::ProgDump ? DumpKind::Program : DumpKind::Combination;
+            break;
+        case Code::MultiDump:
+            spec->kind = DumpKind::Multi;
+            break;
+        case Code::DrumKitDump:
+            spec->kind = DumpKind::DrumKit;
+            break;
+        case Code::ExtControlDump:
+            spec->kind = DumpKind::ExtControl;
+            break;
+        case Code::ArpPatternDump:
+            spec->kind = DumpKind::ArpPattern;
+            break;
+        default:
+            return false;
     }
     if (msg.size() < *headerLength + 1) return false;
     switch (code) {
@@ -353,8 +409,10 @@ bool SimCore::ParseDumpHeader(const Bytes& msg, DumpSpec* spec, size_t* headerLe
         case Code::CombiDump: {
             // Byte 5 of a program dump is a model flag; the address alone decides what it holds.
             int kind = msg[6] >> 4;
-            if (kind > 2) spec->bank = 99;
-            else spec->bank = kind == 0 ? -1 : (msg[6] & 0x0F);
+            if (kind > 2)
+                spec->bank = 99;
+            else
+                spec->bank = kind == 0 ? -1 : (msg[6] & 0x0F);
             spec->index = kind == 2 ? msg[7] : -1;
             break;
         }
@@ -366,7 +424,8 @@ bool SimCore::ParseDumpHeader(const Bytes& msg, DumpSpec* spec, size_t* headerLe
         case Code::ArpPatternDump:
             spec->index = (msg[5] >> 6) == 1 ? (msg[6] << 7 | msg[7]) : (msg[5] >> 6) == 0 ? -1 : 9999;
             break;
-        default: break;
+        default:
+            break;
     }
     return true;
 }
@@ -411,8 +470,12 @@ Bytes SimCore::HandleDump(const Bytes& msg) {
 Bytes SimCore::HandleWrite(const Bytes& msg) {
     if (msg.size() != 8) return BuildError(Code::FormatError, Reason::BadLength);
     uint8_t code = msg[4];
-    Area from = code == Rx::WriteProg ? Area::CurProgram : code == Rx::WriteCombi ? Area::CurCombination : Area::CurMulti;
-    Area to = code == Rx::WriteProg ? Area::Program : code == Rx::WriteCombi ? Area::Combination : Area::Multi;
+    Area from = code == Rx::WriteProg    ? Area::CurProgram
+                : code == Rx::WriteCombi ? Area::CurCombination
+                                         : Area::CurMulti;
+    Area to = code == Rx::WriteProg    ? Area::Program
+              : code == Rx::WriteCombi ? Area::Combination
+                                       : Area::Multi;
     int banks = code == Rx::WriteProg ? ProgBanks(mModel) : code == Rx::WriteCombi ? kCombiBanks : 1;
     int needKind = code == Rx::WriteProg ? 2 : code == Rx::WriteCombi ? 0 : Mode::Multi;
     int bank = msg[5], number = msg[6];
@@ -420,7 +483,8 @@ Bytes SimCore::HandleWrite(const Bytes& msg) {
     if (bank >= banks || number >= kBankSize) return BuildError(Code::WriteError, Reason::NotExist);
     if (mState.strictModes && ModeKind(mState.mode) != needKind)
         return BuildError(Code::WriteError, Reason::WrongMode);
-    std::memcpy(mImage.Record(to, bank * kBankSize + number), mImage.Record(from, 0), GetAreaInfo(from).recordSize);
+    std::memcpy(mImage.Record(to, bank * kBankSize + number), mImage.Record(from, 0),
+                GetAreaInfo(from).recordSize);
     if (code == Rx::WriteProg) {
         mState.progBank = static_cast<uint8_t>(bank);
         mState.progNumber = static_cast<uint8_t>(number);
@@ -437,10 +501,18 @@ Bytes SimCore::HandleParam(const Bytes& msg) {
     ParamChange c;
     size_t need = 0;
     switch (msg[4]) {
-        case Rx::ParamChange: need = 13; break;
-        case Rx::DrumKitParamChange: need = 12; break;
-        case Rx::ArpPatternParamChange: need = 15; break;
-        default: need = 11; break;
+        case Rx::ParamChange:
+            need = 13;
+            break;
+        case Rx::DrumKitParamChange:
+            need = 12;
+            break;
+        case Rx::ArpPatternParamChange:
+            need = 15;
+            break;
+        default:
+            need = 11;
+            break;
     }
     if (msg.size() != need) return BuildError(Code::FormatError, Reason::BadLength);
     switch (msg[4]) {
@@ -485,7 +557,7 @@ uint8_t SimCore::ApplyParam(const ParamChange& c) {
         case ParamKind::DrumKit:
         case ParamKind::ArpPattern:
         case ParamKind::ExtControl: {
-            int count = c.kind == ParamKind::DrumKit ? kDrumKits
+            int count = c.kind == ParamKind::DrumKit      ? kDrumKits
                         : c.kind == ParamKind::ArpPattern ? kArpPatterns
                                                           : kExtControls;
             if (c.item < 0 || c.item >= count) return Reason::NotExist;
@@ -522,8 +594,11 @@ void SimCore::HandleShort(const Bytes& msg) {
             if (msg[1] == 32) mState.bankLsb = msg[2];
             if (msg[1] == 122) mState.localControl = msg[2] >= 64;
             break;
-        case 0xC0: ApplyProgramChange(msg[1]); break;
-        default: break;
+        case 0xC0:
+            ApplyProgramChange(msg[1]);
+            break;
+        default:
+            break;
     }
 }
 
@@ -533,15 +608,19 @@ void SimCore::ApplyProgramChange(uint8_t number) {
     if (kind == 2) {
         int banks = ProgBanks(mModel);
         int bank;
-        if (mState.bankMsb == userMsb && mState.bankLsb < banks) bank = mState.bankLsb;
-        else if (mState.bankMsb == 121) bank = banks;      // GM
-        else if (mState.bankMsb == 120) bank = banks + 1;  // GM drums
-        else return;
+        if (mState.bankMsb == userMsb && mState.bankLsb < banks)
+            bank = mState.bankLsb;
+        else if (mState.bankMsb == 121)
+            bank = banks;  // GM
+        else if (mState.bankMsb == 120)
+            bank = banks + 1;  // GM drums
+        else
+            return;
         mState.progBank = static_cast<uint8_t>(bank);
         mState.progNumber = number;
         if (bank < banks)
-            std::memcpy(mImage.Record(Area::CurProgram, 0), mImage.Record(Area::Program, bank * kBankSize + number),
-                        kProgSize);
+            std::memcpy(mImage.Record(Area::CurProgram, 0),
+                        mImage.Record(Area::Program, bank * kBankSize + number), kProgSize);
     } else if (kind == 0) {
         if (mState.bankMsb != userMsb || mState.bankLsb >= kCombiBanks) return;
         mState.combiBank = mState.bankLsb;
@@ -582,45 +661,78 @@ Bytes SimCore::BuildModeAndState() const {
     rec[16] = mState.controlTrack;
     rec[18] = mState.extControlEnabled ? 1 : 0;
     rec[19] = mState.extControlValue;
-    Bytes msg = {0xF0, kManufacturer, static_cast<uint8_t>(0x30 | mState.channel), kFamily, Code::ModeAndState};
+    Bytes msg = {0xF0, kManufacturer, static_cast<uint8_t>(0x30 | mState.channel), kFamily,
+                 Code::ModeAndState};
     for (uint8_t b : rec) msg.push_back(b & 0x7F);
     msg.push_back(0xF7);
     return msg;
 }
 
 Bytes SimCore::BuildInquiryReply() const {
-    return {0xF0, 0x7E, mState.channel, 0x06, 0x02, kManufacturer, kFamily, 0x00, static_cast<uint8_t>(mModel),
-            0x00, static_cast<uint8_t>(mState.version[0] & 0x7F), static_cast<uint8_t>(mState.version[1] & 0x7F),
-            static_cast<uint8_t>(mState.version[2] & 0x7F), static_cast<uint8_t>(mState.version[3] & 0x7F), 0xF7};
+    return {0xF0,
+            0x7E,
+            mState.channel,
+            0x06,
+            0x02,
+            kManufacturer,
+            kFamily,
+            0x00,
+            static_cast<uint8_t>(mModel),
+            0x00,
+            static_cast<uint8_t>(mState.version[0] & 0x7F),
+            static_cast<uint8_t>(mState.version[1] & 0x7F),
+            static_cast<uint8_t>(mState.version[2] & 0x7F),
+            static_cast<uint8_t>(mState.version[3] & 0x7F),
+            0xF7};
 }
 
 bool SimCore::Resolve(const DumpSpec& spec, std::vector<Range>* ranges, uint8_t* reason) const {
     *reason = Reason::NotExist;
     auto items = [&](Area area, int count) {
         if (spec.index >= count) return false;
-        if (spec.index < 0) ranges->push_back({area, 0, count});
-        else ranges->push_back({area, spec.index, 1});
+        if (spec.index < 0)
+            ranges->push_back({area, 0, count});
+        else
+            ranges->push_back({area, spec.index, 1});
         return true;
     };
     auto sounds = [&](Area area, int banks) {
         if (spec.bank >= banks || spec.index >= kBankSize) return false;
-        if (spec.bank < 0) ranges->push_back({area, 0, banks * kBankSize});
-        else if (spec.index < 0) ranges->push_back({area, spec.bank * kBankSize, kBankSize});
-        else ranges->push_back({area, spec.bank * kBankSize + spec.index, 1});
+        if (spec.bank < 0)
+            ranges->push_back({area, 0, banks * kBankSize});
+        else if (spec.index < 0)
+            ranges->push_back({area, spec.bank * kBankSize, kBankSize});
+        else
+            ranges->push_back({area, spec.bank * kBankSize + spec.index, 1});
         return true;
     };
     switch (spec.kind) {
-        case DumpKind::CurProgram: ranges->push_back({Area::CurProgram, 0, 1}); return true;
-        case DumpKind::CurCombination: ranges->push_back({Area::CurCombination, 0, 1}); return true;
-        case DumpKind::CurMulti: ranges->push_back({Area::CurMulti, 0, 1}); return true;
-        case DumpKind::Global: ranges->push_back({Area::Global, 0, 1}); return true;
-        case DumpKind::Program: return sounds(Area::Program, ProgBanks(mModel));
-        case DumpKind::Combination: return sounds(Area::Combination, kCombiBanks);
-        case DumpKind::Multi: return items(Area::Multi, kMultis);
-        case DumpKind::DrumKit: return items(Area::DrumKit, kDrumKits);
-        case DumpKind::ArpPattern: return items(Area::ArpPattern, kArpPatterns);
-        case DumpKind::ExtControl: return items(Area::ExtControl, kExtControls);
-        case DumpKind::All: return true;
+        case DumpKind::CurProgram:
+            ranges->push_back({Area::CurProgram, 0, 1});
+            return true;
+        case DumpKind::CurCombination:
+            ranges->push_back({Area::CurCombination, 0, 1});
+            return true;
+        case DumpKind::CurMulti:
+            ranges->push_back({Area::CurMulti, 0, 1});
+            return true;
+        case DumpKind::Global:
+            ranges->push_back({Area::Global, 0, 1});
+            return true;
+        case DumpKind::Program:
+            return sounds(Area::Program, ProgBanks(mModel));
+        case DumpKind::Combination:
+            return sounds(Area::Combination, kCombiBanks);
+        case DumpKind::Multi:
+            return items(Area::Multi, kMultis);
+        case DumpKind::DrumKit:
+            return items(Area::DrumKit, kDrumKits);
+        case DumpKind::ArpPattern:
+            return items(Area::ArpPattern, kArpPatterns);
+        case DumpKind::ExtControl:
+            return items(Area::ExtControl, kExtControls);
+        case DumpKind::All:
+            return true;
     }
     return false;
 }
@@ -636,20 +748,40 @@ Bytes SimCore::DumpHeader(const DumpSpec& spec) const {
                            static_cast<uint8_t>(kind == 2 ? spec.index : 0)});
     };
     switch (spec.kind) {
-        case DumpKind::CurProgram: h.insert(h.end(), {Code::CurProgDump, 0}); break;
-        case DumpKind::CurCombination: h.insert(h.end(), {Code::CurCombiDump, 0}); break;
-        case DumpKind::CurMulti: h.insert(h.end(), {Code::CurMultiDump, 0}); break;
-        case DumpKind::Global: h.insert(h.end(), {Code::GlobalDump, 0}); break;
-        case DumpKind::Program: sound(Code::ProgDump, modelFlag); break;
-        case DumpKind::Combination: sound(Code::CombiDump, 0); break;
-        case DumpKind::Multi: h.insert(h.end(), {Code::MultiDump, one, index, 0}); break;
-        case DumpKind::DrumKit: h.insert(h.end(), {Code::DrumKitDump, one, index, 0}); break;
-        case DumpKind::ExtControl: h.insert(h.end(), {Code::ExtControlDump, one, index, 0}); break;
+        case DumpKind::CurProgram:
+            h.insert(h.end(), {Code::CurProgDump, 0});
+            break;
+        case DumpKind::CurCombination:
+            h.insert(h.end(), {Code::CurCombiDump, 0});
+            break;
+        case DumpKind::CurMulti:
+            h.insert(h.end(), {Code::CurMultiDump, 0});
+            break;
+        case DumpKind::Global:
+            h.insert(h.end(), {Code::GlobalDump, 0});
+            break;
+        case DumpKind::Program:
+            sound(Code::ProgDump, modelFlag);
+            break;
+        case DumpKind::Combination:
+            sound(Code::CombiDump, 0);
+            break;
+        case DumpKind::Multi:
+            h.insert(h.end(), {Code::MultiDump, one, index, 0});
+            break;
+        case DumpKind::DrumKit:
+            h.insert(h.end(), {Code::DrumKitDump, one, index, 0});
+            break;
+        case DumpKind::ExtControl:
+            h.insert(h.end(), {Code::ExtControlDump, one, index, 0});
+            break;
         case DumpKind::ArpPattern:
             h.insert(h.end(), {Code::ArpPatternDump, static_cast<uint8_t>(one << 6),
                                static_cast<uint8_t>(one ? (spec.index >> 7) & 0x7F : 0), index});
             break;
-        case DumpKind::All: h.insert(h.end(), {Code::AllDump, modelFlag, 0}); break;
+        case DumpKind::All:
+            h.insert(h.end(), {Code::AllDump, modelFlag, 0});
+            break;
     }
     return h;
 }
@@ -719,6 +851,23 @@ void SimCore::ClearLogs() {
     mSent.clear();
 }
 
+std::vector<ImageDiff> SimCore::CompareWithEditor(const uint8_t* editorImage, size_t size,
+                                                  bool withState) const {
+    std::vector<ImageDiff> diffs = mImage.Compare(editorImage, size);
+    if (!withState || size < SimImage::kImageSize) return diffs;
+    auto check = [&](const QorX0::AREADESC& rec, Area area, uint8_t bank, uint8_t number, const char* label) {
+        const uint8_t* p = editorImage + rec.offset;
+        if (p[0] != bank || p[1] != number) diffs.push_back({area, -1, label});
+    };
+    check(QorX0::kAreaCurProgramRecord, Area::CurProgram, mState.progBank, mState.progNumber,
+          "current program record");
+    check(QorX0::kAreaCurCombiRecord, Area::CurCombination, mState.combiBank, mState.combiNumber,
+          "current combination record");
+    check(QorX0::kAreaCurMultiRecord, Area::CurMulti, 0, mState.multiNumber, "current multi record");
+    if (editorImage[QorX0::kOffMode] != mState.mode) diffs.push_back({Area::Global, -1, "mode"});
+    return diffs;
+}
+
 // ---------------------------------------------------------------- front panel
 
 bool SimCore::PanelParamChange(const ParamChange& c) {
@@ -731,12 +880,14 @@ bool SimCore::PanelParamChange(const ParamChange& c) {
     Encode14(c.value, &hi, &lo);
     switch (c.kind) {
         case ParamKind::Sound:
-            Send(Frame({Rx::ParamChange, static_cast<uint8_t>(c.mode & 0x7F), 0, static_cast<uint8_t>((c.pid >> 8) & 0x7F),
-                        0, static_cast<uint8_t>(c.pid & 0x7F), hi, lo}));
+            Send(Frame({Rx::ParamChange, static_cast<uint8_t>(c.mode & 0x7F), 0,
+                        static_cast<uint8_t>((c.pid >> 8) & 0x7F), 0, static_cast<uint8_t>(c.pid & 0x7F), hi,
+                        lo}));
             break;
         case ParamKind::DrumKit:
-            Send(Frame({Rx::DrumKitParamChange, static_cast<uint8_t>(c.item), static_cast<uint8_t>((c.pid >> 8) & 0x7F),
-                        0, static_cast<uint8_t>(c.pid & 0x7F), hi, lo}));
+            Send(Frame({Rx::DrumKitParamChange, static_cast<uint8_t>(c.item),
+                        static_cast<uint8_t>((c.pid >> 8) & 0x7F), 0, static_cast<uint8_t>(c.pid & 0x7F), hi,
+                        lo}));
             break;
         case ParamKind::ArpPattern: {
             uint8_t step = static_cast<uint8_t>(c.index & 0x7F);
@@ -746,8 +897,8 @@ bool SimCore::PanelParamChange(const ParamChange& c) {
             break;
         }
         case ParamKind::ExtControl:
-            Send(Frame({Rx::ExtControlParamChange, static_cast<uint8_t>(c.item), 0, static_cast<uint8_t>(c.pid & 0x7F),
-                        hi, lo}));
+            Send(Frame({Rx::ExtControlParamChange, static_cast<uint8_t>(c.item), 0,
+                        static_cast<uint8_t>(c.pid & 0x7F), hi, lo}));
             break;
     }
     return true;

@@ -22,7 +22,7 @@ constexpr int kAnyCode = -1;
 struct SimState {
     uint8_t channel = 0;  // global MIDI channel 0 to 15
     uint8_t mode = Mode::ProgPlay;
-    uint8_t progBank = 0, progNumber = 0;    // bank 4 (Tolva) / 5 (Nerimo) is GM, the next GM drums
+    uint8_t progBank = 0, progNumber = 0;  // bank 4 (Tolva) / 5 (Nerimo) is GM, the next GM drums
     uint8_t combiBank = 0, combiNumber = 0;
     uint8_t multiNumber = 0;
     bool localControl = true;
@@ -83,18 +83,18 @@ using ParamLocator = std::function<bool(const ParamChange&, ParamTarget*)>;
 
 // A fault the instrument produces when it answers a chosen message.
 enum class FaultAction {
-    NoReply,       // the message is applied, nothing is sent back
-    Delay,         // the reply goes out after delayMs
-    DeferToNext,   // the reply is held back and sent just before the reply to the next message
-    ErrorReply,    // errorCode (0x22, 0x24 or 0x26) with reason instead of the reply; nothing applied
-    Truncate,      // the reply is cut to 'offset' bytes, no F7
-    Garble,        // reply byte 'offset' is XORed with 'value'
-    SetByte,       // reply byte 'offset' becomes 'value' (e.g. a wrong member or family code)
-    DropF7,        // the reply's closing F7 is left out; the next message starts with its own F0
+    NoReply,         // the message is applied, nothing is sent back
+    Delay,           // the reply goes out after delayMs
+    DeferToNext,     // the reply is held back and sent just before the reply to the next message
+    ErrorReply,      // errorCode (0x22, 0x24 or 0x26) with reason instead of the reply; nothing applied
+    Truncate,        // the reply is cut to 'offset' bytes, no F7
+    Garble,          // reply byte 'offset' is XORed with 'value'
+    SetByte,         // reply byte 'offset' becomes 'value' (e.g. a wrong member or family code)
+    DropF7,          // the reply's closing F7 is left out; the next message starts with its own F0
     RealtimeInside,  // the real-time byte 'value' is inserted before reply byte 'offset'
-    ErrorMidDump,  // once 'offset' bytes of the incoming message have arrived, a load error with
-                   // 'reason' goes out and the rest of that message is ignored
-    Vanish,        // the port disappears on receipt; nothing more is answered
+    ErrorMidDump,    // once 'offset' bytes of the incoming message have arrived, a load error with
+                     // 'reason' goes out and the rest of that message is ignored
+    Vanish,          // the port disappears on receipt; nothing more is answered
 };
 struct Fault {
     FaultAction action = FaultAction::NoReply;
@@ -113,8 +113,14 @@ struct Fault {
         f.code = code;
         return f;
     }
-    Fault& AtMessage(int n) { nth = n; return *this; }
-    Fault& Times(int n) { times = n; return *this; }
+    Fault& AtMessage(int n) {
+        nth = n;
+        return *this;
+    }
+    Fault& Times(int n) {
+        times = n;
+        return *this;
+    }
 };
 
 struct TimedBytes {
@@ -125,8 +131,8 @@ struct TimedBytes {
 // One message the instrument sends, with what must happen around it.
 struct OutItem {
     Bytes bytes;
-    int delayMs = 0;     // wait before sending
-    bool vanish = false; // the port disappears here (bytes empty)
+    int delayMs = 0;      // wait before sending
+    bool vanish = false;  // the port disappears here (bytes empty)
 };
 
 class SimCore {
@@ -144,7 +150,7 @@ public:
     void Receive(const uint8_t* data, size_t n, int64_t timeUs);
     void Receive(const Bytes& bytes, int64_t timeUs = 0) { Receive(bytes.data(), bytes.size(), timeUs); }
     std::deque<OutItem> TakeOutput();
-    Bytes TakeOutputBytes();          // the bytes of every pending message, in order
+    Bytes TakeOutputBytes();            // the bytes of every pending message, in order
     std::vector<Bytes> TakeMessages();  // pending messages one by one
     bool Vanished() const { return mVanished; }
     void Revive() { mVanished = false; }
@@ -153,8 +159,8 @@ public:
     const std::vector<TimedBytes>& ReceivedLog() const { return mRxLog; }  // every byte, as delivered
     Bytes ReceivedBytes() const;
     const std::vector<TimedBytes>& ReceivedMessages() const { return mRxMessages; }  // complete ones
-    const std::vector<Bytes>& DiscardedMessages() const { return mDiscarded; }  // broken exclusives
-    const std::vector<ParamChange>& ParamChanges() const { return mParamChanges; }  // applied ones
+    const std::vector<Bytes>& DiscardedMessages() const { return mDiscarded; }       // broken exclusives
+    const std::vector<ParamChange>& ParamChanges() const { return mParamChanges; }   // applied ones
     const std::vector<Bytes>& SentMessages() const { return mSent; }
     int ControlValue(int controller) const;  // last value of a controller on the global channel, -1 none
     void ClearLogs();
@@ -167,10 +173,15 @@ public:
     bool PanelParamChange(const ParamChange& change);
     bool PanelModeChange(uint8_t mode);
     bool PanelProgramChange(int bank, int number);  // bank select and program change, modes 0 to 3
-    bool PanelSongSelect(int number);                 // selects the multi in multi mode
+    bool PanelSongSelect(int number);               // selects the multi in multi mode
     void PanelMasterVolume(unsigned volume);
     void PanelControlChange(int controller, int value);
     bool PanelSendDump(const DumpSpec& spec);
+
+    // Records that differ from the editor's flat image; with 'withState' also the current-sound
+    // records (bank and number) and the mode byte of the image's tail.
+    std::vector<ImageDiff> CompareWithEditor(const uint8_t* editorImage, size_t size,
+                                             bool withState = true) const;
 
     // ---- builders of what the instrument sends (also used for its answers)
     bool BuildDump(const DumpSpec& spec, Bytes* out, uint8_t* reason = nullptr) const;

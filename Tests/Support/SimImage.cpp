@@ -9,18 +9,23 @@ namespace Sim {
 
 namespace {
 
+// Offsets come from the editor's own layout constants so that both images line up byte for byte.
 const std::vector<AreaInfo>& AreaTable() {
+    using namespace QorX0;
     static const std::vector<AreaInfo> table = {
-        {Area::Global, "global", 0, kGlobalSize, 1},
-        {Area::DrumKit, "drum kit", 850, kDrumKitSize, kDrumKits},
-        {Area::ArpPattern, "arpeggio pattern", 165330, kArpPatternSize, kArpPatterns},
-        {Area::ExtControl, "external-control set", 245650, kExtControlSize, kExtControls},
-        {Area::Program, "program", 248210, kProgSize, 5 * kBankSize},
-        {Area::Combination, "combination", 532370, kCombiSize, kCombiBanks * kBankSize},
-        {Area::Multi, "multi", 741266, kMultiSize, kMultis},
-        {Area::CurProgram, "current program", 897426, kProgSize, 1},
-        {Area::CurCombination, "current combination", 897870, kCombiSize, 1},
-        {Area::CurMulti, "current multi", 898414, kMultiSize, 1},
+        {Area::Global, "global", kAreaGlobal.offset, kAreaGlobal.recordSize, int(kAreaGlobal.count)},
+        {Area::DrumKit, "drum kit", kAreaDrumKits.offset, kAreaDrumKits.recordSize, int(kAreaDrumKits.count)},
+        {Area::ArpPattern, "arpeggio pattern", kAreaArpPatterns.offset, kAreaArpPatterns.recordSize,
+         int(kAreaArpPatterns.count)},
+        {Area::ExtControl, "external-control set", kAreaExtControls.offset, kAreaExtControls.recordSize,
+         int(kAreaExtControls.count)},
+        {Area::Program, "program", kAreaPrograms.offset, kAreaPrograms.recordSize, int(kAreaPrograms.count)},
+        {Area::Combination, "combination", kAreaCombis.offset, kAreaCombis.recordSize,
+         int(kAreaCombis.count)},
+        {Area::Multi, "multi", kAreaMultis.offset, kAreaMultis.recordSize, int(kAreaMultis.count)},
+        {Area::CurProgram, "current program", kAreaCurProgram.offset, kAreaCurProgram.recordSize, 1},
+        {Area::CurCombination, "current combination", kAreaCurCombi.offset, kAreaCurCombi.recordSize, 1},
+        {Area::CurMulti, "current multi", kAreaCurMulti.offset, kAreaCurMulti.recordSize, 1},
     };
     return table;
 }
@@ -42,10 +47,9 @@ const AreaInfo& GetAreaInfo(Area area) {
 }
 
 const std::vector<Area>& AllAreas() {
-    static const std::vector<Area> areas = {Area::Global,      Area::DrumKit,    Area::ArpPattern,
-                                            Area::ExtControl,  Area::Program,    Area::Combination,
-                                            Area::Multi,       Area::CurProgram, Area::CurCombination,
-                                            Area::CurMulti};
+    static const std::vector<Area> areas = {
+        Area::Global,      Area::DrumKit, Area::ArpPattern, Area::ExtControl,     Area::Program,
+        Area::Combination, Area::Multi,   Area::CurProgram, Area::CurCombination, Area::CurMulti};
     return areas;
 }
 
@@ -88,7 +92,8 @@ int ReadBitField(const uint8_t* record, const BitField& field) {
     for (int i = 0; i < field.byteCount; ++i) word = (word << 8) | record[field.byteOffset + i];
     int width = field.highBit - field.lowBit + 1;
     uint32_t value = (word >> field.lowBit) & (width >= 32 ? 0xFFFFFFFFu : ((1u << width) - 1));
-    if (field.isSigned && width < 32 && (value >> (width - 1)) & 1) return static_cast<int>(value) - (1 << width);
+    if (field.isSigned && width < 32 && (value >> (width - 1)) & 1)
+        return static_cast<int>(value) - (1 << width);
     return static_cast<int>(value);
 }
 

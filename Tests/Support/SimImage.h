@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Common/Model/SynthData.h"
 #include "Support/SimProtocol.h"
 
 namespace Sim {
@@ -26,9 +27,9 @@ enum class Area {
 struct AreaInfo {
     Area area;
     const char* name;
-    size_t offset;      // in the flat image
+    size_t offset;  // in the flat image
     size_t recordSize;
-    int capacity;       // records the flat image has room for
+    int capacity;  // records the flat image has room for
 };
 const AreaInfo& GetAreaInfo(Area area);
 const std::vector<Area>& AllAreas();
@@ -54,7 +55,7 @@ int ReadBitField(const uint8_t* record, const BitField& field);
 
 class SimImage {
 public:
-    static constexpr size_t kImageSize = 899659;
+    static constexpr size_t kImageSize = QorX0::kSizeImage;
 
     explicit SimImage(Model model);
 

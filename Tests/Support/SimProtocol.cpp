@@ -61,13 +61,20 @@ int Decode14(uint8_t hi, uint8_t lo) {
 
 const char* ModeName(int mode) {
     switch (mode) {
-        case Mode::CombiPlay: return "combination play";
-        case Mode::CombiEdit: return "combination edit";
-        case Mode::ProgPlay: return "program play";
-        case Mode::ProgEdit: return "program edit";
-        case Mode::Multi: return "multi";
-        case Mode::Global: return "global";
-        default: return "invalid mode";
+        case Mode::CombiPlay:
+            return "combination play";
+        case Mode::CombiEdit:
+            return "combination edit";
+        case Mode::ProgPlay:
+            return "program play";
+        case Mode::ProgEdit:
+            return "program edit";
+        case Mode::Multi:
+            return "multi";
+        case Mode::Global:
+            return "global";
+        default:
+            return "invalid mode";
     }
 }
 
