@@ -1,0 +1,152 @@
+#include "Common/Model/ParamTable.h"
+
+#include <cstring>
+#include <memory>
+#include <mutex>
+
+#include "Common/Model/ModelStrings.h"
+#include "Linux/Trace.h"
+
+namespace QorX0 {
+
+namespace {
+
+class CParamTablePool {
+public:
+    ~CParamTablePool() {
+        TRACE("CParamTablePool: last count=%u\n", static_cast<unsigned>(m_tables.size()));
+        for (auto& entry : m_tables) delete entry.second;
+    }
+    const CParamTable* Get(const TABLEDESC& table, unsigned char pmid, unsigned recordSize) {
+        const auto key = std::make_pair(static_cast<const void*>(&table), pmid);
+        {
+            std::lock_guard<std::mutex> hold(m_lock);
+            auto found = m_tables.find(key);
+            if (found != m_tables.end()) return found->second;
+        }
+        // Bind outside the lock: binding takes the accessor and converter pools' own locks.
+        auto made = std::make_unique<CParamTable>(table, pmid, recordSize);
+        std::lock_guard<std::mutex> hold(m_lock);
+        auto inserted = m_tables.emplace(key, made.get());
+        if (!inserted.second) {
+            TRACE("CParamTablePool: WARNING - duplicated\n");
+            return inserted.first->second;
+        }
+        return made.release();
+    }
+
+private:
+    std::mutex m_lock;
+    std::map<std::pair<const void*, unsigned char>, CParamTable*> m_tables;
+};
+
+}  // namespace
+
+const CParamTable* CParamTable::GetInstance(const TABLEDESC& table, unsigned char pmid, unsigned recordSize) {
+    static CParamTablePool pool;
+    return pool.Get(table, pmid, recordSize);
+}
+
+std::string CParamTable::extractformatforpmid(const char* format, unsigned char pmid) {
+    std::vector<std::string> pieces = breakstring(format, '\f');
+    if (pieces.empty()) return std::string();
+    if (pieces.size() == 1) return pieces[0];
+    for (size_t i = 0; i + 1 < pieces.size(); i += 2) {
+        char* end = nullptr;
+        unsigned long model = strtoul(pieces[i].c_str(), &end, 0);
+        if (end != pieces[i].c_str() && model == pmid) return pieces[i + 1];
+    }
+    TRACE("CParamTable: WARNING - format not found for PMID(%u), %s\n", pmid, format);
+    return std::string();
+}
+
+unsigned CParamTable::FieldWidth(const PARAMDESC& row) {
+    switch (row.atype) {
+        case kATypeName16:
+            return 16;
+        case kATypeName32:
+            return 32;
+        case kATypeUBF8:
+        case kATypeSBF8:
+        case kATypeCmbSts:
+            return 1;
+        case kATypeUBF16:
+        case kATypeSBF16:
+        case kATypeBnkPgm:
+            return 2;
+        case kATypeUBF24:
+            return 3;
+        default:
+            return 0;
+    }
+}
+
+CParamTable::CParamTable(const TABLEDESC& table, unsigned char pmid, unsigned recordSize) : m_pmid(pmid) {
+    m_rows.assign(table.rows, table.rows + table.count);
+    m_formats.resize(m_rows.size());
+    for (unsigned i = 0; i < m_rows.size(); ++i) {
+        PARAMDESC& row = m_rows[i];
+        SetupEntry(row, i, recordSize);
+        if (row.pid != kPidNone && row.ptype != 0 && row.atype != 0) m_pidmap[row.pid] = i;
+    }
+}
+
+void CParamTable::SetupEntry(PARAMDESC& row, unsigned index, unsigned recordSize) {
+    if (row.accessor && row.converter) return;
+    // A field that would reach past its record (or beyond the bits of its bytes) is never bound:
+    // the row becomes a caption instead of reading or writing outside the record later.
+    const unsigned width = FieldWidth(row);
+    const bool bitsOk = row.atype == kATypeName16 || row.atype == kATypeName32 || row.atype == kATypeBnkPgm ||
+                        (row.lobit <= row.hibit && row.hibit < width * 8);
+    if (row.ptype != kPTypeCaption && width != 0 &&
+        (row.offset < 0 || !bitsOk ||
+         (recordSize && static_cast<unsigned>(row.offset) + width > recordSize))) {
+        TRACE("CParamTable: WARNING - row %u (%s) outside its record, bound as caption\n", index,
+              row.name ? row.name : "");
+        m_refused.push_back(index);
+        row.ptype = kPTypeCaption;
+    }
+    m_formats[index] = extractformatforpmid(row.format, m_pmid);
+    row.format = m_formats[index].c_str();
+    if (row.ptype != kPTypeCaption) {
+        row.accessor =
+            CAccessorPool::Instance().Get(m_pmid, row.ptype, row.atype, row.lobit, row.hibit, row.format);
+        row.converter =
+            CStringConverterPool::Instance().Get(m_pmid, row.ptype, row.minval, row.maxval, row.format);
+        if (row.converter) {
+            const auto range = row.converter->Range();
+            row.minval = range.first;
+            row.maxval = range.second;
+        }
+    } else {
+        row.accessor = nullptr;
+        row.converter = nullptr;
+    }
+    row.initval = row.defval;
+    if (row.ptype == kPTypeCaption) {
+        row.pid = kPidNone;
+        row.flags |= 1;
+    }
+}
+
+int CParamTable::PIDToIndex(int pid) const {
+    auto found = m_pidmap.find(pid);
+    return found == m_pidmap.end() ? -1 : static_cast<int>(found->second);
+}
+
+const PARAMDESC* CParamTable::FindPID(int pid) const {
+    int index = PIDToIndex(pid);
+    return index < 0 ? nullptr : &m_rows[index];
+}
+
+std::string RowLongName(const PARAMDESC& row) {
+    return row.name ? std::string(row.name) : std::string();
+}
+
+std::string RowShortName(const PARAMDESC& row) {
+    if (!row.name) return std::string();
+    const char* shortName = row.name + strlen(row.name) + 1;
+    return *shortName ? std::string(shortName) : std::string(row.name);
+}
+
+}  // namespace QorX0

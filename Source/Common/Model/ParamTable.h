@@ -1,0 +1,63 @@
+#pragma once
+// A parameter table bound to one model: each row copied and given its shared accessor and converter,
+// its model's display format and the converter's range. One shared instance per (table, model).
+#include <cstdint>
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Common/Model/Accessors.h"
+#include "Common/Model/Converters.h"
+#include "Common/Model/ParamDesc.h"
+
+namespace QorX0 {
+
+class CParamTable {
+public:
+    // The shared bound table for this table and model; built on first request. recordSize, when not
+    // 0, is the size of the record the rows address: a row whose field would reach past it is bound
+    // as a caption (traced), so no accessor ever reads or writes outside its record.
+    static const CParamTable* GetInstance(const TABLEDESC& table, unsigned char pmid,
+                                          unsigned recordSize = 0);
+
+    CParamTable(const TABLEDESC& table, unsigned char pmid, unsigned recordSize = 0);
+    CParamTable(const CParamTable&) = delete;  // rows point into m_formats
+    CParamTable& operator=(const CParamTable&) = delete;
+
+    const PARAMDESC* GetAt(unsigned index) const { return index < m_rows.size() ? &m_rows[index] : nullptr; }
+    unsigned GetCount() const { return static_cast<unsigned>(m_rows.size()); }
+    int IndexToPID(unsigned index) const { return index < m_rows.size() ? m_rows[index].pid : kPidNone; }
+    int PIDToIndex(int pid) const;
+    const PARAMDESC* FindPID(int pid) const;
+    unsigned char GetPMID() const { return m_pmid; }
+    // Rows refused at binding because their field passes the record's end (indices).
+    const std::vector<unsigned>& RefusedRows() const { return m_refused; }
+
+    // The piece of a per-model format for one model ("1\f<fmt>\f9\f<fmt>"), or the format itself.
+    static std::string extractformatforpmid(const char* format, unsigned char pmid);
+    // Bytes a row's field spans from its offset, 0 for captions.
+    static unsigned FieldWidth(const PARAMDESC& row);
+
+private:
+    void SetupEntry(PARAMDESC& row, unsigned index, unsigned recordSize);
+
+    unsigned char m_pmid;
+    std::vector<PARAMDESC> m_rows;
+    std::vector<std::string> m_formats;  // the model's piece of each row's format (rows point here)
+    std::map<int, unsigned> m_pidmap;
+    std::vector<unsigned> m_refused;
+};
+
+// Row helpers for callers that hold a bound row.
+inline const IAccessorI* RowAccessorI(const PARAMDESC& row) {
+    return AccessorI(row.accessor);
+}
+inline const IAccessorS* RowAccessorS(const PARAMDESC& row) {
+    return AccessorS(row.accessor);
+}
+// Long and short name of a row (names are written "LONG\0SHORT").
+std::string RowLongName(const PARAMDESC& row);
+std::string RowShortName(const PARAMDESC& row);
+
+}  // namespace QorX0

@@ -1,0 +1,140 @@
+// Binds every table for both models and checks every row against its record and converter.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Common/Model/ModelStrings.h"
+#include "Common/Model/ParamTable.h"
+#include "Common/Model/SynthData.h"
+#include "Common/Model/Tables/SmallTables.h"
+
+using namespace QorX0;
+
+namespace {
+
+struct TableCase {
+    const char* name;
+    const TABLEDESC* table;
+    unsigned recordSize;
+    bool section;  // rows are a section's parameters (templates are not)
+};
+
+std::vector<TableCase> AllTables() {
+    return {
+        {"SETUP", &TABLEDESC_SETUP, kSizeSetup, true},
+        {"RTCTL", &TABLEDESC_RTCTL, kSizeRtcState, true},
+        {"EXTCONTROL", &TABLEDESC_EXTCONTROL, kSizeExtControl, true},
+        {"TONEADJ", &TABLEDESC_TONEADJ, kSizeToneAdjust, true},
+        {"TONEADJDESTTMPL", &TABLEDESC_TONEADJDESTTMPL, 2, false},  // laid over a 2-byte value field
+        {"COMBIPLAYTRK", &TABLEDESC_COMBIPLAYTRK, kSizeTimbre, true},
+        {"PROGPLAY", &TABLEDESC_PROGPLAY, kSizeProgram, true},
+        {"COMBIPLAY", &TABLEDESC_COMBIPLAY, kSizeCombi, true},
+        {"DRUMKIT", &TABLEDESC_DRUMKIT, kSizeDrumKit, true},
+        {"ARPPATTERN", &TABLEDESC_ARPPATTERN, kSizeArpPattern, true},
+    };
+}
+
+// Values of a row's range worth formatting: all of them for small ranges, a spread for large ones.
+std::vector<int> Sample(int lo, int hi) {
+    std::vector<int> values;
+    const long long span = static_cast<long long>(hi) - lo;
+    const long long step = span > 2000 ? span / 1000 : 1;
+    for (long long v = lo; v <= hi; v += step) values.push_back(static_cast<int>(v));
+    values.push_back(hi);
+    return values;
+}
+
+}  // namespace
+
+TEST(AllTables, EveryRowOfEveryTableBindsForBothModels) {
+    for (const TableCase& tc : AllTables()) {
+        for (unsigned char pmid : {kPmidTolva, kPmidNerimo}) {
+            SCOPED_TRACE(std::string(tc.name) + " model " + std::to_string(pmid));
+            const CParamTable* t = CParamTable::GetInstance(*tc.table, pmid, tc.recordSize);
+            ASSERT_NE(t, nullptr);
+            EXPECT_EQ(t->GetCount(), tc.table->count);
+            EXPECT_TRUE(t->RefusedRows().empty());
+            std::set<int> pids;
+            for (unsigned i = 0; i < t->GetCount(); ++i) {
+                const PARAMDESC& row = *t->GetAt(i);
+                SCOPED_TRACE("row " + std::to_string(i) + " " + RowLongName(row));
+                ASSERT_NE(row.name, nullptr);
+                EXPECT_FALSE(RowShortName(row).empty());
+                if (row.ptype == kPTypeCaption) {
+                    EXPECT_EQ(row.pid, kPidNone);
+                    continue;
+                }
+                ASSERT_NE(row.accessor, nullptr);
+                ASSERT_NE(row.converter, nullptr);
+                EXPECT_LE(row.offset + CParamTable::FieldWidth(row), tc.recordSize);
+                if (tc.section) {
+                    EXPECT_TRUE(pids.insert(row.pid).second) << "duplicate PID " << row.pid;
+                }
+                const bool sent = row.ptype != kPTypeString && !(row.pid & kPidNoSend);
+                if (sent && tc.section) {
+                    EXPECT_LT(row.pid & 0xFF, 0x80);
+                    EXPECT_LT((row.pid >> 8) & 0xFF, 0x80);
+                }
+                if (row.ptype == kPTypeString) continue;
+                EXPECT_LE(row.minval, row.maxval);
+                EXPECT_GE(row.defval, row.minval);
+                EXPECT_LE(row.defval, row.maxval);
+                for (int v : Sample(row.minval, row.maxval))
+                    EXPECT_FALSE(multiszlong(row.converter->Format(v)).empty()) << "value " << v;
+                if (auto* mapped = dynamic_cast<const IAccessorMapped*>(row.accessor)) {
+                    EXPECT_EQ(static_cast<int>(mapped->Values().size()), row.maxval + 1);
+                }
+                if (auto* cont = dynamic_cast<const CStringConverterCont*>(row.converter)) {
+                    for (const auto& e : cont->Entries()) {
+                        if (e.rawlo == e.rawhi) continue;
+                        EXPECT_EQ(CStringConverterCont::CountConversions(e.format.c_str()), e.exprs.size())
+                            << e.format;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(AllTables, RepeatedGroupsLandWhereTheRecordSaysForBothEnds) {
+    const CParamTable* kit = CParamTable::GetInstance(TABLEDESC_DRUMKIT, 1, kSizeDrumKit);
+    EXPECT_EQ(kit->GetCount(), 3969u);
+    const PARAMDESC* vel = kit->FindPID(127 * 256 + 0x1F);
+    ASSERT_NE(vel, nullptr);
+    EXPECT_EQ(RowLongName(*vel), "VEL SAMPLE SW");
+    EXPECT_EQ(vel->offset, 4110);
+
+    const CParamTable* arp = CParamTable::GetInstance(TABLEDESC_ARPPATTERN, 1, kSizeArpPattern);
+    EXPECT_EQ(arp->GetCount(), 835u);
+    const PARAMDESC* tone = arp->FindPID(47 * 256 + 0x15);
+    ASSERT_NE(tone, nullptr);
+    EXPECT_EQ(RowLongName(*tone), "TONE11");
+    EXPECT_EQ(tone->offset, 318);
+    EXPECT_EQ(tone->lobit, 3);
+    const PARAMDESC* note = arp->FindPID(0x0B05);
+    ASSERT_NE(note, nullptr);
+    EXPECT_EQ(multiszlong(note->converter->Format(127)), "G9");
+    EXPECT_EQ(multiszlong(note->converter->Format(61)), "C#4");
+    EXPECT_EQ(note->converter->Parse("c#-1"), 1);
+}
+
+TEST(AllTables, RealtimeKnobsUseSevenBitsAndArpRowsAreSigned) {
+    const CParamTable* t = CParamTable::GetInstance(TABLEDESC_RTCTL, 1, kSizeRtcState);
+    uint8_t state[16];
+    memset(state, 0xFF, sizeof state);
+    for (int pid = 0x8001; pid <= 0x8008; ++pid) {
+        const PARAMDESC* row = t->FindPID(pid);
+        ASSERT_NE(row, nullptr);
+        EXPECT_EQ(RowAccessorI(*row)->Get(state, row->offset), 127) << pid;
+    }
+    for (int pid = 0x8009; pid <= 0x800B; ++pid) {
+        const PARAMDESC* row = t->FindPID(pid);
+        EXPECT_EQ(RowAccessorI(*row)->Get(state, row->offset), -1) << pid;
+    }
+    const PARAMDESC* tempo = t->FindPID(0x800C);
+    EXPECT_EQ(tempo->defval, 120);
+    EXPECT_EQ(std::string(tempo->unit), "bpm");
+}

@@ -1,0 +1,202 @@
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "Common/Model/Converters.h"
+#include "Common/Model/ModelStrings.h"
+#include "Common/Model/ParamDesc.h"
+#include "Common/Model/SynthData.h"
+
+using namespace QorX0;
+
+namespace {
+const char kPan[] = "0~63\tL%03.0f,v\n64\tC064\n65~127\tR%03.0f,v";
+const char kRatio[] = "0~90\t1~10\t%.1f:1,v\n91~130\t11~50\t%.1f:1,v\n131\tInf:1";
+const char kCents[] = "-1200~1200\t-12~12\t%.2f,v";
+
+std::string Long(const IStringConverter& c, int v) {
+    return multiszlong(c.Format(v));
+}
+}  // namespace
+
+TEST(Converters, ContinuousFormatsThroughEntries) {
+    struct Case {
+        int min, max;
+        const char* format;
+        int value;
+        const char* text;
+    } cases[] = {
+        {0, 127, kPan, 64, "C064"},
+        {0, 127, kPan, 10, "L010"},
+        {0, 127, kPan, 127, "R127"},
+        {0, 131, kRatio, 0, "1.0:1"},
+        {0, 131, kRatio, 45, "5.5:1"},
+        {0, 131, kRatio, 90, "10.0:1"},
+        {0, 131, kRatio, 131, "Inf:1"},
+        {0, 131, kRatio, 200, "200"},  // outside every entry: decimal
+        {-1200, 1200, kCents, -600, "-6.00"},
+        {-38, 24, "-39\t-Inf\n-38~24\t%+.0f,v", -39, "-Inf"},
+        {-38, 24, "-39\t-Inf\n-38~24\t%+.0f,v", 3, "+3"},
+        {40, 240, "%.0f,v", 120, "120"},
+        {0, 16, "0~15\t1~16\t%.0f,v\n16\tGlobal Channel", 0, "1"},
+        {0, 16, "0~15\t1~16\t%.0f,v\n16\tGlobal Channel", 16, "Global Channel"},
+        {0, 10, "0~10\t%.0f,v*2+(v/2)", 4, "10"},  // expressions are evaluated, left to right
+        {0, 10, "0~10\tv=%.0f w=%.0f,v,100-v", 3, "v=3 w=97"},
+        {0, 10, "0~10\t%.0f%%,v", 7, "7%"},
+        {0, 10, "0~10\t5~5\t%.0f,v", 3, ""},  // a display range of one value: empty
+        {0, 10, "0~10\tno expression", 3, ""},
+        {0, 10, "0~10\t%.0f,(v", 3, "0"},            // a failed expression gives 0
+        {0, 10, "0~10\t%s %n %p,v", 3, "%s %n %p"},  // conversions that would read memory stay text
+        {0, 10, "0~10\t%.0f %.0f,v", 3, "3 0"},      // a missing argument is 0
+        {0, 10, "", 3, ""},                          // no format: empty text
+    };
+    for (const Case& c : cases) {
+        CStringConverterCont conv(c.min, c.max, c.format);
+        EXPECT_EQ(Long(conv, c.value), c.text) << c.format << " @ " << c.value;
+    }
+}
+
+TEST(Converters, ContinuousFormatNeverPassesItsBuffer) {
+    CStringConverterCont conv(0, 10, "0~10\t%0500.0f and more text,v");
+    EXPECT_EQ(Long(conv, 3).size(), 127u);
+    std::string longLabel(300, 'x');
+    std::string fmt = "0~10\t" + longLabel + ",v";
+    CStringConverterCont conv2(0, 10, fmt.c_str());
+    EXPECT_EQ(Long(conv2, 3).size(), 127u);
+}
+
+TEST(Converters, ContinuousRangeCoversRowAndEntries) {
+    EXPECT_EQ(CStringConverterCont(0, 0, kRatio).Range(), std::make_pair(0, 131));
+    EXPECT_EQ(CStringConverterCont(-1, 127, "-1\tAll\n0~127\t%.0f,v").Range(), std::make_pair(-1, 127));
+    EXPECT_EQ(CStringConverterCont(-5, 5, "0~3\t%.0f,v").Range(), std::make_pair(-5, 5));
+}
+
+TEST(Converters, ContinuousParseInvertsTheLinearMapping) {
+    struct Case {
+        int min, max;
+        const char* format;
+        const char* text;
+        int value;
+    } cases[] = {
+        {0, 131, kRatio, "5.5", 45},
+        {0, 131, kRatio, "Inf", 131},
+        {0, 131, kRatio, "inf:1", 131},
+        {0, 131, kRatio, "20", 100},
+        {0, 127, kPan, "C064", 64},
+        {0, 127, kPan, "c0", 64},
+        {-1200, 1200, kCents, "-6", -600},
+        {-1200, 1200, kCents, "12.5", 12},  // 1250 is outside: falls back to the integer reading
+        {-1200, 1200, kCents, "0.004", 0},  // rounds half away from zero
+        {-1200, 1200, kCents, "-0.005", -1},
+        {-1, 127, "-1\tAll\n0~127\t%.0f,v", "All", -1},
+        {-1, 127, "-1\tAll\n0~127\t%.0f,v", "", -1},  // an empty text matches the first label entry
+        {0, 127, "%.0f,v", "junk", 0},
+    };
+    for (const Case& c : cases) {
+        CStringConverterCont conv(c.min, c.max, c.format);
+        EXPECT_EQ(conv.Parse(c.text), c.value) << c.format << " <- " << c.text;
+    }
+}
+
+TEST(Converters, TryParseRefusesTextsThatAreNoValue) {
+    CStringConverterCont cents(-1200, 1200, kCents);
+    int v = 77;
+    EXPECT_FALSE(cents.TryParse("volume", &v));
+    EXPECT_FALSE(cents.TryParse("5000", &v));  // outside the range
+    EXPECT_FALSE(cents.TryParse("nan", &v));
+    EXPECT_FALSE(cents.TryParse("1e30", &v));
+    EXPECT_FALSE(cents.TryParse("12.5", &v));  // Parse falls back to 12; TryParse wants a whole value
+    EXPECT_EQ(v, 77);
+    EXPECT_TRUE(cents.TryParse("3.5", &v));
+    EXPECT_EQ(v, 350);
+    CStringConverterEnum onoff("0\tOff\n1\tOn");
+    EXPECT_FALSE(onoff.TryParse("Maybe", &v));
+    EXPECT_EQ(onoff.Parse("Maybe"), 0);
+}
+
+TEST(Converters, ListRanksMatchesFirstOnTies) {
+    CStringConverterEnum conv("0\tOff\n1\tOn");
+    EXPECT_EQ(conv.Range(), std::make_pair(0, 1));
+    EXPECT_EQ(conv.Parse("on"), 1);  // equal ignoring case (4) beats the prefix of "Off" (2)
+    EXPECT_EQ(conv.Parse("o"), 0);   // prefix ties: first wins
+    EXPECT_EQ(conv.Parse("On"), 1);
+    EXPECT_EQ(Long(conv, 1), "On");
+    EXPECT_EQ(conv.Format(2), std::string("\0\0", 2));
+    EXPECT_EQ(conv.Format(-1), std::string("\0\0", 2));
+    CStringConverterEnum withShort("0\tBank A|A\n1\tBank B|B");
+    EXPECT_EQ(multiszshort(withShort.Format(1)), "B");
+    EXPECT_EQ(withShort.Parse("bank b"), 1);
+}
+
+TEST(Converters, StringRowsShowTheDecimalValue) {
+    CStringConverterStr conv;
+    EXPECT_EQ(Long(conv, -3), "-3");
+    EXPECT_EQ(conv.Parse("0x10"), 16);
+    EXPECT_EQ(conv.Parse(nullptr), 0);
+    EXPECT_EQ(conv.Range(), std::make_pair(0, 0));
+}
+
+TEST(Converters, NameListsNumberTheirEntries) {
+    CStringConverterEnumRiffNames riffs{RiffNameList{}};
+    EXPECT_EQ(riffs.Range(), std::make_pair(0, 383));
+    EXPECT_EQ(Long(riffs, 0), "000:Off");
+    EXPECT_EQ(Long(riffs, 384), "");
+
+    CStringConverterEnumMSDS ms{SampleNameList{g_MultisampleNames, MultisampleCount(1)}};
+    EXPECT_EQ(ms.Range(), std::make_pair(0, 469));
+    EXPECT_EQ(Long(ms, 5), std::string("005:") + g_MultisampleNames[5].name);
+    EXPECT_EQ(ms.Parse((std::string("005:") + g_MultisampleNames[5].name).c_str()), 5);
+
+    auto kits = std::make_unique<uint8_t[]>(40 * kSizeDrumKit);
+    memset(kits.get(), 0, 40 * kSizeDrumKit);
+    memcpy(kits.get() + 16 * kSizeDrumKit, "MyKit           ", 16);
+    const char* presets[] = {"STANDARD        ", "ROOM            "};
+    CStringConverterEnumDKit dkit{DrumKitNameList{kits.get(), 40, presets, 2}};
+    EXPECT_EQ(dkit.Range(), std::make_pair(0, 41));
+    EXPECT_EQ(Long(dkit, 3), "03(INT):");
+    EXPECT_EQ(Long(dkit, 16), "16(User):MyKit           ");
+    EXPECT_EQ(Long(dkit, 40), "40(GM):STANDARD        ");
+    EXPECT_EQ(dkit.Parse("16(user):mykit"), 16);
+
+    auto pats = std::make_unique<uint8_t[]>(251 * kSizeArpPattern);
+    memset(pats.get(), 0, 251 * kSizeArpPattern);
+    memcpy(pats.get() + kSizeArpPattern, "Groove", 6);
+    uint8_t presetPats[5 * kSizeArpPattern] = {};
+    memcpy(presetPats, "UP", 2);
+    CStringConverterEnumArppat arp{ArpPatternNameList{presetPats, pats.get()}};
+    EXPECT_EQ(arp.Range(), std::make_pair(0, 255));
+    EXPECT_EQ(Long(arp, 0), "P000:UP");
+    EXPECT_EQ(Long(arp, 6), "U001:Groove");
+}
+
+TEST(Converters, SparseWrapShowsOnlyEnabledItems) {
+    CStringConverterEnum inner("0\tA\n1\tB\n2\tC\n3\tD");
+    SparseMapping map(4);
+    map.EnableItem(1, true);
+    map.EnableItem(3, true);
+    CStringConverterSparseWrap conv(&inner, &map);
+    EXPECT_EQ(conv.Range(), std::make_pair(0, 1));
+    EXPECT_EQ(Long(conv, 1), "D");
+    EXPECT_EQ(conv.Parse("D"), 1);
+    int v = 9;
+    EXPECT_FALSE(conv.TryParse("C", &v));  // hidden item
+    EXPECT_TRUE(conv.TryParse("B", &v));
+    EXPECT_EQ(v, 0);
+}
+
+TEST(Converters, PoolSharesByModelTypeRangeAndFullFormat) {
+    CStringConverterPool& pool = CStringConverterPool::Instance();
+    const IStringConverter* a = pool.Get(1, kPTypeCont, 0, 127, "%.0f,v");
+    EXPECT_EQ(a, pool.Get(1, kPTypeCont, 0, 127, "%.0f,v"));
+    EXPECT_NE(a, pool.Get(9, kPTypeCont, 0, 127, "%.0f,v"));
+    EXPECT_NE(a, pool.Get(1, kPTypeCont, 0, 126, "%.0f,v"));
+    // 24-bit ranges that agree in their low 16 bits are different converters.
+    EXPECT_NE(pool.Get(1, kPTypeCont, 0, 0x10000, "%.0f,v"), pool.Get(1, kPTypeCont, 0, 0x20000, "%.0f,v"));
+    // Long formats differing only after 255 characters are different converters.
+    std::string f1 = std::string(300, 'a') + "\n0\tX", f2 = std::string(300, 'a') + "\n0\tY";
+    EXPECT_NE(pool.Get(1, kPTypeList, 0, 0, f1.c_str()), pool.Get(1, kPTypeList, 0, 0, f2.c_str()));
+    EXPECT_EQ(pool.Get(1, kPTypeCaption, 0, 0, nullptr), nullptr);
+    EXPECT_NE(dynamic_cast<const CStringConverterStr*>(pool.Get(1, kPTypeString, 0, 0, nullptr)), nullptr);
+}
