@@ -1,0 +1,397 @@
+// Effect parameter tables: filters and dynamics (effect types 00 to 15).
+// Row columns: name, unit, PID, PTYPE, ATYPE, offset, low bit, high bit, default, minimum, maximum,
+// initial, flags, format. Captions named by a line feed start a new column on the effect page; captions
+// with an empty name leave a blank line.
+#include "Common/Model/Tables/EffectFormats.h"
+#include "Common/Model/Tables/EffectTables.h"
+
+namespace QorX0 {
+
+// One row per line keeps the tables readable.
+// clang-format off
+
+// 00:No Effect
+const PARAMDESC TABLE_EFFECT00[1] = {
+    {"No Effect\0" "No Effect", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+};
+
+// 01:St. Amp Simulation
+const PARAMDESC TABLE_EFFECT01[5] = {
+    {"Amp Type\0" "Amp Type", nullptr, 0x00, kPTypeList, kATypeUBF8, 0, 6, 7, 0, 0, 2, 0, 0, kFxFmtAmpType},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x01, kPTypeCont, kATypeUBF8, 1, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x02, kPTypeList, kATypeUBF8, 2, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x03, kPTypeCont, kATypeSBF8, 3, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 02:Stereo Compressor
+const PARAMDESC TABLE_EFFECT02[15] = {
+    {"Envelope\0" "Envelope", nullptr, 0x00, kPTypeList, kATypeUBF8, 0, 7, 7, 0, 0, 1, 0, 0, kFxFmtEnvelopeStereo},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Sensitivity\0" "Sensitivity", nullptr, 0x01, kPTypeCont, kATypeUBF8, 0, 0, 6, 50, 1, 100, 50, 0, kFxFmtNumber},
+    {"Attack\0" "Attack", nullptr, 0x02, kPTypeCont, kATypeUBF8, 1, 1, 7, 50, 1, 100, 50, 0, kFxFmtNumber},
+    {"Level\0" "Level", nullptr, 0x03, kPTypeCont, kATypeUBF8, 2, 1, 7, 100, 0, 100, 100, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x04, kPTypeList, kATypeUBF8, 3, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x05, kPTypeCont, kATypeSBF8, 4, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"EQ Trim\0" "EQ Trim", nullptr, 0x06, kPTypeCont, kATypeUBF8, 5, 1, 7, 100, 0, 100, 100, 0, kFxFmtNumber},
+    {"Lo EQ\0" "Lo EQ", "dB", 0x07, kPTypeCont, kATypeSBF8, 6, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"Hi EQ\0" "Hi EQ", "dB", 0x08, kPTypeCont, kATypeSBF8, 7, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x09, kPTypeCont, kATypeUBF8, 8, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x0A, kPTypeList, kATypeUBF8, 9, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0B, kPTypeCont, kATypeSBF8, 10, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 03:Stereo Limiter
+const PARAMDESC TABLE_EFFECT03[19] = {
+    {"Envelope\0" "Envelope", nullptr, 0x00, kPTypeList, kATypeUBF8, 0, 7, 7, 0, 0, 1, 0, 0, kFxFmtEnvelopeStereo},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Ratio\0" "Ratio", nullptr, 0x01, kPTypeCont, kATypeUBF8, 1, 0, 7, 30, 0, 131, 30, 0, kFxFmtRatio},
+    {"Threshold\0" "Threshold", "dB", 0x02, kPTypeCont, kATypeSBF8, 2, 1, 7, -10, -40, 0, -10, 0, kFxFmtNumber},
+    {"Attack\0" "Attack", nullptr, 0x03, kPTypeCont, kATypeUBF8, 3, 1, 7, 50, 1, 100, 50, 0, kFxFmtNumber},
+    {"Release\0" "Release", nullptr, 0x04, kPTypeCont, kATypeUBF8, 4, 1, 7, 50, 1, 100, 50, 0, kFxFmtNumber},
+    {"PEQ Insert\0" "PEQ Insert", nullptr, 0x05, kPTypeSwitch, kATypeUBF8, 4, 0, 0, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"Tri. Monitor\0" "Tri. Monitor", nullptr, 0x06, kPTypeSwitch, kATypeUBF8, 5, 7, 7, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"EQ\0" "EQ", nullptr, 0x07, kPTypeList, kATypeUBF8, 5, 2, 6, 17, 0, 30, 17, 0, kFxFmtFrequency},
+    {"Q\0" "Q", nullptr, 0x08, kPTypeCont, kATypeUBF8, 6, 3, 7, 2, 1, 20, 2, 0, kFxFmtQ},
+    {"Gain\0" "Gain", "dB", 0x09, kPTypeCont, kATypeSBF8, 7, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"G.Adj\0" "G.Adj", "dB", 0x0A, kPTypeCont, kATypeSBF8, 8, 1, 7, 0, -39, 24, 0, 0, kFxFmtGainAdjust},
+    {"Source\0" "Source", nullptr, 0x0B, kPTypeList, kATypeUBF8, 9, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0C, kPTypeCont, kATypeSBF8, 10, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x0D, kPTypeCont, kATypeUBF8, 11, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x0E, kPTypeList, kATypeUBF8, 12, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0F, kPTypeCont, kATypeSBF8, 13, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 04:Multiband Limiter
+const PARAMDESC TABLE_EFFECT04[17] = {
+    {"Ratio\0" "Ratio", nullptr, 0x00, kPTypeCont, kATypeUBF8, 0, 0, 7, 30, 0, 131, 30, 0, kFxFmtRatio},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Threshold\0" "Threshold", "dB", 0x01, kPTypeCont, kATypeSBF8, 1, 1, 7, -10, -40, 0, -10, 0, kFxFmtNumber},
+    {"Attack\0" "Attack", nullptr, 0x02, kPTypeCont, kATypeUBF8, 2, 1, 7, 50, 1, 100, 50, 0, kFxFmtNumber},
+    {"Release\0" "Release", nullptr, 0x03, kPTypeCont, kATypeUBF8, 3, 1, 7, 50, 1, 100, 50, 0, kFxFmtNumber},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Offset\0" "Offset", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Low\0" "Low", "dB", 0x04, kPTypeCont, kATypeSBF8, 4, 1, 7, 0, -40, 0, 0, 0, kFxFmtNumber},
+    {"Mid\0" "Mid", "dB", 0x05, kPTypeCont, kATypeSBF8, 5, 1, 7, 0, -40, 0, 0, 0, kFxFmtNumber},
+    {"High\0" "High", "dB", 0x06, kPTypeCont, kATypeSBF8, 6, 1, 7, 0, -40, 0, 0, 0, kFxFmtNumber},
+    {"G.Adj\0" "G.Adj", "dB", 0x07, kPTypeCont, kATypeSBF8, 7, 1, 7, 0, -39, 24, 0, 0, kFxFmtGainAdjust},
+    {"Source\0" "Source", nullptr, 0x08, kPTypeList, kATypeUBF8, 8, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x09, kPTypeCont, kATypeSBF8, 9, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x0A, kPTypeCont, kATypeUBF8, 10, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x0B, kPTypeList, kATypeUBF8, 11, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0C, kPTypeCont, kATypeSBF8, 12, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 05:Stereo Gate
+const PARAMDESC TABLE_EFFECT05[12] = {
+    {"Envelope\0" "Envelope", nullptr, 0x00, kPTypeList, kATypeUBF8, 0, 6, 7, 0, 0, 2, 0, 0, kFxFmtEnvelopeGate},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Dmod Src\0" "Dmod Src", nullptr, 0x01, kPTypeList, kATypeUBF8, 0, 1, 5, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Threshold\0" "Threshold", nullptr, 0x02, kPTypeCont, kATypeUBF8, 1, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Attack\0" "Attack", nullptr, 0x03, kPTypeCont, kATypeUBF8, 2, 1, 7, 50, 1, 100, 50, 0, kFxFmtNumber},
+    {"Release\0" "Release", nullptr, 0x04, kPTypeCont, kATypeUBF8, 3, 1, 7, 50, 1, 100, 50, 0, kFxFmtNumber},
+    {"Polarity\0" "Polarity", nullptr, 0x05, kPTypeList, kATypeUBF8, 3, 0, 0, 0, 0, 1, 0, 0, kFxFmtPolarity},
+    {"Dly Time\0" "Dly Time", "ms", 0x06, kPTypeCont, kATypeUBF8, 4, 1, 7, 20, 0, 100, 20, 0, kFxFmtModDelay},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x07, kPTypeCont, kATypeUBF8, 5, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x08, kPTypeList, kATypeUBF8, 6, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x09, kPTypeCont, kATypeSBF8, 7, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 06:OD/Hi.Gain Wah
+const PARAMDESC TABLE_EFFECT06[34] = {
+    {"Wah\0" "Wah", nullptr, 0x00, kPTypeSwitch, kATypeUBF8, 0, 7, 7, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"Source\0" "Source", nullptr, 0x01, kPTypeList, kATypeUBF8, 0, 2, 6, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Sw\0" "Sw", nullptr, 0x02, kPTypeList, kATypeUBF8, 0, 1, 1, 0, 0, 1, 0, 0, kFxFmtSwitchMode},
+    {"SweepRng\0" "SweepRng", nullptr, 0x03, kPTypeCont, kATypeSBF8, 1, 3, 7, 0, -10, 10, 0, 0, kFxFmtSigned},
+    {"Source\0" "Source", nullptr, 0x04, kPTypeList, kATypeUBF8, 2, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Drive Mode\0" "Drive Mode", nullptr, 0x05, kPTypeList, kATypeUBF8, 2, 2, 2, 0, 0, 1, 0, 0, kFxFmtDriveMode},
+    {"Drive\0" "Drive", nullptr, 0x06, kPTypeCont, kATypeUBF8, 3, 1, 7, 50, 1, 100, 50, 0, kFxFmtNumber},
+    {"PreLoCut\0" "PreLoCut", nullptr, 0x07, kPTypeCont, kATypeUBF8, 4, 4, 7, 0, 0, 10, 0, 0, kFxFmtNumber},
+    {"Low\0" "Low", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Cutoff\0" "Cutoff", nullptr, 0x08, kPTypeList, kATypeUBF8, 5, 3, 7, 17, 0, 30, 17, 0, kFxFmtFrequency},
+    {"Gain\0" "Gain", "dB", 0x09, kPTypeCont, kATypeSBF16, 5, 6, 10, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Mid1\0" "Mid1", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Cutoff\0" "Cutoff", nullptr, 0x0A, kPTypeList, kATypeUBF8, 6, 1, 5, 17, 0, 30, 17, 0, kFxFmtFrequency},
+    {"Q\0" "Q", nullptr, 0x0B, kPTypeCont, kATypeUBF8, 7, 3, 7, 2, 1, 20, 2, 0, kFxFmtQ},
+    {"Gain\0" "Gain", "dB", 0x0C, kPTypeCont, kATypeSBF16, 7, 6, 10, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"Mid2\0" "Mid2", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Cutoff\0" "Cutoff", nullptr, 0x0D, kPTypeList, kATypeUBF8, 8, 1, 5, 17, 0, 30, 17, 0, kFxFmtFrequency},
+    {"Q\0" "Q", nullptr, 0x0E, kPTypeCont, kATypeUBF16, 8, 4, 8, 2, 1, 20, 2, 0, kFxFmtQ},
+    {"Gain\0" "Gain", "dB", 0x0F, kPTypeCont, kATypeSBF16, 9, 7, 11, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"Level\0" "Level", nullptr, 0x10, kPTypeCont, kATypeUBF8, 10, 0, 6, 100, 0, 100, 100, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x11, kPTypeList, kATypeUBF8, 11, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x12, kPTypeCont, kATypeSBF16, 11, 4, 10, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Direct Mix\0" "Direct Mix", nullptr, 0x13, kPTypeCont, kATypeUBF16, 12, 5, 11, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"SpSim\0" "SpSim", nullptr, 0x14, kPTypeList, kATypeUBF8, 13, 3, 4, 0, 0, 3, 0, 0, kFxFmtSpeakerSim},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x15, kPTypeCont, kATypeUBF16, 13, 4, 10, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x16, kPTypeList, kATypeUBF16, 14, 7, 11, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x17, kPTypeCont, kATypeSBF8, 15, 0, 6, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+};
+
+// 07:St. Parametric 4EQ
+const PARAMDESC TABLE_EFFECT07[31] = {
+    {"Trim\0" "Trim", nullptr, 0x00, kPTypeCont, kATypeUBF8, 0, 1, 7, 100, 0, 100, 100, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Band Type\0" "Band Type", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Band1\0" "Band1", nullptr, 0x01, kPTypeList, kATypeUBF8, 0, 0, 0, 0, 0, 1, 0, 0, kFxFmtBandTypeLow},
+    {"Band4\0" "Band4", nullptr, 0x02, kPTypeList, kATypeUBF8, 1, 7, 7, 0, 0, 1, 0, 0, kFxFmtBandTypeHigh},
+    {"Band2 Dynamic Gain\0" "Band2 Dynamic Gain", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Source\0" "Source", nullptr, 0x03, kPTypeList, kATypeUBF8, 1, 2, 6, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x04, kPTypeCont, kATypeSBF8, 2, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x05, kPTypeCont, kATypeUBF8, 3, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x06, kPTypeList, kATypeUBF8, 4, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x07, kPTypeCont, kATypeSBF8, 5, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Band1\0" "Band1", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Cutoff\0" "Cutoff", nullptr, 0x08, kPTypeList, kATypeUBF8, 6, 3, 7, 17, 0, 30, 17, 0, kFxFmtFrequency},
+    {"Q\0" "Q", nullptr, 0x09, kPTypeCont, kATypeUBF8, 7, 3, 7, 2, 1, 20, 2, 0, kFxFmtQ},
+    {"Gain\0" "Gain", "dB", 0x0A, kPTypeCont, kATypeSBF8, 8, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Band2\0" "Band2", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Cutoff\0" "Cutoff", nullptr, 0x0B, kPTypeList, kATypeUBF8, 9, 3, 7, 17, 0, 30, 17, 0, kFxFmtFrequency},
+    {"Q\0" "Q", nullptr, 0x0C, kPTypeCont, kATypeUBF8, 10, 3, 7, 2, 1, 20, 2, 0, kFxFmtQ},
+    {"Gain\0" "Gain", "dB", 0x0D, kPTypeCont, kATypeSBF8, 11, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Band3\0" "Band3", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Cutoff\0" "Cutoff", nullptr, 0x0E, kPTypeList, kATypeUBF8, 12, 3, 7, 17, 0, 30, 17, 0, kFxFmtFrequency},
+    {"Q\0" "Q", nullptr, 0x0F, kPTypeCont, kATypeUBF16, 12, 6, 10, 2, 1, 20, 2, 0, kFxFmtQ},
+    {"Gain\0" "Gain", "dB", 0x10, kPTypeCont, kATypeSBF8, 13, 1, 5, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Band4\0" "Band4", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Cutoff\0" "Cutoff", nullptr, 0x11, kPTypeList, kATypeUBF8, 14, 3, 7, 17, 0, 30, 17, 0, kFxFmtFrequency},
+    {"Q\0" "Q", nullptr, 0x12, kPTypeCont, kATypeUBF16, 14, 6, 10, 2, 1, 20, 2, 0, kFxFmtQ},
+    {"Gain\0" "Gain", "dB", 0x13, kPTypeCont, kATypeSBF8, 15, 1, 5, 0, -15, 15, 0, 0, kFxFmtSigned},
+};
+
+// 08:St. Graphic 7EQ
+const PARAMDESC TABLE_EFFECT08[15] = {
+    {"Type\0" "Type", nullptr, 0x00, kPTypeList, kATypeUBF8, 0, 4, 7, 0, 0, 11, 0, 0, kFxFmtGraphicEqType},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Trim\0" "Trim", nullptr, 0x01, kPTypeCont, kATypeUBF8, 1, 1, 7, 100, 0, 100, 100, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Band1\0" "Band1", "dB", 0x02, kPTypeCont, kATypeSBF8, 2, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"Band2\0" "Band2", "dB", 0x03, kPTypeCont, kATypeSBF8, 3, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"Band3\0" "Band3", "dB", 0x04, kPTypeCont, kATypeSBF8, 4, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"Band4\0" "Band4", "dB", 0x05, kPTypeCont, kATypeSBF8, 5, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"Band5\0" "Band5", "dB", 0x06, kPTypeCont, kATypeSBF8, 6, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"Band6\0" "Band6", "dB", 0x07, kPTypeCont, kATypeSBF8, 7, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"Band7\0" "Band7", "dB", 0x08, kPTypeCont, kATypeSBF8, 8, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x09, kPTypeCont, kATypeUBF8, 9, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x0A, kPTypeList, kATypeUBF8, 10, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0B, kPTypeCont, kATypeSBF8, 11, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 09:St. Wah/Auto Wah
+const PARAMDESC TABLE_EFFECT09[25] = {
+    {"FreqBottom\0" "FreqBottom", nullptr, 0x00, kPTypeCont, kATypeUBF8, 0, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"FreqTop\0" "FreqTop", nullptr, 0x01, kPTypeCont, kATypeUBF8, 1, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Swp Mode\0" "Swp Mode", nullptr, 0x02, kPTypeList, kATypeUBF8, 2, 6, 7, 0, 0, 2, 0, 0, kFxFmtSweepMode},
+    {"Source\0" "Source", nullptr, 0x03, kPTypeList, kATypeUBF8, 2, 1, 5, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Response\0" "Response", nullptr, 0x04, kPTypeCont, kATypeUBF8, 3, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Env. Sens\0" "Env. Sens", nullptr, 0x05, kPTypeCont, kATypeUBF8, 4, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Env. Shape\0" "Env. Shape", nullptr, 0x06, kPTypeCont, kATypeSBF8, 5, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"LFO Freq\0" "LFO Freq", "Hz", 0x07, kPTypeCont, kATypeUBF8, 6, 1, 7, 24, 0, 104, 24, 0, kFxFmtLfoFreq},
+    {"Source\0" "Source", nullptr, 0x08, kPTypeList, kATypeUBF8, 7, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x09, kPTypeCont, kATypeSBF8, 8, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"BPM/MIDI\0" "BPM/MIDI", nullptr, 0x0A, kPTypeSwitch, kATypeUBF8, 8, 0, 0, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"BPM\0" "BPM", "bpm", 0x0B, kPTypeCont, kATypeUBF8, 9, 0, 7, 120, 39, 240, 120, 0, kFxFmtBpm},
+    {"Base Note\0" "Base Note", nullptr, 0x0C, kPTypeList, kATypeUBF8, 10, 5, 7, 4, 0, 7, 4, 0, kFxFmtBaseNote},
+    {"Times\0" "Times", nullptr, 0x0D, kPTypeCont, kATypeUBF8, 10, 1, 4, 0, 0, 15, 0, 0, kFxFmtTimes},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Resonance\0" "Resonance", nullptr, 0x0E, kPTypeCont, kATypeUBF8, 11, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"LPF\0" "LPF", nullptr, 0x0F, kPTypeSwitch, kATypeUBF8, 11, 0, 0, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x10, kPTypeCont, kATypeUBF8, 12, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x11, kPTypeList, kATypeUBF8, 13, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x12, kPTypeCont, kATypeSBF8, 14, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+};
+
+// 10:St. Random Filter
+const PARAMDESC TABLE_EFFECT10[29] = {
+    {"LFO Wave\0" "LFO Wave", nullptr, 0x00, kPTypeList, kATypeUBF8, 0, 5, 7, 0, 0, 5, 0, 0, kFxFmtRandomLfoWave},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Phase\0" "Phase", nullptr, 0x01, kPTypeCont, kATypeSBF8, 1, 2, 7, 0, -30, 30, 0, 0, kFxFmtPhase},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"LFO Freq\0" "LFO Freq", "Hz", 0x02, kPTypeCont, kATypeUBF8, 2, 1, 7, 24, 0, 104, 24, 0, kFxFmtLfoFreq},
+    {"Source\0" "Source", nullptr, 0x03, kPTypeList, kATypeUBF8, 3, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x04, kPTypeCont, kATypeSBF8, 4, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Step\0" "Step", "Hz", 0x05, kPTypeCont, kATypeUBF16, 4, 2, 8, 24, 0, 104, 24, 0, kFxFmtLfoFreq},
+    {"Amount\0" "Amount", nullptr, 0x06, kPTypeCont, kATypeSBF16, 5, 3, 9, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Manual\0" "Manual", nullptr, 0x07, kPTypeCont, kATypeUBF16, 6, 4, 10, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Resonance\0" "Resonance", nullptr, 0x08, kPTypeCont, kATypeUBF16, 7, 5, 11, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"BPM/MIDI\0" "BPM/MIDI", nullptr, 0x09, kPTypeSwitch, kATypeUBF8, 8, 4, 4, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"BPM\0" "BPM", "bpm", 0x0A, kPTypeCont, kATypeUBF16, 8, 4, 11, 120, 39, 240, 120, 0, kFxFmtBpm},
+    {"Base Note\0" "Base Note", nullptr, 0x0B, kPTypeList, kATypeUBF8, 9, 1, 3, 4, 0, 7, 4, 0, kFxFmtBaseNote},
+    {"Times\0" "Times", nullptr, 0x0C, kPTypeCont, kATypeUBF16, 9, 5, 8, 0, 0, 15, 0, 0, kFxFmtTimes},
+    {"Step Base\0" "Step Base", nullptr, 0x0D, kPTypeList, kATypeUBF8, 10, 2, 4, 4, 0, 7, 4, 0, kFxFmtBaseNote},
+    {"Times\0" "Times", nullptr, 0x0E, kPTypeCont, kATypeUBF16, 10, 6, 9, 0, 0, 15, 0, 0, kFxFmtTimes},
+    {"Depth\0" "Depth", nullptr, 0x0F, kPTypeCont, kATypeUBF16, 11, 7, 13, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x10, kPTypeList, kATypeUBF8, 12, 2, 6, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x11, kPTypeCont, kATypeSBF16, 12, 3, 9, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x12, kPTypeCont, kATypeUBF16, 13, 4, 10, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x13, kPTypeList, kATypeUBF16, 14, 7, 11, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x14, kPTypeCont, kATypeSBF8, 15, 0, 6, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+};
+
+// 11:St. Exciter/Enhncr
+const PARAMDESC TABLE_EFFECT11[24] = {
+    {"Exciter\0" "Exciter", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Blend\0" "Blend", nullptr, 0x00, kPTypeCont, kATypeSBF8, 0, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"Source\0" "Source", nullptr, 0x01, kPTypeList, kATypeUBF8, 1, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x02, kPTypeCont, kATypeSBF8, 2, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Point\0" "Point", nullptr, 0x03, kPTypeCont, kATypeUBF8, 3, 4, 7, 7, 0, 15, 7, 0, kFxFmtOneTo16},
+    {"Source\0" "Source", nullptr, 0x04, kPTypeList, kATypeUBF8, 4, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x05, kPTypeCont, kATypeSBF8, 5, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Enhancer\0" "Enhancer", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Dly L\0" "Dly L", "ms", 0x06, kPTypeCont, kATypeUBF8, 6, 1, 7, 20, 0, 100, 20, 0, kFxFmtModDelay},
+    {"Dly R\0" "Dly R", "ms", 0x07, kPTypeCont, kATypeUBF8, 7, 1, 7, 20, 0, 100, 20, 0, kFxFmtModDelay},
+    {"Depth\0" "Depth", nullptr, 0x08, kPTypeCont, kATypeUBF8, 8, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x09, kPTypeList, kATypeUBF8, 9, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0A, kPTypeCont, kATypeSBF8, 10, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"EQ Trim\0" "EQ Trim", nullptr, 0x0B, kPTypeCont, kATypeUBF8, 11, 1, 7, 100, 0, 100, 100, 0, kFxFmtNumber},
+    {"Lo EQ\0" "Lo EQ", "dB", 0x0C, kPTypeCont, kATypeSBF8, 12, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"Hi EQ\0" "Hi EQ", "dB", 0x0D, kPTypeCont, kATypeSBF8, 13, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x0E, kPTypeCont, kATypeUBF16, 13, 4, 10, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x0F, kPTypeList, kATypeUBF16, 14, 7, 11, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x10, kPTypeCont, kATypeSBF8, 15, 0, 6, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 12:St. Sub Oscillator
+const PARAMDESC TABLE_EFFECT12[17] = {
+    {"OSC Mode\0" "OSC Mode", nullptr, 0x00, kPTypeList, kATypeUBF8, 0, 7, 7, 0, 0, 1, 0, 0, kFxFmtOscMode},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Note\0" "Note", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Interval\0" "Interval", nullptr, 0x01, kPTypeCont, kATypeSBF8, 0, 1, 6, 0, -24, 24, 0, 0, kFxFmtSigned},
+    {"Fine\0" "Fine", "Cent", 0x02, kPTypeCont, kATypeSBF8, 1, 1, 7, 0, -50, 50, 0, 0, kFxFmtSigned},
+    {"Fixed Freq\0" "Fixed Freq", "Hz", 0x03, kPTypeCont, kATypeUBF8, 2, 1, 7, 44, 1, 100, 44, 0, kFxFmtFixedFreq},
+    {"Source\0" "Source", nullptr, 0x04, kPTypeList, kATypeUBF8, 3, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x05, kPTypeCont, kATypeSBF8, 4, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Env. PreLPF\0" "Env. PreLPF", nullptr, 0x06, kPTypeCont, kATypeUBF8, 5, 4, 7, 0, 0, 10, 0, 0, kFxFmtNumber},
+    {"Env. Sens\0" "Env. Sens", nullptr, 0x07, kPTypeCont, kATypeUBF8, 6, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Env. Shape\0" "Env. Shape", nullptr, 0x08, kPTypeCont, kATypeSBF8, 7, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x09, kPTypeCont, kATypeUBF8, 8, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x0A, kPTypeList, kATypeUBF8, 9, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0B, kPTypeCont, kATypeSBF8, 10, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 13:Talking Modulator
+const PARAMDESC TABLE_EFFECT13[25] = {
+    {"Sweep Mode\0" "Sweep Mode", nullptr, 0x00, kPTypeList, kATypeUBF8, 0, 6, 7, 0, 0, 2, 0, 0, kFxFmtSweepMode},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Voice Ctrl\0" "Voice Ctrl", nullptr, 0x01, kPTypeCont, kATypeUBF8, 1, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x02, kPTypeList, kATypeUBF8, 2, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Voice\0" "Voice", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Top\0" "Top", nullptr, 0x03, kPTypeList, kATypeUBF8, 2, 0, 2, 0, 0, 4, 0, 0, kFxFmtVowel},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Center\0" "Center", nullptr, 0x04, kPTypeList, kATypeUBF8, 3, 5, 7, 0, 0, 4, 0, 0, kFxFmtVowel},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Bottom\0" "Bottom", nullptr, 0x05, kPTypeList, kATypeUBF8, 3, 2, 4, 0, 0, 4, 0, 0, kFxFmtVowel},
+    {"Frmt Shift\0" "Frmt Shift", nullptr, 0x06, kPTypeCont, kATypeSBF8, 4, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"LFO Freq\0" "LFO Freq", "Hz", 0x07, kPTypeCont, kATypeUBF8, 5, 1, 7, 24, 0, 104, 24, 0, kFxFmtLfoFreq},
+    {"Source\0" "Source", nullptr, 0x08, kPTypeList, kATypeUBF8, 6, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x09, kPTypeCont, kATypeSBF8, 7, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"BPM/MIDI\0" "BPM/MIDI", nullptr, 0x0A, kPTypeSwitch, kATypeUBF8, 7, 0, 0, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"BPM\0" "BPM", "bpm", 0x0B, kPTypeCont, kATypeUBF8, 8, 0, 7, 120, 39, 240, 120, 0, kFxFmtBpm},
+    {"Base Note\0" "Base Note", nullptr, 0x0C, kPTypeList, kATypeUBF8, 9, 5, 7, 4, 0, 7, 4, 0, kFxFmtBaseNote},
+    {"Times\0" "Times", nullptr, 0x0D, kPTypeCont, kATypeUBF8, 9, 1, 4, 0, 0, 15, 0, 0, kFxFmtTimes},
+    {"Resonance\0" "Resonance", nullptr, 0x0E, kPTypeCont, kATypeUBF8, 10, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x0F, kPTypeCont, kATypeUBF8, 11, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x10, kPTypeList, kATypeUBF8, 12, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x11, kPTypeCont, kATypeSBF8, 13, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 14:Stereo Decimator
+const PARAMDESC TABLE_EFFECT14[25] = {
+    {"Pre LPF\0" "Pre LPF", nullptr, 0x00, kPTypeSwitch, kATypeUBF8, 0, 7, 7, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"High Damp\0" "High Damp", nullptr, 0x01, kPTypeCont, kATypeUBF8, 0, 0, 6, 30, 0, 100, 30, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Fs\0" "Fs", nullptr, 0x02, kPTypeCont, kATypeUBF8, 1, 1, 7, 96, 2, 96, 96, 0, kFxFmtSampleRate},
+    {"Source\0" "Source", nullptr, 0x03, kPTypeList, kATypeUBF8, 2, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x04, kPTypeCont, kATypeSBF8, 3, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Resolution\0" "Resolution", nullptr, 0x05, kPTypeCont, kATypeUBF8, 4, 3, 7, 24, 4, 24, 24, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Level\0" "Level", nullptr, 0x06, kPTypeCont, kATypeUBF8, 5, 1, 7, 100, 0, 100, 100, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x07, kPTypeList, kATypeUBF8, 6, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x08, kPTypeCont, kATypeSBF8, 7, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"LFO Freq\0" "LFO Freq", "Hz", 0x09, kPTypeCont, kATypeUBF8, 8, 1, 7, 24, 0, 104, 24, 0, kFxFmtLfoFreq},
+    {"Source\0" "Source", nullptr, 0x0A, kPTypeList, kATypeUBF8, 9, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0B, kPTypeCont, kATypeSBF8, 10, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Depth\0" "Depth", nullptr, 0x0C, kPTypeCont, kATypeUBF8, 11, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x0D, kPTypeList, kATypeUBF8, 12, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0E, kPTypeCont, kATypeSBF16, 12, 4, 10, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x0F, kPTypeCont, kATypeUBF16, 13, 5, 11, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x10, kPTypeList, kATypeUBF8, 14, 0, 4, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x11, kPTypeCont, kATypeSBF8, 15, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 15:St. Analog Record
+const PARAMDESC TABLE_EFFECT15[24] = {
+    {"Speed\0" "Speed", nullptr, 0x00, kPTypeCont, kATypeUBF8, 0, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Flutter\0" "Flutter", nullptr, 0x01, kPTypeCont, kATypeUBF8, 1, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"EQ Trim\0" "EQ Trim", nullptr, 0x02, kPTypeCont, kATypeUBF8, 2, 1, 7, 100, 0, 100, 100, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Cutoff\0" "Cutoff", nullptr, 0x03, kPTypeList, kATypeUBF8, 3, 3, 7, 17, 0, 30, 17, 0, kFxFmtFrequency},
+    {"Q\0" "Q", nullptr, 0x04, kPTypeCont, kATypeUBF8, 4, 3, 7, 2, 1, 20, 2, 0, kFxFmtQ},
+    {"Gain\0" "Gain", "dB", 0x05, kPTypeCont, kATypeSBF8, 5, 3, 7, 0, -15, 15, 0, 0, kFxFmtSigned},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Noise\0" "Noise", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Density\0" "Density", nullptr, 0x06, kPTypeCont, kATypeUBF8, 6, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Tone\0" "Tone", nullptr, 0x07, kPTypeCont, kATypeUBF8, 7, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Level\0" "Level", nullptr, 0x08, kPTypeCont, kATypeUBF8, 8, 1, 7, 100, 0, 100, 100, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x09, kPTypeList, kATypeUBF8, 9, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0A, kPTypeCont, kATypeSBF8, 10, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Click Level\0" "Click Level", nullptr, 0x0B, kPTypeCont, kATypeUBF8, 11, 1, 7, 0, 0, 100, 0, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x0C, kPTypeList, kATypeUBF8, 12, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0D, kPTypeCont, kATypeSBF16, 12, 4, 10, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x0E, kPTypeCont, kATypeUBF16, 13, 5, 11, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x0F, kPTypeList, kATypeUBF8, 14, 0, 4, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x10, kPTypeCont, kATypeSBF8, 15, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// clang-format on
+
+}  // namespace QorX0

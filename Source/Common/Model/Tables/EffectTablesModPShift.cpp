@@ -1,0 +1,255 @@
+// Effect parameter tables: modulation and pitch shift (effect types 32 to 40).
+// Row columns: name, unit, PID, PTYPE, ATYPE, offset, low bit, high bit, default, minimum, maximum,
+// initial, flags, format. Captions named by a line feed start a new column on the effect page; captions
+// with an empty name leave a blank line.
+#include "Common/Model/Tables/EffectFormats.h"
+#include "Common/Model/Tables/EffectTables.h"
+
+namespace QorX0 {
+
+// One row per line keeps the tables readable.
+// clang-format off
+
+// 32:Stereo Tremolo
+const PARAMDESC TABLE_EFFECT32[21] = {
+    {"LFO Wave\0" "LFO Wave", nullptr, 0x00, kPTypeList, kATypeUBF8, 0, 7, 7, 0, 0, 1, 0, 0, kFxFmtLfoWave},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Shape\0" "Shape", nullptr, 0x01, kPTypeCont, kATypeSBF8, 0, 0, 6, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Phase\0" "Phase", nullptr, 0x02, kPTypeCont, kATypeSBF8, 1, 2, 7, 0, -30, 30, 0, 0, kFxFmtPhase},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"LFO Freq\0" "LFO Freq", "Hz", 0x03, kPTypeCont, kATypeUBF8, 2, 1, 7, 24, 0, 104, 24, 0, kFxFmtLfoFreq},
+    {"Source\0" "Source", nullptr, 0x04, kPTypeList, kATypeUBF8, 3, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x05, kPTypeCont, kATypeSBF8, 4, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"BPM/MIDI\0" "BPM/MIDI", nullptr, 0x06, kPTypeSwitch, kATypeUBF8, 4, 0, 0, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"BPM\0" "BPM", "bpm", 0x07, kPTypeCont, kATypeUBF8, 5, 0, 7, 120, 39, 240, 120, 0, kFxFmtBpm},
+    {"Base Note\0" "Base Note", nullptr, 0x08, kPTypeList, kATypeUBF8, 6, 5, 7, 4, 0, 7, 4, 0, kFxFmtBaseNote},
+    {"Times\0" "Times", nullptr, 0x09, kPTypeCont, kATypeUBF8, 6, 1, 4, 0, 0, 15, 0, 0, kFxFmtTimes},
+    {"Depth\0" "Depth", nullptr, 0x0A, kPTypeCont, kATypeUBF8, 7, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x0B, kPTypeList, kATypeUBF8, 8, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0C, kPTypeCont, kATypeSBF8, 9, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x0D, kPTypeCont, kATypeUBF8, 10, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x0E, kPTypeList, kATypeUBF8, 11, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0F, kPTypeCont, kATypeSBF8, 12, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 33:St. Env. Tremolo
+const PARAMDESC TABLE_EFFECT33[18] = {
+    {"Env. Sens\0" "Env. Sens", nullptr, 0x00, kPTypeCont, kATypeUBF8, 0, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Env. Shape\0" "Env. Shape", nullptr, 0x01, kPTypeCont, kATypeSBF8, 1, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"LFO Wave\0" "LFO Wave", nullptr, 0x02, kPTypeList, kATypeUBF8, 1, 0, 0, 0, 0, 1, 0, 0, kFxFmtLfoWave},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Shape\0" "Shape", nullptr, 0x03, kPTypeCont, kATypeSBF8, 2, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Phase\0" "Phase", nullptr, 0x04, kPTypeCont, kATypeSBF8, 3, 2, 7, 0, -30, 30, 0, 0, kFxFmtPhase},
+    {"LFO Freq\0" "LFO Freq", "Hz", 0x05, kPTypeCont, kATypeUBF8, 4, 1, 7, 24, 0, 104, 24, 0, kFxFmtLfoFreq},
+    {"Amount\0" "Amount", nullptr, 0x06, kPTypeCont, kATypeSBF8, 5, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Depth\0" "Depth", nullptr, 0x07, kPTypeCont, kATypeUBF8, 6, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Amount\0" "Amount", nullptr, 0x08, kPTypeCont, kATypeSBF8, 7, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x09, kPTypeCont, kATypeUBF8, 8, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x0A, kPTypeList, kATypeUBF8, 9, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0B, kPTypeCont, kATypeSBF8, 10, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 34:Stereo Auto Pan
+const PARAMDESC TABLE_EFFECT34[21] = {
+    {"LFO Wave\0" "LFO Wave", nullptr, 0x00, kPTypeList, kATypeUBF8, 0, 7, 7, 0, 0, 1, 0, 0, kFxFmtLfoWave},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Shape\0" "Shape", nullptr, 0x01, kPTypeCont, kATypeSBF8, 0, 0, 6, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Phase\0" "Phase", nullptr, 0x02, kPTypeCont, kATypeSBF8, 1, 2, 7, 0, -30, 30, 0, 0, kFxFmtPhase},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"LFO Freq\0" "LFO Freq", "Hz", 0x03, kPTypeCont, kATypeUBF8, 2, 1, 7, 24, 0, 104, 24, 0, kFxFmtLfoFreq},
+    {"Source\0" "Source", nullptr, 0x04, kPTypeList, kATypeUBF8, 3, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x05, kPTypeCont, kATypeSBF8, 4, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"BPM/MIDI\0" "BPM/MIDI", nullptr, 0x06, kPTypeSwitch, kATypeUBF8, 4, 0, 0, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"BPM\0" "BPM", "bpm", 0x07, kPTypeCont, kATypeUBF8, 5, 0, 7, 120, 39, 240, 120, 0, kFxFmtBpm},
+    {"Base Note\0" "Base Note", nullptr, 0x08, kPTypeList, kATypeUBF8, 6, 5, 7, 4, 0, 7, 4, 0, kFxFmtBaseNote},
+    {"Times\0" "Times", nullptr, 0x09, kPTypeCont, kATypeUBF8, 6, 1, 4, 0, 0, 15, 0, 0, kFxFmtTimes},
+    {"Depth\0" "Depth", nullptr, 0x0A, kPTypeCont, kATypeUBF8, 7, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x0B, kPTypeList, kATypeUBF8, 8, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0C, kPTypeCont, kATypeSBF8, 9, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x0D, kPTypeCont, kATypeUBF8, 10, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x0E, kPTypeList, kATypeUBF8, 11, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0F, kPTypeCont, kATypeSBF8, 12, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 35:St. Phaser + Trml
+const PARAMDESC TABLE_EFFECT35[32] = {
+    {"Type\0" "Type", nullptr, 0x00, kPTypeList, kATypeUBF8, 0, 7, 7, 0, 0, 1, 0, 0, kFxFmtPhaserTremoloOrder},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Phase\0" "Phase", nullptr, 0x01, kPTypeCont, kATypeSBF8, 0, 1, 6, 0, -30, 30, 0, 0, kFxFmtPhase},
+    {"LFO Freq\0" "LFO Freq", "Hz", 0x02, kPTypeCont, kATypeUBF8, 1, 1, 7, 24, 0, 104, 24, 0, kFxFmtLfoFreq},
+    {"Source\0" "Source", nullptr, 0x03, kPTypeList, kATypeUBF16, 1, 4, 8, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x04, kPTypeCont, kATypeSBF16, 2, 5, 11, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"BPM/MIDI\0" "BPM/MIDI", nullptr, 0x05, kPTypeSwitch, kATypeUBF8, 3, 4, 4, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"BPM\0" "BPM", "bpm", 0x06, kPTypeCont, kATypeUBF16, 3, 4, 11, 120, 39, 240, 120, 0, kFxFmtBpm},
+    {"Base Note\0" "Base Note", nullptr, 0x07, kPTypeList, kATypeUBF8, 4, 1, 3, 4, 0, 7, 4, 0, kFxFmtBaseNote},
+    {"Times\0" "Times", nullptr, 0x08, kPTypeCont, kATypeUBF16, 4, 5, 8, 0, 0, 15, 0, 0, kFxFmtTimes},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Phaser\0" "Phaser", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Manual\0" "Manual", nullptr, 0x09, kPTypeCont, kATypeUBF16, 5, 6, 12, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Resonance\0" "Resonance", nullptr, 0x0A, kPTypeCont, kATypeUBF16, 6, 7, 13, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Depth\0" "Depth", nullptr, 0x0B, kPTypeCont, kATypeUBF8, 7, 0, 6, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x0C, kPTypeList, kATypeUBF8, 8, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0D, kPTypeCont, kATypeSBF16, 8, 4, 10, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x0E, kPTypeCont, kATypeUBF16, 9, 5, 11, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Tremolo\0" "Tremolo", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Shape\0" "Shape", nullptr, 0x0F, kPTypeCont, kATypeSBF16, 10, 6, 12, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"Depth\0" "Depth", nullptr, 0x10, kPTypeCont, kATypeUBF16, 11, 7, 13, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x11, kPTypeList, kATypeUBF8, 12, 2, 6, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x12, kPTypeCont, kATypeSBF16, 12, 3, 9, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x13, kPTypeCont, kATypeUBF16, 13, 4, 10, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x14, kPTypeList, kATypeUBF16, 14, 7, 11, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x15, kPTypeCont, kATypeSBF8, 15, 0, 6, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 36:St. Ring Modulator
+const PARAMDESC TABLE_EFFECT36[28] = {
+    {"Pre LPF\0" "Pre LPF", nullptr, 0x00, kPTypeSwitch, kATypeUBF8, 0, 7, 7, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"OSC Mode\0" "OSC Mode", nullptr, 0x01, kPTypeList, kATypeUBF8, 0, 6, 6, 0, 0, 1, 0, 0, kFxFmtOscMode},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Fixed Freq\0" "Fixed Freq", "Hz", 0x02, kPTypeCont, kATypeUBF8, 1, 1, 7, 44, 1, 100, 44, 0, kFxFmtFixedFreq},
+    {"Source\0" "Source", nullptr, 0x03, kPTypeList, kATypeUBF8, 2, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x04, kPTypeCont, kATypeSBF8, 3, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Note\0" "Note", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Offset\0" "Offset", nullptr, 0x05, kPTypeCont, kATypeSBF8, 4, 1, 7, 0, -48, 48, 0, 0, kFxFmtSigned},
+    {"Fine\0" "Fine", "Cent", 0x06, kPTypeCont, kATypeSBF8, 5, 1, 7, 0, -50, 50, 0, 0, kFxFmtSigned},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"LFO Freq\0" "LFO Freq", "Hz", 0x07, kPTypeCont, kATypeUBF8, 6, 1, 7, 24, 0, 104, 24, 0, kFxFmtLfoFreq},
+    {"Source\0" "Source", nullptr, 0x08, kPTypeList, kATypeUBF8, 7, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x09, kPTypeCont, kATypeSBF8, 8, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"BPM/MIDI\0" "BPM/MIDI", nullptr, 0x0A, kPTypeSwitch, kATypeUBF8, 8, 0, 0, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"BPM\0" "BPM", "bpm", 0x0B, kPTypeCont, kATypeUBF8, 9, 0, 7, 120, 39, 240, 120, 0, kFxFmtBpm},
+    {"Base Note\0" "Base Note", nullptr, 0x0C, kPTypeList, kATypeUBF8, 10, 5, 7, 4, 0, 7, 4, 0, kFxFmtBaseNote},
+    {"Times\0" "Times", nullptr, 0x0D, kPTypeCont, kATypeUBF8, 10, 1, 4, 0, 0, 15, 0, 0, kFxFmtTimes},
+    {"LFO Depth\0" "LFO Depth", nullptr, 0x0E, kPTypeCont, kATypeUBF8, 11, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x0F, kPTypeList, kATypeUBF8, 12, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x10, kPTypeCont, kATypeSBF16, 12, 4, 10, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x11, kPTypeCont, kATypeUBF16, 13, 5, 11, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x12, kPTypeList, kATypeUBF8, 14, 0, 4, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x13, kPTypeCont, kATypeSBF8, 15, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 37:Detune
+const PARAMDESC TABLE_EFFECT37[15] = {
+    {"Sft\0" "Sft", "Cent", 0x00, kPTypeCont, kATypeSBF8, 0, 1, 7, 0, -50, 50, 0, 0, kFxFmtSigned},
+    {"Source\0" "Source", nullptr, 0x01, kPTypeList, kATypeUBF8, 1, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x02, kPTypeCont, kATypeSBF8, 2, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Dly Time\0" "Dly Time", "ms", 0x03, kPTypeCont, kATypeUBF16, 3, 7, 15, 100, 0, 379, 100, 0, kFxFmtDelay},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Feedback\0" "Feedback", nullptr, 0x04, kPTypeCont, kATypeSBF8, 4, 0, 6, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"High Damp\0" "High Damp", nullptr, 0x05, kPTypeCont, kATypeUBF8, 5, 1, 7, 30, 0, 100, 30, 0, kFxFmtNumber},
+    {"InLvlMod\0" "InLvlMod", nullptr, 0x06, kPTypeCont, kATypeSBF8, 6, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"Source\0" "Source", nullptr, 0x07, kPTypeList, kATypeUBF8, 7, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x08, kPTypeCont, kATypeUBF8, 8, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x09, kPTypeList, kATypeUBF8, 9, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0A, kPTypeCont, kATypeSBF8, 10, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 38:Pitch Shifter
+const PARAMDESC TABLE_EFFECT38[21] = {
+    {"Mode\0" "Mode", nullptr, 0x00, kPTypeList, kATypeUBF8, 0, 6, 7, 0, 0, 2, 0, 0, kFxFmtPitchShiftMode},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Sft\0" "Sft", nullptr, 0x01, kPTypeCont, kATypeSBF8, 0, 0, 5, 0, -24, 24, 0, 0, kFxFmtSigned},
+    {"Source\0" "Source", nullptr, 0x02, kPTypeList, kATypeUBF8, 1, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x03, kPTypeCont, kATypeSBF8, 2, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"Fine\0" "Fine", "Cent", 0x04, kPTypeCont, kATypeSBF8, 3, 1, 7, 0, -50, 50, 0, 0, kFxFmtSigned},
+    {"Amount\0" "Amount", nullptr, 0x05, kPTypeCont, kATypeSBF8, 4, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Dly Time\0" "Dly Time", "ms", 0x06, kPTypeCont, kATypeUBF16, 5, 7, 15, 100, 0, 379, 100, 0, kFxFmtDelay},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Position\0" "Position", nullptr, 0x07, kPTypeList, kATypeUBF8, 6, 6, 6, 0, 0, 1, 0, 0, kFxFmtPosition},
+    {"Feedback\0" "Feedback", nullptr, 0x08, kPTypeCont, kATypeSBF8, 7, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"High Damp\0" "High Damp", nullptr, 0x09, kPTypeCont, kATypeUBF8, 8, 1, 7, 30, 0, 100, 30, 0, kFxFmtNumber},
+    {"InLvlMod\0" "InLvlMod", nullptr, 0x0A, kPTypeCont, kATypeSBF8, 9, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"Source\0" "Source", nullptr, 0x0B, kPTypeList, kATypeUBF8, 10, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x0C, kPTypeCont, kATypeUBF8, 11, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x0D, kPTypeList, kATypeUBF8, 12, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0E, kPTypeCont, kATypeSBF8, 13, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 39:Pitch Shift Mod.
+const PARAMDESC TABLE_EFFECT39[22] = {
+    {"Sft\0" "Sft", nullptr, 0x00, kPTypeCont, kATypeSBF8, 0, 2, 7, 0, -24, 24, 0, 0, kFxFmtSigned},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"LFO Wave\0" "LFO Wave", nullptr, 0x01, kPTypeList, kATypeUBF8, 0, 1, 1, 0, 0, 1, 0, 0, kFxFmtLfoWave},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"LFO Freq\0" "LFO Freq", "Hz", 0x02, kPTypeCont, kATypeUBF8, 1, 1, 7, 24, 0, 104, 24, 0, kFxFmtLfoFreq},
+    {"Source\0" "Source", nullptr, 0x03, kPTypeList, kATypeUBF8, 2, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x04, kPTypeCont, kATypeSBF8, 3, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"BPM/MIDI\0" "BPM/MIDI", nullptr, 0x05, kPTypeSwitch, kATypeUBF8, 3, 0, 0, 0, 0, 1, 0, 0, kFxFmtOnOff},
+    {"BPM\0" "BPM", "bpm", 0x06, kPTypeCont, kATypeUBF8, 4, 0, 7, 120, 39, 240, 120, 0, kFxFmtBpm},
+    {"Base Note\0" "Base Note", nullptr, 0x07, kPTypeList, kATypeUBF8, 5, 5, 7, 4, 0, 7, 4, 0, kFxFmtBaseNote},
+    {"Times\0" "Times", nullptr, 0x08, kPTypeCont, kATypeUBF8, 5, 1, 4, 0, 0, 15, 0, 0, kFxFmtTimes},
+    {"Depth\0" "Depth", nullptr, 0x09, kPTypeCont, kATypeUBF8, 6, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"Source\0" "Source", nullptr, 0x0A, kPTypeList, kATypeUBF8, 7, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0B, kPTypeCont, kATypeSBF8, 8, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+    {"Pan\0" "Pan", nullptr, 0x0C, kPTypeCont, kATypeUBF8, 9, 1, 7, 64, 0, 127, 64, 0, kFxFmtPan},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x0D, kPTypeCont, kATypeUBF8, 10, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x0E, kPTypeList, kATypeUBF8, 11, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x0F, kPTypeCont, kATypeSBF8, 12, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// 40:Rotary Speaker
+const PARAMDESC TABLE_EFFECT40[26] = {
+    {"Mode\0" "Mode", nullptr, 0x00, kPTypeList, kATypeUBF8, 0, 7, 7, 0, 0, 1, 0, 0, kFxFmtRotaryMode},
+    {"Source\0" "Source", nullptr, 0x01, kPTypeList, kATypeUBF8, 0, 2, 6, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Sw\0" "Sw", nullptr, 0x02, kPTypeList, kATypeUBF8, 0, 1, 1, 0, 0, 1, 0, 0, kFxFmtSwitchMode},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Speed\0" "Speed", nullptr, 0x03, kPTypeList, kATypeUBF8, 0, 0, 0, 0, 0, 1, 0, 0, kFxFmtRotarySpeed},
+    {"Source\0" "Source", nullptr, 0x04, kPTypeList, kATypeUBF8, 1, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Sw\0" "Sw", nullptr, 0x05, kPTypeList, kATypeUBF8, 1, 2, 2, 0, 0, 1, 0, 0, kFxFmtSwitchMode},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"H/R.Bal\0" "H/R.Bal", nullptr, 0x06, kPTypeCont, kATypeUBF8, 2, 1, 7, 50, 0, 100, 50, 0, kFxFmtNumber},
+    {"ManualSp\0" "ManualSp", nullptr, 0x07, kPTypeCont, kATypeUBF8, 3, 1, 7, 50, 1, 100, 50, 0, kFxFmtNumber},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Horn\0" "Horn", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Accel\0" "Accel", nullptr, 0x08, kPTypeCont, kATypeUBF8, 4, 4, 7, 8, 1, 15, 8, 0, kFxFmtNumber},
+    {"Ratio\0" "Ratio", nullptr, 0x09, kPTypeCont, kATypeUBF8, 5, 0, 7, 100, 50, 200, 100, 0, kFxFmtRotaryRatio},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Rotor\0" "Rotor", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Accel\0" "Accel", nullptr, 0x0A, kPTypeCont, kATypeUBF8, 6, 4, 7, 8, 1, 15, 8, 0, kFxFmtNumber},
+    {"Ratio\0" "Ratio", nullptr, 0x0B, kPTypeCont, kATypeUBF8, 7, 0, 7, 100, 50, 200, 100, 0, kFxFmtRotaryRatio},
+    {"\n\0" "\n", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Mic\0" "Mic", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Distance\0" "Distance", nullptr, 0x0C, kPTypeCont, kATypeUBF8, 8, 4, 7, 0, 0, 10, 0, 0, kFxFmtNumber},
+    {"Spread\0" "Spread", nullptr, 0x0D, kPTypeCont, kATypeUBF8, 9, 2, 7, 25, 0, 50, 25, 0, kFxFmtNumber},
+    {"\0" "", nullptr, kPidNone, kPTypeCaption, kATypeNone, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
+    {"Wet/Dry\0" "Wet/Dry", nullptr, 0x0E, kPTypeCont, kATypeUBF8, 10, 1, 7, 50, 0, 100, 50, 0, kFxFmtWetDry},
+    {"Source\0" "Source", nullptr, 0x0F, kPTypeList, kATypeUBF8, 11, 3, 7, 0, 0, 24, 0, 0, kFxFmtSource},
+    {"Amount\0" "Amount", nullptr, 0x10, kPTypeCont, kATypeSBF8, 12, 1, 7, 0, -50, 50, 0, 0, kFxFmtBipolar},
+};
+
+// clang-format on
+
+}  // namespace QorX0
