@@ -1,18 +1,28 @@
 #include "Common/Files/PcgConvert.h"
 
-// Placeholder bodies until the engine lands: every call fails.
-bool ConvertPCGtoQor(const char*, int, unsigned char*, int) {
-    return false;
+#include "Common/Files/PcgExport.h"
+#include "Common/Files/PcgImport.h"
+
+bool ConvertPCGtoQor(const char* data, int length, unsigned char* image, int model) {
+    return QorX0::PcgImportIntoImage(data, length, image, model);
 }
 
-int ConvertQortoPCG(unsigned char*, unsigned, char*, int, int) {
-    return 0;
+int ConvertQortoPCG(unsigned char* image, unsigned model, char* buffer, int size, int kind) {
+    return QorX0::PcgExportFromImage(image, model, buffer, size, kind);
 }
 
-bool GetPCGFIleInfo(const char*, int) {
-    return false;
+bool GetPCGFIleInfo(const char* path, int kind) {
+    try {
+        return QorX0::CImportPcg::getPCGInfo(path, kind);
+    } catch (...) {
+        return false;
+    }
 }
 
-bool GetPCGStreamInfoEx(std::istream&, int*) {
-    return false;
+bool GetPCGStreamInfoEx(std::istream& stream, int* kind) {
+    try {
+        return QorX0::CImportPcg::getPCGStreamInfoEx(stream, kind);
+    } catch (...) {
+        return false;
+    }
 }

@@ -1,0 +1,157 @@
+#include "Common/Files/PcgStorage.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "Common/Files/PcgContainer.h"
+
+namespace QorX0 {
+
+CPcgRecord::CPcgRecord(uint32_t size, const FIELDTABLE* table) : m_bytes(size, 0), m_table(table) {}
+
+int CPcgRecord::getValue(int row) const {
+    return m_table ? PcgGetRow(*m_table, row, m_bytes.data(), getSize()) : 0;
+}
+
+void CPcgRecord::setValue(int row, int value) {
+    if (m_table) PcgSetRow(*m_table, row, m_bytes.data(), getSize(), value);
+}
+
+void CPcgRecord::initializeFresh() {
+    std::fill(m_bytes.begin(), m_bytes.end(), 0);
+    std::fill_n(m_bytes.begin(), std::min<size_t>(16, m_bytes.size()), ' ');
+}
+
+void CPcgRecord::assignBytes(const void* bytes, size_t size) {
+    if (!bytes || size != m_bytes.size()) PcgThrow(kPcgErrStorageSize);
+    std::memcpy(m_bytes.data(), bytes, size);
+}
+
+void CPcgRecord::copyBytes(const CPcgRecord& src, size_t from, size_t to, size_t n) {
+    if (from + n > src.m_bytes.size() || to + n > m_bytes.size()) PcgThrow(kPcgErrStorageSize);
+    std::memcpy(m_bytes.data() + to, src.m_bytes.data() + from, n);
+}
+
+void CPcgRecord::putBytes(size_t to, std::span<const unsigned char> bytes) {
+    if (to + bytes.size() > m_bytes.size()) PcgThrow(kPcgErrStorageSize);
+    std::memcpy(m_bytes.data() + to, bytes.data(), bytes.size());
+}
+
+CPcgCombiRecord::CPcgCombiRecord(uint32_t size, const FIELDTABLE* common, const FIELDTABLE* timbre,
+                                 uint32_t timbreBase)
+    : CPcgRecord(size, common), m_timbreTable(timbre), m_timbreBase(timbreBase) {}
+
+int CPcgCombiRecord::getTimbreValue(int timbre, int row) const {
+    if (timbre < 0 || timbre >= kTimbreCount) return 0;
+    return PcgGetRow(*m_timbreTable, row, m_bytes.data(), getSize(), m_timbreBase + 28 * timbre);
+}
+
+void CPcgCombiRecord::setTimbreValue(int timbre, int row, int value) {
+    if (timbre < 0 || timbre >= kTimbreCount) return;
+    PcgSetRow(*m_timbreTable, row, m_bytes.data(), getSize(), value, m_timbreBase + 28 * timbre);
+}
+
+// Records of the older families taken over as they stand in a file.
+
+CFennPcmProgramStorage::CFennPcmProgramStorage(const void* bytes, size_t size)
+    : CPcgRecord(kFennProgramSize, &PcgFields::kFennProgram) {
+    assignBytes(bytes, size);
+}
+CRuskPcmProgramStorage::CRuskPcmProgramStorage(const void* bytes, size_t size)
+    : CPcgRecord(kRuskProgramSize, &PcgFields::kRuskProgram) {
+    assignBytes(bytes, size);
+}
+CBraePcmProgramStorage::CBraePcmProgramStorage(const void* bytes, size_t size)
+    : CPcgRecord(kBraeProgramSize, &PcgFields::kBraeProgram) {
+    assignBytes(bytes, size);
+}
+int CBraePcmProgramStorage::getTempo() const {
+    return getValue(11);
+}
+
+CFennCombinationStorage::CFennCombinationStorage(const void* bytes, size_t size)
+    : CPcgCombiRecord(kFennCombiSize, &PcgFields::kFennCombi, &PcgFields::kFamilyTimbre, 224) {
+    assignBytes(bytes, size);
+}
+CRuskCombinationStorage::CRuskCombinationStorage(const void* bytes, size_t size)
+    : CPcgCombiRecord(kRuskCombiSize, &PcgFields::kRuskCombi, &PcgFields::kFamilyTimbre, 128) {
+    assignBytes(bytes, size);
+}
+CBraeCombinationStorage::CBraeCombinationStorage(const void* bytes, size_t size)
+    : CPcgCombiRecord(kBraeCombiSize, &PcgFields::kBraeCombi, &PcgFields::kFamilyTimbre, 772) {
+    assignBytes(bytes, size);
+}
+int CBraeCombinationStorage::getTempo() const {
+    return getValue(2);
+}
+
+CFennGlobalStorage::CFennGlobalStorage(const void* bytes, size_t size)
+    : CPcgRecord(kFennGlobalSize, nullptr) {
+    assignBytes(bytes, size);
+}
+CRuskGlobalStorage::CRuskGlobalStorage(const void* bytes, size_t size)
+    : CPcgRecord(kRuskGlobalSize, nullptr) {
+    assignBytes(bytes, size);
+}
+CBraeGlobalStorage::CBraeGlobalStorage(const void* bytes, size_t size)
+    : CPcgRecord(kBraeGlobalSize, nullptr) {
+    assignBytes(bytes, size);
+}
+
+CArpeggioStorage::CArpeggioStorage() : CPcgRecord(kArpeggioSize, nullptr) {
+    initialize();
+}
+CArpeggioStorage::CArpeggioStorage(const void* bytes, size_t size) : CPcgRecord(kArpeggioSize, nullptr) {
+    assignBytes(bytes, size);
+}
+void CArpeggioStorage::initialize() {
+    initializeFresh();
+}
+
+CDrumKitStorage::CDrumKitStorage() : CPcgRecord(kDrumKitSize, nullptr) {
+    initialize();
+}
+void CDrumKitStorage::initialize() {
+    initializeFresh();
+}
+int CDrumKitStorage::getKeyValue(int key, int row) const {
+    if (key < 0 || key >= kDrumKeyCount) return 0;
+    return PcgGetRow(PcgFields::kDrumKey, row, m_bytes.data(), getSize(), 16 + 32 * key);
+}
+void CDrumKitStorage::setKeyValue(int key, int row, int value) {
+    if (key < 0 || key >= kDrumKeyCount) return;
+    PcgSetRow(PcgFields::kDrumKey, row, m_bytes.data(), getSize(), value, 16 + 32 * key);
+}
+
+bool PcgLookupPair(std::span<const PCGCONVROW> table, bool zeroTakesFirstRow, int& bank, int& number) {
+    if (table.empty()) return false;
+    const PCGCONVROW* hit = nullptr;
+    if (zeroTakesFirstRow && bank == 0 && number == 0) {
+        hit = &table.front();
+    } else {
+        for (size_t i = zeroTakesFirstRow ? 1 : 0; i < table.size() && !hit; ++i)
+            if (table[i].srcBank == bank && table[i].srcNumber == number) hit = &table[i];
+    }
+    if (!hit) return false;
+    bank = hit->dstBank;
+    number = hit->dstNumber;
+    return true;
+}
+
+int PcgArpPatternLimit(int kind) {
+    switch (kind) {
+        case 2:
+            return 232;  // banks of 200, 16 and 16 patterns
+        case 3:
+            return 323;
+        case 4:
+        case 5:
+            return 507;
+        case 6:
+            return 216;  // the 216 user patterns the file carries, none of them reset
+        default:
+            return -1;
+    }
+}
+
+}  // namespace QorX0
