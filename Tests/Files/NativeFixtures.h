@@ -2,6 +2,7 @@
 // Test helpers for data files: images filled with known bytes, and native files built byte by byte
 // from the format's description, independent of the product's writer.
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <random>
@@ -11,6 +12,8 @@
 
 #include "Common/Files/PersistParams.h"
 #include "Common/Model/SynthData.h"
+#include "Linux/Trace.h"
+#include <gtest/gtest.h>
 
 namespace fixtures {
 
@@ -81,5 +84,31 @@ inline std::string AllDataBodyV0(const CHUNK_REMOTESYNTH& im) {
     b += Zeros(3);
     return b;
 }
+
+// Collects what the file code traces while it lives (tracing is off otherwise).
+class TraceCapture {
+public:
+    TraceCapture() : mWas(g_enabletrace) {
+        g_enabletrace = 1;
+        testing::internal::CaptureStdout();
+    }
+    ~TraceCapture() {
+        if (!mTaken) Text();
+    }
+    std::string Text() {
+        if (!mTaken) {
+            std::fflush(stdout);
+            mText = testing::internal::GetCapturedStdout();
+            g_enabletrace = mWas;
+            mTaken = true;
+        }
+        return mText;
+    }
+
+private:
+    int mWas;
+    bool mTaken = false;
+    std::string mText;
+};
 
 }  // namespace fixtures

@@ -1,0 +1,156 @@
+// Files built byte by byte from the format's description load as they should, and the product's
+// writer produces exactly those bytes.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "Common/Files/Persist.h"
+#include "NativeFixtures.h"
+
+using namespace QorX0;
+using namespace fixtures;
+
+namespace {
+
+std::string Saved(FTYPE kind, uint32_t index, uint8_t model, CHUNK_REMOTESYNTH* image) {
+    PERSISTPARAMS p{kind, index, image, {}, {}};
+    std::ostringstream os;
+    EXPECT_TRUE(PersistSaveStream(os, model, &p));
+    return os.str();
+}
+
+struct Loaded {
+    bool ok;
+    PERSISTPARAMS params;
+};
+
+Loaded Load(const std::string& bytes, uint8_t model, CHUNK_REMOTESYNTH* image, uint32_t index = 0) {
+    RTCSTAT marked;
+    std::memset(&marked, 0x5A, sizeof(marked));
+    Loaded r{false, {FTYPE_UNKNOWN, index, image, {}, marked}};
+    std::istringstream is(bytes);
+    r.ok = PersistLoadStream(is, model, &r.params);
+    return r;
+}
+
+}  // namespace
+
+TEST(NativeFixture, ExternalControlSetFile) {
+    auto source = RandomImage(11);
+    const std::string file = NativeFile("tre ", "VTLV", Bytes(*source, 245650 + 5 * 40, 40));
+    ASSERT_EQ(file.size(), 76u);
+    EXPECT_EQ(file.substr(4, 4), BE32(68));
+
+    auto target = RandomImage(12);
+    auto expected = CopyImage(*target);
+    std::memcpy(expected->extcontrol[5], source->extcontrol[5], 40);
+    const Loaded r = Load(file, 1, target.get(), 5);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.params.kind, FTYPE_EXTC);
+    EXPECT_TRUE(SameImage(*target, *expected));
+
+    EXPECT_EQ(Saved(FTYPE_EXTC, 5, 1, source.get()), file);
+}
+
+TEST(NativeFixture, ProgramFile) {
+    auto source = RandomImage(13);
+    source->curprogram[108] = 2;  // a drum program: no sample translation in any direction
+    const std::string file =
+        NativeFile("trp ", "VMRL", Bytes(*source, 897426, 444) + Bytes(*source, 899634, 8));
+    ASSERT_EQ(file.size(), 488u);
+    EXPECT_EQ(file.substr(4, 4), BE32(480));
+
+    for (uint8_t model : {uint8_t{9}, uint8_t{1}}) {
+        auto target = RandomImage(14);
+        auto expected = CopyImage(*target);
+        std::memcpy(expected->curprogram, source->curprogram, 444);
+        std::memcpy(expected->curprogramrec, source->curprogramrec, 8);
+        const Loaded r = Load(file, model, target.get());
+        ASSERT_TRUE(r.ok);
+        EXPECT_EQ(r.params.kind, FTYPE_PROG);
+        EXPECT_TRUE(SameImage(*target, *expected));
+    }
+    EXPECT_EQ(Saved(FTYPE_PROG, 0, 9, source.get()), file);
+}
+
+TEST(NativeFixture, PresetChunk) {
+    auto source = RandomImage(15);
+    const std::string inner =
+        NativeFile("trp ", "VTLV", Bytes(*source, 897426, 444) + Bytes(*source, 899634, 8));
+    const std::string chunk = "Ccnk" + BE32(static_cast<uint32_t>(52 + inner.size())) + "FPCh" + Zeros(4) +
+                              "VTLV" + Zeros(40) + inner;
+    ASSERT_EQ(chunk.size(), 548u);
+
+    auto target = RandomImage(16);
+    auto expected = CopyImage(*target);
+    std::memcpy(expected->curprogram, source->curprogram, 444);
+    std::memcpy(expected->curprogramrec, source->curprogramrec, 8);
+    const Loaded r = Load(chunk, 1, target.get());
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.params.kind, FTYPE_PROG);
+    EXPECT_TRUE(SameImage(*target, *expected));
+
+    EXPECT_EQ(Saved(FTYPE_VSTPROG, 0, 1, source.get()), chunk);
+}
+
+TEST(NativeFixture, BankHeaderIsSkippedWholeWhateverThePresetKind) {
+    auto source = RandomImage(17);
+    const std::string inner =
+        NativeFile("trc ", "VTLV", Bytes(*source, 897870, 544) + Bytes(*source, 899642, 8));
+    const std::string chunk = "Ccnk" + BE32(static_cast<uint32_t>(152 + inner.size())) + "FBCh" + Zeros(4) +
+                              "VTLV" + Zeros(140) + inner;
+    auto target = RandomImage(18);
+    const Loaded r = Load(chunk, 1, target.get());
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.params.kind, FTYPE_COMBI);
+    EXPECT_EQ(0, std::memcmp(target->curcombi, source->curcombi, 544));
+}
+
+TEST(NativeFixture, OlderAllDataFileIsTolvaDataWithoutRealtimeState) {
+    auto source = RandomImage(19);
+    const std::string body = AllDataBodyV0(*source);
+    ASSERT_EQ(body.size(), 899664u);
+    // The model tag says Nerimo; an all-data file of this size is always Tolva data.
+    for (uint32_t size : {899688u, 899700u, 899819u}) {
+        SCOPED_TRACE(size);
+        const std::string file = Header("tra ", size, 0, "VMRL") + body + Zeros(size - 24 - body.size());
+        std::istringstream is(file);
+        FTYPE kind = FTYPE_UNKNOWN;
+        uint8_t model = 0;
+        ASSERT_TRUE(PersistFindStreamType(is, &kind, &model));
+        EXPECT_EQ(kind, FTYPE_ALL);
+        EXPECT_EQ(model, 1);
+
+        auto target = RandomImage(20);
+        const Loaded r = Load(file, 1, target.get());
+        ASSERT_TRUE(r.ok);
+        EXPECT_EQ(r.params.kind, FTYPE_ALL);
+        EXPECT_TRUE(SameImage(*target, *source));
+        const RTCSTAT zero{};
+        EXPECT_EQ(0, std::memcmp(&r.params.rtc, &zero, sizeof(zero)));
+    }
+    // One byte shorter than the oldest layout is no all-data file at all.
+    const std::string tooShort = Header("tra ", 899687, 0, "VTLV") + body.substr(0, body.size() - 1);
+    auto target = RandomImage(21);
+    EXPECT_FALSE(Load(tooShort, 1, target.get()).ok);
+}
+
+TEST(NativeFixture, AllDataFileWithRealtimeState) {
+    auto source = RandomImage(22);
+    RTCSTAT rtc;
+    for (int i = 0; i < 128; ++i) rtc.knob[i / 8][i % 8] = static_cast<uint8_t>(0x80 | i);
+    const std::string file = NativeFile(
+        "tra ", "VTLV", AllDataBodyV0(*source) + std::string(reinterpret_cast<const char*>(&rtc), 128));
+    ASSERT_EQ(file.substr(4, 4), BE32(899820));
+
+    auto target = RandomImage(23);
+    const Loaded r = Load(file, 1, target.get());
+    ASSERT_TRUE(r.ok);
+    EXPECT_TRUE(SameImage(*target, *source));
+    EXPECT_EQ(0, std::memcmp(&r.params.rtc, &rtc, sizeof(rtc)));
+
+    PERSISTPARAMS p{FTYPE_ALL, 0, source.get(), {}, rtc};
+    std::ostringstream os;
+    ASSERT_TRUE(PersistSaveStream(os, 1, &p));
+    EXPECT_EQ(os.str(), file);
+}
