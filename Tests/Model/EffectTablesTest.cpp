@@ -373,17 +373,6 @@ std::vector<uint8_t> BlockMask(const PARAMDESC& row) {
     return mask;
 }
 
-// Stores raw into the row's field of a block, big-endian, as the instrument lays fields out.
-void StoreRaw(uint8_t* block, const PARAMDESC& row, int raw) {
-    const unsigned bytes = FieldBytes(row);
-    unsigned word = 0;
-    for (unsigned i = 0; i < bytes; ++i) word = (word << 8) | block[row.offset + i];
-    const unsigned fieldMask = (1u << Width(row)) - 1u;
-    word = (word & ~(fieldMask << row.lobit)) | ((static_cast<unsigned>(raw) & fieldMask) << row.lobit);
-    for (unsigned i = 0; i < bytes; ++i)
-        block[row.offset + bytes - 1 - i] = static_cast<uint8_t>(word >> (8 * i));
-}
-
 unsigned ListCount(const PARAMDESC& row) {
     return static_cast<unsigned>(Split(row.format, '\n').size());
 }
@@ -508,18 +497,6 @@ TEST(EffectTables, DefaultsAndRangesFitTheirFields) {
                 EXPECT_EQ(kPTypeCont, row.ptype);
             }
         }
-    }
-}
-
-TEST(EffectTables, InitialBlocksHoldEveryRowsDefault) {
-    for (unsigned type = 0; type < kFxTypeCount; ++type) {
-        SCOPED_TRACE(TypeTrace(type));
-        const TABLEDESC& table = TABLEARRAY_FX[type];
-        uint8_t block[kSizeFxParams] = {};
-        for (unsigned i = 0; i < table.count; ++i) {
-            if (table.rows[i].ptype != kPTypeCaption) StoreRaw(block, table.rows[i], table.rows[i].defval);
-        }
-        EXPECT_EQ(0, std::memcmp(block, VINITCHUNK_FX[type], kSizeFxParams));
     }
 }
 
