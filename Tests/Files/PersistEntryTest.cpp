@@ -215,3 +215,38 @@ TEST(PersistEntry, PathForms) {
     const std::string nowhere = dir.File("no/such/dir/x.X1prog");
     EXPECT_FALSE(PersistSaveStream(nowhere.c_str(), 1, &save));
 }
+
+TEST(PersistEntry, PcgKindsGoThroughTheEngine) {
+    auto image = std::make_unique<CHUNK_REMOTESYNTH>();  // all zero: values every PCG kind can hold
+    for (uint8_t model : {uint8_t{1}, uint8_t{9}}) {
+        for (uint32_t k = FTYPE_PCG_FIRST; k <= FTYPE_PCG_LAST; ++k) {
+            SCOPED_TRACE(testing::Message() << "model " << int(model) << " kind " << k);
+            PERSISTPARAMS save{static_cast<FTYPE>(k), 0, image.get(), {}, {}};
+            std::ostringstream os;
+            ASSERT_TRUE(PersistSaveStream(os, model, &save));
+            EXPECT_EQ(os.str().substr(0, 4), "VELK");
+
+            // Exports hold no "DIV1" or "INI1" chunks, so kinds 22 and 23 are found as plain 21.
+            const FTYPE expect = (k == 22 || k == 23) ? FTYPE_PCG_FIRST : static_cast<FTYPE>(k);
+            std::istringstream is(os.str());
+            FTYPE kind = FTYPE_UNKNOWN;
+            EXPECT_TRUE(PersistFindStreamType(is, &kind, nullptr));
+            EXPECT_EQ(kind, expect);
+
+            auto target = std::make_unique<CHUNK_REMOTESYNTH>(*image);
+            PERSISTPARAMS load{FTYPE_UNKNOWN, 0, target.get(), {}, {}};
+            std::istringstream again(os.str());
+            EXPECT_TRUE(PersistLoadStream(again, model, &load));
+            EXPECT_EQ(load.kind, expect);
+            EXPECT_EQ(again.tellg(), std::streampos(0));
+
+            // A target model the engine has no tables for is refused before anything is converted.
+            PERSISTPARAMS other{FTYPE_UNKNOWN, 0, target.get(), {}, {}};
+            std::istringstream third(os.str());
+            TraceCapture trace;
+            EXPECT_FALSE(PersistLoadStream(third, 2, &other));
+            EXPECT_EQ(trace.Text(), "FileIO: Load failed, invalid argument\n");
+            EXPECT_EQ(other.kind, FTYPE_UNKNOWN);
+        }
+    }
+}
