@@ -161,6 +161,16 @@ TEST(TablesSoundLayout, EveryRowBindsForBothModelsWithItsDefaultInRange) {
                 EXPECT_LE(row.defval, row.maxval);
                 for (int v : {row.defval, row.minval, row.maxval})
                     EXPECT_FALSE(multiszlong(row.converter->Format(v)).empty()) << "value " << v;
+                if (auto* mapped = dynamic_cast<const IAccessorMapped*>(row.accessor)) {
+                    EXPECT_EQ(static_cast<int>(mapped->Values().size()), row.maxval + 1);
+                }
+                if (auto* cont = dynamic_cast<const CStringConverterCont*>(row.converter)) {
+                    for (const auto& e : cont->Entries()) {
+                        if (e.rawlo == e.rawhi) continue;  // a label
+                        EXPECT_EQ(CStringConverterCont::CountConversions(e.format.c_str()), e.exprs.size())
+                            << e.format;
+                    }
+                }
                 if (row.ptype != kPTypeCont) {
                     // Typing the text a list shows selects the same entry again.
                     for (int v = row.minval; v <= row.maxval; ++v)

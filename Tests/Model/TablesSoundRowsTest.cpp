@@ -1003,3 +1003,48 @@ TEST(TablesSoundRows, PlayViewsAndEditViewsShareTheirArpeggiatorBytes) {
     for (const auto& [pp, ep] : kProg) same(TABLEDESC_PROGPLAY, TABLEDESC_PROGEDIT, pp, ep);
     for (const auto& [pp, ep] : kCombi) same(TABLEDESC_COMBIPLAY, TABLEDESC_COMBIEDIT, pp, ep);
 }
+
+TEST(TablesSoundRows, ValuesOfTheInitialRecordsFitTheirRows) {
+    // Values the initial program, combination, multi and global records hold (as the accessor returns them).
+    struct Init {
+        const TABLEDESC* table;
+        unsigned size;
+        int pid;
+        int value;
+    };
+    const Init kInit[] = {
+        {P, kSizeProgram, 0x1E04, 127}, {P, kSizeProgram, 0x1E05, 127}, {P, kSizeProgram, 0x2009, 127},
+        {P, kSizeProgram, 0x200D, 3},   {P, kSizeProgram, 0x200E, 29},  {P, kSizeProgram, 0x200F, 75},
+        {P, kSizeProgram, 0x2010, 5},   {P, kSizeProgram, 0x1D01, 1},   {P, kSizeProgram, 0x1D03, 80},
+        {P, kSizeProgram, 0x1D04, 128}, {P, kSizeProgram, 0x1D06, 1},   {P, kSizeProgram, 0x1D0A, 127},
+        {P, kSizeProgram, 0x1D0C, 127}, {C, kSizeCombi, 0x0C06, 16},    {C, kSizeCombi, 0x0E14, 16},
+        {C, kSizeCombi, 0x0E15, 16},    {C, kSizeCombi, 0x0902, 1},     {C, kSizeCombi, 0x0903, 1},
+        {C, kSizeCombi, 0x0004, 1},     {C, kSizeCombi, 0x0005, 1},     {C, kSizeCombi, 0x000A, 1},
+        {C, kSizeCombi, 0x000B, 2},     {C, kSizeCombi, 0x000C, 3},     {C, kSizeCombi, 0x000D, 4},
+        {M, kSizeMulti, 0x2506, 16},    {M, kSizeMulti, 0x2202, 1},     {M, kSizeMulti, 0x000C, 4},
+        {G, kSizeGlobal, 0x8300, 3},    {G, kSizeGlobal, 0x8700, 1},    {G, kSizeGlobal, 0x8900, 1},
+        {G, kSizeGlobal, 0x8A00, 1},
+    };
+    for (const Init& in : kInit) {
+        const CParamTable* t = CParamTable::GetInstance(*in.table, kPmidTolva, in.size);
+        const PARAMDESC* row = t->FindPID(in.pid);
+        ASSERT_NE(row, nullptr) << in.pid;
+        EXPECT_GE(in.value, row->minval) << in.pid;
+        EXPECT_LE(in.value, row->maxval) << in.pid;
+    }
+    // In every timbre and track: volume, bend range, bus, filters, zone tops and the channel of track 15.
+    const std::pair<int, int> kTrackInit[] = {{2, 127}, {12, -25}, {40, 1},   {15, 1},
+                                              {30, 1},  {31, 127}, {35, 127}, {4, 15}};
+    for (const TABLEDESC* table : {&TABLEDESC_COMBIEDITTRK, &TABLEDESC_MULTITRK}) {
+        const CParamTable* t = CParamTable::GetInstance(*table, kPmidTolva, kSizeTimbre);
+        for (const auto& [p, value] : kTrackInit) {
+            const PARAMDESC* row = t->FindPID(p);
+            ASSERT_NE(row, nullptr) << p;
+            EXPECT_GE(value, row->minval) << p;
+            EXPECT_LE(value, row->maxval) << p;
+        }
+    }
+    const PARAMDESC* status =
+        CParamTable::GetInstance(TABLEDESC_MULTITRK, kPmidTolva, kSizeTimbre)->FindPID(3);
+    EXPECT_EQ(multiszlong(status->converter->Format(2)), "BTH");
+}
