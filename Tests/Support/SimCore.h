@@ -150,6 +150,7 @@ public:
     void Receive(const uint8_t* data, size_t n, int64_t timeUs);
     void Receive(const Bytes& bytes, int64_t timeUs = 0) { Receive(bytes.data(), bytes.size(), timeUs); }
     std::deque<OutItem> TakeOutput();
+    bool HasOutput() const { return !mOut.empty(); }
     Bytes TakeOutputBytes();            // the bytes of every pending message, in order
     std::vector<Bytes> TakeMessages();  // pending messages one by one
     bool Vanished() const { return mVanished; }
