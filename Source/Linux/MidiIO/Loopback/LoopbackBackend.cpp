@@ -1,0 +1,321 @@
+#include "Linux/MidiIO/Loopback/LoopbackBackend.h"
+
+#include <algorithm>
+
+#include "Linux/SysTick.h"
+
+namespace {
+// Waits on an event in short slices so that conditions kept under another lock are re-checked.
+constexpr unsigned kSliceMs = 2;
+}  // namespace
+
+class CMidiLoopback::Input final : public IMidiBackendInput {
+public:
+    Input(CMidiLoopback* owner, uint32_t source, IMidiPacketSink* sink)
+        : owner(owner), source(source), sink(sink) {}
+    ~Input() override { owner->DetachInput(this); }
+
+    CMidiLoopback* owner;
+    uint32_t source;
+    IMidiPacketSink* sink;
+};
+
+class CMidiLoopback::Output final : public IMidiBackendOutput {
+public:
+    Output(CMidiLoopback* owner, uint32_t destination) : m_owner(owner), m_destination(destination) {}
+
+    bool SendShort(const uint8_t* bytes, size_t length) override {
+        return m_owner->Send(m_destination, bytes, length, false, 0) == MidiSendResult::Ok;
+    }
+    MidiSendResult SendExclusive(const uint8_t* bytes, size_t length, unsigned timeoutMs) override {
+        return m_owner->Send(m_destination, bytes, length, true, timeoutMs);
+    }
+
+private:
+    CMidiLoopback* m_owner;
+    uint32_t m_destination;
+};
+
+CMidiLoopback::CMidiLoopback() {
+    m_wake.Create();
+    m_progress.Create();
+    m_running = true;
+    if (!m_thread.Run(this)) m_running = false;
+}
+
+CMidiLoopback::~CMidiLoopback() {
+    m_lock.Lock();
+    m_running = false;
+    m_lock.Unlock();
+    m_wake.Set();
+    m_thread.Join();
+}
+
+uint32_t CMidiLoopback::AddEndpoint(const std::string& device, const std::string& name, bool withDevice,
+                                    bool isSource) {
+    m_lock.Lock();
+    const uint32_t handle = m_nextHandle++;
+    Endpoint& e = m_endpoints[handle];
+    e.info.handle = handle;
+    e.info.hasDevice = withDevice;
+    e.info.device = withDevice ? device : std::string();
+    e.info.name = name;
+    e.isSource = isSource;
+    m_order.push_back(handle);
+    m_lock.Unlock();
+    return handle;
+}
+
+uint32_t CMidiLoopback::AddSource(const std::string& device, const std::string& name, bool withDevice) {
+    return AddEndpoint(device, name, withDevice, true);
+}
+
+uint32_t CMidiLoopback::AddDestination(const std::string& device, const std::string& name, bool withDevice) {
+    return AddEndpoint(device, name, withDevice, false);
+}
+
+void CMidiLoopback::RemoveEndpoint(uint32_t handle) {
+    m_lock.Lock();
+    auto it = m_endpoints.find(handle);
+    if (it != m_endpoints.end()) it->second.removed = true;
+    m_lock.Unlock();
+}
+
+void CMidiLoopback::Connect(uint32_t destination, uint32_t source) {
+    m_lock.Lock();
+    auto it = m_endpoints.find(destination);
+    if (it != m_endpoints.end() && !it->second.isSource) it->second.connectedSources.push_back(source);
+    m_lock.Unlock();
+}
+
+std::vector<MidiEndpoint> CMidiLoopback::List(bool sources) {
+    std::vector<MidiEndpoint> list;
+    m_lock.Lock();
+    for (uint32_t handle : m_order) {
+        const Endpoint& e = m_endpoints[handle];
+        if (e.isSource == sources && !e.removed) list.push_back(e.info);
+    }
+    m_lock.Unlock();
+    return list;
+}
+
+std::vector<MidiEndpoint> CMidiLoopback::Sources() {
+    return List(true);
+}
+
+std::vector<MidiEndpoint> CMidiLoopback::Destinations() {
+    return List(false);
+}
+
+std::unique_ptr<IMidiBackendInput> CMidiLoopback::OpenInput(uint32_t source, IMidiPacketSink* sink) {
+    m_lock.Lock();
+    auto it = m_endpoints.find(source);
+    const bool ok = sink && it != m_endpoints.end() && it->second.isSource && !it->second.removed;
+    std::unique_ptr<Input> input;
+    if (ok) {
+        input = std::make_unique<Input>(this, source, sink);
+        m_inputs.push_back(input.get());
+    }
+    m_lock.Unlock();
+    return input;
+}
+
+std::unique_ptr<IMidiBackendOutput> CMidiLoopback::OpenOutput(uint32_t destination) {
+    m_lock.Lock();
+    auto it = m_endpoints.find(destination);
+    const bool ok = it != m_endpoints.end() && !it->second.isSource && !it->second.removed;
+    m_lock.Unlock();
+    if (!ok) return nullptr;
+    return std::make_unique<Output>(this, destination);
+}
+
+void CMidiLoopback::DetachInput(Input* input) {
+    // Waits for a delivery in progress (or is inside it, on the delivery thread: the lock is recursive).
+    m_deliveryLock.Lock();
+    m_lock.Lock();
+    m_inputs.erase(std::remove(m_inputs.begin(), m_inputs.end(), input), m_inputs.end());
+    m_lock.Unlock();
+    m_deliveryLock.Unlock();
+}
+
+size_t CMidiLoopback::InputCount(uint32_t source) {
+    m_lock.Lock();
+    const size_t n = static_cast<size_t>(std::count_if(
+        m_inputs.begin(), m_inputs.end(), [&](const Input* in) { return in->source == source; }));
+    m_lock.Unlock();
+    return n;
+}
+
+// ---- Input side
+
+void CMidiLoopback::Inject(uint32_t source, const void* bytes, size_t length, unsigned delayUs) {
+    if (!bytes || length == 0) return;
+    const auto* b = static_cast<const uint8_t*>(bytes);
+    m_lock.Lock();
+    m_queue.push_back(Packet{source, std::vector<uint8_t>(b, b + length), delayUs, MonotonicMicroseconds()});
+    m_lock.Unlock();
+    m_wake.Set();
+}
+
+void CMidiLoopback::InjectSplit(uint32_t source, const void* bytes, size_t length, size_t pieceSize,
+                                unsigned delayUs) {
+    if (!bytes || pieceSize == 0) return;
+    const auto* b = static_cast<const uint8_t*>(bytes);
+    const uint64_t now = MonotonicMicroseconds();
+    m_lock.Lock();
+    for (size_t at = 0; at < length; at += pieceSize) {
+        const size_t n = std::min(pieceSize, length - at);
+        m_queue.push_back(Packet{source, std::vector<uint8_t>(b + at, b + at + n), delayUs, now});
+    }
+    m_lock.Unlock();
+    m_wake.Set();
+}
+
+bool CMidiLoopback::WaitIdle(unsigned timeoutMs) {
+    const uint64_t deadline = MonotonicMicroseconds() + uint64_t{timeoutMs} * 1000;
+    for (;;) {
+        m_lock.Lock();
+        const bool idle = m_queue.empty() && !m_delivering;
+        m_lock.Unlock();
+        if (idle) return true;
+        if (MonotonicMicroseconds() >= deadline) return false;
+        m_progress.Wait(kSliceMs);
+    }
+}
+
+long CMidiLoopback::ThreadProc() {
+    for (;;) {
+        m_lock.Lock();
+        if (!m_running) {
+            m_lock.Unlock();
+            return 0;
+        }
+        if (m_queue.empty()) {
+            m_delivering = false;
+            m_lock.Unlock();
+            m_progress.Set();
+            m_wake.Wait(XEvent::INFINITE_WAIT);
+            continue;
+        }
+        m_delivering = true;
+        const uint64_t due = std::max(m_lastDue, m_queue.front().injectedUs) + m_queue.front().delayUs;
+        m_lock.Unlock();
+
+        const uint64_t now = MonotonicMicroseconds();
+        if (now < due) {
+            m_wake.Wait(static_cast<unsigned>((due - now + 999) / 1000));
+            continue;  // re-checks the run flag and the due time
+        }
+
+        m_lock.Lock();
+        Packet packet = std::move(m_queue.front());
+        m_queue.pop_front();
+        m_lock.Unlock();
+        m_lastDue = due;
+
+        m_deliveryLock.Lock();
+        m_lock.Lock();
+        auto ep = m_endpoints.find(packet.source);
+        const bool live = ep != m_endpoints.end() && !ep->second.removed;
+        std::vector<Input*> targets;
+        if (live)
+            for (Input* in : m_inputs)
+                if (in->source == packet.source) targets.push_back(in);
+        m_lock.Unlock();
+        for (Input* in : targets) {
+            // An earlier sink may have closed this input from inside its call.
+            m_lock.Lock();
+            const bool attached = std::find(m_inputs.begin(), m_inputs.end(), in) != m_inputs.end();
+            m_lock.Unlock();
+            if (attached) in->sink->OnMidiPacket(packet.bytes.data(), packet.bytes.size());
+        }
+        m_deliveryLock.Unlock();
+    }
+}
+
+// ---- Output side
+
+MidiSendResult CMidiLoopback::Send(uint32_t destination, const uint8_t* bytes, size_t length, bool exclusive,
+                                   unsigned timeoutMs) {
+    if (!bytes || length == 0) return MidiSendResult::Refused;
+    const uint64_t start = MonotonicMicroseconds();
+    for (;;) {
+        m_lock.Lock();
+        auto it = m_endpoints.find(destination);
+        if (it == m_endpoints.end() || it->second.removed || it->second.sendFails) {
+            m_lock.Unlock();
+            return MidiSendResult::Refused;
+        }
+        Endpoint& e = it->second;
+        if (exclusive && e.neverCompletes) {
+            m_lock.Unlock();
+            // Hangs like an interface that never reports completion, until the time runs out or
+            // the switch is turned off.
+            if (timeoutMs != IMidiBackendOutput::kNoTimeLimit &&
+                MonotonicMicroseconds() - start >= uint64_t{timeoutMs} * 1000)
+                return MidiSendResult::Timeout;
+            m_progress.Wait(kSliceMs);
+            continue;
+        }
+        m_sent.push_back(Sent{destination, exclusive, std::vector<uint8_t>(bytes, bytes + length),
+                              MonotonicMicroseconds()});
+        IListener* listener = e.listener;
+        const uint64_t now = MonotonicMicroseconds();
+        for (uint32_t source : e.connectedSources)
+            m_queue.push_back(Packet{source, std::vector<uint8_t>(bytes, bytes + length), 0, now});
+        const bool queued = !e.connectedSources.empty();
+        m_lock.Unlock();
+        if (queued) m_wake.Set();
+        m_progress.Set();
+        if (listener) listener->OnLoopbackSend(destination, bytes, length, exclusive);
+        return MidiSendResult::Ok;
+    }
+}
+
+std::vector<CMidiLoopback::Sent> CMidiLoopback::GetSent() {
+    m_lock.Lock();
+    std::vector<Sent> sent = m_sent;
+    m_lock.Unlock();
+    return sent;
+}
+
+std::vector<CMidiLoopback::Sent> CMidiLoopback::TakeSent() {
+    m_lock.Lock();
+    std::vector<Sent> sent = std::move(m_sent);
+    m_sent.clear();
+    m_lock.Unlock();
+    return sent;
+}
+
+bool CMidiLoopback::WaitSent(size_t count, unsigned timeoutMs) {
+    const uint64_t deadline = MonotonicMicroseconds() + uint64_t{timeoutMs} * 1000;
+    for (;;) {
+        m_lock.Lock();
+        const bool enough = m_sent.size() >= count;
+        m_lock.Unlock();
+        if (enough) return true;
+        if (MonotonicMicroseconds() >= deadline) return false;
+        m_progress.Wait(kSliceMs);
+    }
+}
+
+void CMidiLoopback::SetListener(uint32_t destination, IListener* listener) {
+    m_lock.Lock();
+    auto it = m_endpoints.find(destination);
+    if (it != m_endpoints.end()) it->second.listener = listener;
+    m_lock.Unlock();
+}
+
+void CMidiLoopback::SetSendFails(uint32_t destination, bool fail) {
+    m_lock.Lock();
+    auto it = m_endpoints.find(destination);
+    if (it != m_endpoints.end()) it->second.sendFails = fail;
+    m_lock.Unlock();
+}
+
+void CMidiLoopback::SetExclusiveNeverCompletes(uint32_t destination, bool on) {
+    m_lock.Lock();
+    auto it = m_endpoints.find(destination);
+    if (it != m_endpoints.end()) it->second.neverCompletes = on;
+    m_lock.Unlock();
+}

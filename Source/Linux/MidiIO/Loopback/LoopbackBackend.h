@@ -1,0 +1,136 @@
+#pragma once
+// An in-process MIDI backend for tests: named virtual endpoints, packets delivered on its own thread
+// in whatever grouping the test chooses, everything sent captured with its send time, and switches
+// for faults. Make it the process's backend with MidiBackendSet(&loopback) before opening ports,
+// and MidiBackendSet(nullptr) before destroying it.
+//
+// Directions are the port layer's: a source is what an input port reads (the instrument's output),
+// a destination is what an output port sends to (the instrument's input).
+#include <atomic>
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Linux/MidiIO/MidiBackend.h"
+#include "Linux/Sync.h"
+#include "Linux/XThread.h"
+
+class CMidiLoopback final : public IMidiBackend, private IXThreadProc {
+public:
+    // One message or piece as an output port sent it.
+    struct Sent {
+        uint32_t destination;
+        bool exclusive;
+        std::vector<uint8_t> bytes;
+        uint64_t timeUs;  // MonotonicMicroseconds() when the send was made (GetSysTick() == timeUs / 1000)
+    };
+
+    // Told synchronously, on the sending thread, of every accepted send to a destination. It may call
+    // Inject (to answer) but must not block.
+    class IListener {
+    public:
+        virtual void OnLoopbackSend(uint32_t destination, const uint8_t* bytes, size_t length,
+                                    bool exclusive) = 0;
+
+    protected:
+        ~IListener() = default;
+    };
+
+    CMidiLoopback();            // starts the delivery thread
+    ~CMidiLoopback() override;  // stops it; packets not yet delivered are dropped
+    CMidiLoopback(const CMidiLoopback&) = delete;
+    CMidiLoopback& operator=(const CMidiLoopback&) = delete;
+
+    // ---- Endpoints. Handles are non-zero and never reused; endpoints are listed in adding order.
+    // An empty device name is a valid name; withDevice false makes an endpoint that has no device
+    // at all, which the port layer never lists.
+    uint32_t AddSource(const std::string& device, const std::string& name, bool withDevice = true);
+    uint32_t AddDestination(const std::string& device, const std::string& name, bool withDevice = true);
+    // The endpoint vanishes: no longer listed, its opened inputs receive nothing more, sends to it fail.
+    void RemoveEndpoint(uint32_t handle);
+    // Everything sent to the destination is also delivered to the source, as sent (a cable loop).
+    void Connect(uint32_t destination, uint32_t source);
+
+    // ---- Input to the system under test, delivered in call order on the loopback's thread.
+    // One packet; delayUs: how long after the previous packet's delivery (or now, if the queue is
+    // idle) it is delivered, for pacing at a wire's speed.
+    void Inject(uint32_t source, const void* bytes, size_t length, unsigned delayUs = 0);
+    // The bytes cut into packets of pieceSize bytes (1: one byte at a time), each paced by delayUs.
+    void InjectSplit(uint32_t source, const void* bytes, size_t length, size_t pieceSize,
+                     unsigned delayUs = 0);
+    // True once every injected packet has been delivered (and its callbacks have returned).
+    bool WaitIdle(unsigned timeoutMs);
+    // Number of opened inputs connected to the source.
+    size_t InputCount(uint32_t source);
+
+    // ---- Output of the system under test.
+    std::vector<Sent> GetSent();   // a copy of everything captured so far
+    std::vector<Sent> TakeSent();  // the same, and forgets it
+    // Waits until at least count sends are captured (in total since the last TakeSent).
+    bool WaitSent(size_t count, unsigned timeoutMs);
+    void SetListener(uint32_t destination, IListener* listener);  // null: none
+
+    // ---- Faults, per destination.
+    void SetSendFails(uint32_t destination, bool fail);              // every send is refused
+    void SetExclusiveNeverCompletes(uint32_t destination, bool on);  // exclusive sends time out
+    // Pause the port layer makes after a long exclusive send (0 by default, so tests run fast).
+    void SetExclusivePauseMicrosPerByte(unsigned us) { m_pausePerByte = us; }
+
+    // ---- IMidiBackend
+    std::vector<MidiEndpoint> Sources() override;
+    std::vector<MidiEndpoint> Destinations() override;
+    std::unique_ptr<IMidiBackendInput> OpenInput(uint32_t source, IMidiPacketSink* sink) override;
+    std::unique_ptr<IMidiBackendOutput> OpenOutput(uint32_t destination) override;
+    unsigned ExclusivePauseMicrosPerByte() const override { return m_pausePerByte; }
+
+private:
+    class Input;
+    class Output;
+    friend class Input;
+    friend class Output;
+
+    struct Endpoint {
+        MidiEndpoint info;
+        bool isSource = false;
+        bool removed = false;
+        bool sendFails = false;
+        bool neverCompletes = false;
+        IListener* listener = nullptr;
+        std::vector<uint32_t> connectedSources;
+    };
+    struct Packet {
+        uint32_t source;
+        std::vector<uint8_t> bytes;
+        unsigned delayUs;
+        uint64_t injectedUs;
+    };
+
+    long ThreadProc() override;
+    uint32_t AddEndpoint(const std::string& device, const std::string& name, bool withDevice, bool isSource);
+    std::vector<MidiEndpoint> List(bool sources);
+    void DetachInput(Input* input);
+    MidiSendResult Send(uint32_t destination, const uint8_t* bytes, size_t length, bool exclusive,
+                        unsigned timeoutMs);
+
+    // Guards endpoints, the queue, captured sends and the flags below.
+    CHfcCriticalSection m_lock;
+    // Held while a packet is delivered, so that an input's destruction waits for its delivery.
+    CHfcCriticalSection m_deliveryLock;
+    std::map<uint32_t, Endpoint> m_endpoints;
+    std::vector<uint32_t> m_order;
+    std::vector<Input*> m_inputs;
+    std::deque<Packet> m_queue;
+    std::vector<Sent> m_sent;
+    uint32_t m_nextHandle = 0x100;
+    bool m_delivering = false;
+    bool m_running = false;
+    std::atomic<unsigned> m_pausePerByte{0};
+    uint64_t m_lastDue = 0;  // delivery thread only: when the previous packet was due
+    XEvent m_wake;           // a packet was queued, or stop
+    XEvent m_progress;       // the queue went idle, or a send was captured
+    XThread m_thread;
+};

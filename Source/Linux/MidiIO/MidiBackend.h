@@ -1,0 +1,70 @@
+#pragma once
+// The small interface the port layer sits on: list sources and destinations, open an input that
+// delivers packets, open an output that sends short and exclusive messages. Two backends implement
+// it: the ALSA sequencer (the real one) and an in-process loopback for tests.
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// One endpoint as a backend lists it.
+struct MidiEndpoint {
+    uint32_t handle = 0;    // non-zero; names the endpoint while it exists
+    bool hasDevice = true;  // an endpoint without a device has no usable identity and is skipped
+    std::string device;     // ALSA: the client name
+    std::string entity;     // empty on ALSA, which has no such level
+    std::string name;       // ALSA: the port name
+};
+
+// Receives an opened input's packets, on the backend's own thread. A packet holds whole short
+// messages, or any piece of an exclusive message, possibly followed by more messages.
+class IMidiPacketSink {
+public:
+    virtual void OnMidiPacket(const uint8_t* bytes, size_t length) = 0;
+
+protected:
+    ~IMidiPacketSink() = default;
+};
+
+// An opened input. Destroying it disconnects: once the destructor has returned, its sink is never
+// called again (it may be destroyed from inside the sink's own call).
+class IMidiBackendInput {
+public:
+    virtual ~IMidiBackendInput() = default;
+};
+
+enum class MidiSendResult { Ok, Refused, Timeout };
+
+// An opened output.
+class IMidiBackendOutput {
+public:
+    virtual ~IMidiBackendOutput() = default;
+    // One whole short message, sent at once.
+    virtual bool SendShort(const uint8_t* bytes, size_t length) = 0;
+    // A whole exclusive message (or a piece of one); returns when the bytes have gone out, or with
+    // Timeout when timeoutMs passed first (kNoTimeLimit: never).
+    virtual MidiSendResult SendExclusive(const uint8_t* bytes, size_t length, unsigned timeoutMs) = 0;
+
+    static constexpr unsigned kNoTimeLimit = 0xFFFFFFFFu;
+};
+
+class IMidiBackend {
+public:
+    virtual ~IMidiBackend() = default;
+    // In the backend's own order.
+    virtual std::vector<MidiEndpoint> Sources() = 0;
+    virtual std::vector<MidiEndpoint> Destinations() = 0;
+    // Null when the source or destination does not exist or cannot be opened.
+    virtual std::unique_ptr<IMidiBackendInput> OpenInput(uint32_t source, IMidiPacketSink* sink) = 0;
+    virtual std::unique_ptr<IMidiBackendOutput> OpenOutput(uint32_t destination) = 0;
+    // Pause after a completed exclusive send of 100 bytes or more, per byte sent, in microseconds:
+    // gives a slow interface behind the backend time to pass the bytes on.
+    virtual unsigned ExclusivePauseMicrosPerByte() const { return 0; }
+};
+
+// The backend of this process: the ALSA sequencer unless another was set. Ports take the backend
+// when they open, so set it before opening any.
+IMidiBackend* MidiBackendGet();
+// Makes the given backend (not owned; null: the ALSA sequencer again) the process's backend.
+void MidiBackendSet(IMidiBackend* backend);

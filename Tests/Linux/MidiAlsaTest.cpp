@@ -1,0 +1,138 @@
+// The ALSA sequencer backend against a second sequencer client made by the test. Runs only where a
+// sequencer exists.
+#include <alsa/asoundlib.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <memory>
+#include <mutex>
+#include <vector>
+
+#include "Linux/MidiIO/Alsa/AlsaBackend.h"
+#include "Linux/MidiIO/MidiIO.h"
+#include "Linux/SysTick.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+class MidiAlsaThreaded : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (access("/dev/snd/seq", R_OK | W_OK) != 0)
+            GTEST_SKIP() << "no ALSA sequencer here (/dev/snd/seq is missing or not accessible)";
+        ASSERT_GE(snd_seq_open(&m_peer, "default", SND_SEQ_OPEN_DUPLEX, 0), 0);
+        snd_seq_set_client_name(m_peer, "Backend Test Peer");
+        m_client = snd_seq_client_id(m_peer);
+        m_out =
+            snd_seq_create_simple_port(m_peer, "Peer Out", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
+                                       SND_SEQ_PORT_TYPE_MIDI_GENERIC);
+        m_in = snd_seq_create_simple_port(m_peer, "Peer In",
+                                          SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
+                                          SND_SEQ_PORT_TYPE_MIDI_GENERIC);
+        m_hidden = snd_seq_create_simple_port(
+            m_peer, "Peer Hidden",
+            SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ | SND_SEQ_PORT_CAP_NO_EXPORT,
+            SND_SEQ_PORT_TYPE_MIDI_GENERIC);
+        ASSERT_GE(m_out, 0);
+        ASSERT_GE(m_in, 0);
+        MidiBackendSet(nullptr);
+    }
+    void TearDown() override {
+        if (m_peer) snd_seq_close(m_peer);
+    }
+
+    const MIDIDevKey* Find(const std::vector<MIDIDevKey>& keys, uint32_t handle) {
+        for (const MIDIDevKey& k : keys)
+            if (k.Handle() == handle) return &k;
+        return nullptr;
+    }
+
+    snd_seq_t* m_peer = nullptr;
+    int m_client = -1, m_out = -1, m_in = -1, m_hidden = -1;
+};
+
+class Collector : public IMIDIInCallback {
+public:
+    void OnMIDIShort(IMIDIIn*, long long, const void* d, unsigned n) override { Add(d, n); }
+    void OnMIDILong(IMIDIIn*, long long, const void* d, unsigned n) override { Add(d, n); }
+    Bytes Get() {
+        std::lock_guard<std::mutex> l(m);
+        return bytes;
+    }
+
+private:
+    void Add(const void* d, unsigned n) {
+        std::lock_guard<std::mutex> l(m);
+        bytes.insert(bytes.end(), static_cast<const uint8_t*>(d), static_cast<const uint8_t*>(d) + n);
+    }
+    std::mutex m;
+    Bytes bytes;
+};
+
+TEST_F(MidiAlsaThreaded, ListsPeersPortsByCapabilityAndNeverItself) {
+    std::unique_ptr<IMIDIIn> in(MIDIInCreate());
+    std::unique_ptr<IMIDIOut> out(MIDIOutCreate());
+    std::vector<MIDIDevKey> sources, destinations;
+    in->EnumDevices(&sources);
+    out->EnumDevices(&destinations);
+    const MIDIDevKey* s = Find(sources, AlsaEndpointHandle(m_client, m_out));
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->name, "Backend Test PeerPeer Out");
+    EXPECT_EQ(Find(sources, AlsaEndpointHandle(m_client, m_in)), nullptr);
+    EXPECT_EQ(Find(sources, AlsaEndpointHandle(m_client, m_hidden)), nullptr);
+    ASSERT_NE(Find(destinations, AlsaEndpointHandle(m_client, m_in)), nullptr);
+    EXPECT_EQ(Find(destinations, AlsaEndpointHandle(m_client, m_out)), nullptr);
+    for (const auto* list : {&sources, &destinations})
+        for (const MIDIDevKey& k : *list) {
+            EXPECT_NE(k.Handle(), 0u);
+            EXPECT_NE(k.Handle() >> 16, 0u) << "system client listed";
+            EXPECT_EQ(k.name.find("Tolva Plug-In Editor"), std::string::npos) << "own client listed";
+        }
+}
+
+TEST_F(MidiAlsaThreaded, ReceivesFullBytesAndSendsADumpIntact) {
+    std::unique_ptr<IMIDIIn> in(MIDIInCreate());
+    std::unique_ptr<IMIDIOut> out(MIDIOutCreate());
+    Collector c;
+    const MIDIDevKey skey("peer out", AlsaEndpointHandle(m_client, m_out));
+    const MIDIDevKey dkey("peer in", AlsaEndpointHandle(m_client, m_in));
+    ASSERT_TRUE(in->Open(&skey, &c, 128, 2048));
+    ASSERT_TRUE(out->Open(&dkey, 4, 1024));
+
+    // Two notes on one channel: the second must arrive with its status byte.
+    for (int note : {60, 62}) {
+        snd_seq_event_t ev;
+        snd_seq_ev_clear(&ev);
+        snd_seq_ev_set_noteon(&ev, 0, note, 100);
+        snd_seq_ev_set_source(&ev, m_out);
+        snd_seq_ev_set_subs(&ev);
+        snd_seq_ev_set_direct(&ev);
+        ASSERT_GE(snd_seq_event_output_direct(m_peer, &ev), 0);
+    }
+    const uint64_t deadline = MonotonicMicroseconds() + 2000000;
+    while (c.Get().size() < 6 && MonotonicMicroseconds() < deadline) QorX0::SleepCurrentThread(1);
+    EXPECT_EQ(c.Get(), (Bytes{0x90, 60, 100, 0x90, 62, 100}));
+
+    Bytes dump{0xF0, 0x42, 0x30, 0x7A, 0x40, 0x00};
+    for (int i = 0; i < 3000; ++i) dump.push_back(static_cast<uint8_t>(i % 0x80));
+    dump.push_back(0xF7);
+    ASSERT_TRUE(out->SendLong(dump.data(), static_cast<unsigned>(dump.size()), 10000));
+    Bytes got;
+    snd_seq_nonblock(m_peer, 1);
+    const uint64_t end = MonotonicMicroseconds() + 10000000;
+    while (got.size() < dump.size() && MonotonicMicroseconds() < end) {
+        snd_seq_event_t* ev = nullptr;
+        if (snd_seq_event_input(m_peer, &ev) < 0 || !ev) {
+            QorX0::SleepCurrentThread(1);
+            continue;
+        }
+        if (ev->type == SND_SEQ_EVENT_SYSEX) {
+            const auto* p = static_cast<const uint8_t*>(ev->data.ext.ptr);
+            got.insert(got.end(), p, p + ev->data.ext.len);
+        }
+    }
+    EXPECT_EQ(got, dump);
+}
+
+}  // namespace
