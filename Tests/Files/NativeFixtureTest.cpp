@@ -2,7 +2,9 @@
 // writer produces exactly those bytes.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <sstream>
+#include <utility>
 
 #include "Common/Files/Persist.h"
 #include "NativeFixtures.h"
@@ -33,6 +35,18 @@ Loaded Load(const std::string& bytes, uint8_t model, CHUNK_REMOTESYNTH* image, u
     return r;
 }
 
+// Loads bytes into a fresh image and checks that exactly the given slices of source arrived.
+void ExpectLoads(const std::string& bytes, uint8_t model, const CHUNK_REMOTESYNTH& source,
+                 std::initializer_list<std::pair<size_t, size_t>> slices, FTYPE kind, uint32_t index = 0) {
+    auto target = RandomImage(12);
+    auto expected = CopyImage(*target);
+    for (auto [offset, size] : slices) std::memcpy(expected->Bytes() + offset, source.Bytes() + offset, size);
+    const Loaded r = Load(bytes, model, target.get(), index);
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.params.kind, kind);
+    EXPECT_TRUE(SameImage(*target, *expected));
+}
+
 }  // namespace
 
 TEST(NativeFixture, ExternalControlSetFile) {
@@ -41,13 +55,7 @@ TEST(NativeFixture, ExternalControlSetFile) {
     ASSERT_EQ(file.size(), 76u);
     EXPECT_EQ(file.substr(4, 4), BE32(68));
 
-    auto target = RandomImage(12);
-    auto expected = CopyImage(*target);
-    std::memcpy(expected->extcontrol[5], source->extcontrol[5], 40);
-    const Loaded r = Load(file, 1, target.get(), 5);
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.params.kind, FTYPE_EXTC);
-    EXPECT_TRUE(SameImage(*target, *expected));
+    ExpectLoads(file, 1, *source, {{245650 + 5 * 40, 40}}, FTYPE_EXTC, 5);
 
     EXPECT_EQ(Saved(FTYPE_EXTC, 5, 1, source.get()), file);
 }
@@ -60,16 +68,8 @@ TEST(NativeFixture, ProgramFile) {
     ASSERT_EQ(file.size(), 488u);
     EXPECT_EQ(file.substr(4, 4), BE32(480));
 
-    for (uint8_t model : {uint8_t{9}, uint8_t{1}}) {
-        auto target = RandomImage(14);
-        auto expected = CopyImage(*target);
-        std::memcpy(expected->curprogram, source->curprogram, 444);
-        std::memcpy(expected->curprogramrec, source->curprogramrec, 8);
-        const Loaded r = Load(file, model, target.get());
-        ASSERT_TRUE(r.ok);
-        EXPECT_EQ(r.params.kind, FTYPE_PROG);
-        EXPECT_TRUE(SameImage(*target, *expected));
-    }
+    for (uint8_t model : {uint8_t{9}, uint8_t{1}})
+        ExpectLoads(file, model, *source, {{897426, 444}, {899634, 8}}, FTYPE_PROG);
     EXPECT_EQ(Saved(FTYPE_PROG, 0, 9, source.get()), file);
 }
 
@@ -81,14 +81,7 @@ TEST(NativeFixture, PresetChunk) {
                               "VTLV" + Zeros(40) + inner;
     ASSERT_EQ(chunk.size(), 548u);
 
-    auto target = RandomImage(16);
-    auto expected = CopyImage(*target);
-    std::memcpy(expected->curprogram, source->curprogram, 444);
-    std::memcpy(expected->curprogramrec, source->curprogramrec, 8);
-    const Loaded r = Load(chunk, 1, target.get());
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.params.kind, FTYPE_PROG);
-    EXPECT_TRUE(SameImage(*target, *expected));
+    ExpectLoads(chunk, 1, *source, {{897426, 444}, {899634, 8}}, FTYPE_PROG);
 
     EXPECT_EQ(Saved(FTYPE_VSTPROG, 0, 1, source.get()), chunk);
 }
@@ -99,11 +92,7 @@ TEST(NativeFixture, BankHeaderIsSkippedWholeWhateverThePresetKind) {
         NativeFile("trc ", "VTLV", Bytes(*source, 897870, 544) + Bytes(*source, 899642, 8));
     const std::string chunk = "Ccnk" + BE32(static_cast<uint32_t>(152 + inner.size())) + "FBCh" + Zeros(4) +
                               "VTLV" + Zeros(140) + inner;
-    auto target = RandomImage(18);
-    const Loaded r = Load(chunk, 1, target.get());
-    ASSERT_TRUE(r.ok);
-    EXPECT_EQ(r.params.kind, FTYPE_COMBI);
-    EXPECT_EQ(0, std::memcmp(target->curcombi, source->curcombi, 544));
+    ExpectLoads(chunk, 1, *source, {{897870, 544}, {899642, 8}}, FTYPE_COMBI);
 }
 
 TEST(NativeFixture, OlderAllDataFileIsTolvaDataWithoutRealtimeState) {

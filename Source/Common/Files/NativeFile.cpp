@@ -118,6 +118,28 @@ bool FilterBanks(uint8_t value, uint32_t banks, uint32_t* first, uint32_t* last)
     return true;
 }
 
+// What follows the records in an all-data file and a filtered set: the current sounds and
+// their records, the global data (when included), the mode byte and, from version 1 on, the
+// realtime-control state.
+void CurrentAndState(bool global, bool rtc, Plan* plan) {
+    plan->Area(kAreaCurCombi);
+    plan->Area(kAreaCurMulti);
+    plan->Area(kAreaCurProgram);
+    plan->Area(kAreaCurCombiRecord);
+    plan->Area(kAreaCurMultiRecord);
+    plan->Area(kAreaCurProgramRecord);
+    if (global) {
+        plan->Area(kAreaGlobal);
+        plan->Zero(2);
+    }
+    plan->Image(kOffMode, 1);
+    plan->Zero(3);
+    if (rtc) {
+        plan->Rtc();
+        plan->Zero(kTrailer);
+    }
+}
+
 // The records after the filter of a filtered set; false for a bad filter.
 bool FilteredPlan(const FXBFILTERINFO& f, Plan* plan) {
     uint32_t c0, c1, m0, m1, p0, p1;
@@ -135,96 +157,68 @@ bool FilteredPlan(const FXBFILTERINFO& f, Plan* plan) {
     plan->Image(kAreaDrumKits.offset, f.drumkitCount * kSizeDrumKit);
     plan->Image(kAreaArpPatterns.offset, f.arpCount * kSizeArpPattern);
     plan->Image(kAreaExtControls.offset, f.extCount * kSizeExtControl);
-    plan->Area(kAreaCurCombi);
-    plan->Area(kAreaCurMulti);
-    plan->Area(kAreaCurProgram);
-    plan->Area(kAreaCurCombiRecord);
-    plan->Area(kAreaCurMultiRecord);
-    plan->Area(kAreaCurProgramRecord);
-    if (f.global) {
-        plan->Area(kAreaGlobal);
-        plan->Zero(2);
-    }
-    plan->Image(kOffMode, 1);
-    plan->Zero(3);
-    plan->Rtc();
-    plan->Zero(kTrailer);
+    CurrentAndState(f.global != 0, true, plan);
     return true;
+}
+
+// The kinds that carry one area, one bank of an area or one item of an area, with the
+// current-sound record that follows a current sound.
+struct KINDBODY {
+    FTYPE kind;
+    enum Part { Whole, Bank, Item } part;
+    const AREADESC* area;
+    const AREADESC* record;
+};
+const KINDBODY kBodies[] = {
+    {FTYPE_ALLPROG, KINDBODY::Whole, &kAreaPrograms, nullptr},
+    {FTYPE_ALLCOMBI, KINDBODY::Whole, &kAreaCombis, nullptr},
+    {FTYPE_ALLMULTI, KINDBODY::Whole, &kAreaMultis, nullptr},
+    {FTYPE_BANKPROG, KINDBODY::Bank, &kAreaPrograms, &kAreaCurProgramRecord},
+    {FTYPE_BANKCOMBI, KINDBODY::Bank, &kAreaCombis, &kAreaCurCombiRecord},
+    {FTYPE_PROG, KINDBODY::Whole, &kAreaCurProgram, &kAreaCurProgramRecord},
+    {FTYPE_COMBI, KINDBODY::Whole, &kAreaCurCombi, &kAreaCurCombiRecord},
+    {FTYPE_MULTI, KINDBODY::Whole, &kAreaCurMulti, &kAreaCurMultiRecord},
+    {FTYPE_ALLDKIT, KINDBODY::Whole, &kAreaDrumKits, nullptr},
+    {FTYPE_ALLAPAT, KINDBODY::Whole, &kAreaArpPatterns, nullptr},
+    {FTYPE_ALLEXTC, KINDBODY::Whole, &kAreaExtControls, nullptr},
+    {FTYPE_DKIT, KINDBODY::Item, &kAreaDrumKits, nullptr},
+    {FTYPE_APAT, KINDBODY::Item, &kAreaArpPatterns, nullptr},
+    {FTYPE_EXTC, KINDBODY::Item, &kAreaExtControls, nullptr},
+};
+
+const KINDBODY* FindBody(FTYPE kind) {
+    for (const KINDBODY& b : kBodies) {
+        if (b.kind == kind) return &b;
+    }
+    return nullptr;
 }
 
 // The body of a kind other than the filtered set. slot is the bank (6, 7) or item (14 to 16),
 // already checked. The realtime-control block of kind 1 exists only from version 1 on.
 void KindPlan(FTYPE kind, uint32_t slot, long version, Plan* plan) {
-    switch (kind) {
-        case FTYPE_ALL:
-            plan->Area(kAreaCombis);
-            plan->Area(kAreaMultis);
-            plan->Area(kAreaPrograms);
-            plan->Area(kAreaDrumKits);
-            plan->Area(kAreaArpPatterns);
-            plan->Area(kAreaExtControls);
-            plan->Area(kAreaCurCombi);
-            plan->Area(kAreaCurMulti);
-            plan->Area(kAreaCurProgram);
-            plan->Area(kAreaCurCombiRecord);
-            plan->Area(kAreaCurMultiRecord);
-            plan->Area(kAreaCurProgramRecord);
-            plan->Area(kAreaGlobal);
-            plan->Zero(2);
-            plan->Image(kOffMode, 1);
-            plan->Zero(3);
-            if (version > 0) {
-                plan->Rtc();
-                plan->Zero(kTrailer);
-            }
-            return;
-        case FTYPE_ALLPROG:
-            plan->Area(kAreaPrograms);
+    if (kind == FTYPE_ALL) {
+        plan->Area(kAreaCombis);
+        plan->Area(kAreaMultis);
+        plan->Area(kAreaPrograms);
+        plan->Area(kAreaDrumKits);
+        plan->Area(kAreaArpPatterns);
+        plan->Area(kAreaExtControls);
+        CurrentAndState(true, version > 0, plan);
+        return;
+    }
+    const KINDBODY* body = FindBody(kind);
+    if (!body) return;
+    switch (body->part) {
+        case KINDBODY::Whole:
+            plan->Area(*body->area);
+            if (body->record) plan->Area(*body->record);
             break;
-        case FTYPE_ALLCOMBI:
-            plan->Area(kAreaCombis);
+        case KINDBODY::Bank:
+            plan->Bank(*body->area, slot, kSoundsPerBank);
             break;
-        case FTYPE_ALLMULTI:
-            plan->Area(kAreaMultis);
+        case KINDBODY::Item:
+            plan->Image(body->area->At(slot), body->area->recordSize);
             break;
-        case FTYPE_BANKPROG:
-            plan->Bank(kAreaPrograms, slot, kSoundsPerBank);
-            break;
-        case FTYPE_BANKCOMBI:
-            plan->Bank(kAreaCombis, slot, kSoundsPerBank);
-            break;
-        case FTYPE_PROG:
-            plan->Area(kAreaCurProgram);
-            plan->Area(kAreaCurProgramRecord);
-            break;
-        case FTYPE_COMBI:
-            plan->Area(kAreaCurCombi);
-            plan->Area(kAreaCurCombiRecord);
-            break;
-        case FTYPE_MULTI:
-            plan->Area(kAreaCurMulti);
-            plan->Area(kAreaCurMultiRecord);
-            break;
-        case FTYPE_ALLDKIT:
-            plan->Area(kAreaDrumKits);
-            break;
-        case FTYPE_ALLAPAT:
-            plan->Area(kAreaArpPatterns);
-            break;
-        case FTYPE_ALLEXTC:
-            plan->Area(kAreaExtControls);
-            break;
-        case FTYPE_DKIT:
-            plan->Image(kAreaDrumKits.At(slot), kSizeDrumKit);
-            break;
-        case FTYPE_APAT:
-            plan->Image(kAreaArpPatterns.At(slot), kSizeArpPattern);
-            break;
-        case FTYPE_EXTC:
-            plan->Image(kAreaExtControls.At(slot), kSizeExtControl);
-            break;
-        default:
-            return;
     }
     plan->Zero(kTrailer);
 }
@@ -233,28 +227,13 @@ void KindPlan(FTYPE kind, uint32_t slot, long version, Plan* plan) {
 // Saving a bank takes it from the current-sound record, loading from the caller's index.
 bool ResolveSlot(FTYPE kind, uint8_t model, uint32_t index, const CHUNK_REMOTESYNTH* saveFrom,
                  uint32_t* slot) {
-    uint32_t limit;
-    switch (kind) {
-        case FTYPE_BANKPROG:
-            limit = ProgramBankCount(model);
-            if (saveFrom) index = saveFrom->curprogramrec[0];
-            break;
-        case FTYPE_BANKCOMBI:
-            limit = kCombiBankCount;
-            if (saveFrom) index = saveFrom->curcombirec[0];
-            break;
-        case FTYPE_DKIT:
-            limit = kAreaDrumKits.count;
-            break;
-        case FTYPE_APAT:
-            limit = kAreaArpPatterns.count;
-            break;
-        case FTYPE_EXTC:
-            limit = kAreaExtControls.count;
-            break;
-        default:
-            *slot = 0;
-            return true;
+    *slot = 0;
+    const KINDBODY* body = FindBody(kind);
+    if (!body || body->part == KINDBODY::Whole) return true;
+    uint32_t limit = body->area->count;
+    if (body->part == KINDBODY::Bank) {
+        limit = body->area == &kAreaPrograms ? ProgramBankCount(model) : kCombiBankCount;
+        if (saveFrom) index = saveFrom->Bytes()[body->record->offset];
     }
     if (index >= limit) return false;
     *slot = index;
@@ -311,10 +290,6 @@ const char* GetNativeModelTag(uint8_t model) {
     if (model == kPmidTolva) return "VTLV";
     if (model == kPmidNerimo) return "VMRL";
     return nullptr;
-}
-
-uint32_t GetModelProgBanks(uint8_t model) {
-    return ProgramBankCount(model);
 }
 
 bool CheckFilter(const FXBFILTERINFO& filter) {

@@ -28,9 +28,6 @@ const NATIVEKINDINFO* GetNativeKindInfo(FTYPE kind);
 // The four-character model tag of model byte 1 or 9; null for another model.
 const char* GetNativeModelTag(uint8_t model);
 
-// Program banks the model shows (the image always has room for five).
-uint32_t GetModelProgBanks(uint8_t model);
-
 // Everything the header says; size is the big-endian field at offset 4.
 struct NATIVEHEADER {
     FTYPE kind;

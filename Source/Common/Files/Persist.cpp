@@ -22,7 +22,7 @@ namespace {
 constexpr std::ios::iostate kThrowAll = std::ios::badbit | std::ios::failbit | std::ios::eofbit;
 
 bool KnownModel(uint8_t model) {
-    return model == kPmidTolva || model == kPmidNerimo;
+    return GetNativeModelTag(model) != nullptr;
 }
 
 // The PCG engine counts models 0 (Tolva) and 1 (Nerimo).
