@@ -171,3 +171,46 @@ inline Image MakeImage(uint32_t seed) {
 }
 
 }  // namespace PcgTest
+
+namespace PcgTest {
+
+// Reading a file back: its chunks and the bank sub-chunks of a chunk.
+struct ChunkView {
+    std::string id;
+    const uint8_t* payload;
+    uint32_t size;
+};
+struct BankView {
+    std::string id;
+    uint32_t count, itemSize, bank;
+    const uint8_t* items;
+};
+
+inline std::vector<ChunkView> Chunks(const Bytes& file) {
+    std::vector<ChunkView> list;
+    for (size_t p = 24; p + 8 <= file.size();) {
+        const uint32_t size = GetBE32(&file[p + 4]);
+        list.push_back({std::string(reinterpret_cast<const char*>(&file[p]), 4), &file[p + 8], size});
+        p += 8 + size;
+    }
+    return list;
+}
+
+inline std::vector<BankView> Banks(const ChunkView& chunk) {
+    std::vector<BankView> list;
+    for (uint32_t p = 0; p + 20 <= chunk.size;) {
+        const uint8_t* b = chunk.payload + p;
+        list.push_back({std::string(reinterpret_cast<const char*>(b), 4), GetBE32(b + 8), GetBE32(b + 12),
+                        GetBE32(b + 16), b + 20});
+        p += 8 + GetBE32(b + 4);
+    }
+    return list;
+}
+
+inline const ChunkView* FindChunk(const std::vector<ChunkView>& chunks, const std::string& id) {
+    for (const ChunkView& c : chunks)
+        if (c.id == id) return &c;
+    return nullptr;
+}
+
+}  // namespace PcgTest
