@@ -19,6 +19,7 @@ Bytes Export(Image& img, unsigned model, int kind, const PcgConversionTables& ta
 }
 
 // The first record of a chunk's first bank.
+const uint8_t* FirstItem(const Bytes&& file, const char* chunk) = delete;
 const uint8_t* FirstItem(const Bytes& file, const char* chunk) {
     return Banks(*FindChunk(Chunks(file), chunk)).front().items;
 }
@@ -237,7 +238,8 @@ TEST(PcgExportProgram, DrumKitNumbersAndFixedFields) {
          {std::pair{383, 373}, std::pair{384, 0}, std::pair{382, 382}, std::pair{0, 0}}) {
         Image img = MakeImage(27);
         SetProgram(img, 0, 19, value);
-        const uint8_t* p = FirstItem(Export(img, 1, 3), "PRG1");
+        const Bytes file = Export(img, 1, 3);
+        const uint8_t* p = FirstItem(file, "PRG1");
         EXPECT_EQ(GetRow(p, kFennProgramSize, PcgFields::kFennProgram, 24), expected) << value;
         const int fixed[] = {0, 0, 0, 1, 127, 0, 64, 127, 64, 0, 127, 127};
         for (int i = 0; i < 12; ++i)
@@ -273,7 +275,8 @@ TEST(PcgExportProgram, SamplePairsThroughTheTableOfModelAndKind) {
         SetProgram(img, 0, 0, 0);
         SetProgram(img, 0, 7, c.bank);
         SetProgram(img, 0, 8, c.number);
-        const uint8_t* p = FirstItem(Export(img, c.model, c.kind), "PRG1");
+        const Bytes file = Export(img, c.model, c.kind);
+        const uint8_t* p = FirstItem(file, "PRG1");
         const FIELDTABLE& t = ProgramTable(c.kind);
         const int bankRow = c.kind == 7 ? 1 : 4;
         EXPECT_EQ(GetRow(p, ProgramSizeOf(c.kind), t, bankRow), c.expectedBank);
@@ -287,7 +290,8 @@ TEST(PcgExportProgram, SamplePairsThroughTheTableOfModelAndKind) {
     PcgSetRow(PcgFields::kDrumKey, 2, Kit(img, 0), kSizeDrumKit, 0, 16);
     PcgSetRow(PcgFields::kDrumKey, 3, Kit(img, 0), kSizeDrumKit, 9, 16);
     for (auto [model, kind, high, low] : {std::tuple{0u, 2, 9, 6}, std::tuple{1u, 6, 8, 6}}) {
-        const uint8_t* kit = FirstItem(Export(img, model, kind), "DKT1");
+        const Bytes file = Export(img, model, kind);
+        const uint8_t* kit = FirstItem(file, "DKT1");
         EXPECT_EQ(GetRow(kit, kDrumKitSize, PcgFields::kDrumKey, 1, 16), high) << kind;
         EXPECT_EQ(GetRow(kit, kDrumKitSize, PcgFields::kDrumKey, 3, 16), low) << kind;
     }
@@ -307,7 +311,8 @@ TEST(PcgExportCombination, TimbreBanks) {
         PcgSetRow(PcgFields::kQorxxTimbre, 0, Combi(img, 0), kSizeCombi, c.bank, 128 + 28 * 5);
         PcgSetRow(PcgFields::kQorxxTimbre, 1, Combi(img, 0), kSizeCombi, c.number, 128 + 28 * 5);
         PcgSetRow(PcgFields::kQorxxTimbre, 2, Combi(img, 0), kSizeCombi, 77, 128 + 28 * 5);
-        const uint8_t* combi = FirstItem(Export(img, c.model, c.kind), "CMB1");
+        const Bytes file = Export(img, c.model, c.kind);
+        const uint8_t* combi = FirstItem(file, "CMB1");
         const uint32_t base = TimbreBase(c.kind) + 28 * 5;
         const uint32_t size = CombiSizeOf(c.kind);
         EXPECT_EQ(GetRow(combi, size, PcgFields::kFamilyTimbre, 0, base), c.expectedBank)
