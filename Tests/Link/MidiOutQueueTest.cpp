@@ -1,0 +1,247 @@
+// Timed output: the time-ordered queue and the sender thread on the loopback backend.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+#include <vector>
+
+#include "Common/Link/MidiOutQueue.h"
+#include "Linux/MidiIO/Loopback/LoopbackBackend.h"
+#include "Linux/SysTick.h"
+#include "Linux/Trace.h"
+
+using namespace QorX0;
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+EventQueue::Event Ev(long long time, uint8_t tag) {
+    return EventQueue::Event{time, {0x90, tag, 0x40, 0}, 3};
+}
+
+std::vector<uint8_t> PopTags(EventQueue& q) {
+    std::vector<uint8_t> tags;
+    EventQueue::Event e{};
+    while (q.pop(&e)) tags.push_back(e.data[1]);
+    return tags;
+}
+
+TEST(EventQueue, KeepsTimeOrderAndPushOrderForEqualTimes) {
+    EventQueue q;
+    ASSERT_TRUE(q.commit(8));
+    q.push(Ev(30, 3));
+    q.push(Ev(10, 1));
+    q.push(Ev(20, 2));
+    q.push(Ev(20, 4));
+    q.push(Ev(-5, 0));
+    long long t = 0;
+    ASSERT_TRUE(q.peeknext(&t));
+    EXPECT_EQ(t, -5);
+    EXPECT_EQ(PopTags(q), (std::vector<uint8_t>{0, 1, 2, 4, 3}));
+    EXPECT_FALSE(q.peeknext(&t));
+    EXPECT_FALSE(q.pop(nullptr));
+}
+
+TEST(EventQueue, InsertionIntoARingThatWrapsKeepsOrder) {
+    EventQueue q;
+    ASSERT_TRUE(q.commit(5));
+    for (uint8_t i = 0; i < 4; ++i) q.push(Ev(100 + i, i));
+    EventQueue::Event e{};
+    for (int i = 0; i < 3; ++i) ASSERT_TRUE(q.pop(&e));  // read index now 3, one event left
+    q.push(Ev(200, 10));
+    q.push(Ev(150, 11));  // wraps around the end of the array
+    q.push(Ev(50, 12));
+    q.push(Ev(150, 13));
+    EXPECT_TRUE(q.isfull());
+    EXPECT_FALSE(q.push(Ev(0, 99)));
+    EXPECT_EQ(PopTags(q), (std::vector<uint8_t>{12, 3, 11, 13, 10}));
+}
+
+TEST(EventQueue, FullAndEmptyAndDecommitted) {
+    EventQueue q;
+    EXPECT_TRUE(q.isfull());  // no capacity yet
+    EXPECT_FALSE(q.push(Ev(0, 0)));
+    ASSERT_TRUE(q.commit(2));
+    EXPECT_TRUE(q.push(Ev(0, 0)));
+    EXPECT_TRUE(q.push(Ev(0, 1)));
+    EXPECT_FALSE(q.push(Ev(0, 2)));
+    EXPECT_TRUE(q.clear());
+    EXPECT_EQ(q.size(), 0u);
+    EXPECT_TRUE(q.push(Ev(0, 3)));
+    q.decommit();
+    EXPECT_EQ(q.capacity(), 0u);
+    EXPECT_FALSE(q.pop(nullptr));
+    EXPECT_FALSE(q.push(Ev(0, 4)));
+}
+
+long long Now() {
+    return static_cast<long long>(static_cast<uint64_t>(QorX0::GetSysTick()) * 1000u);
+}
+
+class TimedOutputThreaded : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dst = loop.AddDestination("Tolva", " MIDI In");
+        MidiBackendSet(&loop);
+        key = MIDIDevKey("Tolva MIDI In", dst);
+        ASSERT_TRUE(out.Open(&key, 4, 1024, 1024));
+    }
+    void TearDown() override {
+        out.Close();
+        MidiBackendSet(nullptr);
+    }
+    std::vector<uint8_t> SentTags() {
+        std::vector<uint8_t> tags;
+        for (const auto& s : loop.GetSent())
+            if (!s.exclusive) tags.push_back(s.bytes.at(1));
+        return tags;
+    }
+
+    CMidiLoopback loop;
+    uint32_t dst = 0;
+    MIDIDevKey key;
+    CMIDIOut out;
+};
+
+TEST_F(TimedOutputThreaded, SendsInTimeOrderWhenDue) {
+    const long long now = Now();
+    const uint8_t a[] = {0x90, 30, 1}, b[] = {0x90, 10, 1}, c[] = {0x90, 20, 1};
+    EXPECT_EQ(out.SendShort(now + 300000, a, 3), QS_OK);
+    EXPECT_EQ(out.SendShort(now + 100000, b, 3), QS_OK);
+    EXPECT_EQ(out.SendShort(now + 200000, c, 3), QS_OK);
+    ASSERT_TRUE(loop.WaitSent(3, 5000));
+    EXPECT_EQ(SentTags(), (std::vector<uint8_t>{10, 20, 30}));
+    // None left before its time.
+    for (const auto& s : loop.GetSent()) {
+        const long long due = now + (s.bytes[1] == 10 ? 100000 : s.bytes[1] == 20 ? 200000 : 300000);
+        EXPECT_GE(static_cast<long long>(s.timeUs / 1000 * 1000), due - 1000);
+    }
+}
+
+TEST_F(TimedOutputThreaded, PastEventGoesAtOnceAndEqualTimesKeepPushOrder) {
+    const long long past = Now() - 5000000;
+    for (uint8_t tag : {5, 6, 7}) {
+        const uint8_t m[] = {0x90, tag, 1};
+        EXPECT_EQ(out.SendShort(past, m, 3), QS_OK);
+    }
+    ASSERT_TRUE(loop.WaitSent(3, 5000));
+    EXPECT_EQ(SentTags(), (std::vector<uint8_t>{5, 6, 7}));
+}
+
+TEST_F(TimedOutputThreaded, QueueLimit) {
+    const long long later = Now() + 600000000;
+    const uint8_t m[] = {0xB0, 7, 100};
+    for (int i = 0; i < 1024; ++i) ASSERT_EQ(out.SendShort(later, m, 3), QS_OK);
+    g_enabletrace = 1;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(out.SendShort(later, m, 3), QN_QUEUEFULL);
+    const std::string printed = testing::internal::GetCapturedStdout();
+    g_enabletrace = 0;
+    EXPECT_EQ(printed, "CMIDIOut: queue limit\n");
+    EXPECT_TRUE(out.ClearPendings());
+    EXPECT_EQ(out.SendShort(later, m, 3), QS_OK);
+    EXPECT_TRUE(loop.GetSent().empty());
+}
+
+TEST_F(TimedOutputThreaded, RefusesWhatIsNoShortMessage) {
+    const uint8_t ok[] = {0xF3, 0x05};
+    const uint8_t songTooHigh[] = {0xF3, 0x85};
+    const uint8_t noStatus[] = {0x13, 0x05};
+    const uint8_t five[] = {0x90, 1, 2, 3, 4};
+    EXPECT_EQ(out.SendShort(0, songTooHigh, 2), QN_FAIL);
+    EXPECT_EQ(out.SendShort(0, noStatus, 2), QN_FAIL);
+    EXPECT_EQ(out.SendShort(0, five, 5), QN_FAIL);
+    EXPECT_EQ(out.SendShort(0, five, 0), QN_FAIL);
+    EXPECT_EQ(out.SendShort(0, nullptr, 2), QN_FAIL);
+    EXPECT_EQ(out.SendShort(0, ok, 2), QS_OK);
+    ASSERT_TRUE(loop.WaitSent(1, 5000));
+    EXPECT_EQ(loop.GetSent().size(), 1u);
+}
+
+TEST_F(TimedOutputThreaded, ExclusiveGoesStraightOutUnderThePortMutex) {
+    Bytes sx(1024, 0x01);
+    sx[0] = 0xF0;
+    out.PortMutex().Lock();
+    EXPECT_EQ(out.SendLong(sx.data(), static_cast<unsigned>(sx.size())), QS_OK);
+    // A short message due now waits until the port mutex is free.
+    const uint8_t m[] = {0x90, 1, 1};
+    EXPECT_EQ(out.SendShort(Now() - 1000, m, 3), QS_OK);
+    const Bytes end{0xF7};
+    EXPECT_EQ(out.SendLong(end.data(), 1), QS_OK);
+    out.PortMutex().Unlock();
+    ASSERT_TRUE(loop.WaitSent(3, 5000));
+    const auto sent = loop.GetSent();
+    EXPECT_TRUE(sent[0].exclusive);
+    EXPECT_TRUE(sent[1].exclusive);
+    EXPECT_FALSE(sent[2].exclusive);
+
+    loop.SetSendFails(dst, true);
+    EXPECT_EQ(out.SendLong(sx.data(), 10), QN_FAIL);
+}
+
+TEST_F(TimedOutputThreaded, ExclusiveThatNeverCompletesFailsInsteadOfHanging) {
+    loop.SetExclusiveNeverCompletes(dst, true);
+    const Bytes sx{0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7};
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(out.SendLong(sx.data(), 6), QN_FAIL);
+    testing::internal::GetCapturedStdout();
+}
+
+TEST_F(TimedOutputThreaded, ClosedOutputFailsEverySend) {
+    out.Close();
+    const uint8_t m[] = {0x90, 1, 1};
+    EXPECT_EQ(out.SendShort(0, m, 3), QN_FAIL);
+    EXPECT_EQ(out.SendLong(m, 3), QN_FAIL);
+    EXPECT_FALSE(out.ClearPendings());
+    EXPECT_FALSE(out.IsRunning());
+    // It may be opened again.
+    ASSERT_TRUE(out.Open(&key, 4, 1024, 16));
+    EXPECT_EQ(out.SendShort(0, m, 3), QS_OK);
+    ASSERT_TRUE(loop.WaitSent(1, 5000));
+}
+
+TEST_F(TimedOutputThreaded, OpenFailsOnAMissingPort) {
+    const MIDIDevKey missing("gone", 0x4242);
+    EXPECT_FALSE(out.Open(&missing, 4, 1024, 1024));
+    EXPECT_FALSE(out.IsRunning());
+}
+
+// Two producers, ClearPendings and Close racing the sender: each producer's messages that are sent
+// arrive in its own order, nothing crashes, and sends after Close fail.
+TEST_F(TimedOutputThreaded, ProducersClearAndCloseRaceTheSender) {
+    std::atomic<bool> closed{false};
+    std::atomic<int> failedAfterClose{0};
+    const long long base = Now();
+    auto producer = [&](uint8_t id) {
+        for (int seq = 0; seq < 3000; ++seq) {
+            const uint8_t m[] = {static_cast<uint8_t>(0x90 | id), static_cast<uint8_t>(seq >> 7),
+                                 static_cast<uint8_t>(seq & 0x7F)};
+            const bool wasClosed = closed.load();
+            const QNRESULT r = out.SendShort(base + seq * 2, m, 3);
+            if (wasClosed) {
+                EXPECT_EQ(r, QN_FAIL);
+                failedAfterClose.fetch_add(1);
+            }
+        }
+    };
+    std::thread p1(producer, 1), p2(producer, 2);
+    std::thread clearer([&] {
+        for (int i = 0; i < 200; ++i) out.ClearPendings();
+    });
+    clearer.join();
+    QorX0::SleepCurrentThread(5);
+    out.Close();
+    closed.store(true);
+    p1.join();
+    p2.join();
+    int last[3] = {-1, -1, -1};
+    for (const auto& s : loop.GetSent()) {
+        const int id = s.bytes[0] & 0x0F;
+        const int seq = s.bytes[1] << 7 | s.bytes[2];
+        ASSERT_GT(seq, last[id]);
+        last[id] = seq;
+    }
+}
+
+}  // namespace
