@@ -135,6 +135,7 @@ inline Image MakeImage(uint32_t seed) {
         set(18, 0);
         set(19, static_cast<int>(rng() % 383));
         r[34] = static_cast<uint8_t>((r[34] & ~3) | 2);  // bits the older family keeps fixed
+        r[94] = r[95] = 0;                               // bytes no older family keeps
     }
     for (int i = 0; i < static_cast<int>(kAreaCombis.count); ++i) {
         uint8_t* r = Combi(img, i);
@@ -147,6 +148,7 @@ inline Image MakeImage(uint32_t seed) {
         set(8, pick({0, 1, 2, 5, 7}));
         set(10, 0);
         set(11, 0);
+        r[94] = r[95] = 0;
         for (int t = 0; t < 8; ++t) {
             auto tset = [&](int row, int v) {
                 PcgSetRow(PcgFields::kQorxxTimbre, row, r, C, v, 128 + 28 * t);

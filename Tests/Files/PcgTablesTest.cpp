@@ -1,0 +1,108 @@
+// The sample conversion tables and initial blocks built into the product.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "Common/Files/PcgTables.h"
+#include "Common/Model/Tables/SampleNames.h"
+
+using namespace QorX0;
+
+namespace {
+
+struct Row {
+    int srcBank, srcNumber, dstBank, dstNumber;
+    bool operator==(const Row&) const = default;
+};
+std::ostream& operator<<(std::ostream& o, const Row& r) {
+    return o << "(" << r.srcBank << "," << r.srcNumber << " -> " << r.dstBank << "," << r.dstNumber << ")";
+}
+
+void ExpectPrefix(std::span<const PCGCONVROW> table, std::initializer_list<Row> rows, const char* what) {
+    ASSERT_GE(table.size(), rows.size()) << what;
+    size_t i = 0;
+    for (const Row& r : rows) {
+        const PCGCONVROW& t = table[i++];
+        EXPECT_EQ((Row{t.srcBank, t.srcNumber, t.dstBank, t.dstNumber}),
+                  (Row{r.srcBank, r.srcNumber, r.dstBank, r.dstNumber}))
+            << what << " row " << i - 1;
+    }
+}
+
+}  // namespace
+
+TEST(PcgTables, RowsTheFormatNames) {
+    const PcgConversionTables& t = PcgDefaultTables();
+    ExpectPrefix(t.importMultisample[0][0],
+                 {{0, 0, 0, 4}, {0, 1, 0, 5}, {0, 2, 0, 6}, {0, 3, 0, 21}, {0, 4, 0, 22}},
+                 "multisamples 'P' to Tolva");
+    ExpectPrefix(t.importDrumsample[0][0],
+                 {{0, 0, 0, 0},
+                  {0, 1, 0, 1},
+                  {0, 2, 0, 2},
+                  {0, 3, 0, 3},
+                  {0, 4, 0, 4},
+                  {0, 5, 0, 5},
+                  {0, 6, 0, 11},
+                  {0, 7, 0, 12}},
+                 "drum samples 'P' to Tolva");
+    ExpectPrefix(t.exportMultisample[0][0],
+                 {{0, 4, 0, 0}, {0, 5, 0, 1}, {0, 6, 0, 2}, {0, 11, 0, 12}, {0, 12, 0, 13}},
+                 "multisamples Tolva to 'P'");
+    ExpectPrefix(t.exportDrumsample[0][0],
+                 {{0, 0, 0, 0},
+                  {0, 1, 0, 1},
+                  {0, 2, 0, 2},
+                  {0, 3, 0, 3},
+                  {0, 4, 0, 4},
+                  {0, 5, 0, 5},
+                  {0, 6, 0, 9},
+                  {0, 7, 0, 6}},
+                 "drum samples Tolva to 'P'");
+    ExpectPrefix(t.exportDrumsample[1][1], {{0, 6, 0, 8}, {0, 7, 0, 9}, {0, 8, 0, 16}, {0, 9, 0, 6}},
+                 "drum samples Nerimo to 'c'");
+    EXPECT_EQ(t.osvaraProgramInit.size(), kOsvaraProgramInitSize);
+    EXPECT_EQ(t.osvaraCombiInit.size(), kOsvaraCombiInitSize);
+}
+
+TEST(PcgTables, EveryRowNamesSamplesThatExist) {
+    // Sample counts: this model's lists, and those of the 'P' and 'c' families.
+    const size_t ours[2][2] = {{kMultisampleCountTolva, kDrumSampleCountTolva},
+                               {kMultisampleCountNerimo, kDrumSampleCountNerimo}};
+    const size_t family[2][2] = {{425, 417}, {470, 518}};
+    const PcgConversionTables& t = PcgDefaultTables();
+    struct Case {
+        std::span<const PCGCONVROW> table;
+        size_t rows, sources, targets;
+        bool import;
+    };
+    std::vector<Case> cases;
+    for (int f = 0; f < 2; ++f)
+        for (int m = 0; m < 2; ++m) {
+            cases.push_back({t.importMultisample[f][m], family[f][0], family[f][0], ours[m][0], true});
+            cases.push_back({t.importDrumsample[f][m], family[f][1], family[f][1], ours[m][1], true});
+        }
+    const size_t exportDrumRows[2][2] = {{518, 518}, {921, 923}};
+    for (int m = 0; m < 2; ++m)
+        for (int f = 0; f < 2; ++f) {
+            cases.push_back({t.exportMultisample[m][f], ours[m][0], ours[m][0], family[f][0], false});
+            cases.push_back(
+                {t.exportDrumsample[m][f], exportDrumRows[m][f], ours[m][1], family[f][1], false});
+        }
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const Case& c = cases[i];
+        EXPECT_EQ(c.table.size(), c.rows) << "table " << i;
+        std::set<int> seen;
+        for (const PCGCONVROW& r : c.table) {
+            EXPECT_EQ(r.srcBank, 0);
+            EXPECT_EQ(r.dstBank, 0);
+            EXPECT_LT(r.srcNumber, c.sources) << "table " << i;
+            EXPECT_LT(r.dstNumber, c.targets) << "table " << i;
+            EXPECT_TRUE(seen.insert(r.srcNumber).second) << "table " << i << " repeats " << r.srcNumber;
+        }
+        if (c.import) {
+            EXPECT_EQ(c.table.front().srcNumber, 0) << "table " << i;
+        }
+    }
+}
