@@ -180,15 +180,15 @@ struct FXBFILTERINFO {
 };
 static_assert(sizeof(FXBFILTERINFO) == 12);
 
-// Initial records, one per kind (read-only data).
-extern const uint8_t INITCHUNK_GLOBAL[kSizeGlobal];
-extern const uint8_t INITCHUNK_DRUMKIT[kSizeDrumKit];
-extern const uint8_t INITCHUNK_ARPPATTERN[kSizeArpPattern];
-extern const uint8_t INITCHUNK_EXTCONTROL[kSizeExtControl];
-extern const uint8_t INITCHUNK_PROG[kSizeProgram];
-extern const uint8_t INITCHUNK_COMBI[kSizeCombi];
-extern const uint8_t INITCHUNK_MULTI[kSizeMulti];
-extern const uint8_t INITCHUNK_SETUP[kSizeSetup];
+// Initial records, one per kind (read-only data, built from the tables when the program starts).
+extern const uint8_t (&INITCHUNK_GLOBAL)[kSizeGlobal];
+extern const uint8_t (&INITCHUNK_DRUMKIT)[kSizeDrumKit];
+extern const uint8_t (&INITCHUNK_ARPPATTERN)[kSizeArpPattern];
+extern const uint8_t (&INITCHUNK_EXTCONTROL)[kSizeExtControl];
+extern const uint8_t (&INITCHUNK_PROG)[kSizeProgram];
+extern const uint8_t (&INITCHUNK_COMBI)[kSizeCombi];
+extern const uint8_t (&INITCHUNK_MULTI)[kSizeMulti];
+extern const uint8_t (&INITCHUNK_SETUP)[kSizeSetup];
 
 // Fills the whole image with the initial record of every kind and zeroes the tail.
 void InitAllChunk(CHUNK_REMOTESYNTH* image);

@@ -1,0 +1,208 @@
+// Initial records of every kind and InitAllChunk. Each record is built once, at start-up, from the
+// rows of its tables (every row's default through its accessor), then the initial values that
+// differ, then the bytes no row covers and the record's name.
+#include <strings.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Common/Model/InitChunks.h"
+#include "Common/Model/ModelStrings.h"
+#include "Common/Model/ParamTable.h"
+#include "Common/Model/SynthData.h"
+#include "Common/Model/Tables/InitialValues.h"
+#include "Common/Model/Tables/SmallTables.h"
+
+namespace QorX0 {
+
+namespace {
+
+// One table laid over a record count times, stride bytes apart, from base.
+struct TableUse {
+    const TABLEDESC* table;
+    unsigned base, count, stride, size;
+    std::vector<const INITVALUES*> values;
+};
+
+std::set<const INITVALUE*>& Resolved() {
+    static std::set<const INITVALUE*> resolved;
+    return resolved;
+}
+
+bool Matches(const INITVALUE& v, const std::string& caption, const std::string& name) {
+    const char* slash = strchr(v.row, '/');
+    // Row names may themselves hold a slash ("FOOT PEDAL/SW FILTER"): try the whole key first.
+    if (strcasecmp(v.row, name.c_str()) == 0) return true;
+    if (!slash) return false;
+    return strncasecmp(v.row, caption.c_str(), caption.size()) == 0 &&
+           static_cast<size_t>(slash - v.row) == caption.size() && strcasecmp(slash + 1, name.c_str()) == 0;
+}
+
+void PutValue(const PARAMDESC& row, uint8_t* record, int value) {
+    const IAccessorI* a = RowAccessorI(row);
+    if (!a) return;
+    if (auto* mapped = dynamic_cast<const IAccessorMapped*>(row.accessor))
+        mapped->PutPlain(record, row.offset, value);
+    else
+        a->Put(record, row.offset, value);
+}
+
+void Apply(uint8_t* record, const TableUse& use) {
+    // Bound for the Nerimo: its lists are a superset of the Tolva's.
+    const CParamTable* table = CParamTable::GetInstance(*use.table, kPmidNerimo, use.size);
+    for (unsigned k = 0; k < use.count; ++k) {
+        uint8_t* sub = record + use.base + k * use.stride;
+        for (unsigned i = 0; i < table->GetCount(); ++i) {
+            const PARAMDESC& row = *table->GetAt(i);
+            if (const IAccessorI* a = RowAccessorI(row)) a->Put(sub, row.offset, row.defval);
+        }
+        for (const INITVALUES* list : use.values) {
+            for (unsigned n = 0; n < list->count; ++n) {
+                const INITVALUE& v = list->values[n];
+                std::string caption;
+                int seen = 0;
+                for (unsigned i = 0; i < table->GetCount(); ++i) {
+                    const PARAMDESC& row = *table->GetAt(i);
+                    const std::string name = RowLongName(row);
+                    if (row.ptype == kPTypeCaption) {
+                        caption = name;
+                        continue;
+                    }
+                    if (!Matches(v, caption, name)) continue;
+                    if (v.occurrence < 0 || v.occurrence == seen) {
+                        PutValue(row, sub, v.value == kInitSubIndex ? static_cast<int>(k) : v.value);
+                        Resolved().insert(&v);
+                    }
+                    ++seen;
+                }
+            }
+        }
+    }
+}
+
+void PutName(uint8_t* record, const char* name) {
+    size_t n = strnlen(name, kSizeName);
+    memset(record, ' ', kSizeName);
+    memcpy(record, name, n);
+}
+
+// The tables that describe each record. The sound records are composed of the edit tables and their
+// sub-records; the play views address the same bytes (or a local record) and are not used here.
+std::vector<TableUse> GlobalUses() {
+    return {};
+}
+
+std::vector<TableUse> ProgramUses() {
+    return {};
+}
+
+std::vector<TableUse> CombiUses() {
+    return {{&TABLEDESC_TONEADJ,
+             kCombiOffToneAdjust,
+             kCombiTimbreCount,
+             kSizeToneAdjust,
+             kSizeToneAdjust,
+             {&g_InitToneAdjust}}};
+}
+
+std::vector<TableUse> MultiUses() {
+    return {{&TABLEDESC_TONEADJ,
+             kMultiOffToneAdjust,
+             kMultiTrackCount,
+             kSizeToneAdjust,
+             kSizeToneAdjust,
+             {&g_InitToneAdjust}}};
+}
+
+struct InitRecords {
+    uint8_t global[kSizeGlobal] = {};
+    uint8_t drumkit[kSizeDrumKit] = {};
+    uint8_t arppattern[kSizeArpPattern] = {};
+    uint8_t extcontrol[kSizeExtControl] = {};
+    uint8_t prog[kSizeProgram] = {};
+    uint8_t combi[kSizeCombi] = {};
+    uint8_t multi[kSizeMulti] = {};
+    uint8_t setup[kSizeSetup] = {};
+
+    InitRecords() {
+        for (const TableUse& use : GlobalUses()) Apply(global, use);
+        for (const INITBYTE& b : g_InitGlobalBytes) global[b.offset] = b.value;
+        for (unsigned i = 0; i < 16; ++i) {
+            PutName(global + kGlobalOffProgCategoryNames + i * kSizeName, g_InitProgCategoryNames[i]);
+            PutName(global + kGlobalOffCombiCategoryNames + i * kSizeName, g_InitCombiCategoryNames[i]);
+        }
+
+        Apply(drumkit, {&TABLEDESC_DRUMKIT, 0, 1, 0, kSizeDrumKit, {&g_InitDrumKit}});
+        PutName(drumkit, "Drumkit00");
+        Apply(arppattern, {&TABLEDESC_ARPPATTERN, 0, 1, 0, kSizeArpPattern, {&g_InitArpPattern}});
+        PutName(arppattern, "ArpeggioPat000");
+        Apply(extcontrol, {&TABLEDESC_EXTCONTROL, 0, 1, 0, kSizeExtControl, {&g_InitExtControl}});
+        PutName(extcontrol, "ExternalSet000");
+
+        for (const TableUse& use : ProgramUses()) Apply(prog, use);
+        PutName(prog, "InitlProgramA000");
+        for (const TableUse& use : CombiUses()) Apply(combi, use);
+        PutName(combi, "InitialCombiA000");
+        for (const TableUse& use : MultiUses()) Apply(multi, use);
+        PutName(multi, "InitialMulti000");
+        for (unsigned t = 0; t < kMultiTrackCount; ++t)
+            PutName(multi + kMultiOffTrackNames + t * kSizeName, formatstring("Track %02u", t + 1).c_str());
+
+        // Setup: bytes 18-81 spaces (blank port names), 82-95 zero, then the rows.
+        memset(setup + 18, ' ', 82 - 18);
+        Apply(setup, {&TABLEDESC_SETUP, 0, 1, 0, kSizeSetup, {&g_InitSetup}});
+    }
+};
+
+const InitRecords& Records() {
+    static const InitRecords records;
+    return records;
+}
+
+}  // namespace
+
+const uint8_t (&INITCHUNK_GLOBAL)[kSizeGlobal] = Records().global;
+const uint8_t (&INITCHUNK_DRUMKIT)[kSizeDrumKit] = Records().drumkit;
+const uint8_t (&INITCHUNK_ARPPATTERN)[kSizeArpPattern] = Records().arppattern;
+const uint8_t (&INITCHUNK_EXTCONTROL)[kSizeExtControl] = Records().extcontrol;
+const uint8_t (&INITCHUNK_PROG)[kSizeProgram] = Records().prog;
+const uint8_t (&INITCHUNK_COMBI)[kSizeCombi] = Records().combi;
+const uint8_t (&INITCHUNK_MULTI)[kSizeMulti] = Records().multi;
+const uint8_t (&INITCHUNK_SETUP)[kSizeSetup] = Records().setup;
+
+std::vector<const INITVALUE*> UnresolvedInitValues() {
+    Records();
+    std::vector<const INITVALUE*> missing;
+    for (const INITVALUES* list :
+         {&g_InitGlobal, &g_InitDrumKit, &g_InitArpPattern, &g_InitExtControl, &g_InitSetup, &g_InitProgram,
+          &g_InitSoundCommon, &g_InitTimbre, &g_InitMultiTrack, &g_InitToneAdjust}) {
+        for (unsigned n = 0; n < list->count; ++n)
+            if (!Resolved().count(&list->values[n])) missing.push_back(&list->values[n]);
+    }
+    return missing;
+}
+
+void InitAllChunk(CHUNK_REMOTESYNTH* image) {
+    const InitRecords& r = Records();
+    memcpy(image->global, r.global, kSizeGlobal);
+    for (auto& kit : image->drumkit) memcpy(kit, r.drumkit, kSizeDrumKit);
+    for (auto& pattern : image->arppattern) memcpy(pattern, r.arppattern, kSizeArpPattern);
+    // Every set gets the name and zeroes (the initial external-control record is not used here).
+    for (auto& set : image->extcontrol) {
+        memcpy(set, "ExternalSet000  ", kSizeName);
+        memset(set + kSizeName, 0, kSizeExtControl - kSizeName);
+    }
+    for (auto& bank : image->program)
+        for (auto& prog : bank) memcpy(prog, r.prog, kSizeProgram);
+    for (auto& bank : image->combi)
+        for (auto& combi : bank) memcpy(combi, r.combi, kSizeCombi);
+    for (auto& multi : image->multi) memcpy(multi, r.multi, kSizeMulti);
+    memcpy(image->curprogram, r.prog, kSizeProgram);
+    memcpy(image->curcombi, r.combi, kSizeCombi);
+    memcpy(image->curmulti, r.multi, kSizeMulti);
+    memset(image->Bytes() + kAreaTail.offset, 0, kAreaTail.Size());
+}
+
+}  // namespace QorX0
