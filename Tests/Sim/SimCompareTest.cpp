@@ -61,3 +61,13 @@ TEST(SimCompare, AgainstInitialEditorImage) {
     std::vector<ImageDiff> diffs = sim.CompareWithEditor(editor->Bytes(), sizeof *editor, false);
     EXPECT_EQ(diffs.size(), 1u + 40 + 251 + 64 + 4 * 128 + 3 * 128 + 128 + 3);
 }
+
+TEST(SimCompare, CopyFromEditorTakesOnlyWhatTheInstrumentHas) {
+    std::vector<uint8_t> editor(SimImage::kImageSize);
+    for (size_t i = 0; i < editor.size(); ++i) editor[i] = static_cast<uint8_t>(i * 13 + 1);
+    SimCore sim(Model::Tolva);
+    ASSERT_TRUE(sim.Image().CopyFrom(editor.data(), editor.size()));
+    EXPECT_TRUE(sim.CompareWithEditor(editor.data(), editor.size(), false).empty());
+    EXPECT_EQ(sim.Image().Record(Area::Program, 4 * 128)[0], 0);  // bank E stays empty on the Tolva
+    EXPECT_FALSE(sim.Image().CopyFrom(editor.data(), editor.size() - 1));
+}

@@ -159,6 +159,21 @@ TEST(SimFaults, ErrorInTheMiddleOfAnIncomingDump) {
     EXPECT_EQ(Exchange(sim, dump), SimTest::LoadComplete());  // the fault fired once
 }
 
+TEST(SimFaults, OwnDumpBrokenOffByAnError) {
+    SimCore sim(Model::Tolva);
+    Fault f = Fault::Make(FaultAction::AbortReply, Rx::ProgReq);
+    f.offset = 1000;
+    f.reason = Reason::Other;
+    sim.AddFault(f);
+    std::vector<Bytes> out;
+    sim.Receive(Frame({0x1C, 0x10, 0x00, 0x00}));
+    out = sim.TakeMessages();
+    ASSERT_EQ(out.size(), 2u);
+    EXPECT_EQ(out[0].size(), 1000u);
+    EXPECT_NE(out[0].back(), 0xF7);
+    EXPECT_EQ(out[1], SimTest::LoadError(40));
+}
+
 TEST(SimFaults, PortVanishes) {
     SimCore sim(Model::Tolva);
     sim.AddFault(Fault::Make(FaultAction::Vanish, Rx::CurProgReq));

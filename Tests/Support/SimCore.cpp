@@ -210,6 +210,11 @@ void SimCore::HandleSysex(const Bytes& msg) {
         case FaultAction::DeferToNext:
             mDeferred.push_back(std::move(reply));
             return;
+        case FaultAction::AbortReply:
+            reply.resize(std::min(f.offset, reply.size()));
+            Send(std::move(reply));
+            Send(BuildError(f.errorCode, f.reason));
+            return;
         case FaultAction::Truncate:
             reply.resize(std::min(f.offset, reply.size()));
             break;

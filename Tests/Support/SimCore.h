@@ -94,6 +94,7 @@ enum class FaultAction {
     RealtimeInside,  // the real-time byte 'value' is inserted before reply byte 'offset'
     ErrorMidDump,    // once 'offset' bytes of the incoming message have arrived, a load error with
                      // 'reason' goes out and the rest of that message is ignored
+    AbortReply,      // its reply is cut after 'offset' bytes (no F7), then errorCode with reason follows
     Vanish,          // the port disappears on receipt; nothing more is answered
 };
 struct Fault {

@@ -186,6 +186,15 @@ bool SimImage::ApplyAllBody(const uint8_t* body, size_t size) {
     return true;
 }
 
+bool SimImage::CopyFrom(const uint8_t* editorImage, size_t size) {
+    if (size < kImageSize) return false;
+    for (Area area : AllAreas()) {
+        const AreaInfo& info = GetAreaInfo(area);
+        std::memcpy(Record(area, 0), editorImage + info.offset, RecordCount(area) * info.recordSize);
+    }
+    return true;
+}
+
 std::vector<ImageDiff> SimImage::Compare(const uint8_t* editorImage, size_t size) const {
     std::vector<ImageDiff> diffs;
     if (size < kImageSize) {

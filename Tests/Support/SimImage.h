@@ -76,6 +76,9 @@ public:
     // Every record of every area the instrument has set to 'value' (names included).
     void Fill(uint8_t value);
 
+    // Takes every record the instrument has from a flat editor image (kImageSize bytes).
+    bool CopyFrom(const uint8_t* editorImage, size_t size);
+
     // All-data dump body: global, kits, patterns, combinations, program banks, multis, and the
     // external-control sets on the Nerimo only.
     Bytes BuildAllBody() const;
