@@ -1,0 +1,171 @@
+#include "Linux/AsyncDispatch.h"
+
+#include <deque>
+#include <map>
+#include <memory>
+#include <thread>
+
+#include "Linux/RunLoop.h"
+#include "Linux/Sync.h"
+#include "Linux/Trace.h"
+
+namespace AsyncDispatchMac {
+
+// The dispatcher's state lives apart from the interface object and is shared with the work it posts
+// to the loop, so that work still queued or running when the dispatcher goes away finds it marked
+// dead instead of freed.
+struct DispatchCore {
+    struct QE {
+        IAsyncDispatchHandler* handler;
+        long event;
+        long argument;
+    };
+    struct TE {
+        IAsyncDispatchHandler* handler;
+        long period;  // 0: stopped
+    };
+
+    ZbrMutex mutex{ZBRMUTEX_RECURSIVE};
+    bool dead = false;
+    std::deque<QE> queue;
+    std::map<long, TE> timers;
+    std::map<long, RunLoop::TimerId> running;
+    RunLoop* loop = nullptr;
+    std::thread::id mainThread;
+
+    void Drain() {
+        for (;;) {
+            QE entry;
+            {
+                ZbrStMutexLock lock(mutex);
+                if (dead || queue.empty()) return;
+                entry = queue.front();
+                queue.pop_front();
+            }
+            entry.handler->OnAsyncEvent(entry.event, entry.argument);
+        }
+    }
+
+    void Fire(long id) {
+        IAsyncDispatchHandler* handler = nullptr;
+        {
+            ZbrStMutexLock lock(mutex);
+            if (dead) return;
+            auto it = timers.find(id);
+            if (it == timers.end() || it->second.period == 0) return;
+            handler = it->second.handler;
+        }
+        if (handler != nullptr) handler->OnAsyncTimer(id);
+    }
+
+    // Caller holds the mutex.
+    void StopLocked(long id) {
+        auto it = running.find(id);
+        if (it == running.end()) return;
+        if (loop != nullptr) loop->RemoveTimer(it->second);
+        running.erase(it);
+    }
+};
+
+class CAsyncDispatchMac : public IAsyncDispatch {
+public:
+    explicit CAsyncDispatchMac(RunLoop* loop) : m_core(std::make_shared<DispatchCore>()) {
+        m_core->loop = loop;
+        m_core->mainThread = std::this_thread::get_id();
+        Trace("CAsyncDispatchMac::CAsyncDispatchMac()\n");
+    }
+
+    ~CAsyncDispatchMac() override {
+        Trace("CAsyncDispatchMac::~CAsyncDispatchMac()\n");
+        {
+            ZbrStMutexLock lock(m_core->mutex);
+            m_core->dead = true;
+            m_core->queue.clear();
+            while (!m_core->running.empty()) m_core->StopLocked(m_core->running.begin()->first);
+            m_core->timers.clear();
+        }
+        // Drops our posted work; from another thread, also waits for a handler of ours that runs now.
+        if (m_core->loop != nullptr) m_core->loop->CancelOwner(m_core.get());
+    }
+
+    bool CreateTimer(IAsyncDispatchHandler* handler, long* id) override {
+        ZbrStMutexLock lock(m_core->mutex);
+        long candidate = kAsyncTimerFirstId;
+        for (const auto& entry : m_core->timers) {
+            if (entry.first != candidate) break;
+            ++candidate;
+        }
+        if (candidate >= kAsyncTimerFirstId + kAsyncTimerCount) return false;
+        m_core->timers.emplace(candidate, DispatchCore::TE{handler, 0});
+        if (id != nullptr) *id = candidate;
+        return true;
+    }
+
+    bool SetTimerPeriod(long id, long ms) override {
+        ZbrStMutexLock lock(m_core->mutex);
+        auto it = m_core->timers.find(id);
+        if (it == m_core->timers.end()) return false;
+        m_core->StopLocked(id);
+        it->second.period = ms > 0 ? ms : 0;
+        if (ms > 0 && m_core->loop != nullptr) {
+            std::weak_ptr<DispatchCore> weak = m_core;
+            const RunLoop::TimerId timer = m_core->loop->AddIdleTimer(m_core.get(), static_cast<uint32_t>(ms),
+                                                                      [weak, id](RunLoop::TimerMessage) {
+                                                                          if (auto core = weak.lock())
+                                                                              core->Fire(id);
+                                                                      });
+            if (timer != 0) m_core->running[id] = timer;
+        }
+        return true;
+    }
+
+    bool DestroyTimer(long id) override {
+        ZbrStMutexLock lock(m_core->mutex);
+        auto it = m_core->timers.find(id);
+        if (it == m_core->timers.end()) return false;
+        m_core->StopLocked(id);
+        m_core->timers.erase(it);
+        return true;
+    }
+
+    void NotifyEvent(IAsyncDispatchHandler* handler, long event, long argument, bool alwaysQueue) override {
+        if (handler == nullptr) return;
+        bool direct;
+        {
+            ZbrStMutexLock lock(m_core->mutex);
+            if (m_core->dead) return;
+            direct = !alwaysQueue && OnMainThread();
+            if (!direct) {
+                m_core->queue.push_back(DispatchCore::QE{handler, event, argument});
+                if (m_core->loop == nullptr) return;
+            }
+        }
+        if (direct) {
+            handler->OnAsyncEvent(event, argument);
+            return;
+        }
+        // One drain per entry, as each queued entry has its own wake-up; the first delivers all.
+        std::shared_ptr<DispatchCore> core = m_core;
+        m_core->loop->Post(core.get(), [core] { core->Drain(); });
+    }
+
+private:
+    bool OnMainThread() const {
+        return m_core->loop != nullptr ? m_core->loop->IsLoopThread()
+                                       : std::this_thread::get_id() == m_core->mainThread;
+    }
+
+    std::shared_ptr<DispatchCore> m_core;
+};
+
+}  // namespace AsyncDispatchMac
+
+IAsyncDispatch* AsyncDispatchCreate(RunLoop* loop) {
+    return new AsyncDispatchMac::CAsyncDispatchMac(loop);
+}
+
+IAsyncDispatch* AsyncDispatchCreate() {
+    RunLoop* loop = RunLoop::Current();
+    if (loop == nullptr) loop = UIThread::Loop();
+    return AsyncDispatchCreate(loop);
+}
