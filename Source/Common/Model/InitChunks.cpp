@@ -3,6 +3,7 @@
 // differ, then the bytes no row covers and the record's name.
 #include <strings.h>
 
+#include <algorithm>
 #include <cstring>
 #include <set>
 #include <string>
@@ -13,7 +14,9 @@
 #include "Common/Model/ParamTable.h"
 #include "Common/Model/SynthData.h"
 #include "Common/Model/Tables/InitialValues.h"
+#include "Common/Model/Tables/EffectTables.h"
 #include "Common/Model/Tables/SmallTables.h"
+#include "Common/Model/Tables/SoundTables.h"
 
 namespace QorX0 {
 
@@ -91,15 +94,22 @@ void PutName(uint8_t* record, const char* name) {
 // The tables that describe each record. The sound records are composed of the edit tables and their
 // sub-records; the play views address the same bytes (or a local record) and are not used here.
 std::vector<TableUse> GlobalUses() {
-    return {};
+    return {{&TABLEDESC_GLOBAL, 0, 1, 0, kSizeGlobal, {&g_InitGlobal}}};
 }
 
 std::vector<TableUse> ProgramUses() {
-    return {};
+    return {{&TABLEDESC_PROGEDIT, 0, 1, 0, kSizeProgram, {&g_InitProgram}}};
 }
 
 std::vector<TableUse> CombiUses() {
-    return {{&TABLEDESC_TONEADJ,
+    return {{&TABLEDESC_COMBIEDIT, 0, 1, 0, kSizeCombi, {&g_InitSoundCommon}},
+            {&TABLEDESC_COMBIEDITTRK,
+             kCombiOffTimbres,
+             kCombiTimbreCount,
+             kSizeTimbre,
+             kSizeTimbre,
+             {&g_InitTimbre}},
+            {&TABLEDESC_TONEADJ,
              kCombiOffToneAdjust,
              kCombiTimbreCount,
              kSizeToneAdjust,
@@ -108,12 +118,33 @@ std::vector<TableUse> CombiUses() {
 }
 
 std::vector<TableUse> MultiUses() {
-    return {{&TABLEDESC_TONEADJ,
+    return {{&TABLEDESC_MULTI, 0, 1, 0, kSizeMulti, {&g_InitSoundCommon}},
+            {&TABLEDESC_MULTITRK,
+             kMultiOffTracks,
+             kMultiTrackCount,
+             kSizeTimbre,
+             kSizeTimbre,
+             {&g_InitTimbre, &g_InitMultiTrack}},
+            {&TABLEDESC_TONEADJ,
              kMultiOffToneAdjust,
              kMultiTrackCount,
              kSizeToneAdjust,
              kSizeToneAdjust,
              {&g_InitToneAdjust}}};
+}
+
+// Each effect block (insert, master 1, master 2) starts as the initial block of the effect type
+// its type row holds.
+void FillEffectBlocks(uint8_t* record, const TABLEDESC& table, unsigned size, const int (&typePids)[3]) {
+    const CParamTable* t = CParamTable::GetInstance(table, kPmidNerimo, size);
+    const unsigned offsets[3] = {kProgOffInsertFx, kProgOffMasterFx1, kProgOffMasterFx2};
+    for (int i = 0; i < 3; ++i) {
+        const PARAMDESC* row = t->FindPID(typePids[i]);
+        const IAccessorI* a = row ? RowAccessorI(*row) : nullptr;
+        unsigned type = a ? static_cast<unsigned>(std::max(0, a->Get(record, row->offset))) : 0;
+        if (type >= kFxTypeCount) type = kFxTypeCount - 1;
+        memcpy(record + offsets[i], VINITCHUNK_FX[type], kSizeFxParams);
+    }
 }
 
 struct InitRecords {
@@ -142,10 +173,13 @@ struct InitRecords {
         PutName(extcontrol, "ExternalSet000");
 
         for (const TableUse& use : ProgramUses()) Apply(prog, use);
+        FillEffectBlocks(prog, TABLEDESC_PROGEDIT, kSizeProgram, {0x1E00, 0x2000, 0x2001});
         PutName(prog, "InitlProgramA000");
         for (const TableUse& use : CombiUses()) Apply(combi, use);
+        FillEffectBlocks(combi, TABLEDESC_COMBIEDIT, kSizeCombi, {0x0C00, 0x0E00, 0x0E01});
         PutName(combi, "InitialCombiA000");
         for (const TableUse& use : MultiUses()) Apply(multi, use);
+        FillEffectBlocks(multi, TABLEDESC_MULTI, kSizeMulti, {0x2500, 0x2700, 0x2701});
         PutName(multi, "InitialMulti000");
         for (unsigned t = 0; t < kMultiTrackCount; ++t)
             PutName(multi + kMultiOffTrackNames + t * kSizeName, formatstring("Track %02u", t + 1).c_str());
