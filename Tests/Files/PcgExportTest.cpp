@@ -87,12 +87,12 @@ TEST(PcgExportBanks, BanksAndCountsOfEachKind) {
         EXPECT_EQ(ids, expectedIds) << c.kind;
 
         auto check = [&](const char* id, const char* sub, const B& expected, uint32_t itemSize) {
-            const ChunkView* ch = FindChunk(chunks, id);
+            const auto ch = FindChunk(chunks, id);
             if (expected.empty()) {
-                EXPECT_EQ(ch, nullptr);
+                EXPECT_FALSE(ch.has_value());
                 return;
             }
-            ASSERT_NE(ch, nullptr);
+            ASSERT_TRUE(ch.has_value());
             B got;
             for (const BankView& b : Banks(*ch)) {
                 EXPECT_EQ(b.id, sub);
@@ -328,8 +328,8 @@ TEST(PcgExportGlobal, PrivateAudioInputAndOsvaraBlocks) {
     const uint8_t aux[10] = {0x7F, 0, 0, 0, 0x0C, 0x7F, 0x7F, 0, 0, 0x0C};
     for (int kind = 2; kind <= 7; ++kind) {
         const Bytes file = Export(img, 0, kind);
-        const ChunkView* g = FindChunk(Chunks(file), "GLB1");
-        ASSERT_NE(g, nullptr);
+        const auto g = FindChunk(Chunks(file), "GLB1");
+        ASSERT_TRUE(g.has_value());
         EXPECT_EQ(0, std::memcmp(g->payload, img.data(), 840)) << kind;
         const uint8_t privateParams[6] = {0, 0, 0xD1, 0x1F, 0, static_cast<uint8_t>(kind >= 6 ? 0x14 : 0)};
         EXPECT_EQ(0, std::memcmp(g->payload + 840, privateParams, 6)) << kind;

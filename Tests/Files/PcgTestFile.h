@@ -4,6 +4,7 @@
 // data images whose records hold values every export kind carries unchanged.
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -209,10 +210,11 @@ inline std::vector<BankView> Banks(const ChunkView& chunk) {
     return list;
 }
 
-inline const ChunkView* FindChunk(const std::vector<ChunkView>& chunks, const std::string& id) {
+// The chunk views point into the file, not into the list: a view may outlive the list.
+inline std::optional<ChunkView> FindChunk(const std::vector<ChunkView>& chunks, const std::string& id) {
     for (const ChunkView& c : chunks)
-        if (c.id == id) return &c;
-    return nullptr;
+        if (c.id == id) return c;
+    return std::nullopt;
 }
 
 }  // namespace PcgTest
