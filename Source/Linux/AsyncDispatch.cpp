@@ -1,5 +1,6 @@
 #include "Linux/AsyncDispatch.h"
 
+#include <algorithm>
 #include <deque>
 #include <map>
 #include <memory>
@@ -109,11 +110,11 @@ public:
         it->second.period = ms > 0 ? ms : 0;
         if (ms > 0 && m_core->loop != nullptr) {
             std::weak_ptr<DispatchCore> weak = m_core;
-            const RunLoop::TimerId timer = m_core->loop->AddIdleTimer(m_core.get(), static_cast<uint32_t>(ms),
-                                                                      [weak, id](RunLoop::TimerMessage) {
-                                                                          if (auto core = weak.lock())
-                                                                              core->Fire(id);
-                                                                      });
+            const RunLoop::TimerId timer = m_core->loop->AddIdleTimer(
+                m_core.get(), static_cast<uint32_t>(std::min<long>(ms, 0x7FFFFFFFL)),
+                [weak, id](RunLoop::TimerMessage) {
+                    if (auto core = weak.lock()) core->Fire(id);
+                });
             if (timer != 0) m_core->running[id] = timer;
         }
         return true;
