@@ -17,6 +17,18 @@ uint32_t BankNoToBankID_Arpeggio(size_t bank) {
     return bankidTable[bank];
 }
 
+// Writes a record of this model as the destination family's record of an export kind.
+template <class Fenn, class Rusk, class Brae, class Qor>
+void CopyAsFamily(const Qor& qor, int kind, const PcgConversionTables& tables, unsigned char* dst) {
+    auto copy = [dst](const CPcgRecord& r) { std::memcpy(dst, r.getBuffer(), r.getSize()); };
+    if (kind == 6)
+        copy(Rusk(qor, kind, tables));
+    else if (kind == 7)
+        copy(Brae(qor, kind, tables));
+    else
+        copy(Fenn(qor, kind, tables));
+}
+
 }  // namespace
 
 CExportPcg::CExportPcg(CAbstractQorxxAccessor& accessor, char* buffer, int size, int kind,
@@ -125,19 +137,14 @@ uint32_t CExportPcg::writeChunk(unsigned char* pos, const char (&id)[5], size_t 
 
 uint32_t CExportPcg::exportToPCG_PCMProgramBank(unsigned char* pos, int bank, int& runningIndex) {
     const unsigned model = m_accessor.getModelIndex();
-    return writeBank(
-        pos, "PBK1", programBanks().at(bank), programSize(), runningIndex,
-        [&](int index, unsigned char* dst) {
-            CQorxxPcmProgramStorage qor(model);
-            m_accessor.get(qor, index);
-            qor.patchQorxxTo_Trigger(m_kind, m_tables);
-            if (m_kind == 6)
-                std::memcpy(dst, CRuskPcmProgramStorage(qor, m_kind).getBuffer(), kRuskProgramSize);
-            else if (m_kind == 7)
-                std::memcpy(dst, CBraePcmProgramStorage(qor, m_kind, m_tables).getBuffer(), kBraeProgramSize);
-            else
-                std::memcpy(dst, CFennPcmProgramStorage(qor, m_kind).getBuffer(), kFennProgramSize);
-        });
+    return writeBank(pos, "PBK1", programBanks().at(bank), programSize(), runningIndex,
+                     [&](int index, unsigned char* dst) {
+                         CQorxxPcmProgramStorage qor(model);
+                         m_accessor.get(qor, index);
+                         qor.patchQorxxTo_Trigger(m_kind, m_tables);
+                         CopyAsFamily<CFennPcmProgramStorage, CRuskPcmProgramStorage, CBraePcmProgramStorage>(
+                             qor, m_kind, m_tables, dst);
+                     });
 }
 
 uint32_t CExportPcg::exportToPCG_CombinationBank(unsigned char* pos, int bank, int& runningIndex) {
@@ -147,12 +154,8 @@ uint32_t CExportPcg::exportToPCG_CombinationBank(unsigned char* pos, int bank, i
         [&](int index, unsigned char* dst) {
             CQorxxCombinationStorage qor(model);
             m_accessor.get(qor, index);
-            if (m_kind == 6)
-                std::memcpy(dst, CRuskCombinationStorage(qor, m_kind).getBuffer(), kRuskCombiSize);
-            else if (m_kind == 7)
-                std::memcpy(dst, CBraeCombinationStorage(qor, m_kind, m_tables).getBuffer(), kBraeCombiSize);
-            else
-                std::memcpy(dst, CFennCombinationStorage(qor, m_kind).getBuffer(), kFennCombiSize);
+            CopyAsFamily<CFennCombinationStorage, CRuskCombinationStorage, CBraeCombinationStorage>(
+                qor, m_kind, m_tables, dst);
         });
 }
 

@@ -16,6 +16,17 @@ constexpr uint32_t kExpansionBankCount = 8;
 // First arpeggio pattern of internal banks 0, 1, 2.
 constexpr int64_t arpOffsetTable[] = {0, 200, 216};
 
+// Builds the family's record of a file's product from an item and hands it to use.
+template <class Fenn, class Rusk, class Brae, class Use>
+void FromFamily(unsigned char product, const unsigned char* item, uint32_t size, Use use) {
+    if (product == kProductFenn)
+        use(Fenn(item, size));
+    else if (product == kProductRusk)
+        use(Rusk(item, size));
+    else
+        use(Brae(item, size));
+}
+
 bool IsExpansion(uint32_t bank) {
     return bank >= kExpansionBank && bank < kExpansionBank + kExpansionBankCount;
 }
@@ -100,16 +111,10 @@ void CImportPcg::importPCMProgramBank(uint32_t count, uint32_t itemSize, uint32_
     const unsigned model = m_accessor.getModelIndex();
     storeItems(count, itemSize, int64_t{128} * bank, m_accessor.numberOfPCMProgram(), items,
                [&](const unsigned char* item, int index) {
-                   if (m_product == kProductFenn) {
-                       const CFennPcmProgramStorage src(item, itemSize);
-                       m_accessor.set(CQorxxPcmProgramStorage(src, model, m_tables), index);
-                   } else if (m_product == kProductRusk) {
-                       const CRuskPcmProgramStorage src(item, itemSize);
-                       m_accessor.set(CQorxxPcmProgramStorage(src, model, m_tables), index);
-                   } else {
-                       const CBraePcmProgramStorage src(item, itemSize);
-                       m_accessor.set(CQorxxPcmProgramStorage(src, model, m_tables), index);
-                   }
+                   FromFamily<CFennPcmProgramStorage, CRuskPcmProgramStorage, CBraePcmProgramStorage>(
+                       m_product, item, itemSize, [&](const auto& src) {
+                           m_accessor.set(CQorxxPcmProgramStorage(src, model, m_tables), index);
+                       });
                });
 }
 
@@ -119,16 +124,9 @@ void CImportPcg::importCombinationBank(uint32_t count, uint32_t itemSize, uint32
     const unsigned model = m_accessor.getModelIndex();
     storeItems(count, itemSize, int64_t{128} * bank, m_accessor.numberOfCombination(), items,
                [&](const unsigned char* item, int index) {
-                   if (m_product == kProductFenn) {
-                       const CFennCombinationStorage src(item, itemSize);
-                       m_accessor.set(CQorxxCombinationStorage(src, model), index);
-                   } else if (m_product == kProductRusk) {
-                       const CRuskCombinationStorage src(item, itemSize);
-                       m_accessor.set(CQorxxCombinationStorage(src, model), index);
-                   } else {
-                       const CBraeCombinationStorage src(item, itemSize);
-                       m_accessor.set(CQorxxCombinationStorage(src, model), index);
-                   }
+                   FromFamily<CFennCombinationStorage, CRuskCombinationStorage, CBraeCombinationStorage>(
+                       m_product, item, itemSize,
+                       [&](const auto& src) { m_accessor.set(CQorxxCombinationStorage(src, model), index); });
                });
 }
 
@@ -165,12 +163,8 @@ void CImportPcg::importDrumKitBank(uint32_t count, uint32_t itemSize, uint32_t b
 }
 
 void CImportPcg::importGlobal(const unsigned char* payload, uint32_t size) {
-    if (m_product == kProductFenn)
-        m_accessor.set(CQorxxGlobalStorage(CFennGlobalStorage(payload, size)));
-    else if (m_product == kProductRusk)
-        m_accessor.set(CQorxxGlobalStorage(CRuskGlobalStorage(payload, size)));
-    else
-        m_accessor.set(CQorxxGlobalStorage(CBraeGlobalStorage(payload, size)));
+    FromFamily<CFennGlobalStorage, CRuskGlobalStorage, CBraeGlobalStorage>(
+        m_product, payload, size, [&](const auto& src) { m_accessor.set(CQorxxGlobalStorage(src)); });
 }
 
 int CImportPcg::parsePCGStream(std::istream& stream) {

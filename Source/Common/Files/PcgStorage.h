@@ -124,12 +124,14 @@ private:
 class CFennPcmProgramStorage : public CPcgRecord {
 public:
     CFennPcmProgramStorage(const void* bytes, size_t size);
-    CFennPcmProgramStorage(const CQorxxPcmProgramStorage& qor, int kind);
+    CFennPcmProgramStorage(const CQorxxPcmProgramStorage& qor, int kind,
+                           const PcgConversionTables& tables = PcgDefaultTables());
 };
 class CRuskPcmProgramStorage : public CPcgRecord {
 public:
     CRuskPcmProgramStorage(const void* bytes, size_t size);
-    CRuskPcmProgramStorage(const CQorxxPcmProgramStorage& qor, int kind);
+    CRuskPcmProgramStorage(const CQorxxPcmProgramStorage& qor, int kind,
+                           const PcgConversionTables& tables = PcgDefaultTables());
 };
 class CBraePcmProgramStorage : public CPcgRecord {
 public:
@@ -142,12 +144,14 @@ public:
 class CFennCombinationStorage : public CPcgCombiRecord {
 public:
     CFennCombinationStorage(const void* bytes, size_t size);
-    CFennCombinationStorage(const CQorxxCombinationStorage& qor, int kind);
+    CFennCombinationStorage(const CQorxxCombinationStorage& qor, int kind,
+                            const PcgConversionTables& tables = PcgDefaultTables());
 };
 class CRuskCombinationStorage : public CPcgCombiRecord {
 public:
     CRuskCombinationStorage(const void* bytes, size_t size);
-    CRuskCombinationStorage(const CQorxxCombinationStorage& qor, int kind);
+    CRuskCombinationStorage(const CQorxxCombinationStorage& qor, int kind,
+                            const PcgConversionTables& tables = PcgDefaultTables());
 };
 class CBraeCombinationStorage : public CPcgCombiRecord {
 public:

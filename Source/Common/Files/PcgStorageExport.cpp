@@ -85,7 +85,8 @@ void CQorxxPcmProgramStorage::patchQorxxTo_Trigger(int kind, const PcgConversion
 
 // Programs.
 
-CFennPcmProgramStorage::CFennPcmProgramStorage(const CQorxxPcmProgramStorage& qor, int kind)
+CFennPcmProgramStorage::CFennPcmProgramStorage(const CQorxxPcmProgramStorage& qor, int kind,
+                                               const PcgConversionTables&)
     : CPcgRecord(kFennProgramSize, &PcgFields::kFennProgram) {
     initializeFresh();
     copyBytes(qor, 0, 0, 40);
@@ -100,7 +101,8 @@ CFennPcmProgramStorage::CFennPcmProgramStorage(const CQorxxPcmProgramStorage& qo
         setValue(24, 0);
 }
 
-CRuskPcmProgramStorage::CRuskPcmProgramStorage(const CQorxxPcmProgramStorage& qor, int)
+CRuskPcmProgramStorage::CRuskPcmProgramStorage(const CQorxxPcmProgramStorage& qor, int,
+                                               const PcgConversionTables&)
     : CPcgRecord(kRuskProgramSize, &PcgFields::kRuskProgram) {
     copyBytes(qor, 0, 0, kRuskProgramSize);
     CheckPattern(*this, 1, 2, PcgArpPatternLimit(6));
@@ -124,7 +126,8 @@ CBraePcmProgramStorage::CBraePcmProgramStorage(const CQorxxPcmProgramStorage& qo
 
 // Combinations.
 
-CFennCombinationStorage::CFennCombinationStorage(const CQorxxCombinationStorage& qor, int kind)
+CFennCombinationStorage::CFennCombinationStorage(const CQorxxCombinationStorage& qor, int kind,
+                                                 const PcgConversionTables&)
     : CPcgCombiRecord(kFennCombiSize, &PcgFields::kFennCombi, &PcgFields::kFamilyTimbre, 224) {
     initializeFresh();
     copyBytes(qor, 0, 0, 40);
@@ -136,7 +139,8 @@ CFennCombinationStorage::CFennCombinationStorage(const CQorxxCombinationStorage&
     setValue(7, 0);
 }
 
-CRuskCombinationStorage::CRuskCombinationStorage(const CQorxxCombinationStorage& qor, int)
+CRuskCombinationStorage::CRuskCombinationStorage(const CQorxxCombinationStorage& qor, int,
+                                                 const PcgConversionTables&)
     : CPcgCombiRecord(kRuskCombiSize, &PcgFields::kRuskCombi, &PcgFields::kFamilyTimbre, 128) {
     copyBytes(qor, 0, 0, kRuskCombiSize);
     CheckPattern(*this, 0, 2, PcgArpPatternLimit(6));
