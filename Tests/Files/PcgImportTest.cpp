@@ -99,9 +99,9 @@ TEST(PcgImportProgram, EachFamilyBringsItsSharedBytes) {
     // ']' has no arpeggiator block of ours: a fixed one, and the tempo from its own byte.
     expected = ours;
     expected[94] = expected[95] = 0;
-    std::memcpy(expected.data() + 96, kLinkArpCommon, 2);
+    std::memcpy(expected.data() + 96, linkArpCommon, 2);
     expected[96] = ours[96];
-    std::memcpy(expected.data() + 98, kLinkArp, 10);
+    std::memcpy(expected.data() + 98, linkArp, 10);
     expected[442] = expected[443] = 0;
     EXPECT_EQ(ImportProgram(']', ours, 1, NoSampleTables()), expected);
 }
@@ -202,8 +202,8 @@ TEST(PcgImportCombination, PatchRulesAndFreshFields) {
             EXPECT_EQ(row(8), 2) << product;
         } else {
             EXPECT_EQ(row(9), ours[96]);  // the tempo of the source
-            EXPECT_EQ(0, std::memcmp(got.data() + 98, kLinkArp, 10));
-            EXPECT_EQ(0, std::memcmp(got.data() + 108, kLinkArp, 10));
+            EXPECT_EQ(0, std::memcmp(got.data() + 98, linkArp, 10));
+            EXPECT_EQ(0, std::memcmp(got.data() + 108, linkArp, 10));
         }
         // The tone-adjust block is always the fresh one.
         const unsigned char slots[6] = {0, 1, 2, 4, 5, 7};
@@ -321,7 +321,7 @@ TEST(PcgImportGlobal, SharedBytesFootAssignmentsAndAuxiliaryBlock) {
         const Image img = Import(File(product, {Chunk("GLB1", global)}), 0);
         Bytes expected(global.begin(), global.begin() + 840);
         expected[5] = 0;  // foot pedal above 10
-        expected.insert(expected.end(), kAuxInit, kAuxInit + 10);
+        expected.insert(expected.end(), auxInit, auxInit + 10);
         EXPECT_EQ(Bytes(img.begin(), img.begin() + 850), expected) << product;
     }
 }

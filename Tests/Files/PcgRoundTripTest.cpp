@@ -93,7 +93,7 @@ TEST_P(PcgRoundTrip, WhatTheKindCarriesSurvives) {
             << "pattern " << p;
 
     EXPECT_TRUE(Same(img.data(), back.data(), 0, 840));
-    EXPECT_EQ(0, std::memcmp(back.data() + 840, kAuxInit, 10));
+    EXPECT_EQ(0, std::memcmp(back.data() + 840, auxInit, 10));
 
     // Nothing outside the areas an import writes.
     EXPECT_TRUE(std::all_of(back.begin() + kAreaExtControls.offset, back.begin() + kAreaExtControls.End(),

@@ -6,7 +6,7 @@ namespace QorX0 {
 
 bool PcgHeaderIsValid(const unsigned char* h) {
     if (std::memcmp(h, "VELK", 4) != 0 || h[5] != 0 || std::memcmp(h + 16, "PCG1", 4) != 0) return false;
-    return PcgIsProduct(h[4]) && h[6] == 0 && h[7] == PcgMinorVersion(h[4]);
+    return PcgIsProduct(h[4]) && h[6] == getMajorVersionNumber() && h[7] == getMinorVersionNumber(h[4]);
 }
 
 namespace {

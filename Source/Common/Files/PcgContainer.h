@@ -36,7 +36,10 @@ constexpr unsigned char kProductBrae = ']';
 inline bool PcgIsProduct(unsigned char p) {
     return p == kProductFenn || p == kProductRusk || p == kProductBrae;
 }
-inline unsigned char PcgMinorVersion(unsigned char product) {
+inline unsigned char getMajorVersionNumber() {
+    return 0;
+}
+inline unsigned char getMinorVersionNumber(unsigned char product) {
     return product == kProductFenn ? 1 : 0;
 }
 inline unsigned char PcgProductOfKind(int kind) {

@@ -238,7 +238,8 @@ int CExportPcg::exportToPCG() {
     unsigned char* h = m_buffer;
     std::memcpy(h, "VELK", 4);
     h[4] = m_product;
-    h[7] = PcgMinorVersion(m_product);
+    h[6] = getMajorVersionNumber();
+    h[7] = getMinorVersionNumber(m_product);
     h[8] = m_kind == 5 ? 1 : 0;
     std::memcpy(h + 16, "PCG1", 4);
     PcgWriteBE32(h + 20, static_cast<uint32_t>(fileSize) - kPcgHeaderSize);

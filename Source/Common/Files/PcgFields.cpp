@@ -106,43 +106,65 @@ constexpr FIELDDESC S(int offset, int lowestBit, int bits) {
     return {offset, 1, static_cast<int8_t>(lowestBit), static_cast<uint8_t>(bits), 0};
 }
 
-const FIELDDESC sQorxxProgram[] = {
+namespace Qorxx {
+const FIELDDESC _sPcmOscParam_Common[] = {
     U(108, 0, 2),  U(109, 0, 7),  U(114, 0, 6), U(115, 0, 6),  U(97, 0, 1),  U(98, 0, 8),   U(99, 5, 1),
     U(136, 0, 8),  U(135, 0, 12), U(140, 0, 8), U(139, 0, 12), U(290, 0, 8), U(289, 0, 12), U(294, 0, 8),
     U(293, 0, 12), U(37, 0, 8),   U(96, 0, 8),  S(79, 0, 8),   S(82, 4, 4),  U(59, 0, 16),
 };
-const FIELDDESC sRuskProgram[] = {
+}  // namespace Qorxx
+namespace Rusk {
+const FIELDDESC _sPcmOscParam_Common[] = {
     U(108, 0, 2),  U(97, 0, 1),  U(98, 0, 8),   U(99, 5, 1),  U(136, 0, 8),  U(135, 0, 12), U(140, 0, 8),
     U(139, 0, 12), U(290, 0, 8), U(289, 0, 12), U(294, 0, 8), U(293, 0, 12), S(79, 0, 8),   S(82, 4, 4),
 };
-const FIELDDESC sFennProgram[] = {
+}  // namespace Rusk
+namespace Fenn {
+const FIELDDESC _sPcmOscParam_Common[] = {
     U(204, 0, 2),  U(193, 0, 1), U(194, 0, 8),  U(195, 5, 1),  U(232, 0, 8),  U(231, 0, 12), U(236, 0, 8),
     U(235, 0, 12), U(386, 0, 8), U(385, 0, 12), U(390, 0, 8),  U(389, 0, 12), S(175, 0, 8),  S(178, 4, 4),
     U(34, 0, 1),   U(34, 1, 1),  U(58, 0, 8),   U(59, 0, 8),   U(82, 0, 8),   U(83, 0, 8),   U(106, 0, 8),
     U(107, 0, 8),  U(130, 0, 8), U(131, 0, 8),  U(155, 0, 16),
 };
-const FIELDDESC sBraeProgram[] = {
+}  // namespace Fenn
+namespace Brae {
+const FIELDDESC _sPcmOscParam_Common[] = {
     U(468, 0, 2),  U(496, 0, 8), U(495, 0, 12), U(500, 0, 8), U(499, 0, 12), U(498, 0, 8),
     U(497, 0, 12), U(502, 0, 8), U(501, 0, 12), S(175, 0, 8), S(178, 4, 4),  U(192, 0, 8),
 };
-const FIELDDESC sQorxxCombi[] = {
+}  // namespace Brae
+namespace Qorxx {
+const FIELDDESC _sCombiParam_Common[] = {
     U(122, 0, 6), U(123, 0, 6), U(97, 1, 1), U(97, 2, 1), U(98, 0, 8), U(99, 5, 1),
     U(108, 0, 8), U(109, 5, 1), U(37, 0, 8), U(96, 0, 8), S(79, 0, 8), S(82, 4, 4),
 };
-const FIELDDESC sRuskCombi[] = {
+}  // namespace Qorxx
+namespace Rusk {
+const FIELDDESC _sCombiParam_Common[] = {
     U(97, 1, 1), U(97, 2, 1), U(98, 0, 8), U(99, 5, 1), U(108, 0, 8), U(109, 5, 1), S(79, 0, 8), S(82, 4, 4),
 };
-const FIELDDESC sFennCombi[] = {
+}  // namespace Rusk
+namespace Fenn {
+const FIELDDESC _sCombiParam_Common[] = {
     U(193, 1, 1), U(193, 2, 1), U(194, 0, 8), U(195, 5, 1),
     U(204, 0, 8), U(205, 5, 1), S(175, 0, 8), S(178, 4, 4),
 };
-const FIELDDESC sBraeCombi[] = {S(175, 0, 8), S(178, 4, 4), U(192, 0, 8)};
-const FIELDDESC sQorxxTimbre[] = {
+}  // namespace Fenn
+namespace Brae {
+const FIELDDESC _sCombiParam_Common[] = {S(175, 0, 8), S(178, 4, 4), U(192, 0, 8)};
+}  // namespace Brae
+namespace Qorxx {
+const FIELDDESC _sCombiParam_Timbre[] = {
     U(1, 0, 8),  U(0, 0, 8),  U(27, 0, 8), U(16, 0, 8),  U(15, 0, 3),
     U(15, 3, 3), U(15, 6, 3), U(15, 9, 3), U(15, 12, 3),
 };
-const FIELDDESC sFamilyTimbre[] = {U(1, 0, 8), U(0, 0, 8), U(27, 0, 8)};
-const FIELDDESC sDrumKey[] = {U(0, 0, 8), U(3, 0, 16), U(12, 0, 8), U(15, 0, 16), U(25, 0, 8)};
+}  // namespace Qorxx
+namespace Family {
+const FIELDDESC _sCombiParam_Timbre[] = {U(1, 0, 8), U(0, 0, 8), U(27, 0, 8)};
+}  // namespace Family
+namespace AllFamilies {
+const FIELDDESC _sDrParam_Inst[] = {U(0, 0, 8), U(3, 0, 16), U(12, 0, 8), U(15, 0, 16), U(25, 0, 8)};
+}  // namespace AllFamilies
 
 const COMPOSITEROW sQorxxProgramComposite[] = {{5, 6}};
 const COMPOSITEROW sFamilyProgramComposite[] = {{2, 3}};
@@ -160,17 +182,17 @@ constexpr FIELDTABLE Table(const FIELDDESC (&rows)[N], const COMPOSITEROW (&comp
 
 }  // namespace
 
-const FIELDTABLE kQorxxProgram = Table(sQorxxProgram, sQorxxProgramComposite);
-const FIELDTABLE kRuskProgram = Table(sRuskProgram, sFamilyProgramComposite);
-const FIELDTABLE kFennProgram = Table(sFennProgram, sFamilyProgramComposite);
-const FIELDTABLE kBraeProgram = Table(sBraeProgram);
-const FIELDTABLE kQorxxCombi = Table(sQorxxCombi, sQorxxCombiComposite);
-const FIELDTABLE kRuskCombi = Table(sRuskCombi, sFamilyCombiComposite);
-const FIELDTABLE kFennCombi = Table(sFennCombi, sFamilyCombiComposite);
-const FIELDTABLE kBraeCombi = Table(sBraeCombi);
-const FIELDTABLE kQorxxTimbre = Table(sQorxxTimbre);
-const FIELDTABLE kFamilyTimbre = Table(sFamilyTimbre);
-const FIELDTABLE kDrumKey = Table(sDrumKey);
+const FIELDTABLE kQorxxProgram = Table(Qorxx::_sPcmOscParam_Common, sQorxxProgramComposite);
+const FIELDTABLE kRuskProgram = Table(Rusk::_sPcmOscParam_Common, sFamilyProgramComposite);
+const FIELDTABLE kFennProgram = Table(Fenn::_sPcmOscParam_Common, sFamilyProgramComposite);
+const FIELDTABLE kBraeProgram = Table(Brae::_sPcmOscParam_Common);
+const FIELDTABLE kQorxxCombi = Table(Qorxx::_sCombiParam_Common, sQorxxCombiComposite);
+const FIELDTABLE kRuskCombi = Table(Rusk::_sCombiParam_Common, sFamilyCombiComposite);
+const FIELDTABLE kFennCombi = Table(Fenn::_sCombiParam_Common, sFamilyCombiComposite);
+const FIELDTABLE kBraeCombi = Table(Brae::_sCombiParam_Common);
+const FIELDTABLE kQorxxTimbre = Table(Qorxx::_sCombiParam_Timbre);
+const FIELDTABLE kFamilyTimbre = Table(Family::_sCombiParam_Timbre);
+const FIELDTABLE kDrumKey = Table(AllFamilies::_sDrParam_Inst);
 
 }  // namespace PcgFields
 

@@ -85,16 +85,13 @@ int CBraeCombinationStorage::getTempo() const {
     return getValue(2);
 }
 
-CFennGlobalStorage::CFennGlobalStorage(const void* bytes, size_t size)
-    : CPcgRecord(kFennGlobalSize, nullptr) {
+CFennGlobalStorage::CFennGlobalStorage(const void* bytes, size_t size) : CPcgGlobalRecord(kFennGlobalSize) {
     assignBytes(bytes, size);
 }
-CRuskGlobalStorage::CRuskGlobalStorage(const void* bytes, size_t size)
-    : CPcgRecord(kRuskGlobalSize, nullptr) {
+CRuskGlobalStorage::CRuskGlobalStorage(const void* bytes, size_t size) : CPcgGlobalRecord(kRuskGlobalSize) {
     assignBytes(bytes, size);
 }
-CBraeGlobalStorage::CBraeGlobalStorage(const void* bytes, size_t size)
-    : CPcgRecord(kBraeGlobalSize, nullptr) {
+CBraeGlobalStorage::CBraeGlobalStorage(const void* bytes, size_t size) : CPcgGlobalRecord(kBraeGlobalSize) {
     assignBytes(bytes, size);
 }
 
@@ -121,6 +118,26 @@ int CDrumKitStorage::getKeyValue(int key, int row) const {
 void CDrumKitStorage::setKeyValue(int key, int row, int value) {
     if (key < 0 || key >= kDrumKeyCount) return;
     PcgSetRow(PcgFields::kDrumKey, row, m_bytes.data(), getSize(), value, 16 + 32 * key);
+}
+
+void CDrumKitStorage::convertSamples(std::span<const PCGCONVROW> table, bool zeroTakesFirstRow) {
+    for (int key = 0; key < kDrumKeyCount; ++key) {
+        auto get = [this, key](int row) { return getKeyValue(key, row); };
+        auto set = [this, key](int row, int value) { setKeyValue(key, row, value); };
+        PcgConvertPair(table, zeroTakesFirstRow, get, set, 0, 1);
+        PcgConvertPair(table, zeroTakesFirstRow, get, set, 2, 3);
+    }
+}
+
+void CQorxxPcmProgramStorage::convertOscillators(std::span<const PCGCONVROW> table, bool zeroTakesFirstRow) {
+    auto get = [this](int row) { return getValue(row); };
+    auto set = [this](int row, int value) { setValue(row, value); };
+    if (getValue(0) != 2) {  // in drums mode the first oscillator holds a kit number
+        PcgConvertPair(table, zeroTakesFirstRow, get, set, 7, 8);
+        PcgConvertPair(table, zeroTakesFirstRow, get, set, 9, 10);
+    }
+    PcgConvertPair(table, zeroTakesFirstRow, get, set, 11, 12);
+    PcgConvertPair(table, zeroTakesFirstRow, get, set, 13, 14);
 }
 
 bool PcgLookupPair(std::span<const PCGCONVROW> table, bool zeroTakesFirstRow, int& bank, int& number) {

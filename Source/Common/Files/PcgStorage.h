@@ -89,6 +89,10 @@ public:
 
 private:
     void patchToQor(unsigned char product, const PcgConversionTables& tables);
+    // The oscillators' sample pairs (the first oscillator's only outside drums mode) through a table.
+    void convertOscillators(std::span<const PCGCONVROW> table, bool zeroTakesFirstRow);
+    void patchToQor_ConvMultisample(std::span<const PCGCONVROW> table) { convertOscillators(table, true); }
+    void patchQorxxTo_ConvMultisample(std::span<const PCGCONVROW> table) { convertOscillators(table, false); }
     unsigned m_modelIndex;
 };
 
@@ -105,6 +109,7 @@ public:
 
 private:
     void patchToQor(unsigned char product);
+    void initializeToneAdjust();
     unsigned m_modelIndex;
 };
 
@@ -119,6 +124,7 @@ public:
 
 private:
     void takeOver(const CPcgRecord& src);
+    void patchToQor_FootPedalAndSw();
 };
 
 class CFennPcmProgramStorage : public CPcgRecord {
@@ -126,12 +132,18 @@ public:
     CFennPcmProgramStorage(const void* bytes, size_t size);
     CFennPcmProgramStorage(const CQorxxPcmProgramStorage& qor, int kind,
                            const PcgConversionTables& tables = PcgDefaultTables());
+
+private:
+    void patchQorxxtoFenn(int kind);
 };
 class CRuskPcmProgramStorage : public CPcgRecord {
 public:
     CRuskPcmProgramStorage(const void* bytes, size_t size);
     CRuskPcmProgramStorage(const CQorxxPcmProgramStorage& qor, int kind,
                            const PcgConversionTables& tables = PcgDefaultTables());
+
+private:
+    void patchQorxxtoRusk();
 };
 class CBraePcmProgramStorage : public CPcgRecord {
 public:
@@ -139,6 +151,10 @@ public:
     CBraePcmProgramStorage(const CQorxxPcmProgramStorage& qor, int kind,
                            const PcgConversionTables& tables = PcgDefaultTables());
     int getTempo() const;
+
+private:
+    void initializeOsvara(const PcgConversionTables& tables);
+    void patchQorxxtoBrae();
 };
 
 class CFennCombinationStorage : public CPcgCombiRecord {
@@ -146,12 +162,18 @@ public:
     CFennCombinationStorage(const void* bytes, size_t size);
     CFennCombinationStorage(const CQorxxCombinationStorage& qor, int kind,
                             const PcgConversionTables& tables = PcgDefaultTables());
+
+private:
+    void patchQorxxtoFenn(int kind, unsigned modelIndex);
 };
 class CRuskCombinationStorage : public CPcgCombiRecord {
 public:
     CRuskCombinationStorage(const void* bytes, size_t size);
     CRuskCombinationStorage(const CQorxxCombinationStorage& qor, int kind,
                             const PcgConversionTables& tables = PcgDefaultTables());
+
+private:
+    void patchQorxxtoRusk(unsigned modelIndex);
 };
 class CBraeCombinationStorage : public CPcgCombiRecord {
 public:
@@ -159,19 +181,31 @@ public:
     CBraeCombinationStorage(const CQorxxCombinationStorage& qor, int kind,
                             const PcgConversionTables& tables = PcgDefaultTables());
     int getTempo() const;
+
+private:
+    void initializeOsvara(const PcgConversionTables& tables);
+    void patchQorxxtoBrae(unsigned modelIndex);
 };
 
-class CFennGlobalStorage : public CPcgRecord {
+// Global records of the older families; the export fills their own blocks with fixed values.
+class CPcgGlobalRecord : public CPcgRecord {
+protected:
+    explicit CPcgGlobalRecord(uint32_t size) : CPcgRecord(size, nullptr) {}
+    void setDefault_PrivateParams(const unsigned char (&params)[6]);
+    void setDefault_AudioIn();
+    void setDefault_Osvara();
+};
+class CFennGlobalStorage : public CPcgGlobalRecord {
 public:
     CFennGlobalStorage(const void* bytes, size_t size);
     explicit CFennGlobalStorage(const CQorxxGlobalStorage& qor);
 };
-class CRuskGlobalStorage : public CPcgRecord {
+class CRuskGlobalStorage : public CPcgGlobalRecord {
 public:
     CRuskGlobalStorage(const void* bytes, size_t size);
     explicit CRuskGlobalStorage(const CQorxxGlobalStorage& qor);
 };
-class CBraeGlobalStorage : public CPcgRecord {
+class CBraeGlobalStorage : public CPcgGlobalRecord {
 public:
     CBraeGlobalStorage(const void* bytes, size_t size);
     explicit CBraeGlobalStorage(const CQorxxGlobalStorage& qor);
@@ -189,6 +223,11 @@ public:
     void setKeyValue(int key, int row, int value);
     // Export: maps the drum samples for a file of the given kind.
     void patchQorxxto(int kind, unsigned modelIndex, const PcgConversionTables& tables = PcgDefaultTables());
+
+private:
+    void convertSamples(std::span<const PCGCONVROW> table, bool zeroTakesFirstRow);
+    void patchToQor_Drumsample(std::span<const PCGCONVROW> table) { convertSamples(table, true); }
+    void patchQorTo_Drumsample(std::span<const PCGCONVROW> table) { convertSamples(table, false); }
 };
 
 class CArpeggioStorage : public CPcgRecord {
@@ -222,9 +261,9 @@ int PcgArpPatternLimit(int kind);
 namespace QorX0 {
 
 // Fixed blocks of this model's records.
-inline constexpr unsigned char kLinkArpCommon[2] = {0x78, 0x00};  // tempo 120, then 0
-inline constexpr unsigned char kLinkArp[10] = {0x00, 0x04, 0x50, 0x80, 0x00, 0x00, 0x7F, 0x00, 0x7F, 0x01};
-inline constexpr unsigned char kAuxInit[10] = {0x7F, 0x00, 0x00, 0x00, 0x0C, 0x7F, 0x7F, 0x00, 0x00, 0x0C};
+inline constexpr unsigned char linkArpCommon[2] = {0x78, 0x00};  // tempo 120, then 0
+inline constexpr unsigned char linkArp[10] = {0x00, 0x04, 0x50, 0x80, 0x00, 0x00, 0x7F, 0x00, 0x7F, 0x01};
+inline constexpr unsigned char auxInit[10] = {0x7F, 0x00, 0x00, 0x00, 0x0C, 0x7F, 0x7F, 0x00, 0x00, 0x0C};
 
 // Where the global record's bytes lie: bytes 0..839 are shared by every family, the PCG form keeps
 // this model's auxiliary block at 846..855.

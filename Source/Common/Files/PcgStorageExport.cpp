@@ -18,11 +18,6 @@ int ExportFamily(int kind) {
     return kind == 6 ? 1 : 0;
 }
 
-template <class Get, class Set>
-void ConvertPair(std::span<const PCGCONVROW> table, Get get, Set set, int bankRow, int numberRow) {
-    PcgConvertPair(table, false, get, set, bankRow, numberRow);
-}
-
 // Patterns 0..4 are presets and always stay; a user pattern the destination cannot hold turns the
 // arpeggiator off. The subtraction is done only once p is known to be at least 5.
 void CheckPattern(CPcgRecord& r, int switchRow, int patternRow, int limit) {
@@ -60,11 +55,6 @@ constexpr uint32_t kPrivateParamsOffset = 840;
 }  // namespace
 
 void CQorxxPcmProgramStorage::patchQorxxTo_Trigger(int kind, const PcgConversionTables& tables) {
-    std::span<const PCGCONVROW> table;
-    if (m_modelIndex <= 1 && IsExportKind(kind))
-        table = tables.exportMultisample[m_modelIndex][ExportFamily(kind)];
-    auto get = [this](int row) { return getValue(row); };
-    auto set = [this](int row, int value) { setValue(row, value); };
     if (getValue(0) == 2) {
         const int kit = getValue(8);
         if (kind == 6) {
@@ -75,12 +65,9 @@ void CQorxxPcmProgramStorage::patchQorxxTo_Trigger(int kind, const PcgConversion
         } else if (IsExportKind(kind) && kit >= 40 && kit <= 48) {
             setValue(8, kit + 24);
         }
-    } else {
-        ConvertPair(table, get, set, 7, 8);
-        ConvertPair(table, get, set, 9, 10);
     }
-    ConvertPair(table, get, set, 11, 12);
-    ConvertPair(table, get, set, 13, 14);
+    if (m_modelIndex <= 1 && IsExportKind(kind))
+        patchQorxxTo_ConvMultisample(tables.exportMultisample[m_modelIndex][ExportFamily(kind)]);
 }
 
 // Programs.
@@ -91,6 +78,10 @@ CFennPcmProgramStorage::CFennPcmProgramStorage(const CQorxxPcmProgramStorage& qo
     initializeFresh();
     copyBytes(qor, 0, 0, 40);
     copyBytes(qor, 40, 136, 402);
+    patchQorxxtoFenn(kind);
+}
+
+void CFennPcmProgramStorage::patchQorxxtoFenn(int kind) {
     CheckPattern(*this, 1, 2, PcgArpPatternLimit(kind));
     static constexpr int kFixed[] = {0, 0, 0, 1, 127, 0, 64, 127, 64, 0, 127, 127};
     for (int i = 0; i < 12; ++i) setValue(12 + i, kFixed[i]);
@@ -105,6 +96,10 @@ CRuskPcmProgramStorage::CRuskPcmProgramStorage(const CQorxxPcmProgramStorage& qo
                                                const PcgConversionTables&)
     : CPcgRecord(kRuskProgramSize, &PcgFields::kRuskProgram) {
     copyBytes(qor, 0, 0, kRuskProgramSize);
+    patchQorxxtoRusk();
+}
+
+void CRuskPcmProgramStorage::patchQorxxtoRusk() {
     CheckPattern(*this, 1, 2, PcgArpPatternLimit(6));
     setValue(12, 0);
     setValue(13, 0);
@@ -113,13 +108,21 @@ CRuskPcmProgramStorage::CRuskPcmProgramStorage(const CQorxxPcmProgramStorage& qo
 CBraePcmProgramStorage::CBraePcmProgramStorage(const CQorxxPcmProgramStorage& qor, int,
                                                const PcgConversionTables& tables)
     : CPcgRecord(kBraeProgramSize, &PcgFields::kBraeProgram) {
-    initializeFresh();
-    if (tables.osvaraProgramInit.size() != kOsvaraProgramInitSize) PcgThrow(kPcgErrStorageSize);
-    putBytes(192, tables.osvaraProgramInit);
+    initializeOsvara(tables);
     copyBytes(qor, 0, 0, 40);
     copyBytes(qor, 40, 136, 56);
     copyBytes(qor, 108, 468, 334);
     setValue(11, qor.getTempo());
+    patchQorxxtoBrae();
+}
+
+void CBraePcmProgramStorage::initializeOsvara(const PcgConversionTables& tables) {
+    initializeFresh();
+    if (tables.osvaraProgramInit.size() != kOsvaraProgramInitSize) PcgThrow(kPcgErrStorageSize);
+    putBytes(192, tables.osvaraProgramInit);
+}
+
+void CBraePcmProgramStorage::patchQorxxtoBrae() {
     setValue(9, 0);
     setValue(10, 0);
 }
@@ -132,9 +135,13 @@ CFennCombinationStorage::CFennCombinationStorage(const CQorxxCombinationStorage&
     initializeFresh();
     copyBytes(qor, 0, 0, 40);
     copyBytes(qor, 40, 136, 312);
+    patchQorxxtoFenn(kind, qor.getModelIndex());
+}
+
+void CFennCombinationStorage::patchQorxxtoFenn(int kind, unsigned modelIndex) {
     CheckPattern(*this, 0, 2, PcgArpPatternLimit(kind));
     CheckPattern(*this, 1, 4, PcgArpPatternLimit(kind));
-    ExportTimbres(*this, false, qor.getModelIndex());
+    ExportTimbres(*this, false, modelIndex);
     setValue(6, 0);
     setValue(7, 0);
 }
@@ -143,9 +150,13 @@ CRuskCombinationStorage::CRuskCombinationStorage(const CQorxxCombinationStorage&
                                                  const PcgConversionTables&)
     : CPcgCombiRecord(kRuskCombiSize, &PcgFields::kRuskCombi, &PcgFields::kFamilyTimbre, 128) {
     copyBytes(qor, 0, 0, kRuskCombiSize);
+    patchQorxxtoRusk(qor.getModelIndex());
+}
+
+void CRuskCombinationStorage::patchQorxxtoRusk(unsigned modelIndex) {
     CheckPattern(*this, 0, 2, PcgArpPatternLimit(6));
     CheckPattern(*this, 1, 4, PcgArpPatternLimit(6));
-    ExportTimbres(*this, true, qor.getModelIndex());
+    ExportTimbres(*this, true, modelIndex);
     setValue(6, 0);
     setValue(7, 0);
 }
@@ -153,54 +164,66 @@ CRuskCombinationStorage::CRuskCombinationStorage(const CQorxxCombinationStorage&
 CBraeCombinationStorage::CBraeCombinationStorage(const CQorxxCombinationStorage& qor, int,
                                                  const PcgConversionTables& tables)
     : CPcgCombiRecord(kBraeCombiSize, &PcgFields::kBraeCombi, &PcgFields::kFamilyTimbre, 772) {
-    initializeFresh();
-    if (tables.osvaraCombiInit.size() != kOsvaraCombiInitSize) PcgThrow(kPcgErrStorageSize);
-    putBytes(192, tables.osvaraCombiInit);
+    initializeOsvara(tables);
     copyBytes(qor, 0, 0, 40);
     copyBytes(qor, 40, 136, 56);
     copyBytes(qor, 118, 762, 234);
     setValue(2, qor.getTempo());
-    ExportTimbres(*this, false, qor.getModelIndex());
+    patchQorxxtoBrae(qor.getModelIndex());
+}
+
+void CBraeCombinationStorage::initializeOsvara(const PcgConversionTables& tables) {
+    initializeFresh();
+    if (tables.osvaraCombiInit.size() != kOsvaraCombiInitSize) PcgThrow(kPcgErrStorageSize);
+    putBytes(192, tables.osvaraCombiInit);
+}
+
+void CBraeCombinationStorage::patchQorxxtoBrae(unsigned modelIndex) {
+    ExportTimbres(*this, false, modelIndex);
     setValue(0, 0);
     setValue(1, 0);
 }
 
 // Global records.
 
-CFennGlobalStorage::CFennGlobalStorage(const CQorxxGlobalStorage& qor)
-    : CPcgRecord(kFennGlobalSize, nullptr) {
+void CPcgGlobalRecord::setDefault_PrivateParams(const unsigned char (&params)[6]) {
+    putBytes(kPrivateParamsOffset, params);
+}
+
+void CPcgGlobalRecord::setDefault_AudioIn() {
+    putBytes(kGlobalAuxOffset, auxInit);
+}
+
+// The Osvara block: 17 bytes of 0xFF, then 0.
+void CPcgGlobalRecord::setDefault_Osvara() {
+    static constexpr unsigned char osvaraInit[18] = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                                     0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x00};
+    putBytes(kGlobalAuxOffset, osvaraInit);
+}
+
+CFennGlobalStorage::CFennGlobalStorage(const CQorxxGlobalStorage& qor) : CPcgGlobalRecord(kFennGlobalSize) {
     copyBytes(qor, 0, 0, kFennGlobalSize);
-    putBytes(kPrivateParamsOffset, kPrivateParamsFenn);
-    putBytes(kGlobalAuxOffset, kAuxInit);
+    setDefault_PrivateParams(kPrivateParamsFenn);
+    setDefault_AudioIn();
 }
 
-CRuskGlobalStorage::CRuskGlobalStorage(const CQorxxGlobalStorage& qor)
-    : CPcgRecord(kRuskGlobalSize, nullptr) {
+CRuskGlobalStorage::CRuskGlobalStorage(const CQorxxGlobalStorage& qor) : CPcgGlobalRecord(kRuskGlobalSize) {
     copyBytes(qor, 0, 0, kRuskGlobalSize);
-    putBytes(kPrivateParamsOffset, kPrivateParamsOther);
-    putBytes(kGlobalAuxOffset, kAuxInit);
+    setDefault_PrivateParams(kPrivateParamsOther);
+    setDefault_AudioIn();
 }
 
-CBraeGlobalStorage::CBraeGlobalStorage(const CQorxxGlobalStorage& qor)
-    : CPcgRecord(kBraeGlobalSize, nullptr) {
+CBraeGlobalStorage::CBraeGlobalStorage(const CQorxxGlobalStorage& qor) : CPcgGlobalRecord(kBraeGlobalSize) {
     copyBytes(qor, 0, 0, kGlobalSharedSize);
-    putBytes(kPrivateParamsOffset, kPrivateParamsOther);
-    // The Osvara block: 17 bytes of 0xFF, then 0.
-    std::fill(m_bytes.begin() + kGlobalAuxOffset, m_bytes.begin() + 863, 0xFF);
-    m_bytes[863] = 0;
+    setDefault_PrivateParams(kPrivateParamsOther);
+    setDefault_Osvara();
 }
 
 // Drum kits.
 
 void CDrumKitStorage::patchQorxxto(int kind, unsigned modelIndex, const PcgConversionTables& tables) {
-    if (modelIndex > 1 || !IsExportKind(kind)) return;
-    const std::span<const PCGCONVROW> table = tables.exportDrumsample[modelIndex][ExportFamily(kind)];
-    for (int key = 0; key < kDrumKeyCount; ++key) {
-        auto get = [this, key](int row) { return getKeyValue(key, row); };
-        auto set = [this, key](int row, int value) { setKeyValue(key, row, value); };
-        ConvertPair(table, get, set, 0, 1);
-        ConvertPair(table, get, set, 2, 3);
-    }
+    if (modelIndex <= 1 && IsExportKind(kind))
+        patchQorTo_Drumsample(tables.exportDrumsample[modelIndex][ExportFamily(kind)]);
 }
 
 }  // namespace QorX0

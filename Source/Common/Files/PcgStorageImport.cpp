@@ -24,11 +24,6 @@ int ImportFamily(unsigned char product) {
     return product == kProductRusk ? 1 : 0;
 }
 
-template <class Get, class Set>
-void ConvertPair(std::span<const PCGCONVROW> table, Get get, Set set, int bankRow, int numberRow) {
-    PcgConvertPair(table, true, get, set, bankRow, numberRow);
-}
-
 // A 9-bit pattern above 255 does not exist here: the arpeggiator goes off and the pattern to 0.
 void ClampPattern(CPcgRecord& r, int switchRow, int patternRow) {
     if (r.getValue(patternRow) <= 255) return;
@@ -71,8 +66,8 @@ CQorxxPcmProgramStorage::CQorxxPcmProgramStorage(const CBraePcmProgramStorage& s
     copyBytes(src, 0, 0, 40);
     copyBytes(src, 136, 40, 56);
     copyBytes(src, 468, 108, 334);
-    putBytes(96, kLinkArpCommon);
-    putBytes(98, kLinkArp);
+    putBytes(96, linkArpCommon);
+    putBytes(98, linkArp);
     m_bytes[94] = m_bytes[95] = 0;
     setValue(17, 0);
     setValue(18, 0);
@@ -95,10 +90,6 @@ void CQorxxPcmProgramStorage::patchToQor(unsigned char product, const PcgConvers
     setValue(1, MapValue(convToQor_BusSelect, getValue(1)));
     setValue(15, MapValue(convToQor_InsFxBusSelect, getValue(15)));
 
-    std::span<const PCGCONVROW> table;
-    if (m_modelIndex <= 1) table = tables.importMultisample[ImportFamily(product)][m_modelIndex];
-    auto get = [this](int row) { return getValue(row); };
-    auto set = [this](int row, int value) { setValue(row, value); };
     if (getValue(0) == 2) {
         // Drums: the kit numbers of the older families sit elsewhere in their kit lists.
         const int kit = getValue(8);
@@ -113,12 +104,9 @@ void CQorxxPcmProgramStorage::patchToQor(unsigned char product, const PcgConvers
             else if (kit >= 40)
                 setValue(8, 0);
         }
-    } else {
-        ConvertPair(table, get, set, 7, 8);
-        ConvertPair(table, get, set, 9, 10);
     }
-    ConvertPair(table, get, set, 11, 12);
-    ConvertPair(table, get, set, 13, 14);
+    if (m_modelIndex <= 1)
+        patchToQor_ConvMultisample(tables.importMultisample[ImportFamily(product)][m_modelIndex]);
     if (getValue(19) >= 384) setValue(19, 0);
 }
 
@@ -148,9 +136,9 @@ CQorxxCombinationStorage::CQorxxCombinationStorage(const CBraeCombinationStorage
     copyBytes(src, 0, 0, 40);
     copyBytes(src, 136, 40, 56);
     copyBytes(src, 762, 118, 234);
-    putBytes(96, kLinkArpCommon);
-    putBytes(98, kLinkArp);
-    putBytes(108, kLinkArp);
+    putBytes(96, linkArpCommon);
+    putBytes(98, linkArp);
+    putBytes(108, linkArp);
     m_bytes[94] = m_bytes[95] = 0;
     setValue(10, 0);
     setValue(11, 0);
@@ -160,13 +148,17 @@ CQorxxCombinationStorage::CQorxxCombinationStorage(const CBraeCombinationStorage
 
 void CQorxxCombinationStorage::initialize() {
     std::fill(m_bytes.begin(), m_bytes.end(), 0);
-    putBytes(96, kLinkArpCommon);
-    putBytes(98, kLinkArp);
-    putBytes(108, kLinkArp);
-    // Tone adjust: 8 groups of six 4-byte slots with the destinations 0, 1, 2, 4, 5, 7.
-    static constexpr unsigned char kToneAdjustSlots[6] = {0, 1, 2, 4, 5, 7};
+    putBytes(96, linkArpCommon);
+    putBytes(98, linkArp);
+    putBytes(108, linkArp);
+    initializeToneAdjust();
+}
+
+// 8 groups of six 4-byte slots with the destinations 0, 1, 2, 4, 5, 7.
+void CQorxxCombinationStorage::initializeToneAdjust() {
+    static constexpr unsigned char kSlots[6] = {0, 1, 2, 4, 5, 7};
     for (int group = 0; group < 8; ++group)
-        for (int slot = 0; slot < 6; ++slot) m_bytes[352 + 24 * group + 4 * slot] = kToneAdjustSlots[slot];
+        for (int slot = 0; slot < 6; ++slot) m_bytes[352 + 24 * group + 4 * slot] = kSlots[slot];
 }
 
 int CQorxxCombinationStorage::getTempo() const {
@@ -226,12 +218,16 @@ CQorxxGlobalStorage::CQorxxGlobalStorage(const CBraeGlobalStorage& src) : CQorxx
 
 void CQorxxGlobalStorage::initialize() {
     std::fill(m_bytes.begin(), m_bytes.end(), 0);
-    putBytes(kGlobalAuxOffset, kAuxInit);
+    putBytes(kGlobalAuxOffset, auxInit);
 }
 
 void CQorxxGlobalStorage::takeOver(const CPcgRecord& src) {
     copyBytes(src, 0, 0, kGlobalSharedSize);
-    // patchToQor_FootPedalAndSw: assignments this model does not have go to 0.
+    patchToQor_FootPedalAndSw();
+}
+
+// Foot pedal and foot switch assignments this model does not have go to 0.
+void CQorxxGlobalStorage::patchToQor_FootPedalAndSw() {
     if (m_bytes[5] > 10) m_bytes[5] = 0;
     if (m_bytes[6] > 11) m_bytes[6] = 0;
 }
@@ -242,15 +238,9 @@ CDrumKitStorage::CDrumKitStorage(const void* bytes, size_t size, unsigned char p
                                  const PcgConversionTables& tables)
     : CPcgRecord(kDrumKitSize, nullptr) {
     assignBytes(bytes, size);
-    std::span<const PCGCONVROW> table;
-    if (modelIndex <= 1) table = tables.importDrumsample[ImportFamily(product)][modelIndex];
-    for (int key = 0; key < kDrumKeyCount; ++key) {
+    for (int key = 0; key < kDrumKeyCount; ++key)
         setKeyValue(key, 4, MapValue(convToQor_BusSelect, getKeyValue(key, 4)));
-        auto get = [this, key](int row) { return getKeyValue(key, row); };
-        auto set = [this, key](int row, int value) { setKeyValue(key, row, value); };
-        ConvertPair(table, get, set, 0, 1);
-        ConvertPair(table, get, set, 2, 3);
-    }
+    if (modelIndex <= 1) patchToQor_Drumsample(tables.importDrumsample[ImportFamily(product)][modelIndex]);
 }
 
 }  // namespace QorX0

@@ -29,8 +29,8 @@ const PcgConversionTables& PcgDefaultTables() {
          {M::convTable_Qor40toFenn, M::convTable_Qor40toRusk}},
         {{D::convTable_Qor30toFenn, D::convTable_Qor30toRusk},
          {D::convTable_Qor40toFenn, D::convTable_Qor40toRusk}},
-        PcgOsvara::sOsvaraInitProgram,
-        PcgOsvara::sOsvaraInitCombi,
+        PcgOsvaraProgram::sOsvaraInit,
+        PcgOsvaraCombi::sOsvaraInit,
     };
     return tables;
 }

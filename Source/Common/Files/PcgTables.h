@@ -55,9 +55,11 @@ extern const PCGCONVROW convTable_Qor30toRusk[518];
 extern const PCGCONVROW convTable_Qor40toRusk[923];
 }  // namespace PcgDrumsample
 
-namespace PcgOsvara {
-extern const unsigned char sOsvaraInitProgram[kOsvaraProgramInitSize];
-extern const unsigned char sOsvaraInitCombi[kOsvaraCombiInitSize];
-}  // namespace PcgOsvara
+namespace PcgOsvaraProgram {
+extern const unsigned char sOsvaraInit[kOsvaraProgramInitSize];
+}
+namespace PcgOsvaraCombi {
+extern const unsigned char sOsvaraInit[kOsvaraCombiInitSize];
+}
 
 }  // namespace QorX0
