@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Common/Link/DumpPacking.h"
+#include "Link/DumpBytes.h"
 
 using namespace QorX0;
 
@@ -31,12 +32,7 @@ Bytes Unpack(const Bytes& packed, size_t piece) {
     return Bytes(dec.data(), dec.data() + dec.size());
 }
 
-Bytes RandomRecord(size_t n, unsigned seed) {
-    std::mt19937 rng(seed);
-    Bytes r(n);
-    for (auto& b : r) b = static_cast<uint8_t>(rng());
-    return r;
-}
+using linktest::RandomRecord;
 
 TEST(ChunkEncode, GroupsOfSevenBehindTheirHighBits) {
     EXPECT_EQ(Pack({0x81, 0x02, 0xFF}), (Bytes{0x05, 0x01, 0x02, 0x7F}));

@@ -7,6 +7,7 @@
 
 #include "Common/Link/DumpPacking.h"
 #include "Common/Link/SysexMessages.h"
+#include "Link/DumpBytes.h"
 
 using namespace QorX0;
 
@@ -52,22 +53,8 @@ private:
     unsigned char m_model;
 };
 
-Bytes RandomRecord(size_t n, unsigned seed) {
-    std::mt19937 rng(seed);
-    Bytes r(n);
-    for (auto& b : r) b = static_cast<uint8_t>(rng());
-    return r;
-}
-
-// A dump as the instrument sends it: header, packed record, 0xF7.
-Bytes DumpMessage(const SXMessage& header, const Bytes& record) {
-    Bytes m(header.bytes, header.bytes + header.length);
-    ChunkEncode enc(record.data(), record.size());
-    uint8_t buf[1024];
-    while (size_t n = enc.Read(buf, sizeof buf)) m.insert(m.end(), buf, buf + n);
-    m.push_back(0xF7);
-    return m;
-}
+using linktest::DumpMessage;
+using linktest::RandomRecord;
 
 const Bytes kLoadComplete{0xF0, 0x42, 0x32, 0x7A, 0x23, 0xF7};
 

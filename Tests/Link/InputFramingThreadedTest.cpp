@@ -12,6 +12,7 @@
 #include "Common/Link/SysexMessages.h"
 #include "Linux/MidiIO/Loopback/LoopbackBackend.h"
 #include "Linux/MidiIO/MidiIO.h"
+#include "Link/DumpBytes.h"
 
 using namespace QorX0;
 
@@ -47,16 +48,6 @@ private:
     std::vector<Bytes> bodies;
 };
 
-Bytes Dump(const Bytes& record) {
-    const SXMessage h = SXProgDump(0, kPmidTolva, 1, -1);
-    Bytes msg(h.bytes, h.bytes + h.length);
-    ChunkEncode enc(record.data(), record.size());
-    uint8_t buf[1024];
-    while (size_t n = enc.Read(buf, sizeof buf)) msg.insert(msg.end(), buf, buf + n);
-    msg.push_back(0xF7);
-    return msg;
-}
-
 TEST(InputFramingThreaded, EstimationAndAbortWhileADumpArrives) {
     CMidiLoopback loop;
     const uint32_t src = loop.AddSource("Tolva", " MIDI Out");
@@ -66,10 +57,8 @@ TEST(InputFramingThreaded, EstimationAndAbortWhileADumpArrives) {
     const MIDIDevKey key("Tolva MIDI Out", src);
     ASSERT_TRUE(in->Open(&key, &link, 128, 2048));
 
-    std::mt19937 rng(11);
-    Bytes record(kAreaPrograms.BankSize());
-    for (auto& b : record) b = static_cast<uint8_t>(rng());
-    const Bytes msg = Dump(record);
+    const Bytes record = linktest::RandomRecord(kAreaPrograms.BankSize(), 11);
+    const Bytes msg = linktest::DumpMessage(SXProgDump(0, kPmidTolva, 1, -1), record);
 
     // First dump: watched from this thread until it is complete.
     loop.InjectSplit(src, msg.data(), msg.size(), 256);
