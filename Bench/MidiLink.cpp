@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <atomic>
-#include <random>
 #include <thread>
 #include <vector>
 
@@ -14,6 +13,7 @@
 #include "Common/Link/MidiOutQueue.h"
 #include "Common/Link/SysexMessages.h"
 #include "Linux/MidiIO/Loopback/LoopbackBackend.h"
+#include "Link/DumpBytes.h"
 #include "Linux/SysTick.h"
 
 namespace {
@@ -26,16 +26,8 @@ constexpr double kUsbMidiBytesPerSecond = 48000.0;
 constexpr double kFastWireBytesPerSecond = 1000000.0;
 
 Bytes AllDataMessage(unsigned char model) {
-    std::mt19937 rng(1);
-    Bytes record(QorX0::AllDumpSize(model));
-    for (auto& b : record) b = static_cast<uint8_t>(rng());
-    const QorX0::SXMessage header = QorX0::SXAllDump(0, model);
-    Bytes msg(header.bytes, header.bytes + header.length);
-    QorX0::ChunkEncode enc(record.data(), record.size());
-    uint8_t block[1024];
-    while (size_t n = enc.Read(block, sizeof block)) msg.insert(msg.end(), block, block + n);
-    msg.push_back(0xF7);
-    return msg;
+    return linktest::DumpMessage(QorX0::SXAllDump(0, model),
+                                 linktest::RandomRecord(QorX0::AllDumpSize(model), 1));
 }
 
 class Sink : public QorX0::ISXFrameSink {
