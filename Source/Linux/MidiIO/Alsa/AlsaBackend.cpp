@@ -20,6 +20,7 @@ constexpr size_t kExclusiveChunk = 256;
 // Large enough for whole dump pieces in both directions.
 constexpr size_t kOutputBufferSize = 64 * 1024;
 constexpr size_t kInputBufferSize = 256 * 1024;
+constexpr size_t kKernelPoolEvents = 2000;
 // A DIN wire carries 31250 baud, ten bits a byte. The output is paced so that at most kBurstBytes
 // wait in the interface's buffer (4096 bytes by default) ahead of the wire: a slow interface then
 // never drops bytes of a long dump.
@@ -101,6 +102,9 @@ void CAlsaBackend::OpenSequencer() {
     snd_seq_set_client_name(m_seq, kClientName);
     snd_seq_set_output_buffer_size(m_seq, kOutputBufferSize);
     snd_seq_set_input_buffer_size(m_seq, kInputBufferSize);
+    // The kernel's event pools of this client, as large as it allows (a smaller limit is kept).
+    snd_seq_set_client_pool_output(m_seq, kKernelPoolEvents);
+    snd_seq_set_client_pool_input(m_seq, kKernelPoolEvents);
     m_client = snd_seq_client_id(m_seq);
     if (snd_midi_event_new(kExclusiveChunk, &m_decoder) < 0) m_decoder = nullptr;
     if (m_decoder) snd_midi_event_no_status(m_decoder, 1);  // every event decoded to full bytes
