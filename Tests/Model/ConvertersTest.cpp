@@ -65,6 +65,10 @@ TEST(Converters, ContinuousFormatNeverPassesItsBuffer) {
     std::string fmt = "0~10\t" + longLabel + ",v";
     CStringConverterCont conv2(0, 10, fmt.c_str());
     EXPECT_EQ(Long(conv2, 3).size(), 127u);
+    // Width and precision are cut, so printf never builds a huge text behind the scenes.
+    CStringConverterCont conv3(0, 10, "0~10\t%03.0621221244f|%999999999d,v,v");
+    EXPECT_LE(Long(conv3, 3).size(), 127u);
+    EXPECT_EQ(Long(conv3, 3).substr(0, 4), "3.00");
 }
 
 TEST(Converters, ContinuousRangeCoversRowAndEntries) {

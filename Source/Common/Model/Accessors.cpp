@@ -268,3 +268,15 @@ const IAccessor* CAccessorPool::Get(unsigned char pmid, int ptype, int atype, un
 }
 
 }  // namespace QorX0
+
+namespace QorX0 {
+
+const IAccessor* CAccessorPool::GetStable(unsigned char pmid, int ptype, int atype, unsigned lowBit,
+                                          unsigned highBit, const char* format) {
+    const std::array<int, 5> description{pmid, ptype, atype, static_cast<int>(lowBit),
+                                         static_cast<int>(highBit)};
+    return m_stable.Get(description, ptype == kPTypeCont ? nullptr : format,
+                        [&] { return Get(pmid, ptype, atype, lowBit, highBit, format); });
+}
+
+}  // namespace QorX0

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "Common/Model/StableFormatCache.h"
+
 namespace QorX0 {
 
 class IAccessor {
@@ -217,11 +219,15 @@ public:
     // The shared accessor for a row, or null when its PTYPE/ATYPE pair has none.
     const IAccessor* Get(unsigned char pmid, int ptype, int atype, unsigned lowBit, unsigned highBit,
                          const char* format);
+    // The same for a format that lives as long as the process (a static table row's own format).
+    const IAccessor* GetStable(unsigned char pmid, int ptype, int atype, unsigned lowBit, unsigned highBit,
+                               const char* format);
     size_t Count();
     ~CAccessorPool();
 
 private:
     CAccessorPool() = default;
+    CStableFormatCache<const IAccessor> m_stable;
     std::mutex m_lock;
     std::map<std::vector<int>, IAccessor*> m_pool;
     CAccessorStr<16> m_str16;

@@ -50,7 +50,7 @@ public:
     virtual ISection* GetAt(unsigned index) = 0;
 };
 
-class CSoundImpl : public ISound {
+class CSoundImpl final : public ISound {
 public:
     // A read-only sound (the preset programs) copies nothing in RawPut.
     CSoundImpl(uint8_t* record, unsigned size, bool readOnly = false)
@@ -69,7 +69,7 @@ private:
     bool m_readOnly;
 };
 
-class CBankImpl : public IBank {
+class CBankImpl final : public IBank {
 public:
     CBankImpl() = default;
     CBankImpl(const CBankImpl&) = default;
@@ -86,7 +86,7 @@ private:
     std::vector<CSoundImpl> m_sounds;
 };
 
-class CBankListImpl : public IBankList {
+class CBankListImpl final : public IBankList {
 public:
     CBankListImpl() = default;
     CBankListImpl(const CBankListImpl&) = delete;  // banks hand out pointers into the vector

@@ -1,5 +1,6 @@
 #include "Common/Model/Converters.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -17,6 +18,7 @@ namespace QorX0 {
 namespace {
 
 constexpr size_t kFormatBuffer = 128;
+constexpr size_t kMaxPrecision = 64;
 
 // printf of a display format with double arguments, without trusting the format: each conversion
 // is handed exactly one argument of the type it expects (missing arguments are 0), conversions
@@ -35,14 +37,25 @@ std::string SafeFormat(const std::string& format, const std::vector<double>& arg
             ++i;
             continue;
         }
+        // Flags, then width and precision, each cut to what fits the buffer (a huge precision would
+        // make printf allocate without bound).
         size_t j = i + 1;
-        while (j < format.size() && strchr("-+ #0", format[j])) ++j;
-        while (j < format.size() && isdigit(static_cast<unsigned char>(format[j]))) ++j;
+        std::string spec = "%";
+        while (j < format.size() && strchr("-+ #0", format[j])) spec += format[j++];
+        auto number = [&](size_t limit) {
+            size_t n = 0;
+            bool any = false;
+            while (j < format.size() && isdigit(static_cast<unsigned char>(format[j]))) {
+                n = std::min<size_t>(n * 10 + static_cast<size_t>(format[j++] - '0'), limit);
+                any = true;
+            }
+            return any ? std::to_string(n) : std::string();
+        };
+        spec += number(kFormatBuffer);
         if (j < format.size() && format[j] == '.') {
             ++j;
-            while (j < format.size() && isdigit(static_cast<unsigned char>(format[j]))) ++j;
+            spec += "." + number(kMaxPrecision);
         }
-        std::string spec = format.substr(i, j - i);
         while (j < format.size() && strchr("hlLqjzt", format[j])) ++j;  // length modifiers: dropped
         if (j >= format.size()) {
             out += format.substr(i);
@@ -347,6 +360,12 @@ CStringConverterPool::~CStringConverterPool() {
 size_t CStringConverterPool::Count() {
     std::lock_guard<std::mutex> hold(m_lock);
     return m_pool.size();
+}
+
+const IStringConverter* CStringConverterPool::GetStable(unsigned char pmid, int ptype, int minimum,
+                                                        int maximum, const char* format) {
+    const std::array<int, 5> description{pmid, ptype, minimum, maximum, 0};
+    return m_stable.Get(description, format, [&] { return Get(pmid, ptype, minimum, maximum, format); });
 }
 
 const IStringConverter* CStringConverterPool::Get(unsigned char pmid, int ptype, int minimum, int maximum,

@@ -10,6 +10,7 @@
 
 #include "Common/Model/Accessors.h"
 #include "Common/Model/ModelStrings.h"
+#include "Common/Model/StableFormatCache.h"
 #include "Common/Model/Tables/SampleNames.h"
 
 namespace QorX0 {
@@ -199,11 +200,15 @@ public:
 
     static CStringConverterPool& Instance();
     const IStringConverter* Get(unsigned char pmid, int ptype, int minimum, int maximum, const char* format);
+    // The same for a format that lives as long as the process (a static table row's own format).
+    const IStringConverter* GetStable(unsigned char pmid, int ptype, int minimum, int maximum,
+                                      const char* format);
     size_t Count();
     ~CStringConverterPool();
 
 private:
     CStringConverterPool() = default;
+    CStableFormatCache<const IStringConverter> m_stable;
     std::mutex m_lock;
     std::map<std::string, IStringConverter*> m_pool;
 };

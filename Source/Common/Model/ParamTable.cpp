@@ -106,13 +106,25 @@ void CParamTable::SetupEntry(PARAMDESC& row, unsigned index, unsigned recordSize
         m_refused.push_back(index);
         row.ptype = kPTypeCaption;
     }
-    m_formats[index] = extractformatforpmid(row.format, m_pmid);
-    row.format = m_formats[index].c_str();
+    // A format for every model is the static row's own text; only per-model pieces are copied.
+    const bool perModel = row.format && strchr(row.format, '\f');
+    if (perModel) {
+        m_formats[index] = extractformatforpmid(row.format, m_pmid);
+        row.format = m_formats[index].c_str();
+    } else if (!row.format) {
+        row.format = "";
+    }
     if (row.ptype != kPTypeCaption) {
-        row.accessor =
-            CAccessorPool::Instance().Get(m_pmid, row.ptype, row.atype, row.lobit, row.hibit, row.format);
-        row.converter =
-            CStringConverterPool::Instance().Get(m_pmid, row.ptype, row.minval, row.maxval, row.format);
+        CAccessorPool& accessors = CAccessorPool::Instance();
+        CStringConverterPool& converters = CStringConverterPool::Instance();
+        if (perModel) {
+            row.accessor = accessors.Get(m_pmid, row.ptype, row.atype, row.lobit, row.hibit, row.format);
+            row.converter = converters.Get(m_pmid, row.ptype, row.minval, row.maxval, row.format);
+        } else {
+            row.accessor =
+                accessors.GetStable(m_pmid, row.ptype, row.atype, row.lobit, row.hibit, row.format);
+            row.converter = converters.GetStable(m_pmid, row.ptype, row.minval, row.maxval, row.format);
+        }
         if (row.converter) {
             const auto range = row.converter->Range();
             row.minval = range.first;
