@@ -200,7 +200,7 @@ bool CGArraySectionImpl::PrepareParamDesc(unsigned index, PARAMDESC* out) {
                 out->minval = m_dsNames->Range().first;
                 out->maxval = std::max(m_dsNames->Range().second, out->minval);
             } else if ((low == 2 || low == 13) && m_dsNames) {
-                const int sample = ReadValue(pid - 1);
+                const int sample = ReadValueIn(pid - 1, out->record);
                 const SampleNameList& list = m_dsNames->List();
                 if (sample < 0 || static_cast<unsigned>(sample) >= list.size() ||
                     list.names[sample].attr == 0)
@@ -221,7 +221,8 @@ bool CGArraySectionImpl::PrepareParamDesc(unsigned index, PARAMDESC* out) {
                 out->record = m_presets[m_sel];
                 out->flags |= kPFlagProtected;
             }
-            if (pid != kPidNone && (pid == kApatFixedNote || low == 5) && ReadValue(kApatToneMode) == 0)
+            if (pid != kPidNone && (pid == kApatFixedNote || low == 5) &&
+                ReadValueIn(kApatToneMode, out->record) == 0)
                 out->flags |= kPFlagProtected;
             break;
         case GATYPE_EXTCONTROL:

@@ -67,6 +67,16 @@ int PageCColumn(int mode) {
 constexpr int kTrackStatus = 3, kTrackChannel = 4, kTrackPan = 1, kTrackVolume = 2, kTrackPortamento = 9,
               kTrackSend1 = 0x29, kTrackSend2 = 0x2A;
 constexpr int kGlobalChannelValue = 16, kAllRouted = 17;
+
+// The section of a sound that holds pid (a timbre or track for their PIDs).
+ISection* Route(ISoundSection* sound, int pid) {
+    ISection* s = nullptr;
+    return sound && sound->FindSectionByPID(pid, &s) ? s : nullptr;
+}
+int GetRouted(ISoundSection* sound, int pid) {
+    ISection* s = Route(sound, pid);
+    return s ? s->GetParamI(pid) : 0;
+}
 }  // namespace
 
 // Assign type to control number: 0 off, 5 master volume, 29-124 control 0-95.
@@ -130,7 +140,7 @@ int CRTCSectionImpl::StateRow() {
 int CRTCSectionImpl::KnobChannel() {
     if (Host() && Host()->GetRemoteVirtualMode() == kModeMulti && m_multi) {
         int t = std::clamp(m_multi->GetParamI(0xFF16), 0, 15);
-        return m_multi->GetParamI((t + 1) * 0x100 + kTrackChannel) & 0x0F;
+        return GetRouted(m_multi, (t + 1) * 0x100 + kTrackChannel) & 0x0F;
     }
     return GlobalChannel();
 }
@@ -243,7 +253,7 @@ void CRTCSectionImpl::OnRcvMIDICC(unsigned char status, unsigned char control, u
     ISoundSection* owner = combi ? m_combiEdit : m_multi;
     const int count = combi ? 8 : 16;
     auto trackChannel = [&](int i) {
-        int ch = owner->GetParamI((i + 1) * 0x100 + kTrackChannel);
+        int ch = GetRouted(owner, (i + 1) * 0x100 + kTrackChannel);
         return (combi && ch == kGlobalChannelValue) ? global : ch;
     };
     if (control == 8) {
@@ -282,13 +292,13 @@ void CRTCSectionImpl::OnRcvMIDICC(unsigned char status, unsigned char control, u
     const int v = (control == 10 && value == 0) ? 1 : value;
     for (int i = 0; i < count; ++i) {
         const int base = (i + 1) * 0x100;
-        const int ch = owner->GetParamI(base + kTrackChannel);
-        const int st = owner->GetParamI(base + kTrackStatus);
+        const int ch = GetRouted(owner, base + kTrackChannel);
+        const int st = GetRouted(owner, base + kTrackStatus);
         const bool chOk = combi ? (ch == kGlobalChannelValue || ch == c) : ch == c;
         const bool stOk = combi ? st == 0 : (st == 0 || st == 2);
         if (!chOk || !stOk) continue;
-        if (control == 5 && owner->GetParamI(base + kTrackPortamento) == -1) continue;
-        owner->PutParamIEx(base + n, v, kPutNotify);
+        if (control == 5 && GetRouted(owner, base + kTrackPortamento) == -1) continue;
+        if (ISection* track = Route(owner, base + n)) track->PutParamIEx(base + n, v, kPutNotify);
     }
 }
 

@@ -320,12 +320,15 @@ protected:
         if (!m_table) return -1;
         return m_table->PIDToIndex(pid == kPidNone ? pid : pid - m_pidBase);
     }
-    // Value of a row as its accessor reads it (unclamped), 0 when absent; image lock held.
-    int ReadValue(int pid) {
-        PARAMDESC d;
-        if (!Desc(pid, &d)) return 0;
-        const IAccessorI* a = RowAccessorI(d);
-        return a ? a->Get(d.record, d.offset) : 0;
+    // Value of a row of the table as its accessor reads it (unclamped, without the section's own
+    // rules), 0 when absent; image lock held. ReadValueIn reads it from another record of the same
+    // layout (an array section's selected element).
+    int ReadValue(int pid) { return ReadValueIn(pid, m_data); }
+    int ReadValueIn(int pid, const void* record) {
+        const int index = IndexOf(pid);
+        const PARAMDESC* row = index >= 0 ? m_table->GetAt(static_cast<unsigned>(index)) : nullptr;
+        const IAccessorI* a = row ? RowAccessorI(*row) : nullptr;
+        return a && record ? a->Get(record, row->offset) : 0;
     }
     // Binds the section to another table (an effect changing type); image lock held.
     void Rebind(const TABLEDESC& table, unsigned recordSize, const void* initImage) {
