@@ -2,6 +2,7 @@
 // fixed header fields and sizes after mutating, so that inputs reach the chunk and record code.
 // Invariants: no sanitizer report, no exception escaping, a failed import changes nothing, and a
 // successful one touches nothing outside the areas an import may write.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
