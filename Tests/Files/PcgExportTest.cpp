@@ -343,3 +343,12 @@ TEST(PcgExportGlobal, PrivateAudioInputAndOsvaraBlocks) {
         }
     }
 }
+
+TEST(PcgExportSize, InjectedOsvaraBlocksMustHaveTheirSize) {
+    Image img = MakeImage(33);
+    PcgConversionTables tables = PcgDefaultTables();
+    tables.osvaraCombiInit = tables.osvaraCombiInit.first(100);
+    std::vector<char> buf(2 << 20);
+    EXPECT_EQ(PcgExportFromImage(img.data(), 0, buf.data(), int(buf.size()), 7, tables), 0);
+    EXPECT_GT(PcgExportFromImage(img.data(), 0, buf.data(), int(buf.size()), 2, tables), 0);
+}

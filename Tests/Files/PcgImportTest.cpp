@@ -332,3 +332,42 @@ TEST(PcgImportArpeggio, PatternsArriveUnchanged) {
     const Image img = Import(File('c', {Chunk("ARP1", Bank("ABK1", 1, kArpeggioSize, {pattern}))}), 1);
     EXPECT_EQ(Bytes(img.data() + kAreaArpPatterns.At(200), img.data() + kAreaArpPatterns.At(201)), pattern);
 }
+
+TEST(PcgImportProgram, FieldsSetThroughEachFamilysDescriptors) {
+    // 'P': arpeggiator on with pattern 300, oscillator 1 high on multisample 0/1.
+    Bytes fenn = Named(kFennProgramSize, "FennProg");
+    SetRow(fenn, PcgFields::kFennProgram, 1, 1);
+    SetRow(fenn, PcgFields::kFennProgram, 2, 300);
+    SetRow(fenn, PcgFields::kFennProgram, 4, 0);
+    SetRow(fenn, PcgFields::kFennProgram, 5, 1);
+    // 'c': pattern 200 stays, oscillator 2 low on 0/20.
+    Bytes rusk = Named(kRuskProgramSize, "RuskProg");
+    SetRow(rusk, PcgFields::kRuskProgram, 1, 1);
+    SetRow(rusk, PcgFields::kRuskProgram, 2, 200);
+    SetRow(rusk, PcgFields::kRuskProgram, 11, 20);
+    // ']': tempo 140 and a field this model clears.
+    Bytes brae = Named(kBraeProgramSize, "BraeProg");
+    SetRow(brae, PcgFields::kBraeProgram, 11, 140);
+    SetRow(brae, PcgFields::kBraeProgram, 9, -5);
+
+    const auto& Q = PcgFields::kQorxxProgram;
+    Image img = Import(File('P', {Chunk("PRG1", Bank("PBK1", 0, kFennProgramSize, {fenn}))}), 0);
+    Bytes got(Program(img, 0), Program(img, 0) + kSizeProgram);
+    EXPECT_EQ(GetRow(got, Q, 4), 0);
+    EXPECT_EQ(GetRow(got, Q, 5), 0);
+    EXPECT_EQ(GetRow(got, Q, 8), 5);  // 'P' multisample 1 is this model's 5
+
+    img = Import(File('c', {Chunk("PRG1", Bank("PBK1", 0, kRuskProgramSize, {rusk}))}), 0);
+    got.assign(Program(img, 0), Program(img, 0) + kSizeProgram);
+    EXPECT_EQ(GetRow(got, Q, 4), 1);
+    EXPECT_EQ(GetRow(got, Q, 5), 200);
+    int bank = 0, number = 20;
+    ASSERT_TRUE(PcgLookupPair(PcgDefaultTables().importMultisample[1][0], true, bank, number));
+    EXPECT_EQ(GetRow(got, Q, 14), number);
+
+    img = Import(File(']', {Chunk("PRG1", Bank("PBK1", 0, kBraeProgramSize, {brae}))}), 1);
+    got.assign(Program(img, 0), Program(img, 0) + kSizeProgram);
+    EXPECT_EQ(GetRow(got, Q, 16), 140);
+    EXPECT_EQ(GetRow(got, Q, 17), 0);
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(got.data()), 8), "BraeProg");
+}
