@@ -10,7 +10,12 @@
 #include "Common/Files/PcgConvert.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const std::string path = "/tmp/pcgsniff-fuzz-" + std::to_string(::getpid()) + ".pcg";
+    // One scratch file per process, removed again when the fuzzer exits.
+    static const struct Scratch {
+        std::string path = "/tmp/pcgsniff-fuzz-" + std::to_string(::getpid()) + ".pcg";
+        ~Scratch() { ::unlink(path.c_str()); }
+    } scratch;
+    const std::string& path = scratch.path;
     {
         std::ofstream file(path, std::ios::binary | std::ios::trunc);
         file.write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
