@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "Common/Model/Tables/SmallTables.h"
+#include "Hfc/Base/HfcPreferences.h"
 
 namespace QorX0 {
 
@@ -72,6 +73,90 @@ bool CSetupSectionImpl::BuildFilter(FXBFILTERINFO* out) {
     out->arpCount = on(kPidArpSw) ? 251 : 0;
     out->extCount = (Host() && Host()->GetPMID() == kPmidNerimo) ? 64 : 0;
     out->global = ReadValue(kPidGlobalSw) != 0 ? 1 : 0;
+    return true;
+}
+
+namespace {
+constexpr unsigned kPrefsStringSize = 33;
+}  // namespace
+
+bool CSetupSectionImpl::OpenStore(CHfcPreferences& prefs) {
+    const unsigned char pmid = Host() ? Host()->GetPMID() : kPmidTolva;
+    return prefs.Open(pmid == kPmidNerimo ? "Nerimo Editor" : "Tolva Editor");
+}
+
+bool CSetupSectionImpl::SaveRow(CHfcPreferences& prefs, const PARAMDESC& row) {
+    const std::string name = RowLongName(row);
+    if (row.ptype == kPTypeString && row.atype == kATypeName32) {
+        const IAccessorS* s = RowAccessorS(row);
+        if (!s) return false;
+        std::string text = multiszlong(s->Get(row.record, row.offset)).substr(0, 32);
+        while (!text.empty() && (text.back() == ' ' || text.back() == '\0')) text.pop_back();
+        prefs.WriteString(name.c_str(), text.c_str());
+        return true;
+    }
+    if (row.ptype >= kPTypeCont && row.ptype <= kPTypeSwitch) {
+        const IAccessorI* a = RowAccessorI(row);
+        if (!a) return false;
+        prefs.WriteInteger(name.c_str(), a->GetRaw(row.record, row.offset));
+        return true;
+    }
+    return false;
+}
+
+bool CSetupSectionImpl::PersistSave() {
+    CHfcPreferences prefs;
+    if (!OpenStore(prefs)) return false;
+    CImageGuard g(Host());
+    PARAMDESC row;
+    for (unsigned i = 0; Table() && i < Table()->GetCount(); ++i)
+        if (PrepareParamDesc(i, &row)) SaveRow(prefs, row);
+    return true;
+}
+
+bool CSetupSectionImpl::PersistSave(int pid) {
+    CHfcPreferences prefs;
+    if (!OpenStore(prefs)) return false;
+    CImageGuard g(Host());
+    PARAMDESC row;
+    if (!Desc(pid, &row)) return false;
+    SaveRow(prefs, row);
+    return true;
+}
+
+bool CSetupSectionImpl::PersistLoad() {
+    CHfcPreferences prefs;
+    if (!OpenStore(prefs)) return false;
+    {
+        CImageGuard g(Host());
+        PARAMDESC row;
+        for (unsigned i = 0; Table() && i < Table()->GetCount(); ++i) {
+            if (!PrepareParamDesc(i, &row)) continue;
+            const std::string name = RowLongName(row);
+            if (row.ptype == kPTypeString && row.atype == kATypeName32) {
+                const IAccessorS* s = RowAccessorS(row);
+                if (!s) continue;
+                std::string def = multiszlong(s->Get(INITCHUNK_SETUP, row.offset));
+                char buffer[kPrefsStringSize] = {};
+                prefs.ReadString(name.c_str(), buffer, sizeof buffer, def.c_str());
+                s->Put(row.record, row.offset, buffer);
+            } else if (row.ptype >= kPTypeCont && row.ptype <= kPTypeSwitch) {
+                const IAccessorI* a = RowAccessorI(row);
+                if (!a) continue;
+                const int def = a->GetRaw(INITCHUNK_SETUP, row.offset);
+                int raw = prefs.ReadInteger(name.c_str(), def);
+                // A value edited by hand, or kept by another model, is held to what the row can show.
+                if (const auto* mapped = dynamic_cast<const IAccessorMapped*>(a)) {
+                    const std::vector<int>& values = mapped->Values();
+                    if (std::find(values.begin(), values.end(), raw) == values.end()) raw = def;
+                } else {
+                    raw = std::clamp(raw, std::min(row.minval, row.maxval), row.maxval);
+                }
+                a->PutRaw(row.record, row.offset, raw);
+            }
+        }
+    }
+    FireOnSectionReinitialized();
     return true;
 }
 
