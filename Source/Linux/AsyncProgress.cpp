@@ -79,6 +79,8 @@ public:
             // A new window shows nothing yet.
             m_lastText.clear();
             m_lastPercent = 0;
+            m_shownText.clear();
+            m_shownPercent = -1;
             m_active.store(true);
         }
         SetTitle(title);
@@ -171,8 +173,11 @@ private:
     void OnProgressEvent(uint64_t generation) {
         ZbrStMutexLock lock(m_mutex);
         if (generation != m_generation || !m_view) return;
-        m_view->SetPercent(m_lastPercent);
-        m_view->SetText(m_lastText);
+        // Several events may find the same values: the window is redrawn once.
+        if (m_shownPercent != m_lastPercent) m_view->SetPercent(m_lastPercent);
+        if (m_shownText != m_lastText) m_view->SetText(m_lastText);
+        m_shownPercent = m_lastPercent;
+        m_shownText = m_lastText;
     }
 
     void OnBreakEvent(uint64_t generation) {
@@ -204,6 +209,8 @@ private:
     uint64_t m_generation = 0;
     std::string m_lastText;
     int m_lastPercent = 0;
+    std::string m_shownText;  // what the window shows now
+    int m_shownPercent = -1;
 };
 
 }  // namespace
