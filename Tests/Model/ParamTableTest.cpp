@@ -110,3 +110,49 @@ TEST(ParamTable, RowsOutsideTheirRecordAreBoundAsCaptions) {
         EXPECT_EQ(t->IndexToPID(i), -1) << i;
     }
 }
+
+TEST(ParamTable, AMissingModelFormatBindsAnEmptyFormat) {
+    static const PARAMDESC rows[] = {
+        {"LIST\0"
+         "LIST",
+         nullptr, 0x0000, 3, 2, 0, 0, 7, 0, 0, 0, 0, 0, "1\f0\tA\n1\tB\f9"},
+        {"CONT\0"
+         "CONT",
+         nullptr, 0x0001, 2, 2, 1, 0, 7, 0, 0, 9, 0, 0, "1\f%.0f,v\f9"},
+    };
+    static const TABLEDESC table = MakeTable(rows);
+    const CParamTable* t9 = CParamTable::GetInstance(table, 9, 2);
+    EXPECT_STREQ(t9->GetAt(0)->format, "");
+    EXPECT_EQ(t9->GetAt(0)->maxval, -1);  // an empty list
+    EXPECT_EQ(multiszlong(t9->GetAt(1)->converter->Format(3)), "");
+    const CParamTable* t1 = CParamTable::GetInstance(table, 1, 2);
+    EXPECT_EQ(t1->GetAt(0)->maxval, 1);
+    EXPECT_EQ(multiszlong(t1->GetAt(1)->converter->Format(3)), "3");
+}
+
+TEST(ParamTable, ToneAdjustDestinationsListTheTemplateRows) {
+    const CParamTable* templates = CParamTable::GetInstance(TABLEDESC_TONEADJDESTTMPL, 1, 2);
+    CStringConverterEnumToneAdjDest dest{TableRowNameList{templates}};
+    EXPECT_EQ(dest.Range(), std::make_pair(0, 24));
+    EXPECT_EQ(multiszlong(dest.Format(17)), "LFO1 Pitch Intensity");
+    EXPECT_EQ(multiszshort(dest.Format(17)), "LFO1 P Int.");
+    EXPECT_EQ(multiszshort(dest.Format(0)), "LPF Cutoff");
+    EXPECT_EQ(dest.Parse("lfo1 pitch intensity"), 17);
+    EXPECT_EQ(dest.Parse("Amp EG"), 12);  // prefix of several: the first wins
+    // The value row of that destination: hundredths of a semitone.
+    const PARAMDESC* row = templates->GetAt(17);
+    EXPECT_EQ(multiszlong(row->converter->Format(-600)), "-6.00");
+    EXPECT_EQ(row->converter->Parse("12.5"), 12);
+}
+
+TEST(ParamTable, TheSystemsTablesKnowTheirRecordSizes) {
+    EXPECT_EQ(CParamTable::RecordSizeOf(TABLEDESC_DRUMKIT), 4112u);
+    EXPECT_EQ(CParamTable::RecordSizeOf(TABLEDESC_COMBIPLAYTRK), 28u);
+    EXPECT_EQ(CParamTable::RecordSizeOf(TABLEDESC_SETUP), 96u);
+    static const PARAMDESC rows[] = {
+        {"X\0"
+         "X",
+         nullptr, 0, 2, 2, 0, 0, 7, 0, 0, 1, 0, 0, "%.0f,v"}};
+    static const TABLEDESC unknown = MakeTable(rows);
+    EXPECT_EQ(CParamTable::RecordSizeOf(unknown), 0u);
+}

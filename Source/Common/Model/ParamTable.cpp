@@ -5,6 +5,10 @@
 #include <mutex>
 
 #include "Common/Model/ModelStrings.h"
+#include "Common/Model/SynthData.h"
+#include "Common/Model/Tables/EffectTables.h"
+#include "Common/Model/Tables/SmallTables.h"
+#include "Common/Model/Tables/SoundTables.h"
 #include "Linux/Trace.h"
 
 namespace QorX0 {
@@ -42,9 +46,36 @@ private:
 
 }  // namespace
 
+unsigned CParamTable::RecordSizeOf(const TABLEDESC& table) {
+    static const std::map<const TABLEDESC*, unsigned> sizes = [] {
+        std::map<const TABLEDESC*, unsigned> m = {
+            {&TABLEDESC_SETUP, kSizeSetup},
+            {&TABLEDESC_RTCTL, kSizeRtcState},
+            {&TABLEDESC_GLOBAL, kSizeGlobal},
+            {&TABLEDESC_EXTCONTROL, kSizeExtControl},
+            {&TABLEDESC_ARPPATTERN, kSizeArpPattern},
+            {&TABLEDESC_DRUMKIT, kSizeDrumKit},
+            {&TABLEDESC_PROGPLAY, kSizeProgram},
+            {&TABLEDESC_PROGEDIT, kSizeProgram},
+            {&TABLEDESC_COMBIPLAY, kSizeCombi},
+            {&TABLEDESC_COMBIPLAYTRK, kSizeTimbre},
+            {&TABLEDESC_COMBIEDIT, kSizeCombi},
+            {&TABLEDESC_COMBIEDITTRK, kSizeTimbre},
+            {&TABLEDESC_TONEADJ, kSizeToneAdjust},
+            {&TABLEDESC_TONEADJDESTTMPL, 2},  // laid over a tone-adjust value field
+            {&TABLEDESC_MULTI, kSizeMulti},
+            {&TABLEDESC_MULTITRK, kSizeTimbre},
+        };
+        for (const TABLEDESC& fx : TABLEARRAY_FX) m.emplace(&fx, kSizeFxParams);
+        return m;
+    }();
+    auto found = sizes.find(&table);
+    return found == sizes.end() ? 0 : found->second;
+}
+
 const CParamTable* CParamTable::GetInstance(const TABLEDESC& table, unsigned char pmid, unsigned recordSize) {
     static CParamTablePool pool;
-    return pool.Get(table, pmid, recordSize);
+    return pool.Get(table, pmid, recordSize ? recordSize : RecordSizeOf(table));
 }
 
 std::string CParamTable::extractformatforpmid(const char* format, unsigned char pmid) {

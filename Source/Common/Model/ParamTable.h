@@ -15,9 +15,10 @@ namespace QorX0 {
 
 class CParamTable {
 public:
-    // The shared bound table for this table and model; built on first request. recordSize, when not
-    // 0, is the size of the record the rows address: a row whose field would reach past it is bound
-    // as a caption (traced), so no accessor ever reads or writes outside its record.
+    // The shared bound table for this table and model; built on first request. recordSize is the size
+    // of the record the rows address (0: the known size of the system's tables, RecordSizeOf): a row
+    // whose field would reach past it is bound as a caption (traced), so no accessor ever reads or
+    // writes outside its record.
     static const CParamTable* GetInstance(const TABLEDESC& table, unsigned char pmid,
                                           unsigned recordSize = 0);
 
@@ -36,6 +37,8 @@ public:
 
     // The piece of a per-model format for one model ("1\f<fmt>\f9\f<fmt>"), or the format itself.
     static std::string extractformatforpmid(const char* format, unsigned char pmid);
+    // Record size of one of the system's tables; 0 for a table it does not know.
+    static unsigned RecordSizeOf(const TABLEDESC& table);
     // Bytes a row's field spans from its offset, 0 for captions.
     static unsigned FieldWidth(const PARAMDESC& row);
 

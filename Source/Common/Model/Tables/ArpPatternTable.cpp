@@ -24,7 +24,7 @@ const char kFormat6[] = "0\tOff\n1~100\t%.0f,v\n101\tLegato";
 const char kFormat7[] = "1~127\t%.0f,v\n128\tKey";
 const char kFormat8[] = "0\tDIS\n1\tENA";
 
-const PARAMDESC kRows[] = {
+constinit const PARAMDESC kRows[] = {
     {"ARPEGGIATOR SELECT\0"
      "ARPEGGIATOR SELECT",
      nullptr, 0x0016, 3, 2, 0, 0, 7, 0, 0, 0, 0, 0x20, kFormat0},
@@ -2534,6 +2534,6 @@ const PARAMDESC kRows[] = {
 
 }  // namespace
 
-const TABLEDESC TABLEDESC_ARPPATTERN = MakeTable(kRows);
+constinit const TABLEDESC TABLEDESC_ARPPATTERN = MakeTable(kRows);
 
 }  // namespace QorX0

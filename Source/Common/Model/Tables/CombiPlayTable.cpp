@@ -5,7 +5,7 @@ namespace QorX0 {
 
 namespace {
 
-const PARAMDESC kRows[] = {
+constinit const PARAMDESC kRows[] = {
     {"COMBI.  NAME\0"
      "COMBI.  NAME",
      nullptr, 0xFF00, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0x0, nullptr},
@@ -103,6 +103,6 @@ const PARAMDESC kRows[] = {
 
 }  // namespace
 
-const TABLEDESC TABLEDESC_COMBIPLAY = MakeTable(kRows);
+constinit const TABLEDESC TABLEDESC_COMBIPLAY = MakeTable(kRows);
 
 }  // namespace QorX0

@@ -5,7 +5,7 @@ namespace QorX0 {
 
 namespace {
 
-const PARAMDESC kRows[] = {
+constinit const PARAMDESC kRows[] = {
     {"TRACK PARAMETERS\0"
      "TRACK PARAMETERS",
      nullptr, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
@@ -30,6 +30,6 @@ const PARAMDESC kRows[] = {
 
 }  // namespace
 
-const TABLEDESC TABLEDESC_COMBIPLAYTRK = MakeTable(kRows);
+constinit const TABLEDESC TABLEDESC_COMBIPLAYTRK = MakeTable(kRows);
 
 }  // namespace QorX0

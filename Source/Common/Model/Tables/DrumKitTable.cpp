@@ -12,7 +12,7 @@ const char kFormat3[] = "0\tL/R\n1\tIFX\n6\t1\n7\t2\n10\t1/2\n12\tOff";
 const char kFormat4[] = "0\tOff\n%.0f,v";
 const char kFormat5[] = "0\tDIS\n1\tENA";
 
-const PARAMDESC kRows[] = {
+constinit const PARAMDESC kRows[] = {
     {"DRUMKIT NAME\0"
      "DRUMKIT NAME",
      nullptr, 0xFF00, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0x0, nullptr},
@@ -11924,6 +11924,6 @@ const PARAMDESC kRows[] = {
 
 }  // namespace
 
-const TABLEDESC TABLEDESC_DRUMKIT = MakeTable(kRows);
+constinit const TABLEDESC TABLEDESC_DRUMKIT = MakeTable(kRows);
 
 }  // namespace QorX0

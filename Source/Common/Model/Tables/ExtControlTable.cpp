@@ -5,7 +5,7 @@ namespace QorX0 {
 
 namespace {
 
-const PARAMDESC kRows[] = {
+constinit const PARAMDESC kRows[] = {
     {"EXTERNAL SET NAME\0"
      "EXTERNAL SET NAME",
      nullptr, 0xFF00, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0x0, nullptr},
@@ -121,6 +121,6 @@ const PARAMDESC kRows[] = {
 
 }  // namespace
 
-const TABLEDESC TABLEDESC_EXTCONTROL = MakeTable(kRows);
+constinit const TABLEDESC TABLEDESC_EXTCONTROL = MakeTable(kRows);
 
 }  // namespace QorX0

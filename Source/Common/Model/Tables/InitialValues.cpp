@@ -116,16 +116,16 @@ const INITVALUE kToneAdjust[] = {
 
 }  // namespace
 
-const INITVALUES g_InitGlobal = MakeInitValues(kGlobal);
-const INITVALUES g_InitDrumKit = MakeInitValues(kDrumKit);
-const INITVALUES g_InitArpPattern = MakeInitValues(kArpPattern);
-const INITVALUES g_InitExtControl = MakeInitValues(kExtControl);
-const INITVALUES g_InitSetup = MakeInitValues(kSetup);
-const INITVALUES g_InitProgram = MakeInitValues(kProgram);
-const INITVALUES g_InitSoundCommon = MakeInitValues(kSoundCommon);
-const INITVALUES g_InitTimbre = MakeInitValues(kTimbre);
-const INITVALUES g_InitMultiTrack = MakeInitValues(kMultiTrack);
-const INITVALUES g_InitToneAdjust = MakeInitValues(kToneAdjust);
+constinit const INITVALUES g_InitGlobal = MakeInitValues(kGlobal);
+constinit const INITVALUES g_InitDrumKit = MakeInitValues(kDrumKit);
+constinit const INITVALUES g_InitArpPattern = MakeInitValues(kArpPattern);
+constinit const INITVALUES g_InitExtControl = MakeInitValues(kExtControl);
+constinit const INITVALUES g_InitSetup = MakeInitValues(kSetup);
+constinit const INITVALUES g_InitProgram = MakeInitValues(kProgram);
+constinit const INITVALUES g_InitSoundCommon = MakeInitValues(kSoundCommon);
+constinit const INITVALUES g_InitTimbre = MakeInitValues(kTimbre);
+constinit const INITVALUES g_InitMultiTrack = MakeInitValues(kMultiTrack);
+constinit const INITVALUES g_InitToneAdjust = MakeInitValues(kToneAdjust);
 
 const INITBYTE g_InitGlobalBytes[6] = {{3, 2}, {840, 127}, {844, 12}, {845, 127}, {846, 127}, {849, 12}};
 

@@ -5,7 +5,7 @@ namespace QorX0 {
 
 namespace {
 
-const PARAMDESC kRows[] = {
+constinit const PARAMDESC kRows[] = {
     {"PROGRAM NAME\0"
      "PROGRAM NAME",
      nullptr, 0xFF00, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0x0, nullptr},
@@ -100,6 +100,6 @@ const PARAMDESC kRows[] = {
 
 }  // namespace
 
-const TABLEDESC TABLEDESC_PROGPLAY = MakeTable(kRows);
+constinit const TABLEDESC TABLEDESC_PROGPLAY = MakeTable(kRows);
 
 }  // namespace QorX0

@@ -5,7 +5,7 @@ namespace QorX0 {
 
 namespace {
 
-const PARAMDESC kRows[] = {
+constinit const PARAMDESC kRows[] = {
     {"PAGE\0"
      "PAGE",
      nullptr, 0x8000, 3, 2, 0, 0, 7, 1, 0, 0, 0, 0x0, "0\tA\n1\tB\n2\tC"},
@@ -49,6 +49,6 @@ const PARAMDESC kRows[] = {
 
 }  // namespace
 
-const TABLEDESC TABLEDESC_RTCTL = MakeTable(kRows);
+constinit const TABLEDESC TABLEDESC_RTCTL = MakeTable(kRows);
 
 }  // namespace QorX0

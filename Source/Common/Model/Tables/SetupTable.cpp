@@ -5,7 +5,7 @@ namespace QorX0 {
 
 namespace {
 
-const PARAMDESC kRows[] = {
+constinit const PARAMDESC kRows[] = {
     {"SETUP PARAMETERS\0"
      "SETUP PARAMETERS",
      nullptr, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
@@ -75,6 +75,6 @@ const PARAMDESC kRows[] = {
 
 }  // namespace
 
-const TABLEDESC TABLEDESC_SETUP = MakeTable(kRows);
+constinit const TABLEDESC TABLEDESC_SETUP = MakeTable(kRows);
 
 }  // namespace QorX0

@@ -5,7 +5,7 @@ namespace QorX0 {
 
 namespace {
 
-const PARAMDESC kRows[] = {
+constinit const PARAMDESC kRows[] = {
     {"LPF Cutoff\0"
      "LPF Cutoff",
      nullptr, 0x0000, 2, 5, 0, 0, 15, 0, -99, 99, 0, 0x0, "%.0f,v"},
@@ -85,6 +85,6 @@ const PARAMDESC kRows[] = {
 
 }  // namespace
 
-const TABLEDESC TABLEDESC_TONEADJDESTTMPL = MakeTable(kRows);
+constinit const TABLEDESC TABLEDESC_TONEADJDESTTMPL = MakeTable(kRows);
 
 }  // namespace QorX0

@@ -5,7 +5,7 @@ namespace QorX0 {
 
 namespace {
 
-const PARAMDESC kRows[] = {
+constinit const PARAMDESC kRows[] = {
     {"TONE ADJUST PARAMETER 1\0"
      "TONE ADJUST PARAMETER 1",
      nullptr, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
@@ -64,6 +64,6 @@ const PARAMDESC kRows[] = {
 
 }  // namespace
 
-const TABLEDESC TABLEDESC_TONEADJ = MakeTable(kRows);
+constinit const TABLEDESC TABLEDESC_TONEADJ = MakeTable(kRows);
 
 }  // namespace QorX0
