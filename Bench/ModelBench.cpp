@@ -25,14 +25,14 @@ struct TableSize {
 
 std::vector<TableSize> AllTables() {
     std::vector<TableSize> tables = {
-        {&TABLEDESC_SETUP, kSizeSetup},         {&TABLEDESC_RTCTL, kSizeRtcState},
-        {&TABLEDESC_GLOBAL, kSizeGlobal},       {&TABLEDESC_EXTCONTROL, kSizeExtControl},
+        {&TABLEDESC_SETUP, kSizeSetup},           {&TABLEDESC_RTCTL, kSizeRtcState},
+        {&TABLEDESC_GLOBAL, kSizeGlobal},         {&TABLEDESC_EXTCONTROL, kSizeExtControl},
         {&TABLEDESC_ARPPATTERN, kSizeArpPattern}, {&TABLEDESC_DRUMKIT, kSizeDrumKit},
-        {&TABLEDESC_PROGPLAY, kSizeProgram},    {&TABLEDESC_PROGEDIT, kSizeProgram},
-        {&TABLEDESC_COMBIPLAY, kSizeCombi},     {&TABLEDESC_COMBIPLAYTRK, kSizeTimbre},
-        {&TABLEDESC_COMBIEDIT, kSizeCombi},     {&TABLEDESC_COMBIEDITTRK, kSizeTimbre},
-        {&TABLEDESC_TONEADJ, kSizeToneAdjust},  {&TABLEDESC_TONEADJDESTTMPL, 2},
-        {&TABLEDESC_MULTI, kSizeMulti},         {&TABLEDESC_MULTITRK, kSizeTimbre},
+        {&TABLEDESC_PROGPLAY, kSizeProgram},      {&TABLEDESC_PROGEDIT, kSizeProgram},
+        {&TABLEDESC_COMBIPLAY, kSizeCombi},       {&TABLEDESC_COMBIPLAYTRK, kSizeTimbre},
+        {&TABLEDESC_COMBIEDIT, kSizeCombi},       {&TABLEDESC_COMBIEDITTRK, kSizeTimbre},
+        {&TABLEDESC_TONEADJ, kSizeToneAdjust},    {&TABLEDESC_TONEADJDESTTMPL, 2},
+        {&TABLEDESC_MULTI, kSizeMulti},           {&TABLEDESC_MULTITRK, kSizeTimbre},
     };
     for (unsigned t = 0; t < kFxTypeCount; ++t) tables.push_back({&TABLEARRAY_FX[t], kSizeFxParams});
     return tables;
@@ -102,7 +102,8 @@ int main(int argc, char** argv) {
     // the start-up figure.
     const auto start = std::chrono::steady_clock::now();
     const size_t rows = BindAll();
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    const double ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     printf("First binding of every table for both models: %zu rows in %.2f ms\n", rows, ms);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
