@@ -6,8 +6,8 @@
 // ------------
 // name    Double string: long name, zero byte, short name. Write it as "LONG\0" "SHORT" (split the
 //         literal so a short name that starts with a digit is not read as an octal escape); repeat
-//         the long name when there is no shorter form: "PAN\0" "PAN". Captions too: "DRUMKEY 0\0" "DRUMKEY
-//         0".
+//         the long name when there is no shorter form: "PAN\0" "PAN". Captions too: "STEP 0\0" "STEP 0";
+//         a caption may be empty or one line feed (a layout break).
 // unit    "Cent", "%", "dB", "Hz", "ms", "bpm", "s" or nullptr.
 // pid     High byte a group, low byte an index; -1 (kPidNone) for captions. A PID with bit 15 set
 //         is never sent to the instrument.
