@@ -19,17 +19,6 @@ constexpr size_t kDecodedReserve = 1048576;
 constexpr unsigned kSearchPauseMs = 50;
 constexpr unsigned kUnsolicitedMinimum = 0x3FFF;
 
-class Locked {
-public:
-    explicit Locked(CHfcCriticalSection& cs) : m_cs(cs) { m_cs.Lock(); }
-    ~Locked() { m_cs.Unlock(); }
-    Locked(const Locked&) = delete;
-    Locked& operator=(const Locked&) = delete;
-
-private:
-    CHfcCriticalSection& m_cs;
-};
-
 long long NowUs() {
     return static_cast<long long>(QorX0::GetSysTick()) * 1000;
 }
@@ -161,7 +150,7 @@ QNRESULT CRemoteMIDIImpl::DoDump(const SXMessage& header, SXDump dump, SXScope s
 // ---- Connecting
 
 void CRemoteMIDIImpl::ResetState() {
-    Locked lock(m_stateLock);
+    CSLock lock(m_stateLock);
     m_channel = 0;
     m_mode = 0;
     m_prog = m_combi = m_multi = SOUNDINDEX{255, 255};
@@ -187,7 +176,7 @@ bool CRemoteMIDIImpl::BeginConnect(IRemoteMIDICallback* callback, bool captionFl
         std::unique_ptr<IMIDIIn> in(MIDIInCreate());
         in->EnumDevices(&ins);
     }
-    Locked lock(m_stateLock);
+    CSLock lock(m_stateLock);
     m_outKeys = std::move(outs);
     m_inKeys = std::move(ins);
     return activated;
@@ -195,14 +184,14 @@ bool CRemoteMIDIImpl::BeginConnect(IRemoteMIDICallback* callback, bool captionFl
 
 bool CRemoteMIDIImpl::Inquire() {
     const QNRESULT r = DoMessage(SXDeviceInquiry());
-    Locked lock(m_stateLock);
+    CSLock lock(m_stateLock);
     return r >= 0 && m_inquiry.MemberCode() == m_model;
 }
 
 void CRemoteMIDIImpl::StoreIdentity(const MIDIDevKey& out, const MIDIDevKey& in) {
     unsigned channel, member;
     {
-        Locked lock(m_stateLock);
+        CSLock lock(m_stateLock);
         m_outKey = out;
         m_inKey = in;
         channel = m_channel;
@@ -220,7 +209,7 @@ bool CRemoteMIDIImpl::FinishConnect(bool found) {
     }
     MODEANDSTATE state;
     {
-        Locked lock(m_stateLock);
+        CSLock lock(m_stateLock);
         state = m_modeState;
     }
     TRACE("RemoteMIDI: Mode And State\n");
@@ -363,7 +352,7 @@ void CRemoteMIDIImpl::Disconnect() {
     m_session.End();
     m_rcv.End();
     m_callback.store(nullptr);
-    Locked lock(m_stateLock);
+    CSLock lock(m_stateLock);
     m_inKey = MIDIDevKey();
     m_outKey = MIDIDevKey();
 }
@@ -372,7 +361,7 @@ void CRemoteMIDIImpl::Disconnect() {
 
 bool CRemoteMIDIImpl::GetConnectionState(MIDIDevKey* out, MIDIDevKey* in, DEVICEINQUIRYDATA* inquiry,
                                          MODEANDSTATE* state) const {
-    Locked lock(m_stateLock);
+    CSLock lock(m_stateLock);
     if (out) *out = m_outKey;
     if (in) *in = m_inKey;
     if (inquiry) *inquiry = m_inquiry;
@@ -381,12 +370,12 @@ bool CRemoteMIDIImpl::GetConnectionState(MIDIDevKey* out, MIDIDevKey* in, DEVICE
 }
 
 unsigned char CRemoteMIDIImpl::GetMode() const {
-    Locked lock(m_stateLock);
+    CSLock lock(m_stateLock);
     return m_mode;
 }
 
 SOUNDINDEX CRemoteMIDIImpl::GetBnkPgmPair() const {
-    Locked lock(m_stateLock);
+    CSLock lock(m_stateLock);
     switch (m_mode) {
         case 0:
             return m_combi;
@@ -400,12 +389,12 @@ SOUNDINDEX CRemoteMIDIImpl::GetBnkPgmPair() const {
 }
 
 unsigned char CRemoteMIDIImpl::GetGlobalChannel() const {
-    Locked lock(m_stateLock);
+    CSLock lock(m_stateLock);
     return m_channel;
 }
 
 bool CRemoteMIDIImpl::GetGMMapping() const {
-    Locked lock(m_stateLock);
+    CSLock lock(m_stateLock);
     return m_gmMapping;
 }
 
@@ -414,12 +403,12 @@ const MODEANDSTATE* CRemoteMIDIImpl::GetModeAndState() const {
 }
 
 std::vector<MIDIDevKey> CRemoteMIDIImpl::GetMIDIInKeyDevArray() const {
-    Locked lock(m_stateLock);
+    CSLock lock(m_stateLock);
     return m_inKeys;
 }
 
 std::vector<MIDIDevKey> CRemoteMIDIImpl::GetMIDIOutKeyDevArray() const {
-    Locked lock(m_stateLock);
+    CSLock lock(m_stateLock);
     return m_outKeys;
 }
 
@@ -438,7 +427,7 @@ QNRESULT CRemoteMIDIImpl::SendProgramChange(unsigned bank, unsigned number) {
     uint8_t mode, channel;
     bool gm;
     {
-        Locked lock(m_stateLock);
+        CSLock lock(m_stateLock);
         mode = m_mode;
         channel = m_channel;
         gm = m_gmMapping;
@@ -448,7 +437,7 @@ QNRESULT CRemoteMIDIImpl::SendProgramChange(unsigned bank, unsigned number) {
         const uint8_t songSelect[2] = {0xF3, static_cast<uint8_t>(number & 0x7F)};
         const QNRESULT r = out->SendShort(time, songSelect, 2);
         if (r >= 0) {
-            Locked lock(m_stateLock);
+            CSLock lock(m_stateLock);
             m_multi = SOUNDINDEX{0, static_cast<uint8_t>(number)};
         }
         return r;
@@ -472,7 +461,7 @@ QNRESULT CRemoteMIDIImpl::SendProgramChange(unsigned bank, unsigned number) {
         r = out->SendShort(time, messages[i], lengths[i]);
         if (r < 0) return r;
     }
-    Locked lock(m_stateLock);
+    CSLock lock(m_stateLock);
     const SOUNDINDEX pair{static_cast<uint8_t>(bank), static_cast<uint8_t>(number)};
     if (mode == 0) m_combi = pair;
     if (mode == 2) m_prog = pair;
@@ -488,7 +477,7 @@ void CRemoteMIDIImpl::OnMIDIShort(IMIDIIn* port, long long time, const void* dat
     uint8_t globalChannel, mode;
     bool gm;
     {
-        Locked lock(m_stateLock);
+        CSLock lock(m_stateLock);
         globalChannel = m_channel;
         mode = m_mode;
         gm = m_gmMapping;
@@ -506,7 +495,7 @@ void CRemoteMIDIImpl::OnMIDIShort(IMIDIIn* port, long long time, const void* dat
             bank = LastUserBank(m_model) + 2;
         const unsigned number = b[1];
         {
-            Locked lock(m_stateLock);
+            CSLock lock(m_stateLock);
             const SOUNDINDEX pair{static_cast<uint8_t>(bank), static_cast<uint8_t>(number)};
             if (mode == 0) m_combi = pair;
             if (mode == 2) m_prog = pair;
@@ -515,7 +504,7 @@ void CRemoteMIDIImpl::OnMIDIShort(IMIDIIn* port, long long time, const void* dat
         TRACE("Rcv: ProgramChange(%u, %u)\n", bank, number);
     } else if (b[0] == 0xF3 && length >= 2 && mode == 4) {
         {
-            Locked lock(m_stateLock);
+            CSLock lock(m_stateLock);
             m_multi = SOUNDINDEX{0, b[1]};
         }
         if (callback) callback->OnRcvProgramChange(this, 0, b[1]);
@@ -626,7 +615,7 @@ void CRemoteMIDIImpl::OnSXPiece(bool complete) {
         case SXRcvKind::InquiryReply:
             if (!p.ready) return;
             {
-                Locked lock(m_stateLock);
+                CSLock lock(m_stateLock);
                 std::memcpy(m_inquiry.data, p.record, sizeof m_inquiry.data);
                 m_channel = p.channel;
             }
@@ -669,7 +658,7 @@ void CRemoteMIDIImpl::OnSXPiece(bool complete) {
             MODEANDSTATE state;
             std::memcpy(state.data, p.record, sizeof state.data);
             {
-                Locked lock(m_stateLock);
+                CSLock lock(m_stateLock);
                 m_modeState = state;
                 m_mode = state.Mode();
                 m_prog =
@@ -683,7 +672,7 @@ void CRemoteMIDIImpl::OnSXPiece(bool complete) {
             break;
         }
         case SXRcvKind::ModeChange: {
-            Locked lock(m_stateLock);
+            CSLock lock(m_stateLock);
             m_mode = p.mode;
         }
             TRACE("Rcv: Mode Change, mode=%s\n", formatmode(p.mode).c_str());
@@ -864,7 +853,7 @@ QNRESULT CRemoteMIDIImpl::SendModeChange(unsigned char mode) {
     const QNRESULT r = DoMessage(SXModeChange(GetGlobalChannel(), mode));
     // Only a mode the instrument took is the link's mode.
     if (r >= 0) {
-        Locked lock(m_stateLock);
+        CSLock lock(m_stateLock);
         m_mode = mode;
     }
     return r;

@@ -27,18 +27,6 @@ const char* ResultName(QNRESULT r) {
     }
 }
 
-// Scope lock of a CHfcCriticalSection.
-class Locked {
-public:
-    explicit Locked(CHfcCriticalSection& cs) : m_cs(cs) { m_cs.Lock(); }
-    ~Locked() { m_cs.Unlock(); }
-    Locked(const Locked&) = delete;
-    Locked& operator=(const Locked&) = delete;
-
-private:
-    CHfcCriticalSection& m_cs;
-};
-
 }  // namespace
 
 // ---- ProgressWithUI
@@ -57,7 +45,7 @@ ProgressWithUI::~ProgressWithUI() {
 }
 
 void ProgressWithUI::Initialize(bool captionFlag) {
-    Locked lock(m_lock);
+    CSLock lock(m_lock);
     m_captionFlag = captionFlag;
     if (m_dialog->IsActive()) m_dialog->SetTitle(GetModalCaption(m_model, captionFlag).c_str());
 }
@@ -65,7 +53,7 @@ void ProgressWithUI::Initialize(bool captionFlag) {
 bool ProgressWithUI::UIActivate() {
     bool captionFlag;
     {
-        Locked lock(m_lock);
+        CSLock lock(m_lock);
         captionFlag = m_captionFlag;
     }
     if (!m_dialog->BeginModal(nullptr, GetModalCaption(m_model, captionFlag).c_str(), true, this))
@@ -90,7 +78,7 @@ bool ProgressWithUI::UIIsAborted() {
 bool ProgressWithUI::UIConfigure(const char* text, unsigned total, unsigned scale, unsigned offset) {
     if (!m_dialog->IsActive()) return false;
     {
-        Locked lock(m_lock);
+        CSLock lock(m_lock);
         m_caption = text != nullptr ? text : "Transferring...";
         m_div = total > 1 ? total : 1;
         m_mul = scale > 1 ? scale : 1;
@@ -102,7 +90,7 @@ bool ProgressWithUI::UIConfigure(const char* text, unsigned total, unsigned scal
 
 void ProgressWithUI::NotifyPos(unsigned total, unsigned position, const char* text) {
     if (!m_dialog->IsActive()) return;
-    Locked lock(m_lock);
+    CSLock lock(m_lock);
     if (total == m_lastTotal && position == m_lastPosition && text == nullptr) return;
     m_lastTotal = total;
     m_lastPosition = position;
@@ -115,7 +103,7 @@ void ProgressWithUI::NotifyPos(unsigned total, unsigned position, const char* te
 }
 
 void ProgressWithUI::NotifyEnd(QNRESULT result) {
-    Locked lock(m_lock);
+    CSLock lock(m_lock);
     if (m_result != SX_PENDING && result != QN_ABORT) return;
     m_result = result;
     if (m_useDialog && m_dialog->IsActive()) m_dialog->NotifyBreak();
@@ -123,12 +111,12 @@ void ProgressWithUI::NotifyEnd(QNRESULT result) {
 }
 
 QNRESULT ProgressWithUI::Result() {
-    Locked lock(m_lock);
+    CSLock lock(m_lock);
     return m_result;
 }
 
 void ProgressWithUI::ResetResult() {
-    Locked lock(m_lock);
+    CSLock lock(m_lock);
     m_result = SX_PENDING;
     m_useDialog = false;
     m_lastActivity = QorX0::GetSysTick();
@@ -136,14 +124,14 @@ void ProgressWithUI::ResetResult() {
 }
 
 void ProgressWithUI::Activity() {
-    Locked lock(m_lock);
+    CSLock lock(m_lock);
     m_lastActivity = QorX0::GetSysTick();
 }
 
 QNRESULT ProgressWithUI::Wait(unsigned ms, bool useDialog) {
     bool dialog;
     {
-        Locked lock(m_lock);
+        CSLock lock(m_lock);
         m_useDialog = useDialog;
         m_timeout = ms;
         m_lastActivity = QorX0::GetSysTick();
@@ -163,7 +151,7 @@ QNRESULT ProgressWithUI::Wait(unsigned ms, bool useDialog) {
     for (;;) {
         unsigned remaining;
         {
-            Locked lock(m_lock);
+            CSLock lock(m_lock);
             if (m_result != SX_PENDING) break;
             const uint32_t now = QorX0::GetSysTick();
             if (m_transmitting.load()) m_lastActivity = now;
@@ -178,7 +166,7 @@ QNRESULT ProgressWithUI::Wait(unsigned ms, bool useDialog) {
     }
     QNRESULT result;
     {
-        Locked lock(m_lock);
+        CSLock lock(m_lock);
         m_useDialog = false;
         result = m_result;
     }
@@ -190,7 +178,7 @@ void ProgressWithUI::OnAsyncTimer(long id) {
     if (id != m_timerId) return;
     bool timeout = false;
     {
-        Locked lock(m_lock);
+        CSLock lock(m_lock);
         if (m_result != SX_PENDING) {
             // Completed, but its break may have gone to a window that is no longer the one waiting.
             if (m_useDialog) m_dialog->NotifyBreak();
@@ -224,7 +212,7 @@ QNRESULT SXSessionCtx::Begin(unsigned flags, unsigned txTotal, const void* heade
                              const SXSig& error) {
     if (!m_sessionMutex.Trylock()) return QN_BUSY;
     {
-        Locked lock(m_lock);
+        CSLock lock(m_lock);
         if (m_active) {
             m_sessionMutex.Unlock();
             return QN_BUSY;
@@ -262,7 +250,7 @@ QNRESULT SXSessionCtx::Begin(unsigned flags, unsigned txTotal, const void* heade
                                  : "Receiving...",
                         kBarScale, kBarScale, 0);
         }
-        Locked lock(m_lock);
+        CSLock lock(m_lock);
         m_dialogActivated = activated;
     }
     return QS_OK;
@@ -271,7 +259,7 @@ QNRESULT SXSessionCtx::Begin(unsigned flags, unsigned txTotal, const void* heade
 void SXSessionCtx::End() {
     bool dialogActivated;
     {
-        Locked lock(m_lock);
+        CSLock lock(m_lock);
         if (!m_active) return;
         dialogActivated = m_dialogActivated;
     }
@@ -288,7 +276,7 @@ void SXSessionCtx::End() {
         m_aborted.store(false);
     }
     {
-        Locked lock(m_lock);
+        CSLock lock(m_lock);
         m_dialogActivated = false;
         m_flags = 0;
         m_header = nullptr;
@@ -299,19 +287,19 @@ void SXSessionCtx::End() {
 }
 
 bool SXSessionCtx::IsActive() {
-    Locked lock(m_lock);
+    CSLock lock(m_lock);
     return m_active;
 }
 
 unsigned SXSessionCtx::Flags() {
-    Locked lock(m_lock);
+    CSLock lock(m_lock);
     return m_active ? m_flags : 0;
 }
 
 void SXSessionCtx::NotifyEndRX(const void* bytes, size_t length, QNRESULT result) {
     QNRESULT end;
     {
-        Locked lock(m_lock);
+        CSLock lock(m_lock);
         if (!m_active || !(m_flags & SXF_WAITREPLY)) return;
         if (m_reply.Match(bytes, length))
             end = result;
@@ -326,7 +314,7 @@ void SXSessionCtx::NotifyEndRX(const void* bytes, size_t length, QNRESULT result
 void SXSessionCtx::NotifyPosRX(const void* bytes, size_t length, unsigned received) {
     unsigned replySize;
     {
-        Locked lock(m_lock);
+        CSLock lock(m_lock);
         if (!m_active || !(m_flags & SXF_WAITREPLY)) return;
         if (!m_reply.Match(bytes, length) && !m_error.Match(bytes, length)) return;
         m_lastActivity = QorX0::GetSysTick();
@@ -339,7 +327,7 @@ void SXSessionCtx::NotifyPosRX(const void* bytes, size_t length, unsigned receiv
 void SXSessionCtx::NotifyPosTX(unsigned sent) {
     unsigned total;
     {
-        Locked lock(m_lock);
+        CSLock lock(m_lock);
         if (!m_active) return;
         m_lastActivity = QorX0::GetSysTick();
         if (!(m_flags & SXF_TXPROGRESS)) return;
@@ -380,7 +368,7 @@ void SXSessionCtx::Transmit(ISXOutput* output) {
     const uint8_t* body;
     unsigned hlen, blen;
     {
-        Locked lock(m_lock);
+        CSLock lock(m_lock);
         flags = m_flags;
         header = m_header;
         hlen = m_headerLength;

@@ -19,6 +19,18 @@
 
 namespace QorX0 {
 
+// Holds a CHfcCriticalSection for a scope.
+class CSLock {
+public:
+    explicit CSLock(CHfcCriticalSection& cs) : m_cs(cs) { m_cs.Lock(); }
+    ~CSLock() { m_cs.Unlock(); }
+    CSLock(const CSLock&) = delete;
+    CSLock& operator=(const CSLock&) = delete;
+
+private:
+    CHfcCriticalSection& m_cs;
+};
+
 // Result of a session that has not completed yet.
 constexpr QNRESULT SX_PENDING = QS_FALSE;
 
