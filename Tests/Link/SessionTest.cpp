@@ -62,10 +62,11 @@ const Bytes kLoadComplete{0xF0, 0x42, 0x30, 0x7A, 0x23};
 const Bytes kLoadError{0xF0, 0x42, 0x30, 0x7A, 0x24, 0x01};
 const Bytes kHeader{0xF0, 0x42, 0x30, 0x7A, 0x52, 0x01, 0x05, 0x00};  // one drum kit
 
-class Session : public ::testing::Test {
+// Every test runs the worker thread.
+class SessionThreaded : public ::testing::Test {
 protected:
-    Session() { worker.Start(&session, &output); }
-    ~Session() override { worker.Stop(); }
+    SessionThreaded() { worker.Start(&session, &output); }
+    ~SessionThreaded() override { worker.Stop(); }
 
     QNRESULT Begin(unsigned flags, const Bytes& header, const Bytes* body = nullptr) {
         return session.Begin(flags, 100, header.data(), static_cast<unsigned>(header.size()),
@@ -104,7 +105,7 @@ Bytes Joined(const std::vector<Bytes>& sends) {
     return all;
 }
 
-TEST_F(Session, SendsHeaderPackedBodyAndF7InBlocksOf1024) {
+TEST_F(SessionThreaded, SendsHeaderPackedBodyAndF7InBlocksOf1024) {
     const Bytes body = Record(kSizeDrumKit);
     ASSERT_EQ(Begin(SXF_TRANSMIT, kHeader, &body), QS_OK);
     worker.Wake();
@@ -123,7 +124,7 @@ TEST_F(Session, SendsHeaderPackedBodyAndF7InBlocksOf1024) {
     EXPECT_EQ(all.back(), 0xF7);
 }
 
-TEST_F(Session, SecondBeginIsBusyOnTheSameThreadAndOnAnother) {
+TEST_F(SessionThreaded, SecondBeginIsBusyOnTheSameThreadAndOnAnother) {
     ASSERT_EQ(Begin(SXF_TRANSMIT | SXF_WAITREPLY, kHeader), QS_OK);
     EXPECT_EQ(Begin(SXF_TRANSMIT | SXF_WAITREPLY, kHeader), QN_BUSY);
     QNRESULT other = QS_OK;
@@ -136,14 +137,14 @@ TEST_F(Session, SecondBeginIsBusyOnTheSameThreadAndOnAnother) {
     session.End();
 }
 
-TEST_F(Session, ReplyBeforeWaitIsKept) {
+TEST_F(SessionThreaded, ReplyBeforeWaitIsKept) {
     ASSERT_EQ(Begin(SXF_TRANSMIT | SXF_WAITREPLY, kHeader), QS_OK);
     session.NotifyEndRX(kLoadComplete.data(), kLoadComplete.size(), 7);
     EXPECT_EQ(session.Wait(60000, false), 7);
     session.End();
 }
 
-TEST_F(Session, ReplyBeforeWaitIsKeptInTheDialogPath) {
+TEST_F(SessionThreaded, ReplyBeforeWaitIsKeptInTheDialogPath) {
     ASSERT_EQ(Begin(SXF_TRANSMIT | SXF_WAITREPLY | SXF_TXPROGRESS, kHeader), QS_OK);
     ASSERT_TRUE(headless.IsShown());
     session.NotifyEndRX(kLoadComplete.data(), kLoadComplete.size(), QS_OK);
@@ -158,7 +159,7 @@ struct ReplyCase {
     QNRESULT expected;
 };
 
-TEST_F(Session, ReplyAndErrorSignatures) {
+TEST_F(SessionThreaded, ReplyAndErrorSignatures) {
     const ReplyCase cases[] = {
         {kLoadComplete, QS_OK, QS_OK},
         {kLoadComplete, QN_FAIL, QN_FAIL},                          // the owner refused the data
@@ -175,7 +176,7 @@ TEST_F(Session, ReplyAndErrorSignatures) {
     }
 }
 
-TEST_F(Session, TransmitOnlySessionEndsWhenSentOrWithTheSendFailure) {
+TEST_F(SessionThreaded, TransmitOnlySessionEndsWhenSentOrWithTheSendFailure) {
     EXPECT_EQ(Run(SXF_TRANSMIT, kHeader, nullptr, 2000), QS_OK);
     output.fail = true;
     EXPECT_EQ(Run(SXF_TRANSMIT, kHeader, nullptr, 2000), QN_FAIL);
@@ -184,7 +185,7 @@ TEST_F(Session, TransmitOnlySessionEndsWhenSentOrWithTheSendFailure) {
     EXPECT_EQ(sends.back(), Bytes{0xF7});  // closes the interrupted message
 }
 
-TEST_F(Session, TimeOutCountsFromTheEndOfTransmission) {
+TEST_F(SessionThreaded, TimeOutCountsFromTheEndOfTransmission) {
     // Five blocks at 60 ms each: on the wire far longer than the wait of 100 ms.
     const Bytes body = Record(kSizeDrumKit);
     output.delayMs = 60;
@@ -195,12 +196,12 @@ TEST_F(Session, TimeOutCountsFromTheEndOfTransmission) {
     EXPECT_EQ(output.Count(), 5u);
 }
 
-TEST_F(Session, NoReplyTimesOut) {
+TEST_F(SessionThreaded, NoReplyTimesOut) {
     EXPECT_EQ(Run(SXF_TRANSMIT | SXF_WAITREPLY, kHeader, nullptr, 50), QN_TIMEOUT);
     EXPECT_EQ(Run(SXF_TRANSMIT | SXF_WAITREPLY | SXF_RXPROGRESS, kHeader, nullptr, 50), QN_TIMEOUT);
 }
 
-TEST_F(Session, EndAfterAnEarlyErrorWaitsForTheWorkerAndSendsNothingStale) {
+TEST_F(SessionThreaded, EndAfterAnEarlyErrorWaitsForTheWorkerAndSendsNothingStale) {
     auto body = std::make_unique<Bytes>(Record(20000));
     output.delayMs = 5;
     output.onSend = [&](unsigned) {
@@ -220,7 +221,7 @@ TEST_F(Session, EndAfterAnEarlyErrorWaitsForTheWorkerAndSendsNothingStale) {
     EXPECT_EQ(sends.back(), request);
 }
 
-TEST_F(Session, ProgressBarAndTextFollowTheConfiguredScale) {
+TEST_F(SessionThreaded, ProgressBarAndTextFollowTheConfiguredScale) {
     ASSERT_TRUE(session.UIActivate());
     ASSERT_TRUE(session.UIConfigure("Receiving...", 1024, 1024, 0));
     session.NotifyPos(10, 7, nullptr);
@@ -236,7 +237,7 @@ TEST_F(Session, ProgressBarAndTextFollowTheConfiguredScale) {
     EXPECT_FALSE(session.UIConfigure("x", 1, 1, 0));
 }
 
-TEST_F(Session, CancelDuringABankDumpStopsAfterTheCurrentBlock) {
+TEST_F(SessionThreaded, CancelDuringABankDumpStopsAfterTheCurrentBlock) {
     const Bytes body = Record(kAreaPrograms.BankSize());
     output.delayMs = 2;
     const RunLoop::TimerId timer = loop.AddTimer(this, 5, [&](RunLoop::TimerMessage) {
@@ -255,7 +256,7 @@ TEST_F(Session, CancelDuringABankDumpStopsAfterTheCurrentBlock) {
     EXPECT_EQ(Run(SXF_TRANSMIT, kHeader, nullptr, 1000), QS_OK);
 }
 
-TEST_F(Session, AbortRefusesSessionsUntilTheDialogIsReopened) {
+TEST_F(SessionThreaded, AbortRefusesSessionsUntilTheDialogIsReopened) {
     ASSERT_TRUE(session.UIActivate());
     session.OnAsyncCanceled();
     EXPECT_TRUE(session.UIIsAborted());
@@ -265,7 +266,7 @@ TEST_F(Session, AbortRefusesSessionsUntilTheDialogIsReopened) {
     EXPECT_EQ(Run(SXF_TRANSMIT, kHeader, nullptr, 1000), QS_OK);
 }
 
-TEST_F(Session, StaleBreakNeverMakesTheWaitReportSuccess) {
+TEST_F(SessionThreaded, StaleBreakNeverMakesTheWaitReportSuccess) {
     ASSERT_EQ(Begin(SXF_TRANSMIT | SXF_WAITREPLY | SXF_RXPROGRESS, kHeader), QS_OK);
     session.Dialog()->NotifyBreak();  // left over, not this wait's
     loop.RunPending();
@@ -279,7 +280,7 @@ TEST_F(Session, StaleBreakNeverMakesTheWaitReportSuccess) {
     session.End();
 }
 
-TEST_F(Session, DialogInactivityTimeOutRestartsWithProgress) {
+TEST_F(SessionThreaded, DialogInactivityTimeOutRestartsWithProgress) {
     ASSERT_EQ(Begin(SXF_TRANSMIT | SXF_WAITREPLY | SXF_RXPROGRESS, kHeader), QS_OK);
     worker.Wake();
     int ticks = 0;
@@ -296,9 +297,7 @@ TEST_F(Session, DialogInactivityTimeOutRestartsWithProgress) {
     EXPECT_GE(ticks, 12);
 }
 
-// ---- Threads
-
-class SessionThreaded : public Session {};
+// ---- Races
 
 TEST_F(SessionThreaded, AbortRacingCompletionGivesOneOfTheTwo) {
     for (int i = 0; i < 200; ++i) {
