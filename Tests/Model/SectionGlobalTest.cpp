@@ -10,10 +10,6 @@
 namespace QorX0 {
 namespace {
 
-std::string Msg(const SXMessage& m) {
-    return Hex(std::vector<uint8_t>(m.bytes, m.bytes + m.length));
-}
-
 class GlobalSections : public ::testing::Test {
 protected:
     SectionSet s;
@@ -75,7 +71,7 @@ TEST_F(GlobalSections, DrumKitSelectionIsClampedAndSent) {
     EXPECT_EQ(s.kits.Select(45, 200), (uint64_t{127} << 32) | 39);
     EXPECT_EQ(s.kits.GetCurSel(), 39u);
     ASSERT_EQ(s.host.link.Sent().size(), 1u);
-    EXPECT_EQ(Hex(s.host.link.Sent()[0]), Msg(SXDrumkitParamChange(0, 39, 127, 32, 0)));
+    EXPECT_EQ(Hex(s.host.link.Sent()[0]), MsgHex(SXDrumkitParamChange(0, 39, 127, 32, 0)));
     EXPECT_EQ(sink.Joined(), "R");
     s.kits.UnadviseSink(&sink);
 }
@@ -88,7 +84,7 @@ TEST_F(GlobalSections, DrumKitRowsAddressTheSelectedKit) {
     ASSERT_TRUE(s.kits.GetParamDesc(0x0304, &d));
     EXPECT_EQ(d.record, s.host.image->drumkit[7]);
     ASSERT_EQ(s.host.link.Sent().size(), 1u);
-    EXPECT_EQ(Hex(s.host.link.Sent()[0]), Msg(SXDrumkitParamChange(0, 7, 3, 4, -5)));
+    EXPECT_EQ(Hex(s.host.link.Sent()[0]), MsgHex(SXDrumkitParamChange(0, 7, 3, 4, -5)));
     ASSERT_TRUE(s.kits.GetParamDesc(0x0301, &d));
     EXPECT_EQ(d.maxval, static_cast<int>(kDrumSampleCountTolva) - 1);
 }
@@ -106,12 +102,12 @@ TEST_F(GlobalSections, PresetPatternsAreReadOnlyAndUserPatternsSendAsTheirNumber
     EXPECT_EQ(s.patterns.PutParamI(0x0003, 1), 1);
     EXPECT_NE(s.host.image->arppattern[0][16] & 0x10, 0);
     ASSERT_EQ(s.host.link.Sent().size(), 1u);
-    EXPECT_EQ(Hex(s.host.link.Sent()[0]), Msg(SXArpPatternParamChange(0, 0, 3, 0, 1)));
+    EXPECT_EQ(Hex(s.host.link.Sent()[0]), MsgHex(SXArpPatternParamChange(0, 0, 3, 0, 1)));
     s.host.link.Clear();
     s.patterns.PutParamI(0x0205, 60);  // step 2's tone
     ASSERT_EQ(s.host.link.Sent().size(), 1u);
     EXPECT_EQ(Hex(s.host.link.Sent()[0]),
-              Msg(SXArpPatternParamChange(0, 0, 5, 2, s.patterns.GetParamI(0x0205))));
+              MsgHex(SXArpPatternParamChange(0, 0, 5, 2, s.patterns.GetParamI(0x0205))));
 }
 
 TEST_F(GlobalSections, PatternSelectionGoesToTheSoundAsItsPatternNumber) {
@@ -120,16 +116,16 @@ TEST_F(GlobalSections, PatternSelectionGoesToTheSoundAsItsPatternNumber) {
     EXPECT_EQ(s.patterns.GetCurSel(), 255u);
     EXPECT_EQ(s.progEdit.GetParamI(0x1D00), 255);
     ASSERT_EQ(s.host.link.Sent().size(), 1u);
-    EXPECT_EQ(Hex(s.host.link.Sent()[0]), Msg(SXParamChange(0, 6, 0x7C00, 255)));
+    EXPECT_EQ(Hex(s.host.link.Sent()[0]), MsgHex(SXParamChange(0, 6, 0x7C00, 255)));
 }
 
 TEST_F(GlobalSections, ExternalControlSelectionIsClampedAndSent) {
     EXPECT_EQ(s.exts.Select(70, 9), 63u);
     ASSERT_EQ(s.host.link.Sent().size(), 1u);
-    EXPECT_EQ(Hex(s.host.link.Sent()[0]), Msg(SXExtControlParamChange(0, 63, 24, 0)));
+    EXPECT_EQ(Hex(s.host.link.Sent()[0]), MsgHex(SXExtControlParamChange(0, 63, 24, 0)));
     s.host.link.Clear();
     s.exts.PutParamI(0x000C, 20);
-    EXPECT_EQ(Hex(s.host.link.Sent()[0]), Msg(SXExtControlParamChange(0, 63, 12, 20)));
+    EXPECT_EQ(Hex(s.host.link.Sent()[0]), MsgHex(SXExtControlParamChange(0, 63, 12, 20)));
 }
 
 TEST_F(GlobalSections, ReceivedKitChangeMovesTheSelectionWithOneReinitialisation) {

@@ -7,10 +7,6 @@
 namespace QorX0 {
 namespace {
 
-std::string Msg(const SXMessage& m) {
-    return Hex(std::vector<uint8_t>(m.bytes, m.bytes + m.length));
-}
-
 class RealtimeSection : public ::testing::Test {
 protected:
     void SetUp() override { s.host.SetMode(kModeProgEdit); }
@@ -55,7 +51,7 @@ TEST_F(RealtimeSection, PageBKnobsSendWhatTheirAssignmentSays) {
         int type;
         std::string sent;
     } cases[] = {
-        {5, Msg(SXMasterVolume(0, 100))},
+        {5, MsgHex(SXMasterVolume(0, 100))},
         {0, ""},
         {13, "B0 4A 64"},
         {29, "B0 00 64"},
@@ -95,7 +91,7 @@ TEST_F(RealtimeSection, ArpeggiatorAndTempoRowsAreTheCurrentSounds) {
     s.rtc.PutParamI(CRTCSectionImpl::kPidTempo, 100);
     EXPECT_EQ(s.progPlay.GetParamI(0x0100), 100);
     EXPECT_EQ(s.rtc.GetParamI(CRTCSectionImpl::kPidTempo), 100);
-    EXPECT_EQ(Sent(), std::vector<std::string>{Msg(SXParamChange(0, 2, 0x0100, 100))});
+    EXPECT_EQ(Sent(), std::vector<std::string>{MsgHex(SXParamChange(0, 2, 0x0100, 100))});
     s.host.SetMode(kModeGlobal);
     s.host.virtualMode = kModeMulti;
     s.multi.PutParamIEx(0x2200, 77, 0);

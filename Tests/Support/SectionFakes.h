@@ -141,6 +141,8 @@ public:
 };
 
 std::string Hex(const std::vector<uint8_t>& bytes);
+// The bytes a message builder makes, as Hex writes them.
+std::string MsgHex(const SXMessage& m);
 
 // ---- definitions
 
@@ -261,6 +263,10 @@ inline std::string Hex(const std::vector<uint8_t>& bytes) {
         s += (s.empty() ? "" : " ") + std::string(b);
     }
     return s;
+}
+
+inline std::string MsgHex(const SXMessage& m) {
+    return Hex(std::vector<uint8_t>(m.bytes, m.bytes + m.length));
 }
 
 }  // namespace QorX0

@@ -641,18 +641,65 @@ void CCombiPlaySectionImpl::ReinitSubSections() {
 
 // ---------------------------------------------------------------- combination edit and multi
 
-namespace {
-// Routes pid by group to tracks ((i + 1) x 0x100) or tone adjusts (toneBase + i x 0x100).
-template <class Tracks, class Tones>
-ISection* RouteSub(int pid, Tracks& tracks, Tones& tones, unsigned count, int toneBase, bool* missing) {
-    const int high = pid & 0xFF00;
-    *missing = false;
-    if (high >= 0x0100 && high <= static_cast<int>(count) * 0x100) return &tracks.Item((high - 0x100) >> 8);
-    if (high >= toneBase && high < toneBase + static_cast<int>(count) * 0x100)
-        return &tones.Item(static_cast<unsigned>((high - toneBase) >> 8));
-    return nullptr;
+template <class Impl, unsigned kCount>
+void CTrackedSoundSectionT<Impl, kCount>::InitTracked(IHostProxy* host, CRTCSectionImpl* rtc,
+                                                      CHUNK_REMOTESYNTH* image, const TABLEDESC& table,
+                                                      const TABLEDESC& trackTable, int midiMode,
+                                                      uint8_t* record, unsigned size,
+                                                      const uint8_t* initImage, unsigned offTracks,
+                                                      unsigned offToneAdj, int toneBase) {
+    m_toneBase = toneBase;
+    for (unsigned i = 0; i < kCount; ++i) {
+        const unsigned track = offTracks + i * kSizeTimbre, tone = offToneAdj + i * kSizeToneAdjust;
+        m_tracks.Item(i).Init(host, trackTable, midiMode, static_cast<int>((i + 1) * 0x100),
+                              record ? record + track : nullptr, initImage + track);
+        m_toneAdj.Item(i).Init(host, midiMode, toneBase + static_cast<int>(i * 0x100),
+                               record ? record + tone : nullptr, initImage + tone);
+    }
+    this->InitSound(host, rtc, image, table, midiMode, record, size, initImage);
 }
-}  // namespace
+
+template <class Impl, unsigned kCount>
+CTrackSectionImpl* CTrackedSoundSectionT<Impl, kCount>::TrackOf(int pid) {
+    const int high = pid & 0xFF00;
+    return high >= 0x0100 && high <= static_cast<int>(kCount) * 0x100
+               ? &m_tracks.Item(static_cast<unsigned>((high - 0x100) >> 8))
+               : nullptr;
+}
+
+template <class Impl, unsigned kCount>
+CToneAdjustSectionImpl* CTrackedSoundSectionT<Impl, kCount>::ToneAdjOf(int pid) {
+    const int high = pid & 0xFF00;
+    return high >= m_toneBase && high < m_toneBase + static_cast<int>(kCount) * 0x100
+               ? &m_toneAdj.Item(static_cast<unsigned>((high - m_toneBase) >> 8))
+               : nullptr;
+}
+
+template <class Impl, unsigned kCount>
+bool CTrackedSoundSectionT<Impl, kCount>::FindSectionByPID(int pid, ISection** out) {
+    ISection* s = this->FindFX(pid);
+    if (!s) s = TrackOf(pid);
+    if (!s) s = ToneAdjOf(pid);
+    if (out) *out = s ? s : this;
+    return true;
+}
+
+template <class Impl, unsigned kCount>
+void CTrackedSoundSectionT<Impl, kCount>::OnRcvMIDIParam(int pid, int raw) {
+    if (this->RouteFXParam(pid, raw)) return;
+    if (CTrackSectionImpl* t = TrackOf(pid))
+        t->OnRcvMIDIParam(pid, raw);
+    else if (CToneAdjustSectionImpl* ta = ToneAdjOf(pid))
+        ta->OnRcvMIDIParam(pid, raw);
+    else
+        CSoundSectionBaseT<Impl>::OnRcvMIDIParam(pid, raw);
+}
+
+template <class Impl, unsigned kCount>
+void CTrackedSoundSectionT<Impl, kCount>::ReinitSubSections() {
+    for (unsigned i = 0; i < kCount; ++i) m_tracks.Item(i).FireOnSectionReinitialized();
+    for (unsigned i = 0; i < kCount; ++i) m_toneAdj.Item(i).FireOnSectionReinitialized();
+}
 
 const SOUNDRULES CCombiEditSectionImpl::kRules = {
     {{0x0900, 0x800C}, {0x0904, 0x8009}, {0x0905, 0x800A}, {0x0906, 0x800B}},
@@ -664,44 +711,10 @@ const SOUNDRULES CCombiEditSectionImpl::kRules = {
     {0x0D00, 0x0F00, 0x1000},
 };
 
-constexpr int kCombiToneBase = 0x1200;
-
 void CCombiEditSectionImpl::Init(IHostProxy* host, CRTCSectionImpl* rtc, CHUNK_REMOTESYNTH* image) {
-    uint8_t* rec = image ? image->curcombi : nullptr;
-    for (unsigned i = 0; i < kCombiTimbreCount; ++i) {
-        m_timbres.Item(i).Init(host, TABLEDESC_COMBIEDITTRK, kModeCombiEdit,
-                               static_cast<int>((i + 1) * 0x100),
-                               rec ? rec + kCombiOffTimbres + i * kSizeTimbre : nullptr,
-                               INITCHUNK_COMBI + kCombiOffTimbres + i * kSizeTimbre);
-        m_toneAdj.Item(i).Init(host, kModeCombiEdit, kCombiToneBase + static_cast<int>(i * 0x100),
-                               rec ? rec + kCombiOffToneAdjust + i * kSizeToneAdjust : nullptr,
-                               INITCHUNK_COMBI + kCombiOffToneAdjust + i * kSizeToneAdjust);
-    }
-    InitSound(host, rtc, image, TABLEDESC_COMBIEDIT, kModeCombiEdit, rec, kSizeCombi, INITCHUNK_COMBI);
-}
-
-bool CCombiEditSectionImpl::FindSectionByPID(int pid, ISection** out) {
-    bool missing;
-    ISection* s = FindFX(pid);
-    if (!s) s = RouteSub(pid, m_timbres, m_toneAdj, kCombiTimbreCount, kCombiToneBase, &missing);
-    if (out) *out = s ? s : this;
-    return true;
-}
-
-void CCombiEditSectionImpl::OnRcvMIDIParam(int pid, int raw) {
-    if (RouteFXParam(pid, raw)) return;
-    const int high = pid & 0xFF00;
-    if (high >= 0x0100 && high <= 0x0800)
-        m_timbres.Item(static_cast<unsigned>((high - 0x100) >> 8)).OnRcvMIDIParam(pid, raw);
-    else if (high >= kCombiToneBase && high <= kCombiToneBase + 0x700)
-        m_toneAdj.Item(static_cast<unsigned>((high - kCombiToneBase) >> 8)).OnRcvMIDIParam(pid, raw);
-    else
-        CSoundSectionBaseT::OnRcvMIDIParam(pid, raw);
-}
-
-void CCombiEditSectionImpl::ReinitSubSections() {
-    for (unsigned i = 0; i < kCombiTimbreCount; ++i) m_timbres.Item(i).FireOnSectionReinitialized();
-    for (unsigned i = 0; i < kCombiTimbreCount; ++i) m_toneAdj.Item(i).FireOnSectionReinitialized();
+    InitTracked(host, rtc, image, TABLEDESC_COMBIEDIT, TABLEDESC_COMBIEDITTRK, kModeCombiEdit,
+                image ? image->curcombi : nullptr, kSizeCombi, INITCHUNK_COMBI, kCombiOffTimbres,
+                kCombiOffToneAdjust, 0x1200);
 }
 
 const SOUNDRULES CMultiSectionImpl::kRules = {
@@ -714,19 +727,10 @@ const SOUNDRULES CMultiSectionImpl::kRules = {
     {0x2600, 0x2800, 0x2900},
 };
 
-constexpr int kMultiToneBase = 0x2B00;
-
 void CMultiSectionImpl::Init(IHostProxy* host, CRTCSectionImpl* rtc, CHUNK_REMOTESYNTH* image) {
-    uint8_t* rec = image ? image->curmulti : nullptr;
-    for (unsigned i = 0; i < kMultiTrackCount; ++i) {
-        m_tracks.Item(i).Init(host, TABLEDESC_MULTITRK, kModeMulti, static_cast<int>((i + 1) * 0x100),
-                              rec ? rec + kMultiOffTracks + i * kSizeTimbre : nullptr,
-                              INITCHUNK_MULTI + kMultiOffTracks + i * kSizeTimbre);
-        m_toneAdj.Item(i).Init(host, kModeMulti, kMultiToneBase + static_cast<int>(i * 0x100),
-                               rec ? rec + kMultiOffToneAdjust + i * kSizeToneAdjust : nullptr,
-                               INITCHUNK_MULTI + kMultiOffToneAdjust + i * kSizeToneAdjust);
-    }
-    InitSound(host, rtc, image, TABLEDESC_MULTI, kModeMulti, rec, kSizeMulti, INITCHUNK_MULTI);
+    InitTracked(host, rtc, image, TABLEDESC_MULTI, TABLEDESC_MULTITRK, kModeMulti,
+                image ? image->curmulti : nullptr, kSizeMulti, INITCHUNK_MULTI, kMultiOffTracks,
+                kMultiOffToneAdjust, 0x2B00);
 }
 
 int CMultiSectionImpl::PutCurTrack(int value, unsigned flags) {
@@ -758,30 +762,6 @@ std::string CMultiSectionImpl::PutParamSEx(int pid, const char* text, unsigned f
     return CSoundSectionBaseT::PutParamSEx(pid, text, flags);
 }
 
-bool CMultiSectionImpl::FindSectionByPID(int pid, ISection** out) {
-    bool missing;
-    ISection* s = FindFX(pid);
-    if (!s) s = RouteSub(pid, m_tracks, m_toneAdj, kMultiTrackCount, kMultiToneBase, &missing);
-    if (out) *out = s ? s : this;
-    return true;
-}
-
-void CMultiSectionImpl::OnRcvMIDIParam(int pid, int raw) {
-    if (RouteFXParam(pid, raw)) return;
-    const int high = pid & 0xFF00;
-    if (high >= 0x0100 && high <= 0x1000)
-        m_tracks.Item(static_cast<unsigned>((high - 0x100) >> 8)).OnRcvMIDIParam(pid, raw);
-    else if (high >= kMultiToneBase && high <= kMultiToneBase + 0xF00)
-        m_toneAdj.Item(static_cast<unsigned>((high - kMultiToneBase) >> 8)).OnRcvMIDIParam(pid, raw);
-    else
-        CSoundSectionBaseT::OnRcvMIDIParam(pid, raw);
-}
-
-void CMultiSectionImpl::ReinitSubSections() {
-    for (unsigned i = 0; i < kMultiTrackCount; ++i) m_tracks.Item(i).FireOnSectionReinitialized();
-    for (unsigned i = 0; i < kMultiTrackCount; ++i) m_toneAdj.Item(i).FireOnSectionReinitialized();
-}
-
 int CMultiSectionImpl::PutTrackSound(int track, SOUNDINDEX& sound) {
     if (track < 0 || track >= static_cast<int>(kMultiTrackCount)) return 0;
     sound.number &= 0x7F;
@@ -806,5 +786,7 @@ template class CSoundSectionBaseT<CProgEditSectionImpl>;
 template class CSoundSectionBaseT<CCombiPlaySectionImpl>;
 template class CSoundSectionBaseT<CCombiEditSectionImpl>;
 template class CSoundSectionBaseT<CMultiSectionImpl>;
+template class CTrackedSoundSectionT<CCombiEditSectionImpl, kCombiTimbreCount>;
+template class CTrackedSoundSectionT<CMultiSectionImpl, kMultiTrackCount>;
 
 }  // namespace QorX0

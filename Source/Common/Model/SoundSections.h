@@ -169,37 +169,44 @@ private:
     CStdSectionList m_timbres;
 };
 
-class CCombiEditSectionImpl : public CSoundSectionBaseT<CCombiEditSectionImpl> {
+// An edit view with timbres or tracks at (i + 1) x 0x100 and tone adjusts at toneBase + i x 0x100.
+template <class Impl, unsigned kCount>
+class CTrackedSoundSectionT : public CSoundSectionBaseT<Impl> {
 public:
-    static const SOUNDRULES kRules;
-    CCombiEditSectionImpl() : m_timbres(kCombiTimbreCount), m_toneAdj(kCombiTimbreCount) {}
-    void Init(IHostProxy* host, CRTCSectionImpl* rtc, CHUNK_REMOTESYNTH* image);
-    bool FindSectionByPID(int pid, ISection** out) override;
-    ISectionList* GetTrack() override { return &m_timbres; }
-    ISectionList* GetToneAdj() override { return &m_toneAdj; }
-    void OnRcvMIDIParam(int pid, int raw);
-    void ReinitSubSections();
-    CTrackSectionImpl* Timbre(unsigned i) { return i < kCombiTimbreCount ? &m_timbres.Item(i) : nullptr; }
-
-private:
-    CTrackSectionList m_timbres;
-    CToneAdjustSectionList m_toneAdj;
-};
-
-class CMultiSectionImpl : public CSoundSectionBaseT<CMultiSectionImpl> {
-public:
-    static const SOUNDRULES kRules;
-    static constexpr int kPidCurTrack = 0xFF16;
-    CMultiSectionImpl() : m_tracks(kMultiTrackCount), m_toneAdj(kMultiTrackCount) {}
-    void Init(IHostProxy* host, CRTCSectionImpl* rtc, CHUNK_REMOTESYNTH* image);
-    int PutParamIEx(int pid, int value, unsigned flags) override;
-    std::string PutParamSEx(int pid, const char* text, unsigned flags) override;
+    CTrackedSoundSectionT() : m_tracks(kCount), m_toneAdj(kCount) {}
     bool FindSectionByPID(int pid, ISection** out) override;
     ISectionList* GetTrack() override { return &m_tracks; }
     ISectionList* GetToneAdj() override { return &m_toneAdj; }
     void OnRcvMIDIParam(int pid, int raw);
     void ReinitSubSections();
-    CTrackSectionImpl* Track(unsigned i) { return i < kMultiTrackCount ? &m_tracks.Item(i) : nullptr; }
+    CTrackSectionImpl* Track(unsigned i) { return i < kCount ? &m_tracks.Item(i) : nullptr; }
+
+protected:
+    void InitTracked(IHostProxy* host, CRTCSectionImpl* rtc, CHUNK_REMOTESYNTH* image, const TABLEDESC& table,
+                     const TABLEDESC& trackTable, int midiMode, uint8_t* record, unsigned size,
+                     const uint8_t* initImage, unsigned offTracks, unsigned offToneAdj, int toneBase);
+    CTrackSectionImpl* TrackOf(int pid);
+    CToneAdjustSectionImpl* ToneAdjOf(int pid);
+
+    CTrackSectionList m_tracks;
+    CToneAdjustSectionList m_toneAdj;
+    int m_toneBase = 0;
+};
+
+class CCombiEditSectionImpl : public CTrackedSoundSectionT<CCombiEditSectionImpl, kCombiTimbreCount> {
+public:
+    static const SOUNDRULES kRules;
+    void Init(IHostProxy* host, CRTCSectionImpl* rtc, CHUNK_REMOTESYNTH* image);
+    CTrackSectionImpl* Timbre(unsigned i) { return Track(i); }
+};
+
+class CMultiSectionImpl : public CTrackedSoundSectionT<CMultiSectionImpl, kMultiTrackCount> {
+public:
+    static const SOUNDRULES kRules;
+    static constexpr int kPidCurTrack = 0xFF16;
+    void Init(IHostProxy* host, CRTCSectionImpl* rtc, CHUNK_REMOTESYNTH* image);
+    int PutParamIEx(int pid, int value, unsigned flags) override;
+    std::string PutParamSEx(int pid, const char* text, unsigned flags) override;
 
     // Program of a track: the number is cut to 7 bits (and written back into sound).
     int PutTrackSound(int track, SOUNDINDEX& sound);
@@ -208,9 +215,6 @@ public:
 
 private:
     int PutCurTrack(int value, unsigned flags);
-
-    CTrackSectionList m_tracks;
-    CToneAdjustSectionList m_toneAdj;
 };
 
 }  // namespace QorX0
