@@ -158,6 +158,24 @@ TEST_F(SoundSections, BpmDelayTimeOverFollowsTempoWithoutDividingByZero) {
     EXPECT_EQ(ifx->PutParamI(0x1F05, 0), 0);  // not writable
 }
 
+TEST_F(SoundSections, LcrBpmDelayFlagIsTheOrOfItsThreeDelays) {
+    s.combiEdit.PutParamIEx(0x0E00, 49, kPutNotify);  // master effect 1
+    ISection* fx = s.combiEdit.GetMFX1();
+    fx->PutParamIEx(0x0F00, 40, 0);
+    for (int base : {0x0F02, 0x0F05, 0x0F08}) {
+        fx->PutParamIEx(base, 0, 0);
+        fx->PutParamIEx(base + 1, 0, kPutNotify);
+    }
+    EXPECT_EQ(fx->GetParamI(0x0F0B), 0);
+    fx->PutParamIEx(0x0F08, 7, 0);  // right delay: base "1", times 16 at 40 bpm
+    fx->PutParamIEx(0x0F09, 15, kPutNotify);
+    EXPECT_EQ(fx->GetParamI(0x0F0B), 1);
+    fx->PutParamIEx(0x0F00, 240, kPutNotify);  // 16 whole notes are too long at any tempo
+    EXPECT_EQ(fx->GetParamI(0x0F0B), 1);
+    fx->PutParamIEx(0x0F09, 0, kPutNotify);
+    EXPECT_EQ(fx->GetParamI(0x0F0B), 0);
+}
+
 TEST_F(SoundSections, TrackSlopeRangesFollowTheZone) {
     ISection* t = s.combiEdit.GetTrack()->GetAt(0);
     t->PutParamIEx(0x0100 + 34, 36, 0);
