@@ -487,6 +487,43 @@ TEST_P(RemoteMIDITransferThreaded, DisconnectDuringATransferOnAStuckPortReturns)
     EXPECT_FALSE(headless.IsShown());
 }
 
+// The output paced like a DIN cable (320 us a byte after each block), set before the ports open.
+class RemoteMIDIWireThreaded : public LinkFixture {
+protected:
+    void Connect(unsigned pausePerByte) {
+        loopback.SetExclusivePauseMicrosPerByte(pausePerByte);
+        inst = &AddInstrument(Sim::Model::Tolva);
+        MakeLink(kPmidTolva);
+        ASSERT_TRUE(ConnectSaved(*inst));
+    }
+    Instrument* inst = nullptr;
+};
+
+TEST_F(RemoteMIDIWireThreaded, DrumKitAtDinSpeedDoesNotTimeOutWhileOnTheWire) {
+    Connect(320);  // 4709 bytes: about 1.5 s on the wire, longer than the 1000 ms wait
+    const Bytes kit = Pattern(kSizeDrumKit, 8);
+    EXPECT_EQ(link->SendDrumkitDump(6, kit.data(), unsigned(kit.size())), QS_OK);
+    EXPECT_TRUE(Records(inst->sim, {Area::DrumKit, 6, 1}) == kit);
+}
+
+TEST_F(RemoteMIDIWireThreaded, CancelWhileSendingStopsAfterTheBlockAndTheInstrumentKeepsItsData) {
+    Connect(30);
+    const Bytes before = Records(inst->sim, {Area::Program, 0, 512});
+    bool pressed = false;
+    const RunLoop::TimerId timer = loop.AddTimer(this, 10, [&](RunLoop::TimerMessage) {
+        if (!pressed && headless.Percent() > 0) pressed = headless.PressCancel();
+    });
+    const Bytes all = Pattern(kAreaPrograms.BankSize() * 4, 4);
+    EXPECT_EQ(link->SendProgDump(-1, -1, all.data(), unsigned(all.size())), QN_ABORT);
+    loop.RemoveTimer(timer);
+    EXPECT_TRUE(pressed);
+    ASSERT_TRUE(inst->sim.WaitIdle());
+    EXPECT_TRUE(Records(inst->sim, {Area::Program, 0, 512}) == before);
+    // The instrument got a message closed early, nothing after it; the link goes on.
+    EXPECT_EQ(link->SendProgDumpReq(0, 0), QS_OK);
+    EXPECT_EQ(recorder.DumpCount(), 1u);
+}
+
 INSTANTIATE_TEST_SUITE_P(Models, RemoteMIDITransferThreaded, ::testing::Values(kPmidTolva, kPmidNerimo),
                          [](const ::testing::TestParamInfo<unsigned char>& info) {
                              return info.param == kPmidTolva ? std::string("Tolva") : std::string("Nerimo");
