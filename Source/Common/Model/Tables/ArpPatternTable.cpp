@@ -1,19 +1,12 @@
 // Arpeggio pattern (320 bytes): 19 header rows, then a group of 17 rows per step (6-byte step at 32 + 6 x
 // step).
 #include "Common/Model/Tables/SmallTables.h"
+#include "Common/Model/Tables/SoundFormats.h"
 
 namespace QorX0 {
 
 namespace {
 
-// The 128 note names, C-1 (0) to G9 (127).
-const char kNoteNames[] =
-    "C-1\nC#-1\nD-1\nD#-1\nE-1\nF-1\nF#-1\nG-1\nG#-1\nA-1\nA#-1\nB-1\nC0\nC#0\nD0\nD#0\nE0\nF0\nF#0\nG0\nG#"
-    "0\nA0\nA#0\nB0\nC1\nC#1\nD1\nD#1\nE1\nF1\nF#1\nG1\nG#1\nA1\nA#1\nB1\nC2\nC#2\nD2\nD#2\nE2\nF2\nF#"
-    "2\nG2\nG#2\nA2\nA#2\nB2\nC3\nC#3\nD3\nD#3\nE3\nF3\nF#3\nG3\nG#3\nA3\nA#3\nB3\nC4\nC#4\nD4\nD#"
-    "4\nE4\nF4\nF#4\nG4\nG#4\nA4\nA#4\nB4\nC5\nC#5\nD5\nD#5\nE5\nF5\nF#5\nG5\nG#5\nA5\nA#5\nB5\nC6\nC#"
-    "6\nD6\nD#6\nE6\nF6\nF#6\nG6\nG#6\nA6\nA#6\nB6\nC7\nC#7\nD7\nD#7\nE7\nF7\nF#7\nG7\nG#7\nA7\nA#"
-    "7\nB7\nC8\nC#8\nD8\nD#8\nE8\nF8\nF#8\nG8\nG#8\nA8\nA#8\nB8\nC9\nC#9\nD9\nD#9\nE9\nF9\nF#9\nG9";
 const char kFormat0[] = "0\tA\n1\tB";
 const char kFormat1[] = "0\tUp\n1\tDown\n2\tBoth\n3\tParallel";
 const char kFormat2[] = "0\tAs Played\n1\tAs Played(Fill)\n2\tRunning\n3\tUp&Down";
@@ -48,40 +41,40 @@ constinit const PARAMDESC kRows[] = {
      nullptr, 0x0002, 2, 2, 17, 0, 7, 1, 1, 48, 0, 0x0, kFormat5},
     {"TONE 00 NOTE NO\0"
      "TONE 00 NOTE NO",
-     nullptr, 0x0005, 3, 2, 20, 0, 7, 0, 0, 0, 0, 0x0, kNoteNames},
+     nullptr, 0x0005, 3, 2, 20, 0, 7, 0, 0, 0, 0, 0x0, kFmtNoteList},
     {"TONE 01 NOTE NO\0"
      "TONE 01 NOTE NO",
-     nullptr, 0x0105, 3, 2, 21, 0, 7, 0, 0, 0, 0, 0x0, kNoteNames},
+     nullptr, 0x0105, 3, 2, 21, 0, 7, 0, 0, 0, 0, 0x0, kFmtNoteList},
     {"TONE 02 NOTE NO\0"
      "TONE 02 NOTE NO",
-     nullptr, 0x0205, 3, 2, 22, 0, 7, 0, 0, 0, 0, 0x0, kNoteNames},
+     nullptr, 0x0205, 3, 2, 22, 0, 7, 0, 0, 0, 0, 0x0, kFmtNoteList},
     {"TONE 03 NOTE NO\0"
      "TONE 03 NOTE NO",
-     nullptr, 0x0305, 3, 2, 23, 0, 7, 0, 0, 0, 0, 0x0, kNoteNames},
+     nullptr, 0x0305, 3, 2, 23, 0, 7, 0, 0, 0, 0, 0x0, kFmtNoteList},
     {"TONE 04 NOTE NO\0"
      "TONE 04 NOTE NO",
-     nullptr, 0x0405, 3, 2, 24, 0, 7, 0, 0, 0, 0, 0x0, kNoteNames},
+     nullptr, 0x0405, 3, 2, 24, 0, 7, 0, 0, 0, 0, 0x0, kFmtNoteList},
     {"TONE 05 NOTE NO\0"
      "TONE 05 NOTE NO",
-     nullptr, 0x0505, 3, 2, 25, 0, 7, 0, 0, 0, 0, 0x0, kNoteNames},
+     nullptr, 0x0505, 3, 2, 25, 0, 7, 0, 0, 0, 0, 0x0, kFmtNoteList},
     {"TONE 06 NOTE NO\0"
      "TONE 06 NOTE NO",
-     nullptr, 0x0605, 3, 2, 26, 0, 7, 0, 0, 0, 0, 0x0, kNoteNames},
+     nullptr, 0x0605, 3, 2, 26, 0, 7, 0, 0, 0, 0, 0x0, kFmtNoteList},
     {"TONE 07 NOTE NO\0"
      "TONE 07 NOTE NO",
-     nullptr, 0x0705, 3, 2, 27, 0, 7, 0, 0, 0, 0, 0x0, kNoteNames},
+     nullptr, 0x0705, 3, 2, 27, 0, 7, 0, 0, 0, 0, 0x0, kFmtNoteList},
     {"TONE 08 NOTE NO\0"
      "TONE 08 NOTE NO",
-     nullptr, 0x0805, 3, 2, 28, 0, 7, 0, 0, 0, 0, 0x0, kNoteNames},
+     nullptr, 0x0805, 3, 2, 28, 0, 7, 0, 0, 0, 0, 0x0, kFmtNoteList},
     {"TONE 09 NOTE NO\0"
      "TONE 09 NOTE NO",
-     nullptr, 0x0905, 3, 2, 29, 0, 7, 0, 0, 0, 0, 0x0, kNoteNames},
+     nullptr, 0x0905, 3, 2, 29, 0, 7, 0, 0, 0, 0, 0x0, kFmtNoteList},
     {"TONE 10 NOTE NO\0"
      "TONE 10 NOTE NO",
-     nullptr, 0x0A05, 3, 2, 30, 0, 7, 0, 0, 0, 0, 0x0, kNoteNames},
+     nullptr, 0x0A05, 3, 2, 30, 0, 7, 0, 0, 0, 0, 0x0, kFmtNoteList},
     {"TONE 11 NOTE NO\0"
      "TONE 11 NOTE NO",
-     nullptr, 0x0B05, 3, 2, 31, 0, 7, 0, 0, 0, 0, 0x0, kNoteNames},
+     nullptr, 0x0B05, 3, 2, 31, 0, 7, 0, 0, 0, 0, 0x0, kFmtNoteList},
     {"STEP 0\0"
      "STEP 0",
      nullptr, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},

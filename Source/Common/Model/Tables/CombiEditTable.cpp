@@ -1,5 +1,6 @@
 // The combination record (544 bytes) without its timbres and tone adjusts.
 #include "Common/Model/Tables/SoundTables.h"
+#include "Common/Model/Tables/EffectTables.h"
 #include "Common/Model/Tables/SoundFormats.h"
 
 namespace QorX0 {
@@ -11,7 +12,7 @@ namespace {
 constexpr PARAMDESC kRows[] = {
     {"COMBI.  NAME\0" "COMBI.  NAME", nullptr, 0xFF00, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0x0, nullptr},
     {"INSERT EFFECT PARAMETERS\0" "INSERT EFFECT PARAMETERS", nullptr, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
-    {"Effect Type\0" "Effect Type", nullptr, 0x0C00, 3, 2, 32, 0, 7, 0, 0, 89, 0, 0x0, kFmtEffectTypeList},
+    {"Effect Type\0" "Effect Type", nullptr, 0x0C00, 3, 2, 32, 0, 7, 0, 0, 89, 0, 0x0, kFormatFxType},
     {"Control Channel\0" "Control Channel", nullptr, 0x0C06, 2, 2, 33, 0, 4, 16, 0, 17, 16, 0x0, "0~15\t1~16\tCh%.0f,v\n16\tGlobal Channel|Gch\n17\tAll Routed|AllR"},
     {"ON/OFF\0" "ON/OFF", nullptr, 0x0C01, 4, 2, 33, 6, 6, 1, 0, 1, 1, 0x0, "0\tOff\n1\tOn"},
     {"PAN\0" "PAN", nullptr, 0x0C02, 2, 2, 36, 0, 7, 64, 0, 127, 64, 0x0, "0~63\tL%03.0f,v\n64\tC064\n65~127\tR%03.0f,v"},
@@ -19,10 +20,10 @@ constexpr PARAMDESC kRows[] = {
     {"Send 1 Level\0" "Send 1 Level", nullptr, 0x0C04, 2, 2, 38, 0, 7, 127, 0, 127, 127, 0x0, "%.0f,v"},
     {"Send 2 Level\0" "Send 2 Level", nullptr, 0x0C05, 2, 2, 39, 0, 7, 127, 0, 127, 127, 0x0, "%.0f,v"},
     {"MASTER EFFECT PARAMETERS\0" "MASTER EFFECT PARAMETERS", nullptr, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
-    {"MFX1 Effect Type\0" "MFX1 Effect Type", nullptr, 0x0E00, 3, 2, 56, 0, 7, 0, 0, 89, 0, 0x0, kFmtEffectTypeList},
+    {"MFX1 Effect Type\0" "MFX1 Effect Type", nullptr, 0x0E00, 3, 2, 56, 0, 7, 0, 0, 89, 0, 0x0, kFormatFxType},
     {"MFX1 Control Channel\0" "MFX1 Control Channel", nullptr, 0x0E14, 2, 2, 57, 0, 4, 16, 0, 17, 16, 0x0, "0~15\t1~16\tCh%.0f,v\n16\tGlobal Channel|Gch\n17\tAll Routed|AllR"},
     {"MFX1 ON/OFF\0" "MFX1 ON/OFF", nullptr, 0x0E02, 4, 2, 57, 6, 6, 1, 0, 1, 1, 0x0, "0\tOff\n1\tOn"},
-    {"MFX2 Effect Type\0" "MFX2 Effect Type", nullptr, 0x0E01, 3, 2, 76, 0, 7, 0, 0, 89, 0, 0x0, kFmtEffectTypeList},
+    {"MFX2 Effect Type\0" "MFX2 Effect Type", nullptr, 0x0E01, 3, 2, 76, 0, 7, 0, 0, 89, 0, 0x0, kFormatFxType},
     {"MFX2 Control Channel\0" "MFX2 Control Channel", nullptr, 0x0E15, 2, 2, 77, 0, 4, 16, 0, 17, 16, 0x0, "0~15\t1~16\tCh%.0f,v\n16\tGlobal Channel|Gch\n17\tAll Routed|AllR"},
     {"MFX2 ON/OFF\0" "MFX2 ON/OFF", nullptr, 0x0E03, 4, 2, 77, 6, 6, 1, 0, 1, 1, 0x0, "0\tOff\n1\tOn"},
     {"Arp.Length Control\0" "Arp.Length Control", nullptr, 0x0906, 2, 3, 79, 0, 7, 0, -64, 63, 0, 0x0, "%.0f,v"},

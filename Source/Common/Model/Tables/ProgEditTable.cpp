@@ -1,6 +1,7 @@
 // The program record (444 bytes) as the program edit section sees it. Oscillator 2
 // repeats oscillator 1 154 bytes further on, its PIDs 0x0D00 higher.
 #include "Common/Model/Tables/SoundTables.h"
+#include "Common/Model/Tables/EffectTables.h"
 #include "Common/Model/Tables/SoundFormats.h"
 
 namespace QorX0 {
@@ -12,17 +13,17 @@ namespace {
 constexpr PARAMDESC kRows[] = {
     {"PROGRAM NAME\0" "PROGRAM NAME", nullptr, 0xFF00, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0x0, nullptr},
     {"INSERT EFFECT PARAMETERS\0" "INSERT EFFECT PARAMETERS", nullptr, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
-    {"Effect Type\0" "Effect Type", nullptr, 0x1E00, 3, 2, 32, 0, 7, 0, 0, 89, 0, 0x0, kFmtEffectTypeList},
+    {"Effect Type\0" "Effect Type", nullptr, 0x1E00, 3, 2, 32, 0, 7, 0, 0, 89, 0, 0x0, kFormatFxType},
     {"ON/OFF\0" "ON/OFF", nullptr, 0x1E01, 4, 2, 33, 6, 6, 1, 0, 1, 1, 0x0, "0\tOff\n1\tOn"},
     {"PAN\0" "PAN", nullptr, 0x1E02, 2, 2, 36, 0, 7, 64, 0, 127, 64, 0x0, "0~63\tL%03.0f,v\n64\tC064\n65~127\tR%03.0f,v"},
     {"BUS Select\0" "BUS Select", nullptr, 0x1E03, 3, 2, 37, 0, 7, 0, 0, 4, 0, 0x0, "0\tL/R\n6\t1\n7\t2\n10\t1/2\n12\tOff"},
     {"Send 1 Level\0" "Send 1 Level", nullptr, 0x1E04, 2, 2, 38, 0, 7, 127, 0, 127, 127, 0x0, "%.0f,v"},
     {"Send 2 Level\0" "Send 2 Level", nullptr, 0x1E05, 2, 2, 39, 0, 7, 127, 0, 127, 127, 0x0, "%.0f,v"},
     {"MASTER EFFECT PARAMETERS\0" "MASTER EFFECT PARAMETERS", nullptr, -1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, nullptr},
-    {"MFX1 Effect Type\0" "MFX1 Effect Type", nullptr, 0x2000, 3, 2, 56, 0, 7, 0, 0, 89, 0, 0x0, kFmtEffectTypeList},
+    {"MFX1 Effect Type\0" "MFX1 Effect Type", nullptr, 0x2000, 3, 2, 56, 0, 7, 0, 0, 89, 0, 0x0, kFormatFxType},
     {"MFX1 ON/OFF\0" "MFX1 ON/OFF", nullptr, 0x2002, 4, 2, 57, 6, 6, 1, 0, 1, 1, 0x0, "0\tOff\n1\tOn"},
     {"RIFF NO.\0" "RIFF NO.", nullptr, 0x0017, 2, 4, 58, 0, 15, 0, 0, 383, 0, 0x0, "%.0f,v"},
-    {"MFX2 Effect Type\0" "MFX2 Effect Type", nullptr, 0x2001, 3, 2, 76, 0, 7, 0, 0, 89, 0, 0x0, kFmtEffectTypeList},
+    {"MFX2 Effect Type\0" "MFX2 Effect Type", nullptr, 0x2001, 3, 2, 76, 0, 7, 0, 0, 89, 0, 0x0, kFormatFxType},
     {"MFX2 ON/OFF\0" "MFX2 ON/OFF", nullptr, 0x2003, 4, 2, 77, 6, 6, 1, 0, 1, 1, 0x0, "0\tOff\n1\tOn"},
     {"RIFF TRANSPOSE\0" "RIFF TRANSPOSE", nullptr, 0x0018, 2, 3, 78, 0, 7, 0, -12, 12, 0, 0x0, "%+.0f,v"},
     {"Arp.Length Control\0" "Arp.Length Control", nullptr, 0x1C04, 2, 3, 79, 0, 7, 0, -64, 63, 0, 0x0, "%.0f,v"},

@@ -5,8 +5,6 @@ namespace QorX0 {
 
 // Note numbers 0 to 127, "C-1" to "G9".
 extern const char kFmtNoteList[];
-// Effect types 0 to 89 by their labels.
-extern const char kFmtEffectTypeList[];
 // Alternate modulation sources.
 extern const char kFmtAmsList[];
 // Assign types of the page-B realtime knobs, 0 to 124.
