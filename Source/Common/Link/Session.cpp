@@ -403,7 +403,9 @@ QNRESULT SXSessionCtx::HandleSendSysex(ISXOutput* output, uint64_t session, cons
     unsigned fill = 0;
     unsigned sent = 0;
     auto flush = [&]() -> QNRESULT {
-        if (m_aborted.load() || TransmitCancelled(session)) return QN_ABORT;
+        // Cancelled, ended, or already answered (an error reply in the middle of a dump): the rest
+        // would only be thrown away by the instrument.
+        if (m_aborted.load() || TransmitCancelled(session) || Result() != SX_PENDING) return QN_ABORT;
         const QNRESULT r = output->SendLong(block, fill);
         if (r != QS_OK) return r;
         sent += fill;
