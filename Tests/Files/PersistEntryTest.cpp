@@ -41,6 +41,22 @@ private:
     fs::path mPath;
 };
 
+// Takes every byte written but cannot seek, like a pipe.
+class PipeBuf : public std::streambuf {
+public:
+    std::string written;
+
+protected:
+    int overflow(int c) override {
+        if (c != traits_type::eof()) written += static_cast<char>(c);
+        return traits_type::not_eof(c);
+    }
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        written.append(s, static_cast<size_t>(n));
+        return n;
+    }
+};
+
 std::string ReadFile(const std::string& path) {
     std::ifstream is(path, std::ios::binary);
     std::ostringstream os;
@@ -58,6 +74,17 @@ TEST(PersistEntry, FailuresAreTracedWithTheirTexts) {
         TraceCapture trace;
         EXPECT_FALSE(PersistSaveStream(os, 1, &p));
         EXPECT_EQ(trace.Text(), "FileIO: Save failed, invalid argument\n");
+    }
+    // Native files and chunks need a stream that seeks back to their size fields.
+    for (auto [kind, text] :
+         {std::pair{FTYPE_PROG, "save native failed"}, std::pair{FTYPE_VSTPROG, "save VST failed"}}) {
+        PERSISTPARAMS p{kind, 0, image.get(), {}, {}};
+        PipeBuf pipe;
+        std::ostream os(&pipe);
+        TraceCapture trace;
+        EXPECT_FALSE(PersistSaveStream(os, 1, &p));
+        EXPECT_EQ(trace.Text(), std::string("FileIO: Save failed, ") + text + "\n");
+        EXPECT_TRUE(pipe.written.empty());
     }
     {
         PERSISTPARAMS p{FTYPE_UNKNOWN, 0, image.get(), {}, {}};
@@ -232,6 +259,7 @@ TEST(PersistEntry, PcgKindsGoThroughTheEngine) {
             FTYPE kind = FTYPE_UNKNOWN;
             EXPECT_TRUE(PersistFindStreamType(is, &kind, nullptr));
             EXPECT_EQ(kind, expect);
+            EXPECT_EQ(is.tellg(), std::streampos(0));  // ready to be loaded from its start
 
             auto target = std::make_unique<CHUNK_REMOTESYNTH>(*image);
             PERSISTPARAMS load{FTYPE_UNKNOWN, 0, target.get(), {}, {}};

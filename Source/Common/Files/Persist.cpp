@@ -77,7 +77,8 @@ void SaveNative(std::ostream& os, uint8_t model, const PERSISTPARAMS* params) {
         if (!SaveStreamNativeHeader(os, model, params) || !SaveStreamNativeBody(os, model, params))
             throw std::runtime_error("save native failed");
         file.Close();
-    } catch (const std::ios::failure&) {
+    } catch (const std::exception&) {
+        // Stream failures and a stream that cannot seek back to its size fields get the fixed text.
         throw std::runtime_error("save native failed");
     }
 }
@@ -92,7 +93,7 @@ void SaveChunk(std::ostream& os, uint8_t model, const PERSISTPARAMS* params) {
             throw std::runtime_error("save VST failed");
         file.Close();
         chunk.Close();
-    } catch (const std::ios::failure&) {
+    } catch (const std::exception&) {
         throw std::runtime_error("save VST failed");
     }
 }
@@ -301,6 +302,8 @@ bool PersistFindStreamType(std::istream& is, FTYPE* kind, uint8_t* model) {
                 if (GetPCGStreamInfoEx(is, &pcgKind) && pcgKind >= 2 && pcgKind <= 7) {
                     if (kind) *kind = static_cast<FTYPE>(pcgKind + 19);
                     found = true;
+                    // A PCG file is loaded from its start: leave the stream there.
+                    Restart(is, start);
                 }
             }
         }
