@@ -6,7 +6,9 @@
 #include <sstream>
 #include <utility>
 
+#include "Common/Files/NativeFile.h"
 #include "Common/Files/Persist.h"
+#include "Common/Files/SampleTranslation.h"
 #include "NativeFixtures.h"
 
 using namespace QorX0;
@@ -142,4 +144,41 @@ TEST(NativeFixture, AllDataFileWithRealtimeState) {
     std::ostringstream os;
     ASSERT_TRUE(PersistSaveStream(os, 1, &p));
     EXPECT_EQ(os.str(), file);
+}
+
+// The header and body readers on their own, as the merge at connection time calls them: the body
+// is read for the kind the header found, translated from the file's model to the target's.
+TEST(NativeFixture, HeaderAndBodyReadersOnTheirOwn) {
+    auto source = RandomImage(24);
+    source->curprogram[108] = 0;                                        // one oscillator
+    source->curprogram[134] = static_cast<uint8_t>(0xC0 | (600 >> 8));  // Nerimo-only multisample, flags set
+    source->curprogram[135] = static_cast<uint8_t>(600 & 0xFF);
+    const std::string file =
+        NativeFile("trp ", "VMRL", Bytes(*source, 897426, 444) + Bytes(*source, 899634, 8));
+
+    std::istringstream is(file);
+    FTYPE kind = FTYPE_UNKNOWN;
+    uint8_t model = 0;
+    long version = -1;
+    ASSERT_TRUE(ParseStreamNativeHeader(is, &kind, &model, &version));
+    EXPECT_EQ(kind, FTYPE_PROG);
+    EXPECT_EQ(model, 9);
+    EXPECT_EQ(version, 1);
+    auto target = RandomImage(25);
+    PERSISTPARAMS params{kind, 0, target.get(), {}, {}};
+    ASSERT_TRUE(LoadStreamNativeBody(is, model, version, 1, &params));
+    const unsigned expected = SAMPLECONVERT_MS_Qor40_Qor30[600];
+    EXPECT_EQ(target->curprogram[134], 0xC0 | (expected >> 8));
+    EXPECT_EQ(target->curprogram[135], expected & 0xFF);
+    EXPECT_EQ(0, std::memcmp(target->curprogramrec, source->curprogramrec, 8));
+
+    // An item the model does not have is refused before anything is read.
+    const std::string kit = NativeFile("trd ", "VTLV", Bytes(*source, 850, 4112));
+    std::istringstream kitStream(kit);
+    ASSERT_TRUE(ParseStreamNativeHeader(kitStream, &kind, &model, &version));
+    const auto before = CopyImage(*target);
+    PERSISTPARAMS outside{kind, 40, target.get(), {}, {}};
+    EXPECT_FALSE(LoadStreamNativeBody(kitStream, model, version, 1, &outside));
+    EXPECT_TRUE(SameImage(*target, *before));
+    EXPECT_EQ(kitStream.tellg(), std::streampos(32));
 }
