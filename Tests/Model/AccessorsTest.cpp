@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <cstring>
 #include <string>
@@ -128,6 +129,35 @@ TEST(Accessors, SparseMappingCountsEnabledItems) {
     EXPECT_EQ(wrap.Get(r.bytes.data(), 2), 2);
     EXPECT_EQ(wrap.Put(r.bytes.data(), 2, 1), 1);
     EXPECT_EQ(r.bytes[2], 3);
+}
+
+TEST(Accessors, ValuesBeyondTheFieldKeepItsLowBitsWithoutOverflow) {
+    // Values from the wire or a host are not clamped by every caller: the extremes of int must
+    // wrap into the field (no signed overflow) and touch no byte outside it.
+    struct Case {
+        const char* what;
+        int atype;
+        unsigned lo, hi;
+        unsigned char pmid;
+        int value;
+        std::initializer_list<uint8_t> after;
+    } cases[] = {
+        {"signed byte, largest int", kATypeSBF8, 0, 7, 1, INT_MAX, {0xFF}},
+        {"signed byte, smallest int", kATypeSBF8, 0, 7, 1, INT_MIN, {0x00}},
+        {"signed 16 bits, largest int", kATypeSBF16, 0, 15, 1, INT_MAX, {0xFF, 0xFF}},
+        {"bank and program on the Tolva, largest int", kATypeBnkPgm, 0, 0, 1, INT_MAX, {0x7F, 0x00}},
+        {"timbre status, largest int", kATypeCmbSts, 5, 7, 1, INT_MAX, {0x00}},
+    };
+    for (const Case& c : cases) {
+        const IAccessorI* a = Plain(c.atype, c.lo, c.hi, c.pmid);
+        ASSERT_NE(a, nullptr) << c.what;
+        Record r({0x00, 0x00});
+        a->Put(r.bytes.data(), 2, c.value);
+        Record expected({0x00, 0x00});
+        size_t i = 2;
+        for (uint8_t b : c.after) expected.bytes[i++] = b;
+        EXPECT_EQ(r.bytes, expected.bytes) << c.what;
+    }
 }
 
 TEST(Accessors, SixteenCharacterNames) {

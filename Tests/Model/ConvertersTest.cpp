@@ -173,6 +173,14 @@ TEST(Converters, NameListsNumberTheirEntries) {
     EXPECT_EQ(arp.Range(), std::make_pair(0, 255));
     EXPECT_EQ(Long(arp, 0), "P000:UP");
     EXPECT_EQ(Long(arp, 6), "U001:Groove");
+
+    // A list built before its image is there holds only the entries it has data for.
+    CStringConverterEnumDKit presetKits{DrumKitNameList{nullptr, 40, presets, 2}};
+    EXPECT_EQ(presetKits.Range(), std::make_pair(0, 1));
+    EXPECT_EQ(Long(presetKits, 1), "01(GM):ROOM            ");
+    CStringConverterEnumArppat userPats{ArpPatternNameList{nullptr, pats.get()}};
+    EXPECT_EQ(userPats.Range(), std::make_pair(0, 250));
+    EXPECT_EQ(Long(userPats, 1), "U001:Groove");
 }
 
 TEST(Converters, SparseWrapShowsOnlyEnabledItems) {

@@ -124,13 +124,13 @@ TEST_F(InitAllChunkTest, MultiTrackNamesAndToneAdjustDestinations) {
 TEST(InitSetup, SwitchesOnAllBanksAndBlankPortNames) {
     const uint8_t* s = INITCHUNK_SETUP;
     for (unsigned i : {0u, 1u, 4u, 7u, 9u, 11u, 13u, 15u}) EXPECT_EQ(s[i], 1) << i;
-    EXPECT_EQ(s[2], 0xFF);                                                 // Filter.ProgBank: all banks
-    EXPECT_EQ(s[5], 0xFF);                                                 // Filter.CombiBank
-    for (unsigned i : {3u, 6u, 8u, 10u, 12u}) EXPECT_EQ(s[i], 0xFF) << i;  // the numbers: -1, all
-    EXPECT_EQ(s[14], 1);                                                   // BringDataFrom: Hardware
+    EXPECT_EQ(s[2], 0xFF);                                                      // Filter.ProgBank: all banks
+    EXPECT_EQ(s[5], 0xFF);                                                      // Filter.CombiBank
+    for (unsigned i : {3u, 6u, 8u, 10u, 18u, 19u}) EXPECT_EQ(s[i], 0xFF) << i;  // the numbers: -1, all
+    EXPECT_EQ(s[14], 1);                                                        // BringDataFrom: Hardware
     EXPECT_EQ(s[16], 0);
     EXPECT_EQ(s[17], 0);
-    for (unsigned i = 18; i < 82; ++i) EXPECT_EQ(s[i], ' ') << i;
+    for (unsigned i = 20; i < 82; ++i) EXPECT_EQ(s[i], ' ') << i;
     for (unsigned i = 82; i < 96; ++i) EXPECT_EQ(s[i], 0) << i;
     const CParamTable* t = CParamTable::GetInstance(TABLEDESC_SETUP, kPmidTolva, kSizeSetup);
     const PARAMDESC* in = t->FindPID(0x9300);

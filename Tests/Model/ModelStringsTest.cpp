@@ -51,6 +51,10 @@ TEST(ModelStrings, ExtractSubstringAndBreakString) {
     EXPECT_EQ(breakstring(",a,,b,", ','), (Strings{"", "a", "", "b"}));
     EXPECT_EQ(breakstring("", ','), Strings{});
     EXPECT_EQ(breakstring("abc", ','), Strings{"abc"});
+    // A zero separator is the terminator: the text is one field and nothing past it is read.
+    EXPECT_EQ(breakstring("abc", '\0'), Strings{"abc"});
+    EXPECT_EQ(extractsubstring("abc", 0, '\0'), "abc");
+    EXPECT_EQ(extractsubstring("abc", 1, '\0'), "");
 }
 
 TEST(ModelStrings, BreakEnumStringReadsValuesLabelsAndShortLabels) {

@@ -141,7 +141,7 @@ TEST_F(SetupSection, StoredValuesOutsideTheirRowsAreHeldToThem) {
     EXPECT_TRUE(s.setup.PersistLoad());
     EXPECT_EQ(multiszlong(s.setup.GetParamS(0x8300)), "All Banks");
     EXPECT_EQ(s.setupRecord[17], 10);
-    EXPECT_EQ(static_cast<int8_t>(s.setupRecord[12]), -1);
+    EXPECT_EQ(s.setup.GetParamI(0x8D00), -1);
     EXPECT_EQ(s.setupRecord[0], INITCHUNK_SETUP[0]);
     SectionSet nerimo(kPmidNerimo);
     {

@@ -680,7 +680,9 @@ const Stated kStated[] = {
     {P, 0x0001, "OSCILLATOR MODE", 3, 2, 108, 0, 1, -2, -2, -2, "0\tSingle\n1\tDouble\n2\tDrums"},
     {P, 0x0007, "BUS SELECT", 3, 2, 109, 0, 6},
     {P, 0x0008, "USE DKIT SETTING", 4, 2, 109, 7, 7},
-    {P, 0xFF01, "CATEGORY", 3, 2, 110, 0, 3},
+    // The browsers and the file code read a program's category as the whole of byte 110.
+    {P, 0xFF01, "CATEGORY", 3, 2, 110, 0, 7},
+    {P, 0x000A, "SCALE KEY", 3, 2, 113, 0, 3},
     {P, 0x000C, "SW 1 ASSIGN TYPE", 3, 2, 114, 0, 5},
     {P, 0x0010, "SW1 TOGGLE/MOMENTARY", 3, 2, 114, 6, 6, -2, -2, -2, "0\tToggle\n1\tMomentary"},
     {P, 0x000E, "SW 1 ON/OFF", 4, 2, 114, 7, 7},

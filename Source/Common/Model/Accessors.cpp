@@ -41,7 +41,8 @@ int CAccessorBF::SignExtend(uint32_t field) const {
 }
 
 uint32_t CAccessorBF::TwosComplement(int value) const {
-    return static_cast<uint32_t>(value + static_cast<int>(m_sign)) ^ m_sign;
+    // Unsigned arithmetic: any int (a value from the wire or a host) wraps instead of overflowing.
+    return (static_cast<uint32_t>(value) + m_sign) ^ m_sign;
 }
 
 int CAccessorUBF8::PutRaw(void* r, unsigned o, int raw) const {
@@ -88,7 +89,8 @@ int CAccessorBNKPGM::Get(const void* record, unsigned offset) const {
 }
 
 int CAccessorBNKPGM::Put(void* record, unsigned offset, int value) const {
-    PutRaw(record, offset, (m_pmid == kPmidTolva && value > 511) ? value + 128 : value);
+    const bool skipE = m_pmid == kPmidTolva && value > 511;
+    PutRaw(record, offset, skipE ? static_cast<int>(static_cast<unsigned>(value) + 128u) : value);
     return Get(record, offset);
 }
 
@@ -98,7 +100,7 @@ int CAccessorCMBSTS::GetRaw(const void* r, unsigned o) const {
 }
 
 int CAccessorCMBSTS::PutRaw(void* r, unsigned o, int raw) const {
-    CAccessorUBF8::PutRaw(r, o, raw > 1 ? raw + 1 : raw);
+    CAccessorUBF8::PutRaw(r, o, raw > 1 ? static_cast<int>(static_cast<unsigned>(raw) + 1u) : raw);
     return GetRaw(r, o);
 }
 

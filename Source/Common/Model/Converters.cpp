@@ -301,21 +301,23 @@ std::string SampleNameList::getat(unsigned i) const {
 
 std::string DrumKitNameList::getat(unsigned i) const {
     std::string text;
-    if (i < kitCount) {
+    const unsigned own = kits ? kitCount : 0;  // no image: the list holds the presets only
+    if (i < own) {
         text = formatstring(i <= 15 ? "%02u(INT):" : "%02u(User):", i) +
                extractchunkname(kits + i * kSizeDrumKit);
     } else {
-        text = formatstring("%02u(GM):", i) + extractchunkname(presetNames[i - kitCount]);
+        text = formatstring("%02u(GM):", i) + extractchunkname(presetNames[i - own]);
     }
     return makemultisz(text.c_str(), nullptr);
 }
 
 std::string ArpPatternNameList::getat(unsigned i) const {
     std::string text;
-    if (i < presetCount) {
-        text = formatstring("P%03u:", i) + (presets ? extractchunkname(presets + i * kSizeArpPattern) : "");
+    const unsigned preset = presets ? presetCount : 0;  // no presets: the list holds the user patterns only
+    if (i < preset) {
+        text = formatstring("P%03u:", i) + extractchunkname(presets + i * kSizeArpPattern);
     } else {
-        const unsigned u = i - presetCount;
+        const unsigned u = i - preset;
         text = formatstring("U%03u:", u) + extractchunkname(patterns + u * kSizeArpPattern);
     }
     return makemultisz(text.c_str(), nullptr);

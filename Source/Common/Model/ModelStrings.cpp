@@ -54,6 +54,7 @@ std::string extractchunkname(const void* record) {
 
 std::string extractsubstring(const char* text, unsigned n, char separator) {
     if (!text) return std::string();
+    if (!separator) return n == 0 ? std::string(text) : std::string();  // the terminator splits nothing
     const char* start = text;
     for (unsigned i = 0; i < n; ++i) {
         start = strchr(start, separator);
@@ -67,6 +68,10 @@ std::string extractsubstring(const char* text, unsigned n, char separator) {
 std::vector<std::string> breakstring(const char* text, char separator) {
     std::vector<std::string> fields;
     if (!text) return fields;
+    if (!separator) {  // the terminator splits nothing (strchr would find it and step past the text)
+        if (*text) fields.emplace_back(text);
+        return fields;
+    }
     const char* start = text;
     while (*start) {
         const char* end = strchr(start, separator);

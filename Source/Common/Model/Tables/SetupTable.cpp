@@ -47,9 +47,11 @@ constinit const PARAMDESC kRows[] = {
     {"Filter.ArpPatSw\0"
      "Filter.ArpPatSw",
      nullptr, 0x8C00, 4, 2, 11, 0, 7, 0, 0, 0, 0, 0x0, "0\tOFF\n1\tON"},
+    // Patterns 128 to 250 do not fit a signed byte: this number keeps 16 bits in the free bytes after
+    // the switches (the record is the editor's own and is stored by row name, not by offset).
     {"Filter.ArpPatNum\0"
      "Filter.ArpPatNum",
-     nullptr, 0x8D00, 2, 3, 12, 0, 7, -1, -1, 250, 0, 0x0, "-1\tAll\n0~250\t%.0f,v"},
+     nullptr, 0x8D00, 2, 5, 18, 0, 15, -1, -1, 250, 0, 0x0, "-1\tAll\n0~250\t%.0f,v"},
     {"Filter.GlobalSw\0"
      "Filter.GlobalSw",
      nullptr, 0x8E00, 4, 2, 13, 0, 7, 0, 0, 0, 0, 0x0, "0\tOFF\n1\tON"},
