@@ -183,6 +183,38 @@ TEST_F(SectionBase, ObserversAreCalledOnceInAdviseOrderUntilUnadvised) {
     EXPECT_EQ(sink.Joined(), "C1101 C1101");
 }
 
+TEST_F(SectionBase, EachEventReachesTheObserversInAdviseOrder) {
+    class LogSink : public ISectionSink {
+    public:
+        LogSink(std::vector<std::string>* log, const char* name) : m_log(log), m_name(name) {}
+        void OnSectionReinitialized(ISection*) override { m_log->push_back(m_name + "R"); }
+        void OnSectionParamPropsChanged(ISection*, int) override { m_log->push_back(m_name + "P"); }
+        void OnSectionParamChanged(ISection*, int) override { m_log->push_back(m_name + "C"); }
+
+    private:
+        std::vector<std::string>* m_log;
+        std::string m_name;
+    };
+    std::vector<std::string> log;
+    LogSink a(&log, "a"), b(&log, "b"), c(&log, "c");
+    for (LogSink* sk : {&b, &a, &c}) section.AdviseSink(sk);
+    section.PutParamIEx(0x1101, 3, kPutNotify);
+    section.RawPut(record, 0, 1);
+    EXPECT_EQ(log, (std::vector<std::string>{"bC", "aC", "cC", "bR", "aR", "cR"}));
+    for (LogSink* sk : {&b, &a, &c}) section.UnadviseSink(sk);
+}
+
+TEST_F(SectionBase, ASectionWithoutARecordReadsAndWritesNothing) {
+    CTestSection empty;
+    empty.Init(&host, kTable, 3, 0, nullptr, kSize, init);
+    PARAMDESC d;
+    EXPECT_FALSE(empty.GetParamDesc(0x0101, &d));
+    EXPECT_EQ(empty.PutParamI(0x0101, 5), 0);
+    EXPECT_EQ(empty.GetParamI(0x0101), 0);
+    empty.OnRcvMIDIParam(0x0101, 5);
+    EXPECT_TRUE(host.link.Sent().empty());
+}
+
 TEST_F(SectionBase, UnknownPidsAndUnboundSectionsAnswerEmpty) {
     EXPECT_EQ(section.GetParamI(0x4444), 0);
     EXPECT_EQ(section.PutParamI(0x4444, 3), 0);

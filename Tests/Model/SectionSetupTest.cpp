@@ -153,6 +153,29 @@ TEST_F(SetupSection, StoredValuesOutsideTheirRowsAreHeldToThem) {
     EXPECT_EQ(multiszlong(nerimo.setup.GetParamS(0x8300)), "Bank E");
 }
 
+TEST_F(SetupSection, PatternNumbersAboveOneHundredTwentySevenAreKept) {
+    {
+        SectionSet s;
+        Switches(s, false, {{0x8C00, 1}});
+        EXPECT_EQ(s.setup.PutParamI(0x8D00, 200), 200);
+        EXPECT_EQ(s.setup.GetParamI(0x8D00), 200);
+        EXPECT_EQ(multiszlong(s.setup.GetParamS(0x8D00)), "200");
+        EXPECT_EQ(s.setup.PutParamI(0x8D00, 300), 250);
+        EXPECT_TRUE(s.setup.PersistSave());
+    }
+    CHfcPreferences prefs;
+    ASSERT_TRUE(prefs.Open("Tolva Editor"));
+    EXPECT_EQ(prefs.ReadInteger("Filter.ArpPatNum", 0), 250);
+    prefs.Close();
+    SectionSet s;
+    EXPECT_EQ(s.setup.GetParamI(0x8D00), -1);  // "All" by default
+    EXPECT_TRUE(s.setup.PersistLoad());
+    EXPECT_EQ(s.setup.GetParamI(0x8D00), 250);
+    Switches(s, false, {{0x8C00, 1}});
+    EXPECT_EQ(s.setup.PutParamS(0x8D00, "All").substr(0, 3), "All");
+    EXPECT_EQ(s.setupRecord[12], 0xFF);
+}
+
 TEST_F(SetupSection, OneSettingIsSavedAlone) {
     SectionSet s;
     s.setup.PutParamI(0x9200, 3);

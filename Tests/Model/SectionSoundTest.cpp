@@ -310,6 +310,46 @@ TEST_F(SoundSections, MultiTrackSoundCallsCheckTheTrack) {
     s.multi.UnadviseSink(&sink);
 }
 
+TEST_F(SoundSections, TempoArpeggiatorAndPageRowsTellTheRealtimeSection) {
+    struct Case {
+        ISection* sec;
+        int tempo, gate, velocity, length, pageAB, pageMSB;
+    } cases[] = {
+        {&s.progPlay, 0x0100, 0x0102, 0x0103, 0x0104, 0x0302, 0x0303},
+        {&s.progEdit, 0x1C00, 0x1C02, 0x1C03, 0x1C04, 0x0016, 0x0019},
+        {&s.combiPlay, 0x0800, 0x0804, 0x0805, 0x0806, 0x0B02, 0x0B03},
+        {&s.combiEdit, 0x0900, 0x0904, 0x0905, 0x0906, 0x000E, 0x000F},
+        {&s.multi, 0x2200, 0x2204, 0x2205, 0x2206, 0x000D, 0x000E},
+    };
+    s.rtc.AdviseSink(&sink);
+    for (const Case& c : cases) {
+        sink.Clear();
+        for (int pid : {c.tempo, c.gate, c.velocity, c.length}) c.sec->PutParamIEx(pid, 100, kPutNotify);
+        EXPECT_EQ(sink.Joined(), "C800C C8009 C800A C800B") << std::hex << c.tempo;
+        sink.Clear();
+        c.sec->PutParamIEx(c.pageMSB, 1, 0);
+        c.sec->PutParamIEx(c.pageAB, 1, kPutNotify);
+        EXPECT_EQ(c.sec->GetParamI(c.pageMSB), 0) << std::hex << c.pageAB;
+        c.sec->PutParamIEx(c.pageMSB, 1, kPutNotify);
+        EXPECT_EQ(c.sec->GetParamI(c.pageAB), 0) << std::hex << c.pageMSB;
+        EXPECT_EQ(sink.Joined(), "C8000 C8000") << std::hex << c.pageAB;
+    }
+    s.rtc.UnadviseSink(&sink);
+}
+
+TEST_F(SoundSections, AnEditViewWithoutAnImageHasNothingToReadOrWrite) {
+    CProgEditSectionImpl edit;
+    edit.Init(&s.host, &s.rtc, nullptr);
+    ASSERT_NE(edit.GetIFX(), nullptr);
+    EXPECT_EQ(edit.PutParamI(0x1E00, 8), 0);
+    EXPECT_EQ(edit.GetIFX()->PutParamI(0x1F00, 3), 0);
+    EXPECT_EQ(edit.GetIFX()->GetParamI(0x1F00), 0);
+    EXPECT_EQ(edit.RawSize(), kSizeProgram);
+    uint8_t buf[4] = {};
+    EXPECT_EQ(edit.RawGet(buf, 0, 4), 0u);
+    EXPECT_TRUE(s.host.link.Sent().empty());
+}
+
 TEST_F(SoundSections, ControlTrackWithSendSendsTheMultiAndItsKnobsAgain) {
     s.host.SetMode(kModeMulti);
     s.multi.PutParamIEx(0xFF16, 2, 0);

@@ -96,5 +96,55 @@ TEST(SectionsThreaded, MidiAndAudioWritersAlongsideMainThreadReaders) {
     for (ISection* sec : watched) sec->UnadviseSink(&sink);
 }
 
+TEST(SectionsThreaded, MultiTracksPatternsAndGlobalRowsAcrossThreads) {
+    SectionSet s;
+    s.host.SetMode(kModeMulti);
+    MainThreadOnlySink sink(std::this_thread::get_id());
+    ISection* track = s.multi.GetTrack()->GetAt(1);
+    std::vector<ISection*> watched = {&s.multi, track, &s.patterns, &s.global, &s.rtc};
+    for (ISection* sec : watched) sec->AdviseSink(&sink);
+
+    constexpr int kRounds = 300;
+    std::atomic<int> running{2};
+    std::thread midi([&] {
+        for (int i = 0; i < kRounds; ++i) {
+            s.multi.OnRcvMIDIParam(0x0200, (i % 2) ? 3 : 700);  // track 1's program, user or preset
+            s.multi.OnRcvMIDIParam(0x0200 + 40, i % 3);         // its BUS SELECT
+            s.patterns.OnRcvMIDIGlobalArrayParam(CGArraySectionImpl::kPidArpSelect, 5, i % 2);
+            s.patterns.OnRcvMIDIGlobalArrayParam(0x0003, 5 + i % 20, i % 2);
+            s.global.OnRcvMIDIParam(0x7C00, i % 256);
+            s.patterns.APATUpdateSel();
+        }
+        --running;
+    });
+    std::thread audio([&] {
+        for (int i = 0; i < kRounds; ++i) {
+            s.rtc.OnRcvMIDICC(static_cast<unsigned char>(0xB0 | (i % 4)), 10,
+                              static_cast<unsigned char>(i % 128));
+            s.rtc.PutParamIEx(CRTCSectionImpl::kPidCutoff + i % 8, i % 128, kPutSend | kPutNotify);
+        }
+        --running;
+    });
+    int round = 0;
+    while (running > 0) {
+        s.host.Pump();
+        PARAMDESC d;
+        track->GetParamDesc(0x0200 + 40, &d);
+        track->GetParamI(0x0200 + 43);
+        s.multi.PutParamI(CMultiSectionImpl::kPidCurTrack, round % 16);
+        s.patterns.Select(static_cast<unsigned>(round % 256), 0);
+        s.global.GetParamS(0x7C00);
+        s.rtc.GetStat();
+        ++round;
+    }
+    midi.join();
+    audio.join();
+    s.host.Pump();
+
+    EXPECT_EQ(sink.offThread.load(), 0);
+    EXPECT_FALSE(sink.events.empty());
+    for (ISection* sec : watched) sec->UnadviseSink(&sink);
+}
+
 }  // namespace
 }  // namespace QorX0

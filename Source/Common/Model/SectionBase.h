@@ -217,7 +217,8 @@ public:
     void FireOnSectionParamChanged(int pid) { Post(kSectionEvParamChanged, pid); }
 
     bool PrepareParamDesc(unsigned index, PARAMDESC* out) {
-        const PARAMDESC* row = m_table ? m_table->GetAt(index) : nullptr;
+        // Without a record there is nothing to read or write (an owner without an image).
+        const PARAMDESC* row = m_table && m_data ? m_table->GetAt(index) : nullptr;
         if (!row) return false;
         *out = *row;
         if (out->pid != kPidNone) out->pid += m_pidBase;

@@ -331,10 +331,9 @@ void CSoundSectionBaseT<Impl>::InitSound(IHostProxy* host, CRTCSectionImpl* rtc,
         ArpPatternNameList{PresetArpPatterns(), image ? image->arppattern[0] : nullptr});
     Base::Init(host, table, midiMode, 0, record, size, initImage);
     if (HasFX()) {
-        const uint8_t* slots[3] = {record + kProgOffInsertFx, record + kProgOffMasterFx1,
-                                   record + kProgOffMasterFx2};
+        const unsigned offsets[3] = {kProgOffInsertFx, kProgOffMasterFx1, kProgOffMasterFx2};
         for (unsigned i = 0; i < 3; ++i)
-            m_fx[i].Init(host, 0, midiMode, Impl::kRules.fxBase[i], const_cast<uint8_t*>(slots[i]));
+            m_fx[i].Init(host, 0, midiMode, Impl::kRules.fxBase[i], record ? record + offsets[i] : nullptr);
         UpdateFXType();
     }
 }
