@@ -173,7 +173,7 @@ TEST_F(SetupSection, PatternNumbersAboveOneHundredTwentySevenAreKept) {
     EXPECT_EQ(s.setup.GetParamI(0x8D00), 250);
     Switches(s, false, {{0x8C00, 1}});
     EXPECT_EQ(s.setup.PutParamS(0x8D00, "All").substr(0, 3), "All");
-    EXPECT_EQ(s.setupRecord[12], 0xFF);
+    EXPECT_EQ(s.setup.GetParamI(0x8D00), -1);
 }
 
 TEST_F(SetupSection, OneSettingIsSavedAlone) {

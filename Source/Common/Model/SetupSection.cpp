@@ -22,25 +22,6 @@ const int kFilterRows[][2] = {
     {kPidArpNum, kPidArpSw},
 };
 const int kKindSwitches[] = {kPidProgSw, kPidCombiSw, kPidMultiSw, kPidKitSw, kPidArpSw, kPidGlobalSw};
-
-// Filter.ArpPatNum keeps "All" (-1) and the user patterns 0-250 in one byte: 0xFF is "All", any other
-// byte the pattern itself. Read as a signed byte, patterns above 127 would come back negative, that
-// is as "All".
-class CAccessorPatternNumber : public IAccessorI {
-public:
-    int GetRaw(const void* r, unsigned o) const override {
-        const uint8_t b = static_cast<const uint8_t*>(r)[o];
-        return b == 0xFF ? -1 : b;
-    }
-    int PutRaw(void* r, unsigned o, int raw) const override {
-        static_cast<uint8_t*>(r)[o] = raw < 0 ? 0xFF : static_cast<uint8_t>(std::min(raw, 0xFE));
-        return GetRaw(r, o);
-    }
-    int Get(const void* r, unsigned o) const override { return GetRaw(r, o); }
-    int Put(void* r, unsigned o, int value) const override { return PutRaw(r, o, value); }
-    unsigned Width() const override { return 1; }
-};
-const CAccessorPatternNumber kArpNumAccessor;
 }  // namespace
 
 void CSetupSectionImpl::Init(IHostProxy* host, void* record) {
@@ -51,7 +32,6 @@ bool CSetupSectionImpl::PrepareParamDesc(unsigned index, PARAMDESC* out) {
     if (!CSectionImplBaseT::PrepareParamDesc(index, out)) return false;
     const int pid = out->pid;
     if (pid == kPidNone) return true;
-    if (pid == kPidArpNum) out->accessor = &kArpNumAccessor;
     const bool all = ReadValue(kPidAllSw) != 0;
     if (std::find(std::begin(kKindSwitches), std::end(kKindSwitches), pid) != std::end(kKindSwitches) && all)
         out->flags |= kPFlagProtected;
