@@ -99,6 +99,23 @@ TEST_F(RealtimeSection, ArpeggiatorAndTempoRowsAreTheCurrentSounds) {
     EXPECT_EQ(s.rtc.GetParamI(CRTCSectionImpl::kPidTempo), 77);
 }
 
+TEST_F(RealtimeSection, TextEntryOfSoundRowsChangesTheSound) {
+    RecordingSink sound;
+    s.progEdit.AdviseSink(&sound);
+    EXPECT_EQ(multiszlong(s.rtc.PutParamS(CRTCSectionImpl::kPidTempo, "99")), "99");
+    EXPECT_EQ(s.progEdit.GetParamI(0x1C00), 99);
+    EXPECT_EQ(s.rtc.GetParamI(CRTCSectionImpl::kPidTempo), 99);
+    EXPECT_EQ(Sent(), std::vector<std::string>{MsgHex(SXParamChange(0, 3, 0x1C00, 99))});
+    EXPECT_EQ(sound.Joined(), "C1C00");
+    s.rtc.PutParamS(CRTCSectionImpl::kPidPage, "C");
+    EXPECT_EQ(s.progEdit.GetParamI(0x0019), 1);
+    EXPECT_EQ(s.rtc.GetParamI(CRTCSectionImpl::kPidPage), 2);
+    s.rtc.PutParamS(CRTCSectionImpl::kPidCutoff, "33");
+    EXPECT_EQ(s.rtc.GetParamI(CRTCSectionImpl::kPidCutoff), 33);
+    EXPECT_EQ(s.rtc.GetStat().knob[0][0], 0x80 | 33);
+    s.progEdit.UnadviseSink(&sound);
+}
+
 TEST_F(RealtimeSection, MultiPanChangeReachesEveryPlayingTrackOnThatChannel) {
     s.host.SetMode(kModeMulti);
     for (int t = 0; t < 16; ++t) Track(t, 9, 0);

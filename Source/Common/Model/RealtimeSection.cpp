@@ -232,8 +232,11 @@ int CRTCSectionImpl::PutParamIEx(int pid, int value, unsigned flags) {
 }
 
 std::string CRTCSectionImpl::PutParamSEx(int pid, const char* text, unsigned flags) {
+    // The text's value, as stored in the section's own record, is what gets written: for the page,
+    // arpeggiator and tempo rows that is the current sound's, as with an integer write (re-writing
+    // what GetParamI reports would leave the sound unchanged while the answer shows the new text).
     BasePutParamSEx(pid, text, 0);
-    PutParamIEx(pid, GetParamI(pid), flags);
+    PutParamIEx(pid, CSectionImplBaseT::GetParamI(pid), flags);
     return GetParamS(pid);
 }
 
