@@ -573,9 +573,15 @@ uint8_t SimCore::ApplyParam(const ParamChange& c) {
     if (mLocator) {
         ParamTarget target;
         if (!mLocator(c, &target)) return Reason::NotExist;
-        if (c.value < target.minimum || c.value > target.maximum) return Reason::NotExist;
-        if (target.index < 0 || target.index >= mImage.RecordCount(target.area)) return Reason::NotExist;
-        WriteBitField(mImage.Record(target.area, target.index), target.field, c.value);
+        if (target.store) {
+            if (c.value < target.minimum || c.value > target.maximum) return Reason::NotExist;
+            if (target.index < 0 || target.index >= mImage.RecordCount(target.area)) return Reason::NotExist;
+            uint8_t* record = mImage.Record(target.area, target.index);
+            if (target.writer)
+                target.writer(record, c.value);
+            else
+                WriteBitField(record, target.field, c.value);
+        }
     }
     mParamChanges.push_back(c);
     return 0xFF;

@@ -78,6 +78,12 @@ struct ParamTarget {
     BitField field;
     int minimum = -8192;
     int maximum = 8191;
+    // False: the parameter exists but is not a plain field of the image (a selector, a value the
+    // instrument keeps elsewhere); the change is acknowledged and logged, nothing is written.
+    bool store = true;
+    // Set for storage that is not one bit field (e.g. a bank and program in two 7-bit bytes): writes
+    // the value into the record in place of 'field'.
+    std::function<void(uint8_t* record, int value)> writer;
 };
 using ParamLocator = std::function<bool(const ParamChange&, ParamTarget*)>;
 
