@@ -8,6 +8,7 @@
 #include "Common/Link/DumpPacking.h"
 #include "Common/Link/SysexMessages.h"
 #include "Link/DumpBytes.h"
+#include "Linux/MidiIO/MidiIO.h"
 
 using namespace QorX0;
 
@@ -116,6 +117,50 @@ TEST(InputFraming, MessageCutShortDoesNotSwallowTheNext) {
         EXPECT_TRUE(link.ctx.IsReceiving());
         EXPECT_GT(link.ctx.Decoder().size(), 0u);  // keeps its decoded part until it is ended
         link.Feed(next, next.size());
+        ASSERT_EQ(link.done.size(), 1u);
+        EXPECT_EQ(link.done[0].parsed.kind, SXRcvKind::LoadComplete);
+    }
+}
+
+// The same through the port's packet splitter, which passes the note that cuts the dump short as a
+// short message: the dump must still end there, or the link would go on taking the instrument for
+// busy sending it (and refuse its state requests) until some other exclusive message came.
+TEST(InputFraming, MessageCutShortByAShortMessageEndsThroughThePortSplitter) {
+    struct Port : IMIDIInCallback {
+        explicit Port(MiniLink& l) : link(l) {}
+        void OnMIDIShort(IMIDIIn*, long long, const void* data, unsigned length) override {
+            shorts.emplace_back(static_cast<const uint8_t*>(data),
+                                static_cast<const uint8_t*>(data) + length);
+        }
+        void OnMIDILong(IMIDIIn*, long long, const void* data, unsigned length) override {
+            link.ctx.Frame(data, length, link);
+        }
+        MiniLink& link;
+        std::vector<Bytes> shorts;
+    };
+    const Bytes record = RandomRecord(kAreaPrograms.BankSize(), 12);
+    Bytes dump = DumpMessage(SXProgDump(kCh, kPmidTolva, 1, -1), record);
+    dump.resize(3000);
+    const Bytes note{0x90, 0x3C, 0x64};
+    for (bool sameNoteBoundary : {false, true}) {
+        SCOPED_TRACE(sameNoteBoundary ? "note in its own packet" : "note in the dump's last packet");
+        MiniLink link;
+        Port port(link);
+        CMidiPacketSplitter splitter;
+        Bytes last(dump.begin() + 2048, dump.end());
+        if (!sameNoteBoundary) last.insert(last.end(), note.begin(), note.end());
+        splitter.Split(dump.data(), 2048, nullptr, &port);
+        unsigned expected = 0;
+        SXSig sig;
+        EXPECT_TRUE(link.ctx.GetEstimation(&expected, &sig));
+        splitter.Split(last.data(), last.size(), nullptr, &port);
+        if (sameNoteBoundary) splitter.Split(note.data(), note.size(), nullptr, &port);
+        EXPECT_EQ(port.shorts, std::vector<Bytes>{note});
+        EXPECT_FALSE(link.ctx.IsReceiving());
+        EXPECT_FALSE(link.ctx.GetEstimation(&expected, &sig));
+        EXPECT_TRUE(link.done.empty());
+        // The next message is received normally.
+        splitter.Split(kLoadComplete.data(), kLoadComplete.size(), nullptr, &port);
         ASSERT_EQ(link.done.size(), 1u);
         EXPECT_EQ(link.done[0].parsed.kind, SXRcvKind::LoadComplete);
     }

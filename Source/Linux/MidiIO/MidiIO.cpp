@@ -83,54 +83,48 @@ void CMidiPacketSplitter::Split(const uint8_t* bytes, size_t length, IMIDIIn* po
     if (!bytes || !callback) return;
     size_t i = 0;
     while (i < length) {
-        if (m_inExclusive) {
-            // The exclusive bytes up to the next status byte go out as one piece.
-            size_t k = i;
-            while (k < length && bytes[k] < 0x80) ++k;
-            if (k < length && bytes[k] == 0xF7) {
-                callback->OnMIDILong(port, 0, bytes + i, static_cast<unsigned>(k + 1 - i));
-                m_inExclusive = false;
-                i = k + 1;
+        size_t k = i;
+        if (!m_inExclusive) {
+            const uint8_t status = bytes[i];
+            if (status != 0xF0) {
+                const unsigned need = MidiShortLength(status);
+                if (need == 0) {
+                    ++i;  // a data byte where a status belongs (no running status), or a status we do not
+                          // pass on
+                    continue;
+                }
+                size_t have = 1;
+                while (have < need && i + have < length && bytes[i + have] < 0x80) ++have;
+                if (have == need) callback->OnMIDIShort(port, 0, bytes + i, need);
+                // An incomplete message is dropped; a status byte that cut it short is read next.
+                i += have;
                 continue;
             }
+            m_inExclusive = true;
+            k = i + 1;  // the 0xF0 opens the piece; the search for its end starts after it
+        }
+        // The exclusive bytes up to the next status byte go out as one piece.
+        while (k < length && bytes[k] < 0x80) ++k;
+        if (k < length && bytes[k] == 0xF7) {
+            callback->OnMIDILong(port, 0, bytes + i, static_cast<unsigned>(k + 1 - i));
+            m_inExclusive = false;
+            i = k + 1;
+            continue;
+        }
+        if (k == length || bytes[k] >= 0xF8) {
             if (k > i) callback->OnMIDILong(port, 0, bytes + i, static_cast<unsigned>(k - i));
             if (k == length) return;
-            if (bytes[k] >= 0xF8) {
-                if (MidiShortLength(bytes[k]) == 1) callback->OnMIDIShort(port, 0, bytes + k, 1);
-                i = k + 1;
-                continue;
-            }
-            // Any other status byte ends the message here; it is read again below.
-            m_inExclusive = false;
-            i = k;
+            if (MidiShortLength(bytes[k]) == 1) callback->OnMIDIShort(port, 0, bytes + k, 1);
+            i = k + 1;
             continue;
         }
-        const uint8_t status = bytes[i];
-        if (status == 0xF0) {
-            m_inExclusive = true;
-            // The 0xF0 opens the piece; the search for its end starts after it.
-            size_t k = i + 1;
-            while (k < length && bytes[k] < 0x80) ++k;
-            if (k < length && bytes[k] == 0xF7) {
-                callback->OnMIDILong(port, 0, bytes + i, static_cast<unsigned>(k + 1 - i));
-                m_inExclusive = false;
-                i = k + 1;
-            } else {
-                callback->OnMIDILong(port, 0, bytes + i, static_cast<unsigned>(k - i));
-                i = k;
-            }
-            continue;
-        }
-        const unsigned need = MidiShortLength(status);
-        if (need == 0) {
-            ++i;  // a data byte where a status belongs (no running status), or a status we do not pass on
-            continue;
-        }
-        size_t have = 1;
-        while (have < need && i + have < length && bytes[i + have] < 0x80) ++have;
-        if (have == need) callback->OnMIDIShort(port, 0, bytes + i, need);
-        // An incomplete message is dropped; a status byte that cut it short is read next.
-        i += have;
+        // Any other status byte ends the message here. The last piece carries it, as a complete
+        // message's carries its 0xF7, so that the receiver ends the message too (a new 0xF0 needs no
+        // such mark: it begins the next piece). It is then read again as the start of a message.
+        const size_t end = bytes[k] == 0xF0 ? k : k + 1;
+        if (end > i) callback->OnMIDILong(port, 0, bytes + i, static_cast<unsigned>(end - i));
+        m_inExclusive = false;
+        i = k;
     }
 }
 

@@ -69,7 +69,9 @@ unsigned MidiShortLength(uint8_t status);
 // Cuts packets into messages for a callback. State across packets: whether an exclusive message is
 // open. Never relies on running status. Inside an exclusive message, real-time bytes are passed on
 // as short messages without ending it, and any other status byte ends it (a message cut short never
-// swallows what follows); after 0xF7 the rest of the packet is read as short messages again.
+// swallows what follows; its last piece ends with that byte, as a complete message's ends with 0xF7,
+// unless the byte is the 0xF0 of the next message); after the end the rest of the packet is read as
+// short messages again.
 class CMidiPacketSplitter {
 public:
     void Reset() { m_inExclusive = false; }
