@@ -75,6 +75,22 @@ TEST(EventQueue, FullAndEmptyAndDecommitted) {
     EXPECT_FALSE(q.push(Ev(0, 4)));
 }
 
+TEST(EventQueue, PopUpToATimeLeavesLaterEvents) {
+    EventQueue q;
+    ASSERT_TRUE(q.commit(4));
+    q.push(Ev(20, 2));
+    q.push(Ev(10, 1));
+    EventQueue::Event e{};
+    EXPECT_FALSE(q.pop(&e, 9));
+    EXPECT_EQ(q.size(), 2u);
+    ASSERT_TRUE(q.pop(&e, 10));
+    EXPECT_EQ(e.data[1], 1);
+    EXPECT_FALSE(q.pop(&e, 19));
+    ASSERT_TRUE(q.pop(&e, 25));
+    EXPECT_EQ(e.data[1], 2);
+    EXPECT_FALSE(q.pop(&e, 100));
+}
+
 long long Now() {
     return static_cast<long long>(static_cast<uint64_t>(QorX0::GetSysTick()) * 1000u);
 }
@@ -178,6 +194,20 @@ TEST_F(TimedOutputThreaded, ExclusiveGoesStraightOutUnderThePortMutex) {
 
     loop.SetSendFails(dst, true);
     EXPECT_EQ(out.SendLong(sx.data(), 10), QN_FAIL);
+}
+
+// The sender found a message due and waits for the port while an exclusive block goes out; meanwhile
+// the pending messages are dropped and a later one is queued. The later one must wait for its time.
+TEST_F(TimedOutputThreaded, MessageQueuedWhileTheSenderWaitsForThePortKeepsItsTime) {
+    const uint8_t dueNow[] = {0x90, 1, 1}, later[] = {0x90, 2, 1};
+    out.PortMutex().Lock();
+    ASSERT_EQ(out.SendShort(Now() - 1000, dueNow, 3), QS_OK);
+    QorX0::SleepCurrentThread(20);  // lets the sender reach the port mutex
+    EXPECT_TRUE(out.ClearPendings());
+    ASSERT_EQ(out.SendShort(Now() + 60000000, later, 3), QS_OK);
+    out.PortMutex().Unlock();
+    QorX0::SleepCurrentThread(50);
+    EXPECT_TRUE(SentTags().empty());
 }
 
 TEST_F(TimedOutputThreaded, ExclusiveThatNeverCompletesFailsInsteadOfHanging) {

@@ -1,5 +1,6 @@
 #include "Common/Link/MidiOutQueue.h"
 
+#include <climits>
 #include <cstring>
 #include <new>
 
@@ -76,8 +77,12 @@ bool EventQueue::push(const Event& event) {
 }
 
 bool EventQueue::pop(Event* event) {
+    return pop(event, LLONG_MAX);
+}
+
+bool EventQueue::pop(Event* event, long long notAfter) {
     m_lock.Lock();
-    if (m_count == 0) {
+    if (m_count == 0 || m_events[m_read].time > notAfter) {
         m_lock.Unlock();
         return false;
     }
@@ -97,6 +102,13 @@ bool EventQueue::peeknext(long long* time) {
 }
 
 // ---- CMIDIOut
+
+namespace {
+// Now on the clock of the queued times: the tick times 1000.
+long long TickMicroseconds() {
+    return static_cast<long long>(static_cast<uint64_t>(GetSysTick()) * 1000u);
+}
+}  // namespace
 
 // The event and the mutex live as long as the object: producers and the session worker may touch
 // them while another thread closes the output.
@@ -182,16 +194,17 @@ long CMIDIOut::ThreadProc() {
             wait = XEvent::INFINITE_WAIT;
             continue;
         }
-        const long long now = static_cast<long long>(static_cast<uint64_t>(GetSysTick()) * 1000u);
-        const int due = static_cast<int>((next - now) / 1000);
+        const int due = static_cast<int>((next - TickMicroseconds()) / 1000);
         if (due > 0) {
             wait = static_cast<unsigned>(due);
             continue;
         }
         m_portMutex.Lock();
         EventQueue::Event event;
+        // Only a message that is still due: while this thread waited for the port (an exclusive block
+        // on its way out), the queue may have been cleared and refilled with later messages.
         // A failed short send is not reported; the next message goes on.
-        if (m_queue.pop(&event)) m_port->SendShort(event.data, event.length);
+        if (m_queue.pop(&event, TickMicroseconds() + 999)) m_port->SendShort(event.data, event.length);
         m_portMutex.Unlock();
         wait = 0;
     }

@@ -33,6 +33,8 @@ public:
     bool isfull();
     bool push(const Event& event);
     bool pop(Event* event);
+    // The same, but only when the oldest event's time is notAfter or earlier.
+    bool pop(Event* event, long long notAfter);
     bool peeknext(long long* time);
     unsigned size();
     unsigned capacity();
