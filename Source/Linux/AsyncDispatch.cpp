@@ -132,6 +132,9 @@ public:
     void NotifyEvent(IAsyncDispatchHandler* handler, long event, long argument, bool alwaysQueue) override {
         if (handler == nullptr) return;
         bool direct;
+        // Taken under the lock: once it is released the dispatcher may be destroyed on the main
+        // thread, and nothing of the object may be read after that.
+        std::shared_ptr<DispatchCore> core;
         {
             ZbrStMutexLock lock(m_core->mutex);
             if (m_core->dead) return;
@@ -139,6 +142,7 @@ public:
             if (!direct) {
                 m_core->queue.push_back(DispatchCore::QE{handler, event, argument});
                 if (m_core->loop == nullptr) return;
+                core = m_core;
             }
         }
         if (direct) {
@@ -146,8 +150,7 @@ public:
             return;
         }
         // One drain per entry, as each queued entry has its own wake-up; the first delivers all.
-        std::shared_ptr<DispatchCore> core = m_core;
-        m_core->loop->Post(core.get(), [core] { core->Drain(); });
+        core->loop->Post(core.get(), [core] { core->Drain(); });
     }
 
 private:
