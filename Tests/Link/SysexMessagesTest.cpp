@@ -541,9 +541,18 @@ TEST(SysexMessages, ArgumentsThatDoNotFitTheirSevenBitFieldsAreRefused) {
     EXPECT_FALSE(SXProgDump(kCh, kPmidTolva, 0, 128).valid());
     EXPECT_FALSE(SXMultiDumpReq(kCh, 128).valid());
     EXPECT_FALSE(SXDrumkitDump(kCh, 300).valid());
+    // Masked, these would address another pattern, kit or slot.
+    EXPECT_FALSE(SXArpPatternDumpReq(kCh, 0x4000).valid());
+    EXPECT_FALSE(SXArpPatternDump(kCh, 0x4005).valid());
+    EXPECT_FALSE(SXArpPatternParamChange(kCh, 0x100, 6, 0, 0).valid());
+    EXPECT_FALSE(SXDrumkitParamChange(kCh, 0x80, 0, 1, 0).valid());
+    EXPECT_FALSE(SXDrumkitParamChange(kCh, 1, 0x85, 1, 0).valid());
     // The edges still fit.
     EXPECT_TRUE(SXProgWriteReq(kCh, 127, 127).valid());
     EXPECT_TRUE(SXExtControlParamChange(kCh, 127, 127, 0).valid());
+    EXPECT_TRUE(SXArpPatternDumpReq(kCh, 0x3FFF).valid());
+    EXPECT_TRUE(SXArpPatternParamChange(kCh, 0xFF, 6, 0, 0).valid());
+    EXPECT_TRUE(SXDrumkitParamChange(kCh, 0x7F, 0x7F, 1, 0).valid());
 }
 
 TEST(SysexMessages, ChannelIsMaskedIntoItsNibble) {

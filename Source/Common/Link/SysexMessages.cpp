@@ -88,15 +88,19 @@ bool ItemAddress(int index, uint8_t* one, uint8_t* indexByte) {
     return true;
 }
 
-// One flag and 14-bit index of an arpeggio pattern: (one << 6), index high, index low.
+// One flag and 14-bit index of an arpeggio pattern: (one << 6), index high, index low; false when
+// the index does not fit its 14 bits (masked, it would address another pattern).
 struct ArpAddress {
     uint8_t one;
     uint8_t hi;
     uint8_t lo;
 };
-ArpAddress ArpAddressOf(int index) {
-    if (index < 0) return {0, 0, 0};
-    return {0x40, static_cast<uint8_t>((index >> 7) & 0x7F), static_cast<uint8_t>(index & 0x7F)};
+bool ArpAddressOf(int index, ArpAddress* a) {
+    if (index > 0x3FFF) return false;
+    *a = index < 0 ? ArpAddress{0, 0, 0}
+                   : ArpAddress{0x40, static_cast<uint8_t>((index >> 7) & 0x7F),
+                                static_cast<uint8_t>(index & 0x7F)};
+    return true;
 }
 
 uint8_t ModelFlag(unsigned char model) {
@@ -197,7 +201,8 @@ SXMessage SXDrumkitDumpReq(unsigned channel, int index) {
 }
 
 SXMessage SXArpPatternDumpReq(unsigned channel, int index) {
-    const ArpAddress a = ArpAddressOf(index);
+    ArpAddress a{};
+    if (!ArpAddressOf(index, &a)) return {};
     return DumpRequest(channel, {SX_REQ_ARPPATTERN, a.one, a.hi, a.lo, 0xF7}, SX_DUMP_ARPPATTERN,
                        SXDump::ArpPattern, SXScopeOf(index), 0);
 }
@@ -277,7 +282,8 @@ SXMessage SXDrumkitDump(unsigned channel, int index) {
 }
 
 SXMessage SXArpPatternDump(unsigned channel, int index) {
-    const ArpAddress a = ArpAddressOf(index);
+    ArpAddress a{};
+    if (!ArpAddressOf(index, &a)) return {};
     return DumpHeader(channel, {SX_DUMP_ARPPATTERN, a.one, a.hi, a.lo}, SXDump::ArpPattern, SXScopeOf(index),
                       0);
 }
@@ -309,6 +315,8 @@ SXMessage SXParamChange(unsigned channel, unsigned char mode, int pid, int value
 }
 
 SXMessage SXDrumkitParamChange(unsigned channel, unsigned kit, unsigned slot, int param, int value) {
+    // A kit or slot masked into its 7 bits would change another one.
+    if (kit > 0x7F || slot > 0x7F) return {};
     const SXParamBytes v = ParamEncode(value);
     return Loaded(channel,
                   {SX_DRUMKITPARAMCHANGE, static_cast<uint8_t>(kit & 0x7F), static_cast<uint8_t>(slot & 0x7F),
@@ -317,7 +325,8 @@ SXMessage SXDrumkitParamChange(unsigned channel, unsigned kit, unsigned slot, in
 }
 
 SXMessage SXArpPatternParamChange(unsigned channel, unsigned pattern, int param, unsigned index, int value) {
-    if (!Fits7(param)) return {};
+    // The pattern number has 8 bits here (one high bit, then 7); a larger one would change another.
+    if (!Fits7(param) || pattern > 0xFF) return {};
     const SXParamBytes v = ParamEncode(value);
     const uint8_t i8 = (param >= 6 && param <= 21) ? static_cast<uint8_t>(index & 0x7F) : 0;
     const uint8_t i9 = param == 5 ? static_cast<uint8_t>(index & 0x7F) : 0;
