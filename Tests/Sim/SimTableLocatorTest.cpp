@@ -3,8 +3,12 @@
 // where the editor wrote them: after every row of a section is edited, the two images agree.
 #include <gtest/gtest.h>
 
+#include <thread>
+
+#include "Common/Link/SysexMessages.h"
 #include "Support/SectionSet.h"
 #include "Support/SimCore.h"
+#include "Support/SimInstrument.h"
 #include "Support/SimTableLocator.h"
 
 using namespace QorX0;
@@ -113,6 +117,40 @@ TEST(SimTableLocator, UnknownParametersAreRefusedSelectorsAcknowledged) {
     EXPECT_FALSE(t.store);
     ASSERT_TRUE(locator.Locate({Sim::ParamKind::DrumKit, 0, 32, 3, 0, 0}, &t));
     EXPECT_FALSE(t.store);
+}
+
+// Changes arrive on whatever thread feeds the instrument; the locator runs there, under its lock.
+TEST(SimTableLocatorThreaded, ChangesFromAnotherThreadAreStored) {
+    SectionSet editor(kPmidNerimo);
+    const auto* image = reinterpret_cast<const uint8_t*>(editor.host.GetRawChunk());
+    Sim::SimInstrument sim(Sim::Model::Nerimo, 0);
+    sim.With([&](Sim::SimCore& c) {
+        c.Image().CopyFrom(image, Sim::SimImage::kImageSize);
+        c.State().mode = Sim::Mode::ProgEdit;
+        c.SetParamLocator(Sim::MakeTableLocator(c.GetModel(), &c.Image()));
+    });
+    PARAMDESC d{};
+    int pid = -1;
+    for (int i = 0; i < editor.progEdit.GetParamCount() && pid < 0; ++i)
+        if (editor.progEdit.GetParamDescByIndex(static_cast<unsigned>(i), &d) && d.ptype == kPTypeCont &&
+            !PidNeverSent(d.pid) && d.atype == kATypeUBF8 && d.maxval > 0)
+            pid = d.pid;
+    ASSERT_GE(pid, 0);
+    std::thread feeder([&] {
+        for (int v = 0; v < 20; ++v) {
+            const SXMessage m = SXParamChange(0, Sim::Mode::ProgEdit, pid, v % (d.maxval + 1));
+            sim.Deliver(m.bytes, m.length);
+        }
+    });
+    feeder.join();
+    ASSERT_TRUE(sim.WaitIdle());
+    const int last = 19 % (d.maxval + 1);
+    editor.progEdit.PutParamIEx(pid, last, 0);
+    const auto diffs = sim.With([&](Sim::SimCore& c) {
+        EXPECT_EQ(c.ParamChanges().size(), 20u);
+        return c.CompareWithEditor(image, Sim::SimImage::kImageSize, false);
+    });
+    EXPECT_TRUE(diffs.empty()) << Sim::FormatDiffs(diffs);
 }
 
 }  // namespace
