@@ -204,6 +204,40 @@ TEST_F(SectionBase, EachEventReachesTheObserversInAdviseOrder) {
     for (LogSink* sk : {&b, &a, &c}) section.UnadviseSink(sk);
 }
 
+TEST_F(SectionBase, ObserversMayUnadviseDuringTheWalk) {
+    // Unadvises the observers it is given when it hears a change.
+    class LeavingSink : public RecordingSink {
+    public:
+        void OnSectionParamChanged(ISection* s, int pid) override {
+            RecordingSink::OnSectionParamChanged(s, pid);
+            for (ISectionSink* sk : leave) s->UnadviseSink(sk);
+            leave.clear();
+        }
+        std::vector<ISectionSink*> leave;
+    };
+    LeavingSink first;
+    RecordingSink second, third;
+    section.UnadviseSink(&sink);
+    for (ISectionSink* sk : std::initializer_list<ISectionSink*>{&first, &second, &third})
+        section.AdviseSink(sk);
+    first.leave = {&first};
+    section.PutParamIEx(0x1101, 1, kPutNotify);
+    EXPECT_EQ(first.Joined(), "C1101");
+    EXPECT_EQ(second.Joined(), "C1101");
+    EXPECT_EQ(third.Joined(), "C1101");
+    section.UnadviseSink(&second);
+    section.UnadviseSink(&third);
+    for (ISectionSink* sk : std::initializer_list<ISectionSink*>{&first, &second, &third})
+        section.AdviseSink(sk);
+    first.leave = {&third};
+    section.PutParamIEx(0x1101, 2, kPutNotify);
+    EXPECT_EQ(second.Joined(), "C1101 C1101");
+    EXPECT_EQ(third.Joined(), "C1101");  // unadvised before its turn
+    section.UnadviseSink(&first);
+    section.UnadviseSink(&second);
+    section.AdviseSink(&sink);
+}
+
 TEST_F(SectionBase, ASectionWithoutARecordReadsAndWritesNothing) {
     CTestSection empty;
     empty.Init(&host, kTable, 3, 0, nullptr, kSize, init);

@@ -192,8 +192,12 @@ public:
     void OnAsyncEvent(long event, long arg) override {
         SinkGuard g(m_sinkLock);
         ISection* me = static_cast<Interface*>(this);
-        for (size_t i = 0; i < m_sinks.size(); ++i) {
-            ISectionSink* s = m_sinks[i];
+        // An observer may unadvise itself or another one from its callback (on this thread): the walk
+        // goes over the list as it was, skipping any observer no longer advised, so no other one
+        // misses the event.
+        const std::vector<ISectionSink*> sinks = m_sinks;
+        for (ISectionSink* s : sinks) {
+            if (std::find(m_sinks.begin(), m_sinks.end(), s) == m_sinks.end()) continue;
             switch (event) {
                 case kSectionEvReinitialized:
                     s->OnSectionReinitialized(me);
