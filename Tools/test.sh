@@ -48,12 +48,16 @@ if ls Fuzz/*.cpp >/dev/null 2>&1; then
     corpus="build/fuzz/corpus/${name#fuzz_}"
     mkdir -p "$corpus"
     seeds="Fuzz/seeds/${name#fuzz_}"
-    echo "-- $name"
-    if [ -d "$seeds" ]; then
-      "$f" -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus" "$seeds"
-    else
-      "$f" -max_total_time="$fuzz_seconds" -print_final_stats=1 "$corpus"
+    log="build/fuzz/${name}.log"
+    dirs=("$corpus")
+    [ -d "$seeds" ] && dirs+=("$seeds")
+    # The fuzzer's progress lines go to a log; a failure prints its end, success its final stats.
+    if ! "$f" -max_total_time="$fuzz_seconds" -print_final_stats=1 "${dirs[@]}" >"$log" 2>&1; then
+      echo "-- $name FAILED; the end of its log:"
+      tail -n 80 "$log"
+      exit 1
     fi
+    echo "-- $name: $(grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$log" | tr '\n' ' ')"
   done
 fi
 
