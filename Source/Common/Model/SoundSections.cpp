@@ -474,6 +474,11 @@ void CProgPlaySectionImpl::Init(IHostProxy* host, CRTCSectionImpl* rtc, CProgEdi
               kSizeProgram, INITCHUNK_PROG);
 }
 
+void CProgPlaySectionImpl::ClearLocalRecord() {
+    CImageGuard g(Host());
+    std::memset(m_perf, 0, sizeof m_perf);
+}
+
 bool CProgPlaySectionImpl::PrepareParamDesc(unsigned index, PARAMDESC* out) {
     if (!CSoundSectionBaseT::PrepareParamDesc(index, out)) return false;
     if (out->flags & kPFlagInitDefaultPlay) {

@@ -131,6 +131,8 @@ public:
     void Init(IHostProxy* host, CRTCSectionImpl* rtc, CProgEditSectionImpl* progEdit,
               CHUNK_REMOTESYNTH* image);
     bool PrepareParamDesc(unsigned index, PARAMDESC* out);
+    // Zeroes the performance-editor offsets (a new program came into the edit buffer).
+    void ClearLocalRecord();
 
 private:
     CProgEditSectionImpl* m_progEdit = nullptr;
