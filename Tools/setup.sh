@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config clang-format
-  libasound2-dev libcairo2-dev libpng-dev zlib1g-dev libx11-dev fonts-dejavu-core
+  libasound2-dev libcairo2-dev libfreetype-dev libpng-dev zlib1g-dev libx11-dev fonts-dejavu-core xfonts-base
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xauth

@@ -96,15 +96,15 @@ void RunLoop::CancelOwner(const void* owner) {
     }
 }
 
-RunLoop::TimerId RunLoop::AddTimerLocked(const void* owner, uint32_t periodMs, TimerCallback callback,
-                                         bool idle) {
+RunLoop::TimerId RunLoop::AddTimerLocked(const void* owner, uint32_t firstMs, uint32_t periodMs,
+                                         TimerCallback callback, bool idle) {
     if (periodMs == 0 || !callback) return 0;
     const uint64_t now = NowMs();
     TimerId id;
     {
         std::lock_guard<std::mutex> lock(m_lock);
         id = m_nextTimerId++;
-        m_timers.emplace(id, Timer{owner, periodMs, idle, false, false, now + periodMs,
+        m_timers.emplace(id, Timer{owner, periodMs, idle, false, false, now + firstMs,
                                    std::make_shared<TimerCallback>(std::move(callback))});
         Wake();  // the loop may be waiting past the new timer's first due time
     }
@@ -112,11 +112,16 @@ RunLoop::TimerId RunLoop::AddTimerLocked(const void* owner, uint32_t periodMs, T
 }
 
 RunLoop::TimerId RunLoop::AddTimer(const void* owner, uint32_t periodMs, TimerCallback callback) {
-    return AddTimerLocked(owner, periodMs, std::move(callback), false);
+    return AddTimerLocked(owner, periodMs, periodMs, std::move(callback), false);
+}
+
+RunLoop::TimerId RunLoop::AddTimer(const void* owner, uint32_t firstMs, uint32_t periodMs,
+                                   TimerCallback callback) {
+    return AddTimerLocked(owner, firstMs, periodMs, std::move(callback), false);
 }
 
 RunLoop::TimerId RunLoop::AddIdleTimer(const void* owner, uint32_t periodMs, TimerCallback callback) {
-    return AddTimerLocked(owner, periodMs, std::move(callback), true);
+    return AddTimerLocked(owner, periodMs, periodMs, std::move(callback), true);
 }
 
 bool RunLoop::RemoveTimer(TimerId id) {

@@ -53,6 +53,8 @@ public:
     // once more (kIdleStopped) when input resumes.
     TimerId AddTimer(const void* owner, uint32_t periodMs, TimerCallback callback);
     TimerId AddIdleTimer(const void* owner, uint32_t periodMs, TimerCallback callback);
+    // Any thread. A plain timer that fires first after firstMs, then every periodMs.
+    TimerId AddTimer(const void* owner, uint32_t firstMs, uint32_t periodMs, TimerCallback callback);
     bool RemoveTimer(TimerId id);
 
     // Any thread. Key, button or motion input on our own windows (or a test's scripted input).
@@ -97,7 +99,8 @@ private:
         std::shared_ptr<TimerCallback> callback;
     };
 
-    TimerId AddTimerLocked(const void* owner, uint32_t periodMs, TimerCallback callback, bool idle);
+    TimerId AddTimerLocked(const void* owner, uint32_t firstMs, uint32_t periodMs, TimerCallback callback,
+                           bool idle);
     int RunPostedBatch();
     int RunDueTimers();
     void WaitForInput(uint64_t maxWaitMs);

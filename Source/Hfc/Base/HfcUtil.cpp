@@ -3,14 +3,24 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
 
 #include "Linux/SysTick.h"
 
+namespace {
+std::atomic<HfcSystemTimeHook> g_timeHook{nullptr};
+}
+
 uint32_t HfcGetSystemTimeMs() {
-    return GetSysTick();
+    const HfcSystemTimeHook hook = g_timeHook.load(std::memory_order_acquire);
+    return hook != nullptr ? hook() : GetSysTick();
+}
+
+HfcSystemTimeHook HfcSetSystemTimeHook(HfcSystemTimeHook hook) {
+    return g_timeHook.exchange(hook, std::memory_order_acq_rel);
 }
 
 void HfcDebugPrintf(const char*, ...) {}

@@ -7,6 +7,10 @@
 // Milliseconds of the monotonic clock truncated to 32 bits (the same tick as GetSysTick); unsigned
 // differences stay right across the wrap.
 uint32_t HfcGetSystemTimeMs();
+// Tests replace the toolkit clock (drag ratios, double clicks, menu timing); null restores the
+// real one. Returns the previous hook.
+using HfcSystemTimeHook = uint32_t (*)();
+HfcSystemTimeHook HfcSetSystemTimeHook(HfcSystemTimeHook hook);
 
 // Debug output of the toolkit: prints nothing.
 void HfcDebugPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
