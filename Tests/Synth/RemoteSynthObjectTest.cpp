@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "Common/Link/RemoteSynthImpl.h"
+#include "Common/Model/ModelStrings.h"
 #include "Common/Model/Presets.h"
 #include "Linux/RunLoop.h"
 #include "Support/TempConfigHome.h"
@@ -47,5 +48,19 @@ TEST_P(RemoteSynthObject, BankListsAndAccessorsOfTheModel) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, RemoteSynthObject, ::testing::Values(kPmidTolva, kPmidNerimo));
+
+}  // namespace
+
+namespace {
+
+TEST(RemoteSynthPorts, SavedPortNamesReadBackAsWritten) {
+    Sim::TempConfigHome config;
+    RunLoop loop;
+    std::unique_ptr<QorX0::IRemoteSynth> synth(QorX0::RemoteSynthCreate(QorX0::kPmidNerimo));
+    EXPECT_TRUE(synth->SetMIDIInPortName("NerimoMIDI"));
+    EXPECT_TRUE(synth->SetMIDIOutPortName("Some Interface:Port 2"));
+    EXPECT_EQ(QorX0::multiszlong(synth->GetSetup()->GetParamS(0x9300)), "NerimoMIDI");
+    EXPECT_EQ(QorX0::multiszlong(synth->GetSetup()->GetParamS(0x9400)), "Some Interface:Port 2");
+}
 
 }  // namespace

@@ -15,5 +15,8 @@ bool CRemoteSynthImpl::LoadFile(const char*, unsigned) {
 bool CRemoteSynthImpl::SaveFile(const char*, FTYPE, unsigned) {
     return false;
 }
+bool CRemoteSynthImpl::MergePending() {
+    return false;
+}
 
 }  // namespace QorX0

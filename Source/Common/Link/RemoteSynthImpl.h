@@ -12,6 +12,7 @@
 // atomic. Observers hear of changes only through numbered events delivered on the main thread.
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -29,6 +30,11 @@
 #include "Linux/Sync.h"
 
 namespace QorX0 {
+
+// The all-dump body: calls area(image offset, size) for each image area in the order the instrument
+// sends them (global, kits, patterns, combinations, the model's program banks, multis, and on the
+// Nerimo the external-control sets).
+void AllDumpLayout(unsigned char model, const std::function<void(unsigned offset, unsigned size)>& area);
 
 class CRemoteSynthImpl final : public IRemoteSynth,
                                public IHostProxy,
@@ -207,15 +213,20 @@ private:
     bool WriteSound(int item, int bank, int number);
     bool RestoreBackup();
     bool RequestAllOf(QNRESULT (IRemoteMIDI::*request)(int));
+    // A copy of image bytes, taken under the image lock, to send after it is released.
+    std::vector<uint8_t> Snapshot(unsigned offset, unsigned size);
 
     // Audition.
     void SendModeIfNeeded(unsigned char mode);
     void DiscardSoundAudition();
     void CommitSoundAudition();
     void DiscardArrayAudition();
+    void SetModesFrom(const AUDSTATE& a);  // image mode byte, virtual mode, sound mode as saved
 
     // Connection.
     void PollOnce();
+    // Loads the host's pending state over the instrument's data, sends the result; true on success.
+    bool MergePending();
     void SendLocalControl(bool on);
 
     // Declared first, destroyed last: the sections lock it until they go.
