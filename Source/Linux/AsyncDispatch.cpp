@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <deque>
+#include <iterator>
 #include <map>
 #include <memory>
 #include <thread>
+#include <vector>
 
 #include "Linux/RunLoop.h"
 #include "Linux/Sync.h"
@@ -26,7 +28,14 @@ struct DispatchCore {
         long period;  // 0: stopped
     };
 
+    struct Call {
+        IAsyncDispatchHandler* handler;
+        std::thread::id thread;
+    };
+
     ZbrMutex mutex{ZBRMUTEX_RECURSIVE};
+    ZbrCondition callDone;    // signalled whenever a callback returns
+    std::vector<Call> calls;  // callbacks running now, innermost last
     bool dead = false;
     std::deque<QE> queue;
     std::map<long, TE> timers;
@@ -42,9 +51,23 @@ struct DispatchCore {
                 if (dead || queue.empty()) return;
                 entry = queue.front();
                 queue.pop_front();
+                calls.push_back(Call{entry.handler, std::this_thread::get_id()});
             }
             entry.handler->OnAsyncEvent(entry.event, entry.argument);
+            EndCall(entry.handler);
         }
+    }
+
+    void EndCall(IAsyncDispatchHandler* handler) {
+        ZbrStMutexLock lock(mutex);
+        const std::thread::id self = std::this_thread::get_id();
+        for (auto it = calls.rbegin(); it != calls.rend(); ++it) {
+            if (it->handler == handler && it->thread == self) {
+                calls.erase(std::next(it).base());
+                break;
+            }
+        }
+        callDone.Broadcast();
     }
 
     void Fire(long id) {
@@ -55,8 +78,11 @@ struct DispatchCore {
             auto it = timers.find(id);
             if (it == timers.end() || it->second.period == 0) return;
             handler = it->second.handler;
+            if (handler == nullptr) return;
+            calls.push_back(Call{handler, std::this_thread::get_id()});
         }
-        if (handler != nullptr) handler->OnAsyncTimer(id);
+        handler->OnAsyncTimer(id);
+        EndCall(handler);
     }
 
     // Caller holds the mutex.
@@ -133,24 +159,51 @@ public:
         if (handler == nullptr) return;
         bool direct;
         // Taken under the lock: once it is released the dispatcher may be destroyed on the main
-        // thread, and nothing of the object may be read after that.
+        // thread (by another thread, or by the handler called here), and nothing of the object may be
+        // read after that.
         std::shared_ptr<DispatchCore> core;
         {
             ZbrStMutexLock lock(m_core->mutex);
             if (m_core->dead) return;
             direct = !alwaysQueue && OnMainThread();
-            if (!direct) {
-                m_core->queue.push_back(DispatchCore::QE{handler, event, argument});
+            if (direct) {
+                m_core->calls.push_back(DispatchCore::Call{handler, std::this_thread::get_id()});
+            } else {
+                // Without a loop nothing would ever deliver it: keep nothing.
                 if (m_core->loop == nullptr) return;
-                core = m_core;
+                m_core->queue.push_back(DispatchCore::QE{handler, event, argument});
             }
+            core = m_core;
         }
         if (direct) {
             handler->OnAsyncEvent(event, argument);
+            core->EndCall(handler);
             return;
         }
         // One drain per entry, as each queued entry has its own wake-up; the first delivers all.
         core->loop->Post(core.get(), [core] { core->Drain(); });
+    }
+
+    void WithdrawEvents(IAsyncDispatchHandler* handler) override {
+        if (handler == nullptr) return;
+        DispatchCore& core = *m_core;
+        ZbrStMutexLock lock(core.mutex);
+        core.queue.erase(
+            std::remove_if(core.queue.begin(), core.queue.end(),
+                           [handler](const DispatchCore::QE& e) { return e.handler == handler; }),
+            core.queue.end());
+        const std::thread::id self = std::this_thread::get_id();
+        for (;;) {
+            bool elsewhere = false;
+            for (const auto& call : core.calls) {
+                if (call.handler != handler) continue;
+                // Its callback is on our own stack: waiting would never end.
+                if (call.thread == self) return;
+                elsewhere = true;
+            }
+            if (!elsewhere) return;
+            core.callDone.Wait(core.mutex);
+        }
     }
 
 private:

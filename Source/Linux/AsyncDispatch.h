@@ -24,6 +24,11 @@ public:
     // On the main thread with alwaysQueue false: calls handler->OnAsyncEvent at once. Otherwise
     // queues it for the main thread's loop.
     virtual void NotifyEvent(IAsyncDispatchHandler* handler, long event, long argument, bool alwaysQueue) = 0;
+    // Any thread. Drops every event queued for handler, then, when one of handler's callbacks runs
+    // on another thread, waits until it has returned (from inside that callback, or on its thread,
+    // it returns at once). A receiver calls it in its destructor so that nothing reaches it freed;
+    // its timers are ended with DestroyTimer.
+    virtual void WithdrawEvents(IAsyncDispatchHandler* handler) = 0;
 };
 
 constexpr long kAsyncTimerFirstId = 128;

@@ -112,12 +112,65 @@ TEST(Dispatcher, HandlerThatDestroysTheDispatcherEndsTheDrain) {
     EXPECT_EQ(dispatch, nullptr);
 }
 
+// A loop made on the thread afterwards must not find anything left over from the time without one.
 TEST(Dispatcher, WithoutALoopQueuedEventsAreNeverDelivered) {
     Recorder h;
     std::unique_ptr<IAsyncDispatch> dispatch(AsyncDispatchCreate(nullptr));
     dispatch->NotifyEvent(&h, 1, 0, false);  // on the creating thread: direct
     dispatch->NotifyEvent(&h, 2, 0, true);
-    EXPECT_EQ(h.log, (Log{"1:0"}));
+    dispatch->NotifyEvent(&h, 3, 0, false);
+    RunLoop loop;
+    EXPECT_EQ(loop.RunPending(), 0);
+    dispatch->NotifyEvent(&h, 4, 0, false);
+    EXPECT_EQ(h.log, (Log{"1:0", "3:0", "4:0"}));
 }
 
+// A receiver that withdraws its events in its destructor; the others' events still arrive.
+struct Withdrawing : Recorder {
+    IAsyncDispatch* dispatch;
+    Log* shared;
+    Withdrawing(IAsyncDispatch* d, Log* s) : dispatch(d), shared(s) {
+        onEvent = [this](long event, long argument) {
+            shared->push_back(std::to_string(event) + ":" + std::to_string(argument));
+        };
+    }
+    ~Withdrawing() override { dispatch->WithdrawEvents(this); }
+};
+
+TEST(Dispatcher, ReceiverDestroyedWithEventsQueuedReceivesNothing) {
+    RunLoop loop;
+    std::unique_ptr<IAsyncDispatch> dispatch(AsyncDispatchCreate());
+    Log log;
+    auto gone = std::make_unique<Withdrawing>(dispatch.get(), &log);
+    Withdrawing stays(dispatch.get(), &log);
+    dispatch->NotifyEvent(gone.get(), 1, 0, true);
+    dispatch->NotifyEvent(&stays, 2, 0, true);
+    dispatch->NotifyEvent(gone.get(), 3, 0, true);
+    dispatch->NotifyEvent(&stays, 4, 0, true);
+    gone.reset();  // a late delivery would touch freed memory
+    loop.RunPending();
+    EXPECT_EQ(log, (Log{"2:0", "4:0"}));
+    dispatch->WithdrawEvents(nullptr);  // nothing to withdraw: harmless
+}
+
+// Withdrawn from inside its own handler (a page closing on an event): returns at once, and only that
+// receiver's later events are dropped.
+TEST(Dispatcher, WithdrawFromInsideTheHandlerDropsItsLaterEventsOnly) {
+    RunLoop loop;
+    std::unique_ptr<IAsyncDispatch> dispatch(AsyncDispatchCreate());
+    Log log;
+    Withdrawing other(dispatch.get(), &log);
+    auto self = std::make_unique<Withdrawing>(dispatch.get(), &log);
+    self->onEvent = [&](long event, long) {
+        log.push_back("self " + std::to_string(event));
+        if (event == 1) self.reset();
+    };
+    dispatch->NotifyEvent(self.get(), 1, 0, true);
+    dispatch->NotifyEvent(&other, 2, 0, true);
+    dispatch->NotifyEvent(self.get(), 3, 0, true);
+    dispatch->NotifyEvent(&other, 4, 0, true);
+    loop.RunPending();
+    EXPECT_EQ(log, (Log{"self 1", "2:0", "4:0"}));
+    EXPECT_EQ(self, nullptr);
+}
 }  // namespace

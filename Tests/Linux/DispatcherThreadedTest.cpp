@@ -116,6 +116,79 @@ TEST(DispatcherThreaded, DestroyedElsewhereWhileAHandlerRuns) {
     EXPECT_TRUE(h.seen[1].empty());
 }
 
+// A receiver withdrawn on another thread while its handler runs on the main thread: the withdrawal
+// waits for that handler, and the receiver's later events never arrive; the others' still do.
+TEST(DispatcherThreaded, WithdrawElsewhereWaitsForTheRunningHandler) {
+    RunLoop loop;
+    std::unique_ptr<IAsyncDispatch> dispatch(AsyncDispatchCreate());
+    Counter h, other;
+    h.thread = other.thread = std::this_thread::get_id();
+    h.seen.resize(2);
+    other.seen.resize(1);
+    XEvent entered, withdrawing;
+    ASSERT_TRUE(entered.Create());
+    ASSERT_TRUE(withdrawing.Create());
+    std::atomic<bool> handlerDone{false}, withdrawn{false};
+    bool doneBeforeWithdrawReturned = false;
+    h.onEvent = [&](long event, long) {
+        if (event != 0) return;
+        entered.Set();
+        withdrawing.Wait(10000);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        handlerDone = true;
+    };
+    dispatch->NotifyEvent(&h, 0, 0, true);
+    dispatch->NotifyEvent(&h, 1, 0, true);
+    dispatch->NotifyEvent(&other, 0, 9, true);
+    std::thread withdrawer([&] {
+        entered.Wait(XEvent::INFINITE_WAIT);
+        withdrawing.Set();
+        dispatch->WithdrawEvents(&h);
+        doneBeforeWithdrawReturned = handlerDone;
+        withdrawn = true;
+    });
+    EXPECT_TRUE(loop.RunUntil([&] { return withdrawn.load() && other.seen[0].size() == 1; }, 10000));
+    withdrawer.join();
+    loop.RunPending();
+    EXPECT_TRUE(doneBeforeWithdrawReturned);
+    EXPECT_TRUE(h.seen[1].empty());
+    EXPECT_EQ(other.seen[0], std::vector<long>{9});
+}
+
+// Receivers made, posted to and destroyed on a worker while the main thread drains: a receiver
+// that withdraws in its destructor is never called once freed (AddressSanitizer and
+// ThreadSanitizer watch this one).
+TEST(DispatcherThreaded, ReceiversDestroyedWhileTheMainThreadDrains) {
+    RunLoop loop;
+    std::unique_ptr<IAsyncDispatch> dispatch(AsyncDispatchCreate());
+    struct Receiver : IAsyncDispatchHandler {
+        IAsyncDispatch* dispatch;
+        std::atomic<int>* calls;
+        long payload[8] = {};
+        explicit Receiver(IAsyncDispatch* d, std::atomic<int>* c) : dispatch(d), calls(c) {}
+        ~Receiver() override { dispatch->WithdrawEvents(this); }
+        void OnAsyncTimer(long) override {}
+        void OnAsyncEvent(long event, long argument) override {
+            payload[event & 7] += argument;
+            ++*calls;
+        }
+    };
+    std::atomic<int> calls{0};
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        for (int round = 0; round < 300; ++round) {
+            auto r = std::make_unique<Receiver>(dispatch.get(), &calls);
+            for (int i = 0; i < 8; ++i) dispatch->NotifyEvent(r.get(), i, 1, true);
+            if (round % 3 == 0) std::this_thread::yield();
+        }
+        done = true;
+    });
+    EXPECT_TRUE(loop.RunUntil([&] { return done.load(); }, 20000));
+    worker.join();
+    loop.RunPending();
+    EXPECT_LE(calls.load(), 300 * 8);
+}
+
 TEST(DispatcherThreaded, DispatcherOnTheUIThreadDeliversThere) {
     RunLoop* ui = UIThread::Acquire();
     IAsyncDispatch* dispatch = nullptr;

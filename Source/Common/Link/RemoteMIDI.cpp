@@ -55,6 +55,8 @@ CRemoteMIDIImpl::CRemoteMIDIImpl(unsigned char model)
     : m_model(model), m_dispatch(AsyncDispatchCreate()), m_session(model) {}
 
 CRemoteMIDIImpl::~CRemoteMIDIImpl() {
+    // An unsolicited dump's event may be queued (or running on the main thread) for us.
+    m_dispatch->WithdrawEvents(this);
     Disconnect();
     m_dispatch.reset();
 }

@@ -39,6 +39,7 @@ ProgressWithUI::ProgressWithUI(unsigned char model)
 
 ProgressWithUI::~ProgressWithUI() {
     if (m_timerId != 0) m_dispatch->DestroyTimer(m_timerId);
+    m_dispatch->WithdrawEvents(this);
     m_dispatch.reset();
     m_dialog.reset();
     m_done.Destroy();
