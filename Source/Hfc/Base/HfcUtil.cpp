@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <atomic>
 #include <climits>
+#include <cstdarg>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -23,7 +25,24 @@ HfcSystemTimeHook HfcSetSystemTimeHook(HfcSystemTimeHook hook) {
     return g_timeHook.exchange(hook, std::memory_order_acq_rel);
 }
 
-void HfcDebugPrintf(const char*, ...) {}
+namespace {
+std::atomic<HfcDebugHook> g_debugHook{nullptr};
+}
+
+void HfcDebugPrintf(const char* format, ...) {
+    const HfcDebugHook hook = g_debugHook.load(std::memory_order_acquire);
+    if (hook == nullptr || format == nullptr) return;
+    char line[512];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(line, sizeof line, format, args);
+    va_end(args);
+    hook(line);
+}
+
+HfcDebugHook HfcSetDebugHook(HfcDebugHook hook) {
+    return g_debugHook.exchange(hook, std::memory_order_acq_rel);
+}
 
 bool CHfcFile::GetExtension(const char* path, char* out, int size) {
     if (path == nullptr || out == nullptr || size <= 0) return false;

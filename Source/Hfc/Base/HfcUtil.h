@@ -12,8 +12,10 @@ uint32_t HfcGetSystemTimeMs();
 using HfcSystemTimeHook = uint32_t (*)();
 HfcSystemTimeHook HfcSetSystemTimeHook(HfcSystemTimeHook hook);
 
-// Debug output of the toolkit: prints nothing.
+// Debug output of the toolkit: prints nothing; a test may watch the lines through a hook.
 void HfcDebugPrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+using HfcDebugHook = void (*)(const char* line);
+HfcDebugHook HfcSetDebugHook(HfcDebugHook hook);
 
 class CHfcFile {
 public:
