@@ -13,6 +13,7 @@
 #include <cairo.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 using ArtDrawFn = void (*)(cairo_t* cr, int frame, int width, int height);
@@ -48,7 +49,23 @@ struct ArtFont {
     uint32_t colour;  // 0xAARRGGBB of the glyphs (proportional strips: keep white)
 };
 
+// Width tables of glyph strips drawn as images (128 faces, one per character code): filled by a
+// function of the strip's name, written into the generated metrics like those of ART_FONT strips.
+using ArtMetricsFn = void (*)(const char* name, int widths[256], int* cellHeight, int* textHeight);
+struct ArtImageMetrics {
+    const char* name;
+    ArtMetricsFn metrics;
+};
+// Steps run once every resource is written, with the output folder (e.g. a contact sheet of a
+// family of images, read back from DIR/png).
+using ArtAfterwardsFn = void (*)(const char* outDir);
+
+// The folder a font source is read from (as given to the generator).
+const std::string& ArtFontFolder(ArtFontSource source);
+
 std::vector<ArtImage>& ArtImages();
+std::vector<ArtImageMetrics>& ArtImageMetricsList();
+std::vector<ArtAfterwardsFn>& ArtAfterwards();
 std::vector<ArtFont>& ArtFonts();
 
 struct ArtImageRegistrar {

@@ -26,6 +26,24 @@ std::vector<ArtImage>& ArtImages() {
     return images;
 }
 
+namespace {
+std::string g_fontFolders[2] = {"/usr/share/fonts/truetype/dejavu", "/usr/share/fonts/X11/misc"};
+}  // namespace
+
+const std::string& ArtFontFolder(ArtFontSource source) {
+    return g_fontFolders[source == kArtDejaVu ? 0 : 1];
+}
+
+std::vector<ArtImageMetrics>& ArtImageMetricsList() {
+    static std::vector<ArtImageMetrics> metrics;
+    return metrics;
+}
+
+std::vector<ArtAfterwardsFn>& ArtAfterwards() {
+    static std::vector<ArtAfterwardsFn> steps;
+    return steps;
+}
+
 std::vector<ArtFont>& ArtFonts() {
     static std::vector<ArtFont> fonts;
     return fonts;
@@ -76,7 +94,7 @@ std::vector<uint8_t> EncodePng(const Pixels& pixels) {
     if (png == nullptr || info == nullptr) Fail("libpng");
     if (setjmp(png_jmpbuf(png))) Fail("libpng write error");
     png_set_write_fn(png, &out, PngWrite, PngFlush);
-    png_set_compression_level(png, 9);
+    png_set_compression_level(png, 6);
     png_set_IHDR(png, info, pixels.width, pixels.height, 8, PNG_COLOR_TYPE_RGB_ALPHA, PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
     png_write_info(png, info);
@@ -412,6 +430,8 @@ int main(int argc, char** argv) {
         }
     }
     if (out.empty()) Fail("usage: tolva_artgen --out DIR [--dejavu DIR] [--misc DIR]");
+    g_fontFolders[0] = dejavu;
+    g_fontFolders[1] = misc;
     std::error_code error;
     std::filesystem::create_directories(out + "/png", error);
     if (error) Fail("cannot make " + out + "/png");
@@ -433,6 +453,11 @@ int main(int argc, char** argv) {
         Output o;
         o.name = image.name;
         RenderImage(image, &o);
+        for (const ArtImageMetrics& m : ArtImageMetricsList()) {
+            if (o.name != m.name) continue;
+            o.hasMetrics = true;
+            m.metrics(m.name, o.widths, &o.cellHeight, &o.textHeight);
+        }
         outputs.push_back(std::move(o));
     }
     std::sort(outputs.begin(), outputs.end(),
@@ -449,6 +474,7 @@ int main(int argc, char** argv) {
     WriteFile(out + "/ContactSheet.png", sheetPng.data(), sheetPng.size());
     const std::string source = GenerateSource(outputs);
     WriteFile(out + "/HfcResourcesData.cpp", source.data(), source.size());
+    for (ArtAfterwardsFn step : ArtAfterwards()) step(out.c_str());
     FT_Done_FreeType(library);
     return 0;
 }
