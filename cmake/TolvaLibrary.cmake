@@ -20,6 +20,6 @@ function(tolva_library name)
 endfunction()
 
 # Every product library, in link order, for tests, benchmarks and fuzz targets.
-set(TOLVA_ALL_LIBS tolva_plugin tolva_link tolva_files tolva_model tolva_hfcheadless tolva_hfc tolva_hfcdraw
-    tolva_hfcbase tolva_platform
+set(TOLVA_ALL_LIBS tolva_plugin tolva_layers tolva_controls tolva_link tolva_files tolva_model tolva_hfcheadless
+    tolva_hfc tolva_hfcdraw tolva_hfcbase tolva_platform
     CACHE INTERNAL "")
