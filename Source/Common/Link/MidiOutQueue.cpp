@@ -171,6 +171,11 @@ QNRESULT CMIDIOut::SendShort(long long time, const void* data, unsigned length) 
 QNRESULT CMIDIOut::SendLong(const void* data, unsigned length) {
     if (!m_running.load() || !m_port) return QN_FAIL;
     m_portMutex.Lock();
+    // At the start of an exclusive message, short messages already due go first: what was sent
+    // before the message arrives before it (never inside it: later blocks do not drain).
+    EventQueue::Event event;
+    if (length > 0 && static_cast<const uint8_t*>(data)[0] == 0xF0)
+        while (m_queue.pop(&event, TickMicroseconds())) m_port->SendShort(event.data, event.length);
     const bool ok = m_port->SendLong(data, length, ExclusiveTimeoutMs(length));
     m_portMutex.Unlock();
     m_wake.Set();

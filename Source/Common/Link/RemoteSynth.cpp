@@ -72,6 +72,8 @@ CRemoteSynthImpl::CRemoteSynthImpl(unsigned char model)
 }
 
 CRemoteSynthImpl::~CRemoteSynthImpl() {
+    // Events queued for us (or one running on the main thread while we go on another) end here.
+    if (m_dispatch) m_dispatch->WithdrawEvents(this);
     Disconnect();
     m_setupSection.UnadviseSink(this);
     if (m_oneShotTimer != 0) m_dispatch->DestroyTimer(m_oneShotTimer);
