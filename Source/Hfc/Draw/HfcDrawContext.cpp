@@ -452,11 +452,19 @@ void CHfcOffscreenContext::Blend(int x, int y, int w, int h, CHfcBmp* bmp, int s
                     continue;
                 }
                 const uint32_t inv = 65535 - weight;
-                const uint64_t sourceWeight = premultipliedSource ? k : weight;
-                for (int c = 0; c < 3; ++c) {
-                    const uint64_t s16 = s[c] * 256u + 255u, d16 = d[c] * 256u + 255u;
-                    d[c] =
-                        static_cast<uint8_t>(std::min<uint64_t>(255, (s16 * sourceWeight + d16 * inv) >> 24));
+                if (!premultipliedSource) {
+                    // s16 W + d16 (65535 - W) never exceeds 65535 x 65535: 32 bits hold it.
+                    d[0] = static_cast<uint8_t>(
+                        ((s[0] * 256u + 255u) * weight + (d[0] * 256u + 255u) * inv) >> 24);
+                    d[1] = static_cast<uint8_t>(
+                        ((s[1] * 256u + 255u) * weight + (d[1] * 256u + 255u) * inv) >> 24);
+                    d[2] = static_cast<uint8_t>(
+                        ((s[2] * 256u + 255u) * weight + (d[2] * 256u + 255u) * inv) >> 24);
+                } else {
+                    for (int c = 0; c < 3; ++c) {
+                        const uint64_t s16 = s[c] * 256u + 255u, d16 = d[c] * 256u + 255u;
+                        d[c] = static_cast<uint8_t>(std::min<uint64_t>(255, (s16 * k + d16 * inv) >> 24));
+                    }
                 }
                 d[3] = static_cast<uint8_t>(std::min<uint32_t>(255, (weight + d[3] * 256u + 255u) >> 8));
             }
