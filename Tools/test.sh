@@ -18,6 +18,9 @@ cmake --preset default >/dev/null
 cmake --build --preset default -j "$jobs"
 ctest --test-dir build/default -j "$jobs" --output-on-failure --no-tests=error
 
+stage "the plug-in in Ardour, headless"
+bash Tools/ardour-check.sh build/default
+
 stage "AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"

@@ -193,7 +193,8 @@ TEST(EffectBase, RecordIsFilledAsHostsReadIt) {
     r.programsAreChunks(true);
     r.setUniqueID(77);
     r.setNumInputs(2);
-    r.setEditor(new AEffEditor(&r));
+    AEffEditor editor(&r);
+    r.setEditor(&editor);
     EXPECT_EQ(a->flags, effFlagsCanReplacing | effFlagsIsSynth | effFlagsProgramChunks | effFlagsHasEditor);
     r.setEditor(nullptr);
     EXPECT_EQ(a->flags & effFlagsHasEditor, 0);

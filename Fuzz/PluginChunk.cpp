@@ -1,0 +1,50 @@
+// Chunk bytes from a host's project, handed to the plug-in as setChunk does, then read back as the
+// host's next save does. A chunk that does not load must leave what the next save gives unchanged.
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "Common/Plugin/QorVst.h"
+#include "Linux/RunLoop.h"
+
+namespace {
+
+VstIntPtr Host(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
+    return opcode == audioMasterVersion ? 2400 : 0;
+}
+
+AEffect* Effect() {
+    static RunLoop* loop = new RunLoop();
+    static AEffect* effect = [] {
+        char pattern[] = "/tmp/tolva-fuzz-XXXXXX";
+        if (mkdtemp(pattern) != nullptr) CAtomicInstance::SetFolder(pattern);
+        return static_cast<AEffect*>(QorVst::CreateInstance(1, Host));
+    }();
+    loop->RunPending();
+    return effect;
+}
+
+std::string Save(AEffect* a, int preset) {
+    void* data = nullptr;
+    const VstIntPtr size = a->dispatcher(a, effGetChunk, preset, 0, &data, 0.0f);
+    if (size <= 0 || data == nullptr) return std::string();
+    return std::string(static_cast<const char*>(data), static_cast<size_t>(size));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    AEffect* a = Effect();
+    if (a == nullptr || size < 1) return 0;
+    const int preset = data[0] & 1;
+    const std::string before = Save(a, preset);
+    std::string bytes(reinterpret_cast<const char*>(data + 1), size - 1);
+    const VstIntPtr loaded =
+        a->dispatcher(a, effSetChunk, preset, static_cast<VstIntPtr>(bytes.size()), bytes.data(), 0.0f);
+    const std::string after = Save(a, preset);
+    if (loaded == 0 && after != before) std::abort();
+    return 0;
+}

@@ -1,0 +1,12 @@
+-- A session with the plug-in as the instrument of one MIDI track, saved and closed (headless).
+AudioEngine:set_backend("None (Dummy)", "", "")
+create_session(os.getenv("SESSION_DIR"), "check", 48000)
+local info = ARDOUR.LuaAPI.new_plugin_info("Tolva Plug-In Editor", ARDOUR.PluginType.LXVST)
+assert(not info:isnil(), "the plug-in is not in the host's plug-in list")
+local midi = ARDOUR.ChanCount(ARDOUR.DataType("midi"), 1)
+local audio = ARDOUR.ChanCount(ARDOUR.DataType("audio"), 2)
+local tracks = Session:new_midi_track(midi, audio, true, info, nil, nil, 1, "Tolva",
+                                      ARDOUR.PresentationInfo.max_order, ARDOUR.TrackMode.Normal, true, false)
+assert(tracks:size() == 1, "no MIDI track was made")
+Session:save_state("", false, false, false, false, false)
+close_session()
