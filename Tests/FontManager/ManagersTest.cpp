@@ -12,6 +12,7 @@
 #include "Common/Layers/Forms/UIFormManager.h"
 #include "Hfc/Base/HfcBundle.h"
 #include "Hfc/Draw/HfcBmp.h"
+#include "Linux/Trace.h"
 
 namespace {
 
@@ -34,6 +35,26 @@ TEST(ResourceManagerTest, LoadsOnceAndForgetsFailures) {
     EXPECT_NE(images->LoadImage("Knob_Meter"), nullptr);
     ResourceManager::Uninitialize();
     EXPECT_EQ(ResourceManager::GetInstance(), nullptr);
+}
+
+// A missing image or font gives none every time it is asked for, and is reported once.
+TEST(ResourceManagerTest, MissingNamesAreTracedOnce) {
+    ASSERT_TRUE(ResourceManager::Initialize());
+    ASSERT_TRUE(FontManager::Initialize());
+    g_enabletrace = 1;
+    ::testing::internal::CaptureStdout();
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(ResourceManager::GetInstance()->LoadImage("Switch_Missing"), nullptr);
+        EXPECT_EQ(FontManager::GetInstance()->GetBmpFontInfo("FontMissing"), nullptr);
+    }
+    const std::string out = ::testing::internal::GetCapturedStdout();
+    g_enabletrace = 0;
+    EXPECT_EQ(out.find("Switch_Missing"), out.rfind("Switch_Missing"));
+    EXPECT_NE(out.find("Switch_Missing"), std::string::npos);
+    EXPECT_EQ(out.find("FontMissing"), out.rfind("FontMissing"));
+    EXPECT_NE(out.find("FontMissing"), std::string::npos);
+    FontManager::Uninitialize();
+    ResourceManager::Uninitialize();
 }
 
 // Three users need three releases; a fourth release does nothing, and the next start is fresh.
