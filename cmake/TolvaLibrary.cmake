@@ -23,3 +23,5 @@ endfunction()
 set(TOLVA_ALL_LIBS tolva_plugin tolva_layers tolva_controls tolva_link tolva_files tolva_model tolva_hfcheadless
     tolva_hfc tolva_hfcdraw tolva_hfcbase tolva_platform
     CACHE INTERNAL "")
+# The standalone program's engine, on a line of its own.
+set(TOLVA_ALL_LIBS tolva_host ${TOLVA_ALL_LIBS} CACHE INTERNAL "")

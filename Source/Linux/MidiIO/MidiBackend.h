@@ -2,6 +2,8 @@
 // The small interface the port layer sits on: list sources and destinations, open an input that
 // delivers packets, open an output that sends short and exclusive messages. Two backends implement
 // it: the ALSA sequencer (the real one) and an in-process loopback for tests.
+#include <pthread.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -22,6 +24,13 @@ struct MidiEndpoint {
 class IMidiPacketSink {
 public:
     virtual void OnMidiPacket(const uint8_t* bytes, size_t length) = 0;
+    // The same packet with the source it came from and the time it was read (nanoseconds of the
+    // monotonic clock). Backends deliver through this one; by default it passes the packet on.
+    virtual void OnMidiPacketFrom(uint32_t source, uint64_t receivedNs, const uint8_t* bytes, size_t length) {
+        (void)source;
+        (void)receivedNs;
+        OnMidiPacket(bytes, length);
+    }
 
 protected:
     ~IMidiPacketSink() = default;
@@ -49,6 +58,15 @@ public:
     static constexpr unsigned kNoTimeLimit = 0xFFFFFFFFu;
 };
 
+// Told, on any thread, that sources or destinations appeared, vanished or changed.
+class IMidiSetupListener {
+public:
+    virtual void OnMidiSetupChanged() = 0;
+
+protected:
+    ~IMidiSetupListener() = default;
+};
+
 class IMidiBackend {
 public:
     virtual ~IMidiBackend() = default;
@@ -61,6 +79,25 @@ public:
     // Pause after a completed exclusive send of 100 bytes or more, per byte sent, in microseconds:
     // gives a slow interface behind the backend time to pass the bytes on.
     virtual unsigned ExclusivePauseMicrosPerByte() const { return 0; }
+    // Setup-change notices; a listener is removed before it goes away.
+    virtual void AddSetupListener(IMidiSetupListener* listener) = 0;
+    virtual void RemoveSetupListener(IMidiSetupListener* listener) = 0;
+};
+
+// Nanoseconds of the monotonic clock, as packets are time-stamped.
+uint64_t MidiReceiveTimeNs();
+
+// Keeps a backend's setup listeners. Notify calls them under its lock, so that Remove waits for a
+// notice in progress; a listener must not add or remove listeners from inside its call.
+class MidiSetupListeners {
+public:
+    void Add(IMidiSetupListener* listener);
+    void Remove(IMidiSetupListener* listener);
+    void Notify();
+
+private:
+    pthread_mutex_t m_lock = PTHREAD_MUTEX_INITIALIZER;
+    std::vector<IMidiSetupListener*> m_listeners;
 };
 
 // The backend of this process: the ALSA sequencer unless another was set. Ports take the backend

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <map>
+#include <string>
 #include <utility>
 
 #include "Linux/Sync.h"
@@ -15,7 +16,11 @@
 
 namespace {
 
-constexpr const char* kClientName = "Tolva Plug-In Editor";
+constexpr const char* kDefaultClientName = "Tolva Plug-In Editor";
+std::string& ClientName() {
+    static std::string name = kDefaultClientName;
+    return name;
+}
 constexpr size_t kExclusiveChunk = 256;
 // Large enough for whole dump pieces in both directions.
 constexpr size_t kOutputBufferSize = 64 * 1024;
@@ -68,6 +73,8 @@ public:
     std::unique_ptr<IMidiBackendInput> OpenInput(uint32_t source, IMidiPacketSink* sink) override;
     std::unique_ptr<IMidiBackendOutput> OpenOutput(uint32_t destination) override;
     unsigned ExclusivePauseMicrosPerByte() const override { return 5; }
+    void AddSetupListener(IMidiSetupListener* listener) override { m_setupListeners.Add(listener); }
+    void RemoveSetupListener(IMidiSetupListener* listener) override { m_setupListeners.Remove(listener); }
 
     void DetachInput(AlsaInput* input);
     void ClosePort(int port, bool isInput);
@@ -80,7 +87,14 @@ private:
     std::vector<MidiEndpoint> List(bool sources);
     int CreatePort(const char* name, unsigned caps);
     long ThreadProc() override;
-    void ReadEvents(std::vector<std::pair<int, std::vector<uint8_t>>>* packets);
+    struct Packet {
+        int port;
+        uint32_t source;
+        uint64_t receivedNs;
+        std::vector<uint8_t> bytes;
+    };
+    // Reads what is waiting; true when the system announced a change of clients or ports.
+    bool ReadEvents(std::vector<Packet>* packets);
 
     snd_seq_t* m_seq = nullptr;
     int m_client = -1;
@@ -91,6 +105,8 @@ private:
     CHfcCriticalSection m_deliveryLock;          // held while packets are delivered
     std::map<int, AlsaInput*> m_inputs;          // by our port number
     std::map<int, std::pair<int, int>> m_peers;  // our port -> connected client and port
+    int m_announcePort = -1;                     // subscribed to the system's announcements
+    MidiSetupListeners m_setupListeners;
     XThread m_thread;
 };
 
@@ -99,13 +115,20 @@ void CAlsaBackend::OpenSequencer() {
         m_seq = nullptr;
         return;
     }
-    snd_seq_set_client_name(m_seq, kClientName);
+    snd_seq_set_client_name(m_seq, ClientName().c_str());
     snd_seq_set_output_buffer_size(m_seq, kOutputBufferSize);
     snd_seq_set_input_buffer_size(m_seq, kInputBufferSize);
     // The kernel's event pools of this client, as large as it allows (a smaller limit is kept).
     snd_seq_set_client_pool_output(m_seq, kKernelPoolEvents);
     snd_seq_set_client_pool_input(m_seq, kKernelPoolEvents);
     m_client = snd_seq_client_id(m_seq);
+    // Client and port changes arrive as announcements on a port nobody else sees.
+    m_announcePort = snd_seq_create_simple_port(
+        m_seq, "Announce", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE | SND_SEQ_PORT_CAP_NO_EXPORT,
+        SND_SEQ_PORT_TYPE_APPLICATION);
+    if (m_announcePort >= 0 &&
+        snd_seq_connect_from(m_seq, m_announcePort, SND_SEQ_CLIENT_SYSTEM, SND_SEQ_PORT_SYSTEM_ANNOUNCE) < 0)
+        m_announcePort = -1;
     if (snd_midi_event_new(kExclusiveChunk, &m_decoder) < 0) m_decoder = nullptr;
     if (m_decoder) snd_midi_event_no_status(m_decoder, 1);  // every event decoded to full bytes
     if (m_client < 0 || !m_decoder || pipe2(m_wakePipe, O_CLOEXEC | O_NONBLOCK) != 0) {
@@ -149,6 +172,9 @@ std::vector<MidiEndpoint> CAlsaBackend::List(bool sources) {
     while (snd_seq_query_next_client(m_seq, client) >= 0) {
         const int id = snd_seq_client_info_get_client(client);
         if (id == m_client || id == SND_SEQ_CLIENT_SYSTEM) continue;
+        // Another client of this process (a plug-in's own copy of this layer, say) would feed our
+        // output back into our input.
+        if (snd_seq_client_info_get_pid(client) == static_cast<int>(getpid())) continue;
         snd_seq_port_info_set_client(port, id);
         snd_seq_port_info_set_port(port, -1);
         while (snd_seq_query_next_port(m_seq, port) >= 0) {
@@ -255,13 +281,30 @@ bool CAlsaBackend::Output(snd_seq_event_t* ev, uint64_t deadlineUs) {
     }
 }
 
-void CAlsaBackend::ReadEvents(std::vector<std::pair<int, std::vector<uint8_t>>>* packets) {
+bool CAlsaBackend::ReadEvents(std::vector<Packet>* packets) {
+    bool changed = false;
     m_seqLock.Lock();
     for (;;) {
         snd_seq_event_t* ev = nullptr;
         const int r = snd_seq_event_input(m_seq, &ev);
         if (r == -ENOSPC) continue;  // the input overran; what is left is still read
         if (r < 0 || !ev) break;
+        const uint64_t receivedNs = MidiReceiveTimeNs();
+        if (ev->dest.port == m_announcePort && m_announcePort >= 0) {
+            switch (ev->type) {
+                case SND_SEQ_EVENT_CLIENT_START:
+                case SND_SEQ_EVENT_CLIENT_EXIT:
+                case SND_SEQ_EVENT_CLIENT_CHANGE:
+                case SND_SEQ_EVENT_PORT_START:
+                case SND_SEQ_EVENT_PORT_EXIT:
+                case SND_SEQ_EVENT_PORT_CHANGE:
+                    changed = true;
+                    break;
+                default:
+                    break;
+            }
+            continue;
+        }
         std::vector<uint8_t> bytes;
         if (ev->type == SND_SEQ_EVENT_SYSEX) {
             const auto* p = static_cast<const uint8_t*>(ev->data.ext.ptr);
@@ -271,13 +314,16 @@ void CAlsaBackend::ReadEvents(std::vector<std::pair<int, std::vector<uint8_t>>>*
             const long n = snd_midi_event_decode(m_decoder, buf, sizeof buf, ev);
             if (n > 0) bytes.assign(buf, buf + n);
         }
-        if (!bytes.empty()) packets->emplace_back(ev->dest.port, std::move(bytes));
+        if (!bytes.empty())
+            packets->push_back(Packet{ev->dest.port, AlsaEndpointHandle(ev->source.client, ev->source.port),
+                                      receivedNs, std::move(bytes)});
     }
     m_seqLock.Unlock();
+    return changed;
 }
 
 long CAlsaBackend::ThreadProc() {
-    std::vector<std::pair<int, std::vector<uint8_t>>> packets;
+    std::vector<Packet> packets;
     for (;;) {
         pollfd fds[8];
         m_seqLock.Lock();
@@ -289,14 +335,16 @@ long CAlsaBackend::ThreadProc() {
         if (poll(fds, static_cast<nfds_t>(n + 1), -1) < 0 && errno != EINTR) return 0;
         if (fds[0].revents & POLLIN) return 0;
         packets.clear();
-        ReadEvents(&packets);
+        const bool changed = ReadEvents(&packets);
         // Delivered without the sequencer's lock, so that a callback may send.
         m_deliveryLock.Lock();
-        for (const auto& [port, bytes] : packets) {
-            auto it = m_inputs.find(port);
-            if (it != m_inputs.end()) it->second->sink->OnMidiPacket(bytes.data(), bytes.size());
+        for (const Packet& p : packets) {
+            auto it = m_inputs.find(p.port);
+            if (it != m_inputs.end())
+                it->second->sink->OnMidiPacketFrom(p.source, p.receivedNs, p.bytes.data(), p.bytes.size());
         }
         m_deliveryLock.Unlock();
+        if (changed) m_setupListeners.Notify();
     }
 }
 
@@ -371,6 +419,10 @@ MidiSendResult AlsaOutput::SendExclusive(const uint8_t* bytes, size_t length, un
 }
 
 }  // namespace
+
+void AlsaMidiSetClientName(const char* name) {
+    if (name && *name) ClientName() = name;
+}
 
 IMidiBackend* AlsaMidiBackend() {
     static CAlsaBackend backend;

@@ -3,8 +3,13 @@
 #include "Linux/MidiIO/MidiBackend.h"
 
 // The process's one sequencer client, opened on first use. When no sequencer is available it lists
-// nothing and opens nothing.
+// nothing and opens nothing. Clients of this process (ours, and those of any other copy of this
+// layer loaded into the process) are never listed.
 IMidiBackend* AlsaMidiBackend();
+
+// The client's name, for a program that is not the plug-in; call it before the first use of the
+// backend (later calls change nothing).
+void AlsaMidiSetClientName(const char* name);
 
 // Handle of a sequencer port as the backend names it.
 constexpr uint32_t AlsaEndpointHandle(int client, int port) {

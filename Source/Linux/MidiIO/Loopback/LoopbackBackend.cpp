@@ -63,6 +63,7 @@ uint32_t CMidiLoopback::AddEndpoint(const std::string& device, const std::string
     e.isSource = isSource;
     m_order.push_back(handle);
     m_lock.Unlock();
+    m_setupListeners.Notify();
     return handle;
 }
 
@@ -77,8 +78,10 @@ uint32_t CMidiLoopback::AddDestination(const std::string& device, const std::str
 void CMidiLoopback::RemoveEndpoint(uint32_t handle) {
     m_lock.Lock();
     auto it = m_endpoints.find(handle);
-    if (it != m_endpoints.end()) it->second.removed = true;
+    const bool removed = it != m_endpoints.end() && !it->second.removed;
+    if (removed) it->second.removed = true;
     m_lock.Unlock();
+    if (removed) m_setupListeners.Notify();
 }
 
 void CMidiLoopback::Connect(uint32_t destination, uint32_t source) {
@@ -152,7 +155,18 @@ void CMidiLoopback::Inject(uint32_t source, const void* bytes, size_t length, un
     if (!bytes || length == 0) return;
     const auto* b = static_cast<const uint8_t*>(bytes);
     m_lock.Lock();
-    m_queue.push_back(Packet{source, std::vector<uint8_t>(b, b + length), delayUs, MonotonicMicroseconds()});
+    m_queue.push_back(
+        Packet{source, std::vector<uint8_t>(b, b + length), delayUs, MonotonicMicroseconds(), 0});
+    m_lock.Unlock();
+    m_wake.Set();
+}
+
+void CMidiLoopback::InjectStamped(uint32_t source, const void* bytes, size_t length, uint64_t receivedNs) {
+    if (!bytes || length == 0) return;
+    const auto* b = static_cast<const uint8_t*>(bytes);
+    m_lock.Lock();
+    m_queue.push_back(
+        Packet{source, std::vector<uint8_t>(b, b + length), 0, MonotonicMicroseconds(), receivedNs});
     m_lock.Unlock();
     m_wake.Set();
 }
@@ -165,7 +179,7 @@ void CMidiLoopback::InjectSplit(uint32_t source, const void* bytes, size_t lengt
     m_lock.Lock();
     for (size_t at = 0; at < length; at += pieceSize) {
         const size_t n = std::min(pieceSize, length - at);
-        m_queue.push_back(Packet{source, std::vector<uint8_t>(b + at, b + at + n), delayUs, now});
+        m_queue.push_back(Packet{source, std::vector<uint8_t>(b + at, b + at + n), delayUs, now, 0});
     }
     m_lock.Unlock();
     m_wake.Set();
@@ -227,7 +241,10 @@ long CMidiLoopback::ThreadProc() {
             m_lock.Lock();
             const bool attached = std::find(m_inputs.begin(), m_inputs.end(), in) != m_inputs.end();
             m_lock.Unlock();
-            if (attached) in->sink->OnMidiPacket(packet.bytes.data(), packet.bytes.size());
+            if (attached)
+                in->sink->OnMidiPacketFrom(packet.source,
+                                           packet.stampNs ? packet.stampNs : MidiReceiveTimeNs(),
+                                           packet.bytes.data(), packet.bytes.size());
         }
         m_deliveryLock.Unlock();
     }
@@ -262,7 +279,7 @@ MidiSendResult CMidiLoopback::Send(uint32_t destination, const uint8_t* bytes, s
         IListener* listener = e.listener;
         const uint64_t now = MonotonicMicroseconds();
         for (uint32_t source : e.connectedSources)
-            m_queue.push_back(Packet{source, std::vector<uint8_t>(bytes, bytes + length), 0, now});
+            m_queue.push_back(Packet{source, std::vector<uint8_t>(bytes, bytes + length), 0, now, 0});
         const bool queued = !e.connectedSources.empty();
         m_lock.Unlock();
         if (queued) m_wake.Set();

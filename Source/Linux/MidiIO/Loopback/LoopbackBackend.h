@@ -51,6 +51,7 @@ public:
     uint32_t AddSource(const std::string& device, const std::string& name, bool withDevice = true);
     uint32_t AddDestination(const std::string& device, const std::string& name, bool withDevice = true);
     // The endpoint vanishes: no longer listed, its opened inputs receive nothing more, sends to it fail.
+    // Adding and removing endpoints notifies the setup listeners on the calling thread.
     void RemoveEndpoint(uint32_t handle);
     // Everything sent to the destination is also delivered to the source, as sent (a cable loop).
     void Connect(uint32_t destination, uint32_t source);
@@ -59,6 +60,9 @@ public:
     // One packet; delayUs: how long after the previous packet's delivery (or now, if the queue is
     // idle) it is delivered, for pacing at a wire's speed.
     void Inject(uint32_t source, const void* bytes, size_t length, unsigned delayUs = 0);
+    // One packet delivered as soon as its turn comes, carrying the given receive time (nanoseconds of
+    // the monotonic clock) instead of the time of its delivery: exact timing without waiting.
+    void InjectStamped(uint32_t source, const void* bytes, size_t length, uint64_t receivedNs);
     // The bytes cut into packets of pieceSize bytes (1: one byte at a time), each paced by delayUs.
     void InjectSplit(uint32_t source, const void* bytes, size_t length, size_t pieceSize,
                      unsigned delayUs = 0);
@@ -86,6 +90,8 @@ public:
     std::unique_ptr<IMidiBackendInput> OpenInput(uint32_t source, IMidiPacketSink* sink) override;
     std::unique_ptr<IMidiBackendOutput> OpenOutput(uint32_t destination) override;
     unsigned ExclusivePauseMicrosPerByte() const override { return m_pausePerByte; }
+    void AddSetupListener(IMidiSetupListener* listener) override { m_setupListeners.Add(listener); }
+    void RemoveSetupListener(IMidiSetupListener* listener) override { m_setupListeners.Remove(listener); }
 
 private:
     class Input;
@@ -107,6 +113,7 @@ private:
         std::vector<uint8_t> bytes;
         unsigned delayUs;
         uint64_t injectedUs;
+        uint64_t stampNs = 0;  // 0: stamped when delivered
     };
 
     long ThreadProc() override;
@@ -129,6 +136,7 @@ private:
     bool m_delivering = false;
     bool m_running = false;
     std::atomic<unsigned> m_pausePerByte{0};
+    MidiSetupListeners m_setupListeners;
     uint64_t m_lastDue = 0;  // delivery thread only: when the previous packet was due
     XEvent m_wake;           // a packet was queued, or stop
     XEvent m_progress;       // the queue went idle, or a send was captured

@@ -1,0 +1,48 @@
+// The program's failure family, its alerts and its buffers.
+#include <gtest/gtest.h>
+
+#include "Hfc/Base/HfcMessageBox.h"
+#include "Host/HostSupport.h"
+
+TEST(HostSupport, ExceptionTexts) {
+    EXPECT_STREQ(ZbrException().what(), "ZbrException");
+    EXPECT_STREQ(ZbrIfNotException("index >= 0").what(), "(index >= 0) is not");
+    EXPECT_STREQ(ZbrMacOSException(-50).what(), "MacOSException error code=-50");
+    EXPECT_EQ(ZbrMacOSException(-50).GetErrorCode(), -50);
+    EXPECT_STREQ(ZbrNullException("fp").what(), "fp is null");
+    const VintorSetBufferSizeException e("Cannot set buffer size to audio device.", "( 32 - 4096 )");
+    EXPECT_STREQ(e.GetLocalizeKey(), "Cannot set buffer size to audio device.");
+    EXPECT_EQ(e.GetSecondMessage(), "( 32 - 4096 )");
+}
+
+TEST(HostSupport, AlertsCarryTheTitleAndTheSecondLine) {
+    std::vector<HfcMessageBoxRequest> shown;
+    HfcSetMessageBoxHook([&](const HfcMessageBoxRequest& r) {
+        shown.push_back(r);
+        return 1;
+    });
+    ZbrAlert::SetTitleText("Tolva Editor");
+    ShowErrorAlert("Cannot set settings to audio device.", "");
+    ShowErrorAlert("Cannot set buffer size to audio device.", "( 32 - 4096 )");
+    ShowNoteAlert("Device was auto stoped.");
+    HfcSetMessageBoxHook(nullptr);
+    ASSERT_EQ(shown.size(), 3u);
+    EXPECT_EQ(shown[0].caption, "Tolva Editor");
+    EXPECT_EQ(shown[0].text, "Cannot set settings to audio device.") << "no trailing line break";
+    EXPECT_EQ(shown[0].alert, HfcAlertType::Stop);
+    EXPECT_EQ(shown[1].text, "Cannot set buffer size to audio device.\n( 32 - 4096 )");
+    EXPECT_EQ(shown[2].alert, HfcAlertType::Note);
+}
+
+TEST(HostSupport, BufferListHoldsEveryChannel) {
+    for (int channels : {1, 2}) {
+        ZbrAudioBufferList list(2, channels, 64);
+        EXPECT_EQ(list.BufferBytes(), static_cast<size_t>(64 * channels * 4));
+        // Every sample of every channel is writable (ASan checks the bounds).
+        for (int b = 0; b < 2; ++b)
+            for (int i = 0; i < 64 * channels; ++i) list.Buffer(b)[i] = 1.0f;
+    }
+    EXPECT_THROW(ZbrAudioBufferList(0, 1, 64), ZbrIfNotException);
+    EXPECT_THROW(ZbrAudioBufferList(1, 0, 64), ZbrIfNotException);
+    EXPECT_THROW(ZbrAudioBufferList(1, 1, 0), ZbrIfNotException);
+}
