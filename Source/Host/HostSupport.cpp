@@ -66,3 +66,16 @@ ZbrAudioBufferList::ZbrAudioBufferList(int numberBuffers, int channelsPerBuffer,
         b.assign(static_cast<size_t>(frameSize) * static_cast<size_t>(channelsPerBuffer), 0.0f);
     for (auto& b : m_buffers) m_pointers.push_back(b.data());
 }
+
+int ZbrRunMain(const char* programName, int (*body)(void*), void* context, FILE* errors) {
+    try {
+        return body(context);
+    } catch (const VintorException& e) {
+        std::string text = VintorLocalizedString(e.GetLocalizeKey());
+        if (!e.GetSecondMessage().empty()) text += " " + e.GetSecondMessage();
+        std::fprintf(errors, "%s: %s\n", programName, text.c_str());
+    } catch (const std::exception& e) {
+        std::fprintf(errors, "%s: %s\n", programName, e.what());
+    }
+    return 1;
+}

@@ -3,6 +3,7 @@
 // list and an owning array pointer. Every failure of the program travels as a ZbrException; only
 // VintorException texts reach the user, through ShowErrorAlert.
 #include <cstddef>
+#include <cstdio>
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -105,6 +106,10 @@ public:
 void ShowNoteAlert(const char* key);
 // The localised text of the key, then "\n" and the second message when that is not empty.
 void ShowErrorAlert(const char* key, const std::string& second);
+
+// Runs the program's start-up and event loop: a failure of the family (or any other exception)
+// is written to the error stream with its text, and the status is 1; otherwise body's status.
+int ZbrRunMain(const char* programName, int (*body)(void*), void* context, FILE* errors = stderr);
 
 // An owned list of buffers of 32-bit samples: buffers x channels per buffer x frames.
 class ZbrAudioBufferList {

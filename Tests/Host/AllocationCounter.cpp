@@ -22,6 +22,16 @@ long AllocationCounter::Count() const {
     return g_allocations.load();
 }
 
+// The sanitizers bring their own allocator; the count is taken in the normal build.
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+bool AllocationCounter::Works() {
+    return false;
+}
+#else
+bool AllocationCounter::Works() {
+    return true;
+}
+
 void* operator new(size_t n) {
     if (t_counting) g_allocations.fetch_add(1);
     void* p = std::malloc(n ? n : 1);
@@ -36,3 +46,4 @@ void operator delete(void* p) noexcept {
 void operator delete(void* p, size_t) noexcept {
     std::free(p);
 }
+#endif

@@ -6,4 +6,6 @@ public:
     AllocationCounter();
     ~AllocationCounter();
     long Count() const;
+    // False where allocations cannot be counted (sanitizer builds).
+    static bool Works();
 };

@@ -46,3 +46,29 @@ TEST(HostSupport, BufferListHoldsEveryChannel) {
     EXPECT_THROW(ZbrAudioBufferList(1, 0, 64), ZbrIfNotException);
     EXPECT_THROW(ZbrAudioBufferList(1, 1, 0), ZbrIfNotException);
 }
+
+TEST(HostSupport, StartUpFailureEndsWithItsReasonAndStatus1) {
+    struct Case {
+        int (*body)(void*);
+        int status;
+        const char* text;
+    };
+    const Case cases[] = {
+        {[](void*) { return 0; }, 0, ""},
+        {[](void*) -> int { throw ZbrNullException("synthAUComponent"); }, 1,
+         "Tolva Editor: synthAUComponent is null\n"},
+        {[](void*) -> int { throw ZbrMacOSException(-2); }, 1,
+         "Tolva Editor: MacOSException error code=-2\n"},
+        {[](void*) -> int { throw VintorException("Cannot set settings to audio device."); }, 1,
+         "Tolva Editor: Cannot set settings to audio device.\n"},
+    };
+    for (const Case& c : cases) {
+        char* text = nullptr;
+        size_t size = 0;
+        FILE* errors = open_memstream(&text, &size);
+        EXPECT_EQ(ZbrRunMain("Tolva Editor", c.body, nullptr, errors), c.status);
+        std::fclose(errors);
+        EXPECT_STREQ(text, c.text);
+        std::free(text);
+    }
+}

@@ -21,6 +21,7 @@ protected:
     void SetUp() override {
         if (access("/dev/snd/seq", R_OK | W_OK) != 0)
             GTEST_SKIP() << "no ALSA sequencer here (/dev/snd/seq is missing or not accessible)";
+        AlsaMidiListOwnProcessClients(true);  // the peer lives in this process
         ASSERT_GE(snd_seq_open(&m_peer, "default", SND_SEQ_OPEN_DUPLEX, 0), 0);
         snd_seq_set_client_name(m_peer, "Backend Test Peer");
         m_client = snd_seq_client_id(m_peer);

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <map>
 #include <string>
 #include <utility>
@@ -17,6 +18,7 @@
 namespace {
 
 constexpr const char* kDefaultClientName = "Tolva Plug-In Editor";
+std::atomic<bool> g_listOwnProcess{false};
 std::string& ClientName() {
     static std::string name = kDefaultClientName;
     return name;
@@ -174,7 +176,8 @@ std::vector<MidiEndpoint> CAlsaBackend::List(bool sources) {
         if (id == m_client || id == SND_SEQ_CLIENT_SYSTEM) continue;
         // Another client of this process (a plug-in's own copy of this layer, say) would feed our
         // output back into our input.
-        if (snd_seq_client_info_get_pid(client) == static_cast<int>(getpid())) continue;
+        if (!g_listOwnProcess.load() && snd_seq_client_info_get_pid(client) == static_cast<int>(getpid()))
+            continue;
         snd_seq_port_info_set_client(port, id);
         snd_seq_port_info_set_port(port, -1);
         while (snd_seq_query_next_port(m_seq, port) >= 0) {
@@ -419,6 +422,10 @@ MidiSendResult AlsaOutput::SendExclusive(const uint8_t* bytes, size_t length, un
 }
 
 }  // namespace
+
+void AlsaMidiListOwnProcessClients(bool list) {
+    g_listOwnProcess.store(list);
+}
 
 void AlsaMidiSetClientName(const char* name) {
     if (name && *name) ClientName() = name;

@@ -11,6 +11,10 @@ IMidiBackend* AlsaMidiBackend();
 // backend (later calls change nothing).
 void AlsaMidiSetClientName(const char* name);
 
+// For tests that make their peer clients inside the test process: list this process's other
+// clients too (our own client is never listed).
+void AlsaMidiListOwnProcessClients(bool list);
+
 // Handle of a sequencer port as the backend names it.
 constexpr uint32_t AlsaEndpointHandle(int client, int port) {
     return (static_cast<uint32_t>(client) << 16) | static_cast<uint32_t>(port & 0xFFFF);
