@@ -266,3 +266,81 @@ TEST_F(KeyFocus, InputRoutedThroughLayersToTheRightControl) {
 }
 
 }  // namespace
+
+namespace {
+
+class RawListener : public CHfcMouseListener {
+public:
+    RawListener(const char* name, HfcLog* log) : m_name(name), m_log(log) {}
+    bool OnHfcMouseMacMouseMove(CHfcMouse* mouse, const HfcPlatformEvent* event) override {
+        m_log->push_back(m_name + ":raw " + std::to_string(event->rootX));
+        if (removeSelf) mouse->MacRemoveEventListener(this);
+        return false;
+    }
+    bool OnHfcMouseMacMouseWheelMove(CHfcMouse*, const HfcPlatformEvent* event) override {
+        m_log->push_back(m_name + ":raw-wheel " + std::to_string(event->delta));
+        return true;
+    }
+    std::string m_name;
+    HfcLog* m_log;
+    bool removeSelf = false;
+};
+
+TEST_F(KeyFocus, PluginModeRawListenersMayLeaveDuringTheWalk) {
+    // The editor of the plug-in runs the mouse in its plug-in mode.
+    CHfcMouse::Uninitialize();
+    CHfcMouse::Initialize(false);
+    CHfcMouse* mouse = CHfcMouse::GetInstance();
+    RawListener a("a", &log), b("b", &log);
+    a.removeSelf = true;
+    mouse->MacAddEventListener(&a);
+    mouse->MacAddEventListener(&b);
+    m_screen.MoveTo(150, 100);
+    m_screen.MoveTo(160, 100);
+    m_screen.Wheel(-1);
+    EXPECT_EQ(log, (HfcLog{"a:raw 150", "b:raw 150", "b:raw 160", "b:raw-wheel -1"}));
+    mouse->MacRemoveEventListener(&b);
+    CHfcMouse::Uninitialize();
+    CHfcMouse::Initialize(true);
+}
+
+TEST_F(KeyFocus, ApplicationModeSendsStrayReleasesToTheCapture) {
+    CHfcMouse* mouse = CHfcMouse::GetInstance();
+    CRecordingControl c("c", &log);
+    c.Create(0, 0, 10, 10, 1);
+    c.Enable(false);
+    mouse->SetCapture(&c, w);
+    HfcPlatformEvent up;
+    up.kind = HfcEventKind::MouseUp;
+    up.button = 1;
+    up.rootX = 7;
+    up.rootY = 8;
+    EXPECT_EQ(mouse->OnMacMouseUp(up), kHfcEventNotHandledErr);
+    up.button = 2;  // other buttons are ignored
+    mouse->OnMacMouseUp(up);
+    HfcPlatformEvent moved;
+    moved.kind = HfcEventKind::MouseMoved;
+    moved.rootX = 3;
+    moved.rootY = 4;
+    EXPECT_EQ(mouse->OnMacMouseMoved(moved), kHfcNoErr);  // the capture handled it
+    EXPECT_EQ(mouse->OnMacMouseDown(up), kHfcEventNotHandledErr);
+    EXPECT_EQ(log, (HfcLog{"c:up 7,8", "c:move 3,4"}));
+    mouse->ReleaseCapture();
+    // The key singleton forgets its listener when it loses the keys, telling it once.
+    class Lost : public CHfcKeyListener {
+    public:
+        bool OnHfcKeyLostFocus(CHfcKey*) override {
+            ++lost;
+            return true;
+        }
+        int lost = 0;
+    } listener;
+    CHfcKey::GetInstance()->SetListener(&listener);
+    CHfcKey::GetInstance()->OnKeyLostFocus();
+    CHfcKey::GetInstance()->OnKeyLostFocus();
+    EXPECT_EQ(listener.lost, 1);
+    EXPECT_EQ(CHfcKey::GetInstance()->GetListener(), nullptr);
+    EXPECT_FALSE(CHfcKey::GetInstance()->OnKeyChar('a', 0));
+}
+
+}  // namespace

@@ -237,7 +237,7 @@ void RenderFont(FT_Library library, const ArtFont& font, const std::string& fold
     if (font.kind == kArtProportional) {
         out->hasMetrics = true;
         out->cellHeight = cellHeight;
-        const Glyph& capital = glyphs['H'];
+        const Glyph& capital = glyphs[static_cast<int>('H')];
         out->textHeight = capital.rows > 0 ? capital.rows : ascender;
         for (int c = 32; c < 127; ++c) {
             const Glyph& g = glyphs[c];

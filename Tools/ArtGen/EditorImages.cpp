@@ -242,8 +242,6 @@ void DrawSoundSelector(cairo_t* cr, int w, int h) {
 
 // ---- Knobs and bars ----------------------------------------------------------------------------
 
-constexpr double kDeg = M_PI / 180.0;
-
 // Screen angle (cairo, y down) of a fraction of the knob's travel.
 double KnobAngle(double fraction) {
     const double start = -G::kKnobStartAngle + 2 * M_PI, end = -G::kKnobEndAngle + 2 * M_PI;

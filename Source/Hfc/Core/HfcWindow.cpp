@@ -426,6 +426,8 @@ int CHfcWindow::OnMacMouseDown(const HfcPlatformEvent& event) {
     const int modifiers = CHfcMouse::MacConvertKeyModifiers(event.modifiers);
     CHfcMouseListener* target = MouseTarget();
     const bool twice = event.clickCount > 1 && m_bClickArmed;
+    // Armed before the call: a handler may close (and delete) this window.
+    m_bClickArmed = true;
     bool result = false;
     switch (event.button) {
         case 1:
@@ -446,7 +448,6 @@ int CHfcWindow::OnMacMouseDown(const HfcPlatformEvent& event) {
         default:
             break;
     }
-    m_bClickArmed = true;
     return result ? kHfcNoErr : kHfcEventNotHandledErr;
 }
 
