@@ -189,6 +189,22 @@ TEST_F(EditText, SizeFromTheCellsAndColumns) {
     EXPECT_FALSE(none.CreateEx2(&param, 1, 0));
 }
 
+TEST_F(EditText, AProportionalFieldMeasuresItsCellsByTheLetterW) {
+    tagHfcBmpFontInfo ui{};
+    ASSERT_TRUE(HfcLoadBmpFont("HfcUiFont", &ui));
+    param.proportional = 1;
+    param.proportionalFont = &ui;
+    param.charWidth = 3;  // replaced by the width of W
+    CHfcCtrlCharEditText field;
+    ASSERT_TRUE(field.CreateEx2(&param, 1, 0));
+    const int w = ui.widths['W' + 128];
+    EXPECT_EQ(field.GetCharWidth(), w);
+    EXPECT_EQ(field.GetRect().right - field.GetRect().left, w * 8 - 1);
+    EXPECT_EQ(field.GetEngine()->GetCharWidth(), w);
+    field.Destroy();
+    HfcFreeBmpFont(&ui);
+}
+
 TEST_F(EditText, VerticalDragsChangeTheNumber) {
     Make();
     recorder.echo = true;

@@ -366,3 +366,60 @@ TEST_F(TextEngine, DrawsNothingWithoutAFontBitmap) {
 }
 
 }  // namespace
+
+namespace {
+
+// The leftmost and rightmost columns holding a pixel that is not transparent, -1 when none.
+void InkColumns(const CHfcBmp* bmp, int* left, int* right) {
+    *left = *right = -1;
+    for (int x = 0; x < bmp->GetWidth(); ++x) {
+        for (int y = 0; y < bmp->GetHeight(); ++y) {
+            if (bmp->GetPixel(x, y) >> 24) {
+                if (*left < 0) *left = x;
+                *right = x;
+                break;
+            }
+        }
+    }
+}
+
+TEST(TextEngineProportional, AlignmentPlacesTheTextAndTheCaretFollowsTheWidths) {
+    tagHfcBmpFontInfo font{};
+    ASSERT_TRUE(HfcLoadBmpFont("HfcUiFont", &font));
+    Notices notices;
+    CHfcEditTextEngine engine(&notices, 0);
+    const int cell = font.widths['W' + 128];
+    engine.SetDrawParameters(font.bitmap, 0xff3f3f7f, 0xffff0000, cell, font.height, 10);
+    engine.SetProportionalFont(&font, 0xffffffff);
+    engine.SetProportional(true);
+    engine.SetText("Pad");
+    const int textWidth = HfcGetBmpTextWidth(&font, "Pad");
+    EXPECT_EQ(engine.GetTextWidth(), textWidth);
+    struct Case {
+        int alignment, start;
+    };
+    const Case cases[] = {{0, 0}, {1, (100 - textWidth) / 2}, {2, 100 - textWidth}};
+    for (const Case& c : cases) {
+        engine.SetAlignment(c.alignment);
+        CHfcOffscreenContext context(100, font.height);
+        engine.Draw(&context, 0, 0, 100, font.height);
+        int left = 0, right = 0;
+        InkColumns(context.GetBmp(), &left, &right);
+        EXPECT_GE(left, c.start) << c.alignment;
+        EXPECT_LT(right, c.start + textWidth) << c.alignment;
+        EXPECT_LE(left, c.start + 2) << c.alignment;
+    }
+    // Caret after "Pa" (shown): the sum of (width - 1) of P and a, one pixel before.
+    engine.SetAlignment(0);
+    engine.KeyDown(28, 0);
+    engine.Idle(0);
+    ASSERT_TRUE(engine.IsCaretShown());
+    CHfcOffscreenContext context(100, font.height);
+    engine.Draw(&context, 0, 0, 100, font.height);
+    const int caretX = (font.widths['P' + 128] - 1) + (font.widths['a' + 128] - 1) - 1;
+    EXPECT_EQ(context.GetBmp()->GetPixel(caretX, 0), 0xffff0000u);
+    EXPECT_EQ(context.GetBmp()->GetPixel(caretX, font.height - 1), 0xffff0000u);
+    HfcFreeBmpFont(&font);
+}
+
+}  // namespace
