@@ -175,6 +175,60 @@ TEST_F(TimedOutputThreaded, RefusesWhatIsNoShortMessage) {
     EXPECT_EQ(loop.GetSent().size(), 1u);
 }
 
+// Only one complete short message is taken: anything else could leave an exclusive message open on
+// the wire or be read there as running status. One-byte real-time messages (host MIDI clock) pass.
+TEST_F(TimedOutputThreaded, TakesExactlyOneCompleteShortMessage) {
+    struct Case {
+        Bytes bytes;
+        bool taken;
+    };
+    const Case cases[] = {
+        {{0xF0, 0x7E, 0x7F}, false},  // an exclusive start
+        {{0xF7}, false},              // an exclusive end
+        {{0xF4}, false},              // undefined
+        {{0xF5, 0x01}, false},        // undefined
+        {{0xF9}, false},              // undefined real-time
+        {{0xFD}, false},              // undefined real-time
+        {{0xF1, 0x10}, false},        // not passed on by our ports either
+        {{0x90, 0x3C}, false},        // a note without its velocity
+        {{0xC0, 0x05, 0x06}, false},  // a program change with a byte of running status behind it
+        {{0xB0, 0x07, 0x64, 0x10}, false},
+        {{0xE0, 0x00}, false},
+        {{0xF2, 0x01}, false},
+        {{0xF3}, false},
+        {{0x3C, 0x40}, false},  // no status
+        {{0x90, 0x3C, 0x40}, true},
+        {{0xC0, 0x05}, true},
+        {{0xD3, 0x7F}, true},
+        {{0xE0, 0x00, 0x40}, true},
+        {{0xF2, 0x01, 0x02}, true},
+        {{0xF3, 0x05}, true},
+        {{0xF6}, true},
+        {{0xF8}, true},  // clock
+        {{0xFA}, true},
+        {{0xFB}, true},
+        {{0xFC}, true},
+        {{0xFE}, true},
+        {{0xFF}, true},
+    };
+    size_t taken = 0;
+    for (const Case& c : cases) {
+        const QNRESULT r = out.SendShort(0, c.bytes.data(), static_cast<unsigned>(c.bytes.size()));
+        EXPECT_EQ(r, c.taken ? QS_OK : QN_FAIL) << "first byte 0x" << std::hex << int{c.bytes[0]} << ", "
+                                                << std::dec << c.bytes.size() << " bytes";
+        if (c.taken) ++taken;
+    }
+    ASSERT_TRUE(loop.WaitSent(taken, 5000));
+    QorX0::SleepCurrentThread(20);
+    const auto sent = loop.GetSent();
+    ASSERT_EQ(sent.size(), taken);
+    size_t i = 0;
+    for (const Case& c : cases) {
+        if (!c.taken) continue;
+        EXPECT_EQ(sent[i++].bytes, c.bytes);
+    }
+}
+
 TEST_F(TimedOutputThreaded, ExclusiveGoesStraightOutUnderThePortMutex) {
     Bytes sx(1024, 0x01);
     sx[0] = 0xF0;

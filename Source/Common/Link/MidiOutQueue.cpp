@@ -155,8 +155,11 @@ QNRESULT CMIDIOut::SendShort(long long time, const void* data, unsigned length) 
     if (!m_running.load() || !data || length == 0 || length > kMaxShortLength) return QN_FAIL;
     EventQueue::Event event{time, {0, 0, 0, 0}, length};
     std::memcpy(event.data, data, length);
+    // Exactly one complete message: a status that begins a short message (never an exclusive start or
+    // end, nor an undefined status), then its own number of data bytes. Anything else could leave an
+    // exclusive message open on the wire or be read as running status.
+    if (MidiShortLength(event.data[0]) != length) return QN_FAIL;
     // Data bytes with bit 7 set would be read as status bytes by the instrument.
-    if (!(event.data[0] & 0x80)) return QN_FAIL;
     for (unsigned i = 1; i < length; ++i)
         if (event.data[i] & 0x80) return QN_FAIL;
     if (m_queue.isfull() || !m_queue.push(event)) {

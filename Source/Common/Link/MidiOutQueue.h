@@ -63,8 +63,9 @@ public:
     void Close();
     bool IsRunning() const { return m_running.load(); }
 
-    // Queues a short message for its time. QN_FAIL when closed or when the bytes are no short
-    // message (1 to 4 bytes, a status byte, then 7-bit data); QN_QUEUEFULL when the queue is full.
+    // Queues a short message for its time. QN_FAIL when closed or when the bytes are not exactly one
+    // complete short message (a status whose MidiShortLength is above 0, then that many bytes in all,
+    // 7-bit data); QN_QUEUEFULL when the queue is full.
     QNRESULT SendShort(long long time, const void* data, unsigned length);
     // Sends exclusive bytes now; the caller holds the port mutex. QN_FAIL when closed, on failure,
     // or when the port has not taken the bytes within ExclusiveTimeoutMs(length).
