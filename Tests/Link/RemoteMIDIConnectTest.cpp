@@ -2,6 +2,11 @@
 // model, what the link learns on connecting, disconnecting, and program changes both ways.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+#include "Common/Link/RemoteMIDI.h"
 #include "RemoteMIDIFixture.h"
 
 using namespace LinkTest;
@@ -149,6 +154,72 @@ TEST_F(RemoteMIDIConnectThreaded, DisconnectResetsEverythingAndSendsFail) {
     // And it connects again.
     EXPECT_TRUE(ConnectSaved(tolva));
     EXPECT_EQ(link->GetMode(), 6);
+}
+
+// A sender that has taken the output when Disconnect starts: the output is freed only after that
+// send has returned.
+namespace held {
+std::atomic<bool> holding{false}, entered{false}, disconnected{false};
+void Hold() {
+    if (!holding.exchange(false)) return;
+    entered = true;
+    // Long enough for a Disconnect that does not wait for us to finish (and free the output).
+    for (int i = 0; i < 40 && !disconnected.load(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+}
+}  // namespace held
+
+TEST_F(RemoteMIDIConnectThreaded, DisconnectWaitsForASenderThatHasTakenTheOutput) {
+    Instrument& tolva = AddInstrument(Sim::Model::Tolva);
+    MakeLink(kPmidTolva);
+    ASSERT_TRUE(ConnectSaved(tolva));
+    CRemoteMIDIImpl::s_outTakenHook = held::Hold;
+    held::holding = true;
+    std::atomic<bool> sendReturned{false};
+    QNRESULT result = QN_FAIL;
+    std::thread audio([&] {
+        const uint8_t note[3] = {0x90, 60, 100};
+        result = link->SendShortMsg(0, note, 3);
+        sendReturned = true;
+    });
+    while (!held::entered.load()) std::this_thread::yield();
+    link->Disconnect();
+    const bool returnedFirst = sendReturned.load();
+    held::disconnected = true;
+    audio.join();
+    CRemoteMIDIImpl::s_outTakenHook = nullptr;
+    EXPECT_TRUE(returnedFirst);
+    EXPECT_EQ(result, QS_OK);  // it had the output: the message was queued before the port closed
+}
+
+// Host MIDI keeps coming on another thread (the audio thread) while the link connects, scans (opening
+// and freeing candidate outputs) and disconnects: each send goes out or fails, and none touches an
+// output that was freed (AddressSanitizer and ThreadSanitizer watch this one).
+TEST_F(RemoteMIDIConnectThreaded, HostMIDIWhileConnectingScanningAndDisconnecting) {
+    loopback.AddDestination("Decoy", " Out");
+    loopback.AddSource("Decoy", " In");
+    Instrument& tolva = AddInstrument(Sim::Model::Tolva, 0, "Ours");
+    MakeLink(kPmidTolva);
+    std::atomic<bool> stop{false};
+    std::atomic<int> sent{0}, failed{0};
+    std::thread audio([&] {
+        const uint8_t note[3] = {0x90, 60, 100};
+        for (unsigned i = 0; !stop.load(); ++i) {
+            (link->SendShortMsg(0, note, 3) >= 0 ? sent : failed).fetch_add(1);
+            if (i % 8 == 0) link->SendProgramChange(0, 1);
+            if (i % 32 == 0) std::this_thread::sleep_for(std::chrono::microseconds(200));
+        }
+    });
+    for (int round = 0; round < 3; ++round) {
+        EXPECT_TRUE(ConnectSaved(tolva));
+        link->Disconnect();
+        EXPECT_TRUE(link->Connect(&recorder, false));
+        link->Disconnect();
+    }
+    stop = true;
+    audio.join();
+    EXPECT_GT(sent.load(), 0);
+    EXPECT_GT(failed.load(), 0);
 }
 
 struct ProgramChangeCase {

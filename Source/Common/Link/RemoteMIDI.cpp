@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <exception>
+#include <thread>
 
 #include "Common/Model/ModelStrings.h"
 #include "Linux/SysTick.h"
@@ -47,6 +48,34 @@ void CloseInputs(std::vector<OpenedInput>& inputs) {
 
 }  // namespace
 
+// A sender's hold on the output: counted before the pointer is read, so that ReleaseOut, which
+// takes the pointer away first and then waits for the count, never frees what a sender still uses.
+class CRemoteMIDIImpl::OutUse {
+public:
+    explicit OutUse(CRemoteMIDIImpl& link) : m_link(link) {
+        m_link.m_outUsers.fetch_add(1);
+        m_port = m_link.m_out.load();
+        if (auto hook = s_outTakenHook.load(std::memory_order_relaxed)) hook();
+    }
+    ~OutUse() { m_link.m_outUsers.fetch_sub(1); }
+    OutUse(const OutUse&) = delete;
+    OutUse& operator=(const OutUse&) = delete;
+    CLinkMIDIOut* get() const { return m_port; }
+
+private:
+    CRemoteMIDIImpl& m_link;
+    CLinkMIDIOut* m_port;
+};
+
+std::atomic<void (*)()> CRemoteMIDIImpl::s_outTakenHook{nullptr};
+
+CLinkMIDIOut* CRemoteMIDIImpl::ReleaseOut() {
+    CLinkMIDIOut* out = m_out.exchange(nullptr);
+    // A sender holds it only for one queue push: short.
+    while (m_outUsers.load() != 0) std::this_thread::yield();
+    return out;
+}
+
 IRemoteMIDI* RemoteMIDICreate(unsigned char model) {
     return new CRemoteMIDIImpl(model);
 }
@@ -65,7 +94,8 @@ CRemoteMIDIImpl::~CRemoteMIDIImpl() {
 
 bool CRemoteMIDIImpl::UIActivate() {
     if (!m_session.UIActivate()) return false;
-    if (CLinkMIDIOut* out = m_out.load()) {
+    const OutUse use(*this);
+    if (CLinkMIDIOut* out = use.get()) {
         out->ClearPendings();
         const uint8_t allSoundOff[3] = {static_cast<uint8_t>(0xB0 | GetGlobalChannel()), 0x78, 0x00};
         out->SendShort(NowUs(), allSoundOff, 3);
@@ -113,7 +143,8 @@ void CRemoteMIDIImpl::UnlockPort() {
 }
 
 QNRESULT CRemoteMIDIImpl::SendLong(const void* data, unsigned length) {
-    CLinkMIDIOut* out = m_out.load();
+    const OutUse use(*this);
+    CLinkMIDIOut* out = use.get();
     return out != nullptr ? out->SendLong(data, length) : QN_FAIL;
 }
 
@@ -258,7 +289,7 @@ bool CRemoteMIDIImpl::Connect(IRemoteMIDICallback* callback, bool captionFlag) {
                 }
             }
             if (!found) {
-                m_out.store(nullptr);
+                ReleaseOut();
                 out->Close();
                 delete out;
             }
@@ -314,13 +345,13 @@ bool CRemoteMIDIImpl::Connect(IRemoteMIDICallback* callback, bool captionFlag, s
                 found = true;
             } else {
                 m_in.store(nullptr);
-                m_out.store(nullptr);
+                ReleaseOut();
             }
         }
         if (activated) UIDeactivate();
     } catch (const std::exception&) {
         m_in.store(nullptr);
-        m_out.store(nullptr);
+        ReleaseOut();
         found = false;
     }
     if (!found) {
@@ -343,7 +374,7 @@ void CRemoteMIDIImpl::Disconnect() {
         in->Close();
         delete in;
     }
-    if (CLinkMIDIOut* out = m_out.exchange(nullptr)) {
+    if (CLinkMIDIOut* out = ReleaseOut()) {
         out->Close();
         delete out;
     }
@@ -417,13 +448,15 @@ std::vector<MIDIDevKey> CRemoteMIDIImpl::GetMIDIOutKeyDevArray() const {
 // ---- Short messages
 
 QNRESULT CRemoteMIDIImpl::SendShortMsg(long long time, const void* data, unsigned length) {
-    CLinkMIDIOut* out = m_out.load();
+    const OutUse use(*this);
+    CLinkMIDIOut* out = use.get();
     if (!m_connected.load() || out == nullptr) return QN_FAIL;
     return out->SendShort(time, data, length);
 }
 
 QNRESULT CRemoteMIDIImpl::SendProgramChange(unsigned bank, unsigned number) {
-    CLinkMIDIOut* out = m_out.load();
+    const OutUse use(*this);
+    CLinkMIDIOut* out = use.get();
     if (!m_connected.load() || out == nullptr) return QN_FAIL;
     TRACE("RemoteMIDI: SendProgramChange(%u,%u)\n", bank, number);
     uint8_t mode, channel;

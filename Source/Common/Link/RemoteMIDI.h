@@ -106,6 +106,10 @@ public:
 
     static constexpr long kEventUnsolicitedDump = 1;
 
+    // Test support: when set, every sender calls it right after taking the output, so that a test can
+    // hold a sender there while another thread replaces the output.
+    static std::atomic<void (*)()> s_outTakenHook;
+
 private:
     // ISXFrameSink: the parser, on every stored piece of an exclusive message.
     void OnSXPiece(bool complete) override;
@@ -136,7 +140,13 @@ private:
     SXSessionCtx m_session;
     SXSessionWorker m_worker;  // after the session: stopped before it goes
 
+    // Senders on any thread (host MIDI comes on the audio thread at any moment) use the output only
+    // through an OutUse; it is freed only after ReleaseOut, which waits until no sender holds it.
+    class OutUse;
+    CLinkMIDIOut* ReleaseOut();
+
     std::atomic<CLinkMIDIOut*> m_out{nullptr};
+    std::atomic<int> m_outUsers{0};
     std::atomic<IMIDIIn*> m_in{nullptr};
     std::atomic<IRemoteMIDICallback*> m_callback{nullptr};
     std::atomic<bool> m_connected{false};
