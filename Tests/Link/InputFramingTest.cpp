@@ -9,6 +9,7 @@
 #include "Common/Link/SysexMessages.h"
 #include "Link/DumpBytes.h"
 #include "Linux/MidiIO/MidiIO.h"
+#include "Linux/SysTick.h"
 
 using namespace QorX0;
 
@@ -218,6 +219,41 @@ TEST(InputFraming, DiscardDropsTheRestAndNeverCompletes) {
     link.Feed(msg, 700);
     ASSERT_EQ(link.done.size(), 1u);
     EXPECT_EQ(link.done[0].body.size(), kSizeDrumKit);
+}
+
+// After a cancelled request, its late answer is dropped whole for the time it would have been waited
+// for, whatever the grouping; other messages pass, and so does the answer once the time is over or a
+// new request wants it.
+TEST(InputFraming, LateAnswerToACancelledRequestIsDroppedForItsTimeOut) {
+    const Bytes dump = DumpMessage(SXDrumkitDump(kCh, 3), RandomRecord(kSizeDrumKit, 9));
+    const SXSig reply = SXDrumkitDumpReq(kCh, 3).reply;
+    ASSERT_TRUE(reply.Match(dump.data(), dump.size()));
+    for (size_t piece : {size_t{1}, size_t{3}, size_t{700}, dump.size()}) {
+        MiniLink link;
+        link.ctx.DropMatching(reply, 60000);
+        link.Feed(dump, piece);
+        EXPECT_TRUE(link.done.empty()) << piece;
+        EXPECT_EQ(link.pieces, 0) << piece;  // the parser never saw it
+        link.Feed(kLoadComplete, piece);
+        EXPECT_EQ(link.done.size(), 1u) << piece;
+        link.Feed(dump, piece);  // still inside the time-out
+        EXPECT_EQ(link.done.size(), 1u) << piece;
+    }
+    MiniLink wanted;
+    wanted.ctx.DropMatching(reply, 60000);
+    wanted.ctx.StopDropping(SXGlobalDumpReq(kCh).reply);  // another request: no effect
+    wanted.Feed(dump, 512);
+    EXPECT_TRUE(wanted.done.empty());
+    wanted.ctx.StopDropping(reply);
+    wanted.Feed(dump, 512);
+    ASSERT_EQ(wanted.done.size(), 1u);
+    EXPECT_EQ(wanted.done[0].body.size(), kSizeDrumKit);
+
+    MiniLink expired;
+    expired.ctx.DropMatching(reply, 20);
+    SleepCurrentThread(40);
+    expired.Feed(dump, 512);
+    EXPECT_EQ(expired.done.size(), 1u);
 }
 
 TEST(InputFraming, EstimationOfADumpBeingReceived) {

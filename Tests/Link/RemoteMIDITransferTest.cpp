@@ -435,6 +435,28 @@ TEST_P(RemoteMIDITransferThreaded, CancelWhileReceivingABankAbortsAndDropsTheRes
     EXPECT_EQ(recorder.DumpCount(), 1u);
 }
 
+// Cancelled before its answer has begun: the answer that comes late is dropped, never handed to the
+// owner, and the same request made again is answered.
+TEST_P(RemoteMIDITransferThreaded, CancelBeforeTheAnswerBeginsDropsTheLateAnswer) {
+    Sim::Fault f = Sim::Fault::Make(Sim::FaultAction::Delay, Sim::Rx::ProgReq);
+    f.delayMs = 300;
+    inst->sim.With([&](Sim::SimCore& c) { c.AddFault(f); });
+    bool pressed = false;
+    const RunLoop::TimerId timer = loop.AddTimer(this, 10, [&](RunLoop::TimerMessage) {
+        if (!pressed && headless.IsShown()) pressed = headless.PressCancel();
+    });
+    EXPECT_EQ(link->SendProgDumpReq(0, -1), QN_ABORT);
+    loop.RemoveTimer(timer);
+    EXPECT_TRUE(pressed);
+    ASSERT_TRUE(inst->sim.WaitIdle(10000));
+    ASSERT_TRUE(loopback.WaitIdle(5000));
+    loop.RunUntil([] { return false; }, 100);  // a late dump's own session would start here
+    EXPECT_EQ(recorder.DumpCount(), 0u);
+    EXPECT_EQ(link->SendProgDumpReq(0, -1), QS_OK);
+    ASSERT_EQ(recorder.DumpCount(), 1u);
+    EXPECT_TRUE(recorder.Dumps()[0].data == Records(inst->sim, {Area::Program, 0, 128}));
+}
+
 TEST_P(RemoteMIDITransferThreaded, SecondSessionDuringOneIsBusy) {
     inst->sim.SetPacing(Sim::Pacing::Rate(200000, 256));
     QNRESULT nested = QS_OK, nestedModeAndState = QS_OK;

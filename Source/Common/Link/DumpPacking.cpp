@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "Linux/SysTick.h"
+
 namespace QorX0 {
 
 // ---- ChunkEncode
@@ -107,6 +109,19 @@ void SXRcvCtx::End() {
     m_lock.Unlock();
 }
 
+void SXRcvCtx::DropMatching(const SXSig& signature, unsigned forMs) {
+    m_lock.Lock();
+    m_dropSignature = signature;
+    m_dropUntil = GetSysTick() + forMs;
+    m_lock.Unlock();
+}
+
+void SXRcvCtx::StopDropping(const SXSig& signature) {
+    m_lock.Lock();
+    if (m_dropSignature == signature) m_dropSignature.Clear();
+    m_lock.Unlock();
+}
+
 void SXRcvCtx::SetReceiving(bool receiving) {
     m_lock.Lock();
     m_receiving = receiving;
@@ -183,6 +198,20 @@ void SXRcvCtx::Store(const uint8_t* bytes, size_t n, bool final, ISXFrameSink& s
         Write(bytes + done, step, final && last);
         done += step;
         if (m_discard.load()) return;
+        if (m_checkDrop) {
+            // Decided once the message holds as many bytes as the signature; until then the parser
+            // does not see it (it reads the whole message again on every piece).
+            m_lock.Lock();
+            const bool decided = m_raw.size() >= m_dropSignature.size();
+            const bool drop = decided && m_dropSignature.Match(m_raw.data(), m_raw.size());
+            m_lock.Unlock();
+            if (drop) {
+                m_discard.store(true);
+                return;
+            }
+            if (!decided && !(final && last)) continue;
+            m_checkDrop = false;  // a complete message shorter than the signature cannot match it
+        }
         sink.OnSXPiece(final && last);
     } while (done < n);
 }
@@ -201,6 +230,9 @@ void SXRcvCtx::Frame(const void* data, size_t n, ISXFrameSink& sink) {
             m_lock.Lock();
             EndLocked();
             m_receiving = true;
+            // Wrap-aware: the drop lasts until its tick, never for a whole turn of the tick.
+            m_checkDrop = !m_dropSignature.empty() && static_cast<int32_t>(m_dropUntil - GetSysTick()) > 0;
+            if (!m_checkDrop) m_dropSignature.Clear();
             m_lock.Unlock();
             i = static_cast<size_t>(start - bytes);
         }

@@ -173,6 +173,11 @@ public:
     // Set by the session when the user aborts: the rest of the message is dropped and never parsed.
     void SetDiscard(bool discard) { m_discard.store(discard); }
     bool IsDiscarding() const { return m_discard.load(); }
+    // After a cancelled request: a message that begins within forMs from now and starts with
+    // signature is dropped whole, so a late answer never reaches the owner. A later request waiting
+    // for the same signature ends it with StopDropping.
+    void DropMatching(const SXSig& signature, unsigned forMs);
+    void StopDropping(const SXSig& signature);
 
     // For the parser, on the input thread: the raw bytes (the header once a dump is recognised), the
     // count of bytes received for this message, and the decoder.
@@ -193,6 +198,9 @@ private:
     unsigned m_expected = 0;
     bool m_receiving = false;
     std::atomic<bool> m_discard{false};
+    SXSig m_dropSignature;     // under m_lock
+    uint32_t m_dropUntil = 0;  // tick
+    bool m_checkDrop = false;  // input thread: the open message is still to be checked against it
 };
 
 }  // namespace QorX0

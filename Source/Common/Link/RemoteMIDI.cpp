@@ -157,12 +157,18 @@ QNRESULT CRemoteMIDIImpl::DoSXSession(unsigned flags, unsigned txTotal, const vo
     const QNRESULT begun =
         m_session.Begin(flags, txTotal, header, headerLength, body, bodyLength, replySize, reply, error);
     if (begun < 0) return begun;
+    // This request wants what an earlier cancelled one would have got.
+    if (flags & SXF_WAITREPLY) m_rcv.StopDropping(reply);
     m_worker.Wake();
     const unsigned timeout = timeoutMs != 0 ? timeoutMs : SXDefaultWait(flags);
     const QNRESULT result = m_session.Wait(timeout, (flags & (SXF_TXPROGRESS | SXF_RXPROGRESS)) != 0);
     if (result < 0) TRACE("RemoteMIDI: SX session failed\n");
-    // The rest of a dump the user gave up on is dropped, never applied.
-    if (m_session.UIIsAborted()) m_rcv.SetDiscard(true);
+    // The rest of a dump the user gave up on is dropped, never applied; so is an answer that has not
+    // begun yet, for as long as the request would have waited for it.
+    if (result == QN_ABORT || m_session.UIIsAborted()) {
+        m_rcv.SetDiscard(true);
+        if (flags & SXF_WAITREPLY) m_rcv.DropMatching(reply, timeout);
+    }
     m_session.End();
     return result;
 }
