@@ -107,7 +107,9 @@ public:
         });
         ZbrStMutexLock lock(m_mutex);
         m_modalRunning = false;
-        return true;
+        // A loop that is quitting ends every nested loop at once, and would again on the next call:
+        // that is no break, and a caller waiting for one must not call again.
+        return m_quit || m_generation != generation || !m_loop->IsQuitting();
     }
 
     void EndModal() override {

@@ -23,7 +23,7 @@ public:
     virtual bool BeginModal(void* parent, const char* title, bool cancellable,
                             IAsyncProgressHandler* handler) = 0;
     // Main thread. Runs a nested loop of the main thread's loop until a break of this window, EndModal
-    // or the loop's quit; false without a window.
+    // or the loop's quit; false without a window, or when the loop's quit ended it.
     virtual bool RunModal() = 0;
     // Main thread. Ends the nested loop and disposes of the window; queued progress is discarded.
     virtual void EndModal() = 0;

@@ -13,6 +13,7 @@
 
 #include "Common/Link/Session.h"
 #include "Common/Link/SysexMessages.h"
+#include "Linux/SysTick.h"
 #include "Common/Model/SynthData.h"
 #include "Linux/AsyncProgressHeadless.h"
 #include "Linux/RunLoop.h"
@@ -278,6 +279,28 @@ TEST_F(SessionThreaded, StaleBreakNeverMakesTheWaitReportSuccess) {
     PostSecondPass([&] { session.NotifyEndRX(kLoadComplete.data(), kLoadComplete.size(), 3); });
     EXPECT_EQ(session.Wait(5000, true), 3);
     session.End();
+}
+
+// The loop quits (the host closes the editor's thread) while a wait runs in the dialog: the wait
+// ends with a failure at once, instead of spinning until the instrument answers.
+TEST_F(SessionThreaded, WaitInTheDialogOfAQuittingLoopFails) {
+    ASSERT_EQ(Begin(SXF_TRANSMIT | SXF_WAITREPLY | SXF_RXPROGRESS, kHeader), QS_OK);
+    worker.Wake();
+    ASSERT_TRUE(session.UIIsActive());
+    XEvent stop;
+    ASSERT_TRUE(stop.Create());
+    std::thread instrument([&] {
+        if (!stop.Wait(3000)) session.NotifyEndRX(kLoadComplete.data(), kLoadComplete.size(), QS_OK);
+    });
+    loop.Quit();
+    const uint32_t start = ::GetSysTick();
+    const QNRESULT r = session.Wait(60000, true);
+    const uint32_t took = ::GetSysTick() - start;
+    stop.Set();
+    instrument.join();
+    session.End();
+    EXPECT_EQ(r, QN_FAIL);
+    EXPECT_LT(took, 2000u);
 }
 
 TEST_F(SessionThreaded, DialogInactivityTimeOutRestartsWithProgress) {

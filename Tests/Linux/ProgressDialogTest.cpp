@@ -147,6 +147,17 @@ TEST_F(ProgressDialog, EndModalFromTheLoopEndsRunModal) {
     EXPECT_FALSE(headless.IsShown());
 }
 
+// A quitting loop ends every nested loop at once: that is no break of the window, and calling again
+// would return at once forever, so it is reported as a failure.
+TEST_F(ProgressDialog, QuitOfTheLoopEndsRunModalAsAFailure) {
+    ASSERT_TRUE(Begin());
+    PostSecondPass([&] { loop.Quit(); });
+    EXPECT_FALSE(ui->RunModal());
+    EXPECT_FALSE(ui->RunModal());
+    EXPECT_TRUE(ui->IsActive());
+    ui->EndModal();
+}
+
 TEST_F(ProgressDialog, QueuedProgressIsDiscardedAfterEndModal) {
     ASSERT_TRUE(Begin());
     ui->NotifyProgress("Receiving", 100, 40);
