@@ -359,11 +359,19 @@ RunLoop* UIThread::Acquire() {
 
 void UIThread::Release() {
     UIThreadState& ui = UI();
-    std::lock_guard<std::mutex> lock(ui.lock);
-    if (ui.users == 0 || --ui.users > 0) return;
-    ui.loop->Quit();
-    ui.thread.join();
-    ui.loop = nullptr;
+    RunLoop* loop = nullptr;
+    std::thread thread;
+    {
+        std::lock_guard<std::mutex> lock(ui.lock);
+        if (ui.users == 0 || --ui.users > 0) return;
+        loop = ui.loop;
+        ui.loop = nullptr;
+        thread = std::move(ui.thread);
+    }
+    // Outside the lock: what the UI thread runs until it ends may still call Loop or Call (they find
+    // no UI thread now). The loop lives on that thread's stack until the join.
+    loop->Quit();
+    thread.join();
 }
 
 RunLoop* UIThread::Loop() {

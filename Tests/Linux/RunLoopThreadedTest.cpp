@@ -110,4 +110,39 @@ TEST(UIThreadThreaded, FirstUserStartsItLastStopsItAndCallsWait) {
     EXPECT_FALSE(UIThread::Call([] {}));
 }
 
+// What the UI thread runs while the last user releases it may still ask for the UI thread: it finds
+// none, and the release ends instead of waiting for it forever.
+TEST(UIThreadThreaded, ReleaseWhileTheUIThreadAsksForItself) {
+    UIThread::Acquire();
+    std::atomic<bool> releasing{false};
+    std::atomic<int> asked{0};
+    RunLoop* seen = reinterpret_cast<RunLoop*>(1);
+    bool called = true;
+    UIThread::Loop()->Post(nullptr, [&] {
+        while (!releasing.load()) std::this_thread::yield();
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));  // Release is inside now
+        seen = UIThread::Loop();
+        called = UIThread::Call([] {});
+        ++asked;
+    });
+    XEvent released;
+    ASSERT_TRUE(released.Create());
+    std::thread releaser([&] {
+        releasing = true;
+        UIThread::Release();
+        released.Set();
+    });
+    const bool ended = released.Wait(5000);
+    if (!ended) {
+        // A deadlock: leave the stuck threads behind and say so.
+        releaser.detach();
+        FAIL() << "UIThread::Release never returned";
+    }
+    releaser.join();
+    EXPECT_EQ(asked.load(), 1);
+    EXPECT_EQ(seen, nullptr);
+    EXPECT_FALSE(called);
+    EXPECT_EQ(UIThread::Loop(), nullptr);
+}
+
 }  // namespace
