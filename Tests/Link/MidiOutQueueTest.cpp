@@ -1,7 +1,10 @@
 // Timed output: the time-ordered queue and the sender thread on the loopback backend.
 #include <gtest/gtest.h>
 
+#include <time.h>
+
 #include <atomic>
+#include <climits>
 #include <thread>
 #include <vector>
 
@@ -91,6 +94,36 @@ TEST(EventQueue, PopUpToATimeLeavesLaterEvents) {
     EXPECT_FALSE(q.pop(&e, 100));
 }
 
+// A caller's time on the wrapping tick clock, placed on the monotonic clock: across the tick's wrap
+// (every 2^32 ms) a time keeps its distance from now, and nothing is read as far ahead.
+TEST(TimedOutputClock, CallersTimesAcrossTheTickWrap) {
+    constexpr long long kPeriod = (1LL << 32) * 1000;
+    struct Case {
+        long long time;
+        long long now;
+        long long expected;
+    };
+    const Case cases[] = {
+        {5000, 1000, 5000},                                         // plain future
+        {0, 1000, 0},                                               // plain past
+        {kPeriod - 2000, 1000, -2000},                              // given before the wrap, now after it
+        {3000, kPeriod - 1000, kPeriod + 3000},                     // given after the wrap, now before it
+        {kPeriod - 2000 + kPeriod, kPeriod + 500, kPeriod - 2000},  // second turn of the tick
+        {2000, 3 * kPeriod + 1000, 3 * kPeriod + 2000},
+        {-1000, 5000, -1000},
+        {kPeriod + 7000, 5000, 7000},         // an unwrapped sum past the wrap
+        {LLONG_MIN + 1, kPeriod / 2 + 5, 0},  // only its range is checked
+    };
+    for (const Case& c : cases) {
+        const long long got = CMIDIOut::MonotonicTime(c.time, static_cast<uint64_t>(c.now));
+        if (c.time != LLONG_MIN + 1) {
+            EXPECT_EQ(got, c.expected) << c.time << " at " << c.now;
+        }
+        EXPECT_LE(got - c.now, kPeriod / 2);
+        EXPECT_GE(got - c.now, -kPeriod / 2);
+    }
+}
+
 long long Now() {
     return static_cast<long long>(static_cast<uint64_t>(QorX0::GetSysTick()) * 1000u);
 }
@@ -158,6 +191,38 @@ TEST_F(TimedOutputThreaded, QueueLimit) {
     EXPECT_TRUE(out.ClearPendings());
     EXPECT_EQ(out.SendShort(later, m, 3), QS_OK);
     EXPECT_TRUE(loop.GetSent().empty());
+}
+
+// A message far ahead is waited for, not spun on, and one given just before the tick's wrap and read
+// after it is due, not 49 days ahead: the sender uses next to no processor time, sends what is due,
+// and nothing leaves before its time.
+TEST_F(TimedOutputThreaded, FarTimeIsWaitedForAndNothingLeavesEarly) {
+    const uint8_t far[] = {0x90, 1, 1}, wrapped[] = {0x90, 3, 1}, soon[] = {0x90, 2, 1};
+    ASSERT_EQ(out.SendShort(Now() + 1700000000000LL, far, 3), QS_OK);  // about 20 days ahead
+    ASSERT_EQ(out.SendShort(Now() - 1000 + (1LL << 32) * 1000, wrapped, 3), QS_OK);
+    ASSERT_TRUE(loop.WaitSent(1, 5000));
+    EXPECT_EQ(SentTags(), std::vector<uint8_t>{3});
+    loop.TakeSent();
+    timespec cpu0{}, cpu1{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu0);
+    std::vector<long long> due;
+    for (int i = 0; i < 20; ++i) {
+        // Not on a millisecond boundary, so a sender counting whole milliseconds would go early.
+        const long long t = static_cast<long long>(MonotonicMicroseconds()) + 1700 + i * 10;
+        ASSERT_EQ(out.SendShort(t, soon, 3), QS_OK);
+        due.push_back(t);
+        QorX0::SleepCurrentThread(10);
+    }
+    ASSERT_TRUE(loop.WaitSent(20, 5000));
+    QorX0::SleepCurrentThread(100);
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &cpu1);
+    const long long cpuUs = (cpu1.tv_sec - cpu0.tv_sec) * 1000000LL + (cpu1.tv_nsec - cpu0.tv_nsec) / 1000;
+    const auto sent = loop.GetSent();
+    ASSERT_EQ(sent.size(), 20u);  // the far ones wait
+    for (size_t i = 0; i < sent.size(); ++i)
+        EXPECT_GE(static_cast<long long>(sent[i].timeUs), due[i]) << "message " << i << " left early";
+    // A spinning sender would use about the whole 300 ms.
+    EXPECT_LT(cpuUs, 100000) << "the sender spins";
 }
 
 TEST_F(TimedOutputThreaded, RefusesWhatIsNoShortMessage) {

@@ -1,5 +1,9 @@
 #include "Common/Link/MidiOutQueue.h"
 
+#include <time.h>
+
+#include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cstring>
 #include <new>
@@ -104,11 +108,28 @@ bool EventQueue::peeknext(long long* time) {
 // ---- CMIDIOut
 
 namespace {
-// Now on the clock of the queued times: the tick times 1000.
-long long TickMicroseconds() {
-    return static_cast<long long>(static_cast<uint64_t>(GetSysTick()) * 1000u);
+// The period of the caller's clock: the 32-bit millisecond tick, in microseconds.
+constexpr long long kTickPeriodUs = (1LL << 32) * 1000;
+// The longest single wait of the sender; a wake-up (new message, clear, close) ends it sooner.
+constexpr long long kMaxWaitMs = 60000;
+
+// Sleeps until a monotonic time in microseconds, at most two milliseconds away.
+void SleepUntil(long long monotonicUs) {
+    timespec until{};
+    until.tv_sec = static_cast<time_t>(monotonicUs / 1000000);
+    until.tv_nsec = static_cast<long>(monotonicUs % 1000000) * 1000;
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
+    }
 }
 }  // namespace
+
+long long CMIDIOut::MonotonicTime(long long tickTimeUs, uint64_t nowUs) {
+    const long long now = static_cast<long long>(nowUs);
+    long long ahead = (tickTimeUs % kTickPeriodUs - now % kTickPeriodUs) % kTickPeriodUs;
+    if (ahead >= kTickPeriodUs / 2) ahead -= kTickPeriodUs;
+    if (ahead < -kTickPeriodUs / 2) ahead += kTickPeriodUs;
+    return now + ahead;
+}
 
 // The event and the mutex live as long as the object: producers and the session worker may touch
 // them while another thread closes the output.
@@ -153,7 +174,7 @@ void CMIDIOut::Close() {
 
 QNRESULT CMIDIOut::SendShort(long long time, const void* data, unsigned length) {
     if (!m_running.load() || !data || length == 0 || length > kMaxShortLength) return QN_FAIL;
-    EventQueue::Event event{time, {0, 0, 0, 0}, length};
+    EventQueue::Event event{MonotonicTime(time, MonotonicMicroseconds()), {0, 0, 0, 0}, length};
     std::memcpy(event.data, data, length);
     // Exactly one complete message: a status that begins a short message (never an exclusive start or
     // end, nor an undefined status), then its own number of data bytes. Anything else could leave an
@@ -192,19 +213,24 @@ bool CMIDIOut::ClearPendings() {
     return true;
 }
 
+// Times are compared in microseconds, so nothing leaves before its time. The wait counts whole
+// milliseconds while two or more are left (a new message, a clear or Close wakes it); the rest, under
+// two milliseconds, is slept precisely. Every pass either sends or waits.
 long CMIDIOut::ThreadProc() {
-    unsigned wait = XEvent::INFINITE_WAIT;
     while (m_running.load()) {
-        if (wait != 0) m_wake.Wait(wait);
-        if (!m_running.load()) break;
         long long next = 0;
         if (!m_queue.peeknext(&next)) {
-            wait = XEvent::INFINITE_WAIT;
+            m_wake.Wait(XEvent::INFINITE_WAIT);
             continue;
         }
-        const int due = static_cast<int>((next - TickMicroseconds()) / 1000);
-        if (due > 0) {
-            wait = static_cast<unsigned>(due);
+        const long long ahead = next - static_cast<long long>(MonotonicMicroseconds());
+        if (ahead >= 2000) {
+            // One millisecond short: a timed wait may wake late, the precise sleep below does not.
+            m_wake.Wait(static_cast<unsigned>(std::min(ahead / 1000 - 1, kMaxWaitMs)));
+            continue;
+        }
+        if (ahead > 0) {
+            SleepUntil(next);
             continue;
         }
         m_portMutex.Lock();
@@ -212,9 +238,9 @@ long CMIDIOut::ThreadProc() {
         // Only a message that is still due: while this thread waited for the port (an exclusive block
         // on its way out), the queue may have been cleared and refilled with later messages.
         // A failed short send is not reported; the next message goes on.
-        if (m_queue.pop(&event, TickMicroseconds() + 999)) m_port->SendShort(event.data, event.length);
+        if (m_queue.pop(&event, static_cast<long long>(MonotonicMicroseconds())))
+            m_port->SendShort(event.data, event.length);
         m_portMutex.Unlock();
-        wait = 0;
     }
     return 0;
 }

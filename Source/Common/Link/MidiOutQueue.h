@@ -16,7 +16,7 @@ namespace QorX0 {
 class EventQueue {
 public:
     struct Event {
-        long long time;  // microseconds on the GetSysTick() * 1000 clock
+        long long time;  // microseconds (CMIDIOut keeps them on the monotonic clock, never wrapping)
         uint8_t data[4];
         uint32_t length;  // 1 to 4
     };
@@ -75,6 +75,12 @@ public:
 
     // The port mutex (recursive), for the session worker's exclusive blocks.
     XMutex& PortMutex() { return m_portMutex; }
+
+    // Where a caller's time (microseconds on the GetSysTick() * 1000 clock, which wraps with the
+    // tick) lies on the monotonic microsecond clock, given that clock's now: the nearer way round the
+    // tick's wrap, so a time given just before the wrap and one just after keep their order and
+    // distance.
+    static long long MonotonicTime(long long tickTimeUs, uint64_t nowUs);
 
     // How long an exclusive send may take before it counts as failed: far more than the bytes need
     // on the slowest wire (about 3 bytes a millisecond), so only a port that has stopped trips it.
