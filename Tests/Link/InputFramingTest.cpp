@@ -256,6 +256,25 @@ TEST(InputFraming, LateAnswerToACancelledRequestIsDroppedForItsTimeOut) {
     EXPECT_EQ(expired.done.size(), 1u);
 }
 
+// A message cut off mid-way is no longer "receiving" once it has been idle for the limit asked; what
+// comes of it afterwards is dropped, and the next message is received whole.
+TEST(InputFraming, MessageIdleForTheLimitIsAbandoned) {
+    const Bytes msg = DumpMessage(SXDrumkitDump(kCh, 3), RandomRecord(kSizeDrumKit, 9));
+    MiniLink link;
+    link.Feed(Bytes(msg.begin(), msg.begin() + 1000), 250);
+    EXPECT_TRUE(link.ctx.IsReceiving(60000));
+    SleepCurrentThread(30);
+    EXPECT_TRUE(link.ctx.IsReceiving(1000));
+    EXPECT_FALSE(link.ctx.IsReceiving(20));
+    EXPECT_FALSE(link.ctx.IsReceiving(60000));             // once abandoned, for good
+    link.Feed(Bytes(msg.begin() + 1000, msg.end()), 512);  // the rest, late
+    EXPECT_TRUE(link.done.empty());
+    EXPECT_FALSE(link.ctx.IsReceiving());
+    link.Feed(msg, 700);
+    ASSERT_EQ(link.done.size(), 1u);
+    EXPECT_EQ(link.done[0].body.size(), kSizeDrumKit);
+}
+
 TEST(InputFraming, EstimationOfADumpBeingReceived) {
     const Bytes msg =
         DumpMessage(SXProgDump(kCh, kPmidTolva, 2, -1), RandomRecord(kAreaPrograms.BankSize(), 10));

@@ -403,6 +403,17 @@ TEST_P(RemoteMIDITransferThreaded, FaultsGiveTheirResultAndApplyNothing) {
     EXPECT_EQ(recorder.DumpCount(), 1u);
 }
 
+// A dump cut off mid-way, with no end ever coming: once it has been idle as long as the mode-and-state
+// request would wait, that request goes out (a poll can see the instrument answer, or go away).
+TEST_P(RemoteMIDITransferThreaded, DumpCutOffMidWayDoesNotMakeModeAndStateBusyForever) {
+    inst->sim.With([&](Sim::SimCore& core) { core.AddFault(Truncated(0x0D, 3000)); });
+    EXPECT_EQ(link->SendDrumkitDumpReq(2), QN_TIMEOUT);
+    EXPECT_EQ(link->SendModeAndStateReq(), QS_OK);
+    EXPECT_EQ(recorder.DumpCount(), 0u);
+    EXPECT_EQ(link->SendDrumkitDumpReq(2), QS_OK);
+    EXPECT_EQ(recorder.DumpCount(), 1u);
+}
+
 TEST_P(RemoteMIDITransferThreaded, ErrorInTheMiddleOfADumpEndsTheSessionAndChangesNothing) {
     Bytes before = Records(inst->sim, {Area::Program, 0, 128});
     Sim::Fault f = Sim::Fault::Make(Sim::FaultAction::ErrorMidDump, 0x4C);

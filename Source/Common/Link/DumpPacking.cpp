@@ -100,6 +100,7 @@ void SXRcvCtx::EndLocked() {
     m_received.store(0);
     m_expected = 0;
     m_receiving = false;
+    m_abandoned = false;
     m_discard.store(false);
 }
 
@@ -131,6 +132,14 @@ void SXRcvCtx::SetReceiving(bool receiving) {
 bool SXRcvCtx::IsReceiving() {
     m_lock.Lock();
     const bool receiving = m_receiving;
+    m_lock.Unlock();
+    return receiving;
+}
+
+bool SXRcvCtx::IsReceiving(unsigned idleMs) {
+    m_lock.Lock();
+    if (m_receiving && !m_abandoned && GetSysTick() - m_lastInput >= idleMs) m_abandoned = true;
+    const bool receiving = m_receiving && !m_abandoned;
     m_lock.Unlock();
     return receiving;
 }
@@ -222,6 +231,11 @@ void SXRcvCtx::Store(const uint8_t* bytes, size_t n, bool final, ISXFrameSink& s
 // and that byte is looked at again outside the message.
 void SXRcvCtx::Frame(const void* data, size_t n, ISXFrameSink& sink) {
     const auto* bytes = static_cast<const uint8_t*>(data);
+    m_lock.Lock();
+    m_lastInput = GetSysTick();
+    // Given up while it was idle: these bytes, up to the next message, belong to nothing.
+    if (m_abandoned) EndLocked();
+    m_lock.Unlock();
     size_t i = 0;
     while (i < n) {
         if (!IsReceiving()) {

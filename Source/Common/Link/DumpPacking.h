@@ -170,6 +170,9 @@ public:
 
     void SetReceiving(bool receiving);
     bool IsReceiving();
+    // The same, but a message that has had no byte for idleMs or longer (a dump cut off mid-way) is
+    // abandoned: false, and the input thread drops it (and whatever is left of it) with its next bytes.
+    bool IsReceiving(unsigned idleMs);
     // Set by the session when the user aborts: the rest of the message is dropped and never parsed.
     void SetDiscard(bool discard) { m_discard.store(discard); }
     bool IsDiscarding() const { return m_discard.load(); }
@@ -201,6 +204,8 @@ private:
     SXSig m_dropSignature;     // under m_lock
     uint32_t m_dropUntil = 0;  // tick
     bool m_checkDrop = false;  // input thread: the open message is still to be checked against it
+    uint32_t m_lastInput = 0;  // tick of the last bytes framed, under m_lock
+    bool m_abandoned = false;  // under m_lock: the open message is to be dropped
 };
 
 }  // namespace QorX0

@@ -761,9 +761,12 @@ void CRemoteMIDIImpl::OnAsyncEvent(long event, long) {
 
 QNRESULT CRemoteMIDIImpl::SendModeAndStateReq() {
     // Never while a session runs or a message is arriving: its reply would be taken for a part of it.
-    // A message whose last piece completed it is no longer arriving, even before the framing ends it.
-    if (m_session.IsActive() || (m_rcv.IsReceiving() && !m_pieceComplete.load())) return QN_BUSY;
-    return DoMessage(SXModeAndStateReq(GetGlobalChannel()));
+    // A message whose last piece completed it is no longer arriving, even before the framing ends it;
+    // nor is one that has had no byte for as long as this request would wait (a dump cut off mid-way).
+    const SXMessage request = SXModeAndStateReq(GetGlobalChannel());
+    if (m_session.IsActive() || (!m_pieceComplete.load() && m_rcv.IsReceiving(request.Wait())))
+        return QN_BUSY;
+    return DoMessage(request);
 }
 
 QNRESULT CRemoteMIDIImpl::SendCurProgDumpReq() {
