@@ -173,6 +173,8 @@ TEST_F(RemoteMIDIConnectThreaded, DisconnectWaitsForASenderThatHasTakenTheOutput
     Instrument& tolva = AddInstrument(Sim::Model::Tolva);
     MakeLink(kPmidTolva);
     ASSERT_TRUE(ConnectSaved(tolva));
+    held::entered = false;
+    held::disconnected = false;
     CRemoteMIDIImpl::s_outTakenHook = held::Hold;
     held::holding = true;
     std::atomic<bool> sendReturned{false};

@@ -114,11 +114,12 @@ TEST(UIThreadThreaded, FirstUserStartsItLastStopsItAndCallsWait) {
 // none, and the release ends instead of waiting for it forever.
 TEST(UIThreadThreaded, ReleaseWhileTheUIThreadAsksForItself) {
     UIThread::Acquire();
-    std::atomic<bool> releasing{false};
+    std::atomic<bool> started{false}, releasing{false};
     std::atomic<int> asked{0};
     RunLoop* seen = reinterpret_cast<RunLoop*>(1);
     bool called = true;
     UIThread::Loop()->Post(nullptr, [&] {
+        started = true;
         while (!releasing.load()) std::this_thread::yield();
         std::this_thread::sleep_for(std::chrono::milliseconds(50));  // Release is inside now
         seen = UIThread::Loop();
@@ -128,6 +129,7 @@ TEST(UIThreadThreaded, ReleaseWhileTheUIThreadAsksForItself) {
     XEvent released;
     ASSERT_TRUE(released.Create());
     std::thread releaser([&] {
+        while (!started.load()) std::this_thread::yield();
         releasing = true;
         UIThread::Release();
         released.Set();
