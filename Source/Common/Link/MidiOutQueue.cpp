@@ -199,7 +199,8 @@ QNRESULT CMIDIOut::SendLong(const void* data, unsigned length) {
     // before the message arrives before it (never inside it: later blocks do not drain).
     EventQueue::Event event;
     if (length > 0 && static_cast<const uint8_t*>(data)[0] == 0xF0)
-        while (m_queue.pop(&event, static_cast<long long>(MonotonicMicroseconds()))) m_port->SendShort(event.data, event.length);
+        while (m_queue.pop(&event, static_cast<long long>(MonotonicMicroseconds())))
+            m_port->SendShort(event.data, event.length);
     const bool ok = m_port->SendLong(data, length, ExclusiveTimeoutMs(length));
     m_portMutex.Unlock();
     m_wake.Set();
