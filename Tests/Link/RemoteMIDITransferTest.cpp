@@ -539,6 +539,14 @@ TEST_F(RemoteMIDIWireThreaded, DrumKitAtDinSpeedDoesNotTimeOutWhileOnTheWire) {
     EXPECT_TRUE(Records(inst->sim, {Area::DrumKit, 6, 1}) == kit);
 }
 
+// One block on the wire longer than the whole wait: the time-out does not run while it is sent.
+TEST_F(RemoteMIDIWireThreaded, BlockLongerThanTheWaitDoesNotTimeOut) {
+    Connect(2200);  // the program's 515 bytes take about 1.1 s; the wait is 1000 ms
+    const Bytes program = Pattern(kSizeProgram, 9);
+    EXPECT_EQ(link->SendCurProgDump(program.data(), kSizeProgram), QS_OK);
+    EXPECT_TRUE(Records(inst->sim, {Area::CurProgram, 0, 1}) == program);
+}
+
 TEST_F(RemoteMIDIWireThreaded, CancelWhileSendingStopsAfterTheBlockAndTheInstrumentKeepsItsData) {
     Connect(30);
     const Bytes before = Records(inst->sim, {Area::Program, 0, 512});

@@ -268,6 +268,44 @@ TEST(SysexParse, DumpHeadersAddressesAndSizes) {
     }
 }
 
+// Only the flag value for "all" addresses all items; every other value of the flag addresses one item
+// (its index), so a one-item body is never taken for a whole set.
+TEST(SysexParse, ItemFlagsOtherThanAllAddressOneItem) {
+    struct Case {
+        uint8_t code;
+        uint8_t flag;   // header byte 5
+        uint8_t index;  // header byte 6
+        SXScope scope;
+        int expectedIndex;
+    };
+    const Case cases[] = {
+        {0x48, 0x00, 0x11, SXScope::All, -1},   {0x48, 0x01, 0x11, SXScope::One, 17},
+        {0x48, 0x02, 0x11, SXScope::One, 17},   {0x48, 0x7F, 0x11, SXScope::One, 17},
+        {0x52, 0x02, 0x05, SXScope::One, 5},    {0x52, 0x40, 0x05, SXScope::One, 5},
+        {0x6E, 0x03, 0x09, SXScope::One, 9},    {0x6E, 0x7F, 0x09, SXScope::One, 9},
+        {0x69, 0x3F, 0x01, SXScope::All, -1},  // the pattern's flag is the top bits only
+        {0x69, 0x7F, 0x01, SXScope::One, 0x81},
+    };
+    for (const Case& c : cases) {
+        const Bytes header{0xF0, 0x42, G, 0x7A, c.code, c.flag, c.index, 0x01};
+        const SXParsed p = SXParse(header.data(), header.size(), header.size() + 100, false, kCh, kPmidTolva);
+        SCOPED_TRACE(testing::Message() << std::hex << int(c.code) << " flag " << int(c.flag));
+        ASSERT_TRUE(p.ready);
+        EXPECT_EQ(p.scope, c.scope);
+        EXPECT_EQ(p.index, c.expectedIndex);
+        EXPECT_EQ(p.bodySize, SXDumpBodySize(p.dump, c.scope, kPmidTolva));
+    }
+    // Programs and combinations: kind 0 all, 1 a bank, any other kind one sound.
+    for (uint8_t kind = 2; kind < 8; ++kind) {
+        const Bytes header{0xF0, 0x42, G, 0x7A, 0x4C, 0x00, static_cast<uint8_t>(kind << 4 | 0x02), 0x05};
+        const SXParsed p = SXParse(header.data(), header.size(), header.size() + 100, false, kCh, kPmidTolva);
+        ASSERT_TRUE(p.ready);
+        EXPECT_EQ(p.scope, SXScope::One) << int(kind);
+        EXPECT_EQ(p.bank, 2);
+        EXPECT_EQ(p.number, 5);
+    }
+}
+
 TEST(SysexParse, NeverReadsBeyondTheRawBytes) {
     // A header-only raw buffer with a large received count: no field past the header is read.
     const Bytes header{0xF0, 0x42, G, 0x7A, 0x41};
