@@ -179,6 +179,25 @@ TEST_F(PopupMenu, ATallMenuScrollsAndStaysOnTheScreen) {
     EXPECT_EQ(OtherFrames(), 0u);
 }
 
+TEST_F(PopupMenu, RestingOnAnArrowStripScrollsTheList) {
+    CHfcPopupMenu tall;
+    tall.Create(0);
+    for (int i = 0; i < 300; ++i) tall.InsertItem(i, 1000 + i, ("Value " + std::to_string(i)).c_str(), 0);
+    RunLoop::TimerId timer = 0;
+    m_screen.Later([&] {
+        m_screen.MoveTo(160, 768 - kHfcMenuScrollStrip / 2);
+        // A while on the bottom strip (it scrolls a row every 40 ms), then a click on the first row in view.
+        timer = m_loop.AddTimer(nullptr, 300, [&](RunLoop::TimerMessage) {
+            m_screen.MoveTo(160, kHfcMenuScrollStrip + 5);
+            m_screen.Click();
+        });
+    });
+    const int chosen = tall.TrackPopupById(50, 50, w, 0);
+    m_loop.RemoveTimer(timer);
+    EXPECT_GT(chosen, 1000);
+    EXPECT_LT(chosen, 1300);
+}
+
 TEST_F(PopupMenu, TheHookAnswersForTheUser) {
     HfcPopupMenuRequest seen{};
     HfcSetPopupMenuHook([&](const HfcPopupMenuRequest& request) {
