@@ -23,7 +23,8 @@ AEffect* Effect() {
         if (mkdtemp(pattern) != nullptr) CAtomicInstance::SetFolder(pattern);
         return static_cast<AEffect*>(QorVst::CreateInstance(1, Host));
     }();
-    loop->RunPending();
+    // The loop is never run: the connection (which would look for an instrument) never starts.
+    (void)loop;
     return effect;
 }
 

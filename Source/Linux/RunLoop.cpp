@@ -259,7 +259,16 @@ int RunLoop::RunPending() {
     return RunPostedBatch() + RunDueTimers();
 }
 
+namespace {
+struct DepthGuard {
+    explicit DepthGuard(int& d) : depth(d) { ++depth; }
+    ~DepthGuard() { --depth; }
+    int& depth;
+};
+}  // namespace
+
 void RunLoop::Run() {
+    DepthGuard nested(m_depth);
     while (!IsQuitting()) {
         if (RunPending() == 0) WaitForInput(UINT64_MAX);
     }
@@ -281,6 +290,7 @@ void RunLoop::RunModal(const std::function<bool()>& done) {
 }
 
 bool RunLoop::RunUntil(const std::function<bool()>& condition, uint32_t timeoutMs) {
+    DepthGuard nested(m_depth);
     const uint64_t start = RealMs();
     for (;;) {
         if (condition()) return true;

@@ -83,6 +83,9 @@ public:
     // Loop thread. Runs the work posted so far and the timers due now, without waiting; returns how
     // many callbacks ran.
     int RunPending();
+    // Loop thread. How many loops of this one are running on the stack now (Run, RunModal, RunUntil):
+    // 1 at the outermost level, more inside a nested loop, 0 when none runs.
+    int NestingDepth() const { return m_depth; }
 
 private:
     struct Posted {
@@ -121,6 +124,7 @@ private:
     std::unordered_map<const void*, int> m_busy;  // owners with a callback running now
     TimerId m_nextTimerId = 1;
     bool m_quit = false;
+    int m_depth = 0;  // loop thread only
 };
 
 // The process's UI thread for the plug-in: the first user starts it (with its own RunLoop), the last

@@ -1,5 +1,6 @@
 #include "Common/Plugin/QorVst.h"
 
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -59,6 +60,33 @@ void RunOnLoop(RunLoop* loop, const std::function<void()>& fn) {
     call->cv.wait(l, [&] { return call->finished; });
 }
 
+struct Teardown {
+    std::mutex lock;
+    std::condition_variable cv;
+    bool done = false;
+};
+
+// Deletes the effect once its loop is back at the outermost level: a nested loop (a progress window
+// of a transfer, a message box) may still have frames of the effect's objects on the stack.
+void DeleteAtTopLevel(RunLoop* loop, QorVst* vst, const std::shared_ptr<Teardown>& teardown) {
+    auto finish = [vst, teardown] {
+        delete vst;
+        std::lock_guard<std::mutex> l(teardown->lock);
+        teardown->done = true;
+        teardown->cv.notify_all();
+    };
+    if (loop == nullptr || loop->NestingDepth() <= 1) {
+        finish();
+        return;
+    }
+    auto timer = std::make_shared<RunLoop::TimerId>(0);
+    *timer = loop->AddTimer(nullptr, 10, [loop, timer, finish](RunLoop::TimerMessage) {
+        if (loop->NestingDepth() > 1) return;
+        loop->RemoveTimer(*timer);
+        finish();
+    });
+}
+
 }  // namespace
 
 // ---- construction, start and stop
@@ -106,7 +134,16 @@ void QorVst::Destroy(AudioEffect* effect) {
     }
     vst->m_closing.store(true);
     const bool owns = vst->m_ownsUIThread;
-    RunOnLoop(vst->m_loop, [vst] { delete vst; });
+    RunLoop* loop = vst->m_loop;
+    auto teardown = std::make_shared<Teardown>();
+    if (loop == nullptr || loop->IsLoopThread()) {
+        // On the main thread itself nothing can wait: inside a nested loop the effect goes later.
+        DeleteAtTopLevel(loop, vst, teardown);
+    } else {
+        loop->Post(nullptr, [loop, vst, teardown] { DeleteAtTopLevel(loop, vst, teardown); });
+        std::unique_lock<std::mutex> l(teardown->lock);
+        teardown->cv.wait(l, [&] { return teardown->done; });
+    }
     if (owns) UIThread::Release();
 }
 

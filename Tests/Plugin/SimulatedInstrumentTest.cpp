@@ -1,0 +1,152 @@
+// The plug-in over the real remote synthesizer, connected to the simulated instrument on the
+// loopback: host MIDI reaches the instrument at the block's start plus the event's offset plus the
+// setup's latency.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <filesystem>
+#include <thread>
+#include <memory>
+#include <string>
+
+#include "Common/Plugin/QorVst.h"
+#include "Hfc/Base/HfcMessageBox.h"
+#include "Linux/AsyncProgressHeadless.h"
+#include "Linux/MidiIO/Loopback/LoopbackBackend.h"
+#include "Linux/MidiIO/MidiIO.h"
+#include "Linux/RunLoop.h"
+#include "Linux/SysTick.h"
+#include "Support/SimInstrument.h"
+#include "Support/SimLoopback.h"
+#include "Support/TempConfigHome.h"
+#include "Support/TestHost.h"
+
+namespace {
+
+std::string g_portName;
+
+VstIntPtr Host(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void* ptr, float) {
+    if (opcode == audioMasterVersion) return 2400;
+    if (opcode == audioMasterGetProductString && ptr != nullptr) static_cast<char*>(ptr)[0] = 0;
+    return 0;
+}
+
+class PluginOnSimulator : public ::testing::TestWithParam<unsigned char> {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/tolva-plugin-sim-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        m_dir = pattern;
+        CAtomicInstance::SetFolder(m_dir);
+        MidiBackendSet(&m_loopback);
+        HfcSetMessageBoxHook([](const HfcMessageBoxRequest& r) {
+            ADD_FAILURE() << "unexpected message box: " << r.caption << " / " << r.text;
+            return static_cast<int>(HFC_MB_RESULT_CANCEL);
+        });
+        const unsigned char model = GetParam();
+        m_sim = std::make_unique<Sim::SimInstrument>(model == 1 ? Sim::Model::Tolva : Sim::Model::Nerimo, 0);
+        m_port = std::make_unique<Sim::SimLoopbackPort>(m_loopback, *m_sim);
+        g_portName = m_port->KeyName();
+        // The synthesizer the effect makes finds the instrument on its saved ports.
+        QorVst::SetSynthFactory([](unsigned char m) -> QorX0::IRemoteSynth* {
+            QorX0::IRemoteSynth* synth = QorX0::RemoteSynthCreate(m);
+            synth->SetMIDIInPortName(g_portName.c_str());
+            synth->SetMIDIOutPortName(g_portName.c_str());
+            return synth;
+        });
+    }
+    void TearDown() override {
+        if (m_effect != nullptr) m_effect->dispatcher(m_effect, effClose, 0, 0, nullptr, 0.0f);
+        QorVst::SetSynthFactory(nullptr);
+        m_port.reset();
+        m_sim.reset();
+        MidiBackendSet(nullptr);
+        HfcSetMessageBoxHook(nullptr);
+        CAtomicInstance::SetFolder("");
+        std::filesystem::remove_all(m_dir);
+    }
+
+    Sim::TempConfigHome m_config;
+    RunLoop m_loop;
+    CAsyncProgressHeadless m_headless;
+    CMidiLoopback m_loopback;
+    std::unique_ptr<Sim::SimInstrument> m_sim;
+    std::unique_ptr<Sim::SimLoopbackPort> m_port;
+    std::string m_dir;
+    AEffect* m_effect = nullptr;
+};
+
+}  // namespace
+
+TEST_P(PluginOnSimulator, HostMidiArrivesAtTheBlockStartPlusOffsetPlusLatency) {
+    m_effect = static_cast<AEffect*>(QorVst::CreateInstance(GetParam(), Host));
+    ASSERT_NE(m_effect, nullptr);
+    auto* vst = static_cast<QorVst*>(AudioEffect::FromAEffect(m_effect));
+    // The connection runs on the main thread once the entry has returned.
+    QorX0::MODEANDSTATE state{};
+    ASSERT_TRUE(m_loop.RunUntil(
+        [&] { return vst->GetRemoteSynth()->GetConnectionState(nullptr, nullptr, nullptr, &state, nullptr); },
+        20000));
+    m_loop.RunUntil([] { return false; }, 50);
+    QorX0::ISection* setup = vst->GetRemoteSynth()->GetSetup();
+    setup->PutParamI(0x9200, 10);
+    m_loop.RunUntil([] { return false; }, 10);
+    ASSERT_EQ(setup->GetParamI(0x9200), 10);
+    m_sim->With([](Sim::SimCore& c) { c.ClearLogs(); });
+
+    m_effect->dispatcher(m_effect, effSetSampleRate, 0, 0, nullptr, 48000.0f);
+    const uint64_t low = static_cast<uint64_t>(GetSysTick()) * 1000;
+    ASSERT_TRUE(TestHost::Process(m_effect,
+                                  {TestHost::Midi(480, 0x90, 62, 100), TestHost::Midi(0, 0x90, 60, 100),
+                                   TestHost::Midi(-7, 0x90, 61, 100)},
+                                  512));
+    const uint64_t high = static_cast<uint64_t>(GetSysTick()) * 1000;
+    ASSERT_TRUE(m_sim->WaitReceived(3));
+    auto received = m_sim->With([](Sim::SimCore& c) { return c.ReceivedMessages(); });
+    ASSERT_EQ(received.size(), 3u);
+    // In time order: the negative offset counts as the block's start.
+    EXPECT_TRUE(received[0].bytes[1] == 60 || received[0].bytes[1] == 61);
+    EXPECT_EQ(received[2].bytes[1], 62);
+    const int64_t latency = 10000;
+    for (const auto& m : received) {
+        const int64_t offset = m.bytes[1] == 62 ? 10000 : 0;
+        // Never early; late only by the time the wire and a busy machine take.
+        EXPECT_GE(m.timeUs, static_cast<int64_t>(low) + offset + latency) << int(m.bytes[1]);
+        EXPECT_LT(m.timeUs, static_cast<int64_t>(high) + offset + latency + 200000) << int(m.bytes[1]);
+    }
+}
+
+TEST_P(PluginOnSimulator, CloseWhileATransferRunsWaitsForItAndLeavesNothing) {
+    m_effect = static_cast<AEffect*>(QorVst::CreateInstance(GetParam(), Host));
+    ASSERT_NE(m_effect, nullptr);
+    auto* vst = static_cast<QorVst*>(AudioEffect::FromAEffect(m_effect));
+    QorX0::IRemoteSynth* synth = vst->GetRemoteSynth();
+    ASSERT_TRUE(m_loop.RunUntil(
+        [&] { return synth->GetConnectionState(nullptr, nullptr, nullptr, nullptr, nullptr); }, 20000));
+    std::atomic<bool> started{false};
+    std::atomic<bool> closed{false};
+    bool received = false;
+    // The user starts a receive-all on the main thread; the host closes the effect meanwhile.
+    m_loop.Post(nullptr, [&] {
+        started = true;
+        received = synth->ExecCommand(2, 0, 0, 0, 0);  // receive all
+    });
+    std::thread host([&] {
+        while (!started) std::this_thread::yield();
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        m_effect->dispatcher(m_effect, effClose, 0, 0, nullptr, 0.0f);
+        closed = true;
+    });
+    ASSERT_TRUE(m_loop.RunUntil([&] { return closed.load(); }, 30000));
+    host.join();
+    m_effect = nullptr;
+    EXPECT_TRUE(received);
+    EXPECT_FALSE(std::filesystem::exists(m_dir + "/" + CAtomicInstance::LockName(GetParam())));
+    // A new effect starts at once.
+    m_effect = static_cast<AEffect*>(QorVst::CreateInstance(GetParam(), Host));
+    EXPECT_NE(m_effect, nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModels, PluginOnSimulator, ::testing::Values(1, 9));
