@@ -11,14 +11,16 @@
 #include "Common/Files/SampleTranslation.h"
 #include "Common/Model/Tables/SampleNames.h"
 #include "NativeFixtures.h"
+#include "Support/SectionSet.h"
 
 using namespace QorX0;
 using namespace fixtures;
 
 namespace {
 
+// The 12-bit sample number; bits 4 and 5 of its first byte are the START OFFSET and REVERSE switches.
 unsigned ProgField(const uint8_t* p) {
-    return ((p[0] & 0x3Fu) << 8) | p[1];
+    return ((p[0] & 0x0Fu) << 8) | p[1];
 }
 
 void PutProgField(uint8_t* p, unsigned flags, unsigned n) {
@@ -51,9 +53,9 @@ TEST(NativeTranslation, ProgramFieldsKeepTheirFlagBits) {
         auto image = RandomImage(30);
         uint8_t* prog = image->curprogram;
         prog[108] = static_cast<uint8_t>((prog[108] & 0xFC) | c.mode);
-        PutProgField(prog + 134, 0xC0, c.osc1);
-        PutProgField(prog + 138, 0x40, c.osc1);
-        PutProgField(prog + 288, 0x80, c.osc2);
+        PutProgField(prog + 134, 0xF0, c.osc1);
+        PutProgField(prog + 138, 0x20, c.osc1);
+        PutProgField(prog + 288, 0x90, c.osc2);
         PutProgField(prog + 292, 0x00, c.osc2);
         std::vector<uint8_t> before(prog, prog + 444);
 
@@ -63,10 +65,11 @@ TEST(NativeTranslation, ProgramFieldsKeepTheirFlagBits) {
         };
         EXPECT_EQ(ProgField(prog + 134), expect(c.osc1));
         EXPECT_EQ(ProgField(prog + 138), expect(c.osc1));
-        EXPECT_EQ(prog[134] & 0xC0, 0xC0);
-        EXPECT_EQ(prog[138] & 0xC0, 0x40);
+        EXPECT_EQ(prog[134] & 0xF0, 0xF0);
+        EXPECT_EQ(prog[138] & 0xF0, 0x20);
         EXPECT_EQ(ProgField(prog + 288), c.osc2Converted ? expect(c.osc2) : c.osc2);
-        EXPECT_EQ(prog[288] & 0xC0, 0x80);
+        EXPECT_EQ(prog[288] & 0xF0, 0x90);
+        EXPECT_EQ(prog[292] & 0xF0, 0x00);
         for (unsigned i = 0; i < 444; ++i) {
             if (i == 134 || i == 135 || i == 138 || i == 139 || i == 288 || i == 289 || i == 292 || i == 293)
                 continue;
@@ -155,7 +158,7 @@ TEST(NativeTranslation, KindsFromTheOtherModel) {
     auto source = RandomImage(33);
     auto mark = [&](uint8_t* prog) {
         prog[108] = static_cast<uint8_t>(prog[108] & 0xFC);
-        PutProgField(prog + 134, 0x40, kProgSample);
+        PutProgField(prog + 134, 0x30, kProgSample);
     };
     for (auto& bank : source->program)
         for (auto& prog : bank) mark(prog);
@@ -198,7 +201,7 @@ TEST(NativeTranslation, KindsFromTheOtherModel) {
         if (c.progs) {
             const unsigned bank = c.kind == FTYPE_BANKPROG ? 1 : 4;
             EXPECT_EQ(ProgField(target->program[bank][127] + 134), progTo);
-            EXPECT_EQ(target->program[bank][127][134] & 0xC0, 0x40);
+            EXPECT_EQ(target->program[bank][127][134] & 0xF0, 0x30);
         }
         if (c.cur) {
             EXPECT_EQ(ProgField(target->curprogram + 134), progTo);
@@ -219,8 +222,8 @@ TEST(NativeTranslation, KindsFromTheOtherModel) {
     // Tolva to Nerimo: every Tolva number exists on the Nerimo; numbers beyond the Tolva's list become 0.
     auto tolva = RandomImage(35);
     tolva->curprogram[108] &= 0xFC;
-    PutProgField(tolva->curprogram + 134, 0x80, 469);
-    PutProgField(tolva->curprogram + 138, 0x00, 470);
+    PutProgField(tolva->curprogram + 134, 0x20, 469);
+    PutProgField(tolva->curprogram + 138, 0x10, 470);
     PERSISTPARAMS save{FTYPE_PROG, 0, tolva.get(), {}, {}};
     std::ostringstream os;
     ASSERT_TRUE(PersistSaveStream(os, 1, &save));
@@ -229,6 +232,63 @@ TEST(NativeTranslation, KindsFromTheOtherModel) {
     std::istringstream is(os.str());
     ASSERT_TRUE(PersistLoadStream(is, 9, &load));
     EXPECT_EQ(ProgField(target->curprogram + 134), SAMPLECONVERT_MS_Qor30_Qor40[469]);
-    EXPECT_EQ(target->curprogram[134] & 0xC0, 0x80);
+    EXPECT_EQ(target->curprogram[134] & 0xF0, 0x20);
     EXPECT_EQ(ProgField(target->curprogram + 138), 0u);
+    EXPECT_EQ(target->curprogram[138] & 0xF0, 0x10);
+}
+
+// A program edited through its parameters, saved on one model and loaded into the other, keeps
+// its oscillators' switches and gets its samples translated, in both directions and for every kind
+// that carries the current program or the program banks.
+TEST(NativeTranslation, SwitchesAndSamplesSetThroughTheParametersSurviveTheOtherModel) {
+    struct Direction {
+        uint8_t from, to;
+        unsigned sample;  // four numbers from here that both models have, each with a start offset
+    };
+    const Direction directions[] = {{kPmidNerimo, kPmidTolva, 395}, {kPmidTolva, kPmidNerimo, 400}};
+    const FTYPE kinds[] = {FTYPE_ALL,  FTYPE_FILTERED, FTYPE_ALLPROG, FTYPE_BANKPROG,
+                           FTYPE_PROG, FTYPE_VSTBANK,  FTYPE_VSTPROG};
+    // Oscillator 1 high and low, oscillator 2 high and low: START OFFSET, REVERSE, SAMPLE NO.
+    const int rows[][3] = {{0x0202, 0x0203, 0x0201},
+                           {0x0207, 0x0208, 0x0206},
+                           {0x0F02, 0x0F03, 0x0F01},
+                           {0x0F07, 0x0F08, 0x0F06}};
+    const FXBFILTERINFO filter{0xFF, 0x80, 0xFF, 0x80, 0xFF, 0x80, 40, 251, 64, 1, {0, 0}};
+    for (const Direction& d : directions) {
+        for (FTYPE kind : kinds) {
+            SCOPED_TRACE(testing::Message() << "model " << int(d.from) << " kind " << kind);
+            SectionSet source(d.from);
+            source.progEdit.PutParamIEx(0x0001, 1, 0);  // Double: both oscillators in use
+            for (unsigned r = 0; r < 4; ++r) {
+                source.progEdit.PutParamIEx(rows[r][2], static_cast<int>(d.sample + r), 0);
+                source.progEdit.PutParamIEx(rows[r][0], r & 1, 0);
+                source.progEdit.PutParamIEx(rows[r][1], 1, 0);
+                ASSERT_EQ(source.progEdit.GetParamI(rows[r][0]), static_cast<int>(r & 1));
+            }
+            CHUNK_REMOTESYNTH* from = source.host.GetRawChunk();
+            for (auto& bank : from->program)
+                for (auto& prog : bank) std::memcpy(prog, from->curprogram, sizeof prog);
+            from->curprogramrec[0] = 1;
+
+            PERSISTPARAMS save{kind, 1, from, filter, {}};
+            std::ostringstream os;
+            ASSERT_TRUE(PersistSaveStream(os, d.from, &save));
+            SectionSet target(d.to);
+            CHUNK_REMOTESYNTH* to = target.host.GetRawChunk();
+            PERSISTPARAMS load{FTYPE_UNKNOWN, 1, to, {}, {}};
+            std::istringstream is(os.str());
+            ASSERT_TRUE(PersistLoadStream(is, d.to, &load));
+            if (kind != FTYPE_PROG && kind != FTYPE_VSTPROG)
+                std::memcpy(to->curprogram, to->program[1][5], sizeof to->curprogram);
+            target.progEdit.OnReinitialized();
+
+            for (unsigned r = 0; r < 4; ++r) {
+                EXPECT_EQ(target.progEdit.GetParamI(rows[r][0]), static_cast<int>(r & 1))
+                    << std::hex << rows[r][0];
+                EXPECT_EQ(target.progEdit.GetParamI(rows[r][1]), 1) << std::hex << rows[r][1];
+                EXPECT_EQ(target.progEdit.GetParamI(rows[r][2]), static_cast<int>(d.sample + r))
+                    << std::hex << rows[r][2];
+            }
+        }
+    }
 }

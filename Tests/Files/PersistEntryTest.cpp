@@ -243,6 +243,60 @@ TEST(PersistEntry, PathForms) {
     EXPECT_FALSE(PersistSaveStream(nowhere.c_str(), 1, &save));
 }
 
+// The path form replaces the file whole: the user's own files beside it are never touched (a
+// "<name>.part" among them), a symbolic link stays a link to the new contents, the file keeps its
+// permissions, and a refused save changes nothing on disk.
+TEST(PersistEntry, PathFormReplacesOnlyTheFileItNames) {
+    TempDir dir;
+    auto image = RandomImage(59);
+    PERSISTPARAMS save{FTYPE_PROG, 0, image.get(), {}, {}};
+    std::ostringstream expected;
+    ASSERT_TRUE(PersistSaveStream(expected, 1, &save));
+
+    const std::string real = dir.File("sounds.X1prog"), part = real + ".part", link = dir.File("link.X1prog");
+    {
+        std::ofstream(real, std::ios::binary) << "old contents";
+        std::ofstream(part, std::ios::binary) << "the user's own notes";
+    }
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink("sounds.X1prog", link);
+
+    // Refused (a combination bank with no bank selected): nothing changes.
+    image->curcombirec[0] = 3;
+    PERSISTPARAMS refused{FTYPE_BANKCOMBI, 0, image.get(), {}, {}};
+    EXPECT_FALSE(PersistSaveStream(real.c_str(), 1, &refused));
+    EXPECT_FALSE(PersistSaveStream(link.c_str(), 1, &refused));
+    EXPECT_EQ(ReadFile(real), "old contents");
+    EXPECT_EQ(ReadFile(part), "the user's own notes");
+
+    // Saved through the link: the link remains and points at the new contents.
+    ASSERT_TRUE(PersistSaveStream(link.c_str(), 1, &save));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::read_symlink(link), "sounds.X1prog");
+    EXPECT_EQ(ReadFile(real), expected.str());
+    EXPECT_EQ(fs::status(real).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_EQ(ReadFile(part), "the user's own notes");
+
+    // Saved by its own name: the same, and nothing else is left in the folder.
+    ASSERT_TRUE(PersistSaveStream(real.c_str(), 1, &save));
+    EXPECT_EQ(ReadFile(real), expected.str());
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 3);
+
+    // A link to a file not made yet: the file is made where the link points.
+    const std::string dangling = dir.File("ahead.X1prog");
+    fs::create_symlink("later.X1prog", dangling);
+    ASSERT_TRUE(PersistSaveStream(dangling.c_str(), 1, &save));
+    EXPECT_TRUE(fs::is_symlink(dangling));
+    EXPECT_EQ(ReadFile(dir.File("later.X1prog")), expected.str());
+
+    // A path that names a folder is refused and the folder stays.
+    fs::create_directory(dir.File("folder"));
+    EXPECT_FALSE(PersistSaveStream(dir.File("folder").c_str(), 1, &save));
+    EXPECT_TRUE(fs::is_directory(dir.File("folder")));
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 6);
+}
+
 TEST(PersistEntry, PcgKindsGoThroughTheEngine) {
     auto image = std::make_unique<CHUNK_REMOTESYNTH>();  // all zero: values every PCG kind can hold
     for (uint8_t model : {uint8_t{1}, uint8_t{9}}) {

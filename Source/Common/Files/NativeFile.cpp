@@ -420,12 +420,17 @@ bool LoadNativeBody(std::istream& is, const NATIVEHEADER& header, uint8_t target
         ReadExact(is, &filter, kFilterSize);
         if (!is || !FilteredPlan(filter, &plan)) return false;
         room -= kFilterSize;
+        // The filter fixes the size: a longer body was written under another filter and would be
+        // read out of place. The trailing zero bytes may be missing (they are never read).
+        const uint64_t declared = header.size - kHeaderAfterSize - kFilterSize;
+        if (declared != plan.Bytes() && declared != plan.Bytes() - kTrailer) return false;
+        if (plan.Bytes() - kTrailer > room) return false;
     } else {
         uint32_t slot = 0;
         if (!ResolveSlot(kind, targetModel, params->index, nullptr, &slot)) return false;
         KindPlan(kind, slot, header.version, &plan);
     }
-    if (plan.Bytes() > room) return false;
+    if (kind != FTYPE_FILTERED && plan.Bytes() > room) return false;
 
     // The trailing zero bytes are not read.
     const std::vector<Segment>& segs = plan.Segments();

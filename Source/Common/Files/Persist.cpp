@@ -1,10 +1,18 @@
 #include "Common/Files/Persist.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <memory>
+#include <random>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <type_traits>
@@ -20,6 +28,103 @@ namespace QorX0 {
 namespace {
 
 constexpr std::ios::iostate kThrowAll = std::ios::badbit | std::ios::failbit | std::ios::eofbit;
+
+// The file a path names, following symbolic links (also one that points at a file not made yet),
+// so that a save replaces the file and leaves the link in place.
+std::string ResolveLinks(const std::string& path) {
+    std::string at = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st;
+        if (::lstat(at.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return at;
+        std::vector<char> target(static_cast<size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+        const ssize_t n = ::readlink(at.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<size_t>(n) >= target.size()) return at;
+        const std::string link(target.data(), static_cast<size_t>(n));
+        const size_t slash = at.rfind('/');
+        at = (link[0] == '/' || slash == std::string::npos) ? link : at.substr(0, slash + 1) + link;
+    }
+    return at;
+}
+
+bool WriteAll(int fd, const char* data, size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Replaces the file at path by the bytes: they go to a new file beside it (a name of our own, never
+// one the user may have), which takes the old file's permissions, is flushed to the disk and then
+// renamed over the old one. Until the rename the old file stays whole; on failure only the new
+// file is removed.
+bool ReplaceFile(const char* path, const char* data, size_t size, std::string* why) {
+    const std::string target = ResolveLinks(path);
+    const size_t slash = target.rfind('/');
+    const std::string folder =
+        slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
+    const std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+
+    struct stat old;
+    const bool exists = ::stat(target.c_str(), &old) == 0;
+    if (exists && !S_ISREG(old.st_mode)) {
+        *why = "not a regular file";
+        return false;
+    }
+    static std::atomic<unsigned> serial{0};
+    std::string temp;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        char suffix[64];
+        std::snprintf(suffix, sizeof suffix, ".%ld.%u.%u.tmp", static_cast<long>(::getpid()),
+                      serial.fetch_add(1), static_cast<unsigned>(std::random_device{}()));
+        temp = (folder == "/" ? "" : folder) + "/." + base + suffix;
+        fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) {
+        *why = std::string("cannot create a file beside it: ") + std::strerror(errno);
+        return false;
+    }
+    bool ok = WriteAll(fd, data, size);
+    if (!ok) *why = std::string("write failed: ") + std::strerror(errno);
+    if (ok && exists) {
+        // The owner and group are kept where we may (only the superuser gives a file away); the
+        // permissions must hold.
+        const bool owned = ::fchown(fd, old.st_uid, old.st_gid) == 0;
+        (void)owned;
+        if (::fchmod(fd, old.st_mode & 07777) != 0) {
+            *why = std::string("cannot keep the permissions: ") + std::strerror(errno);
+            ok = false;
+        }
+    }
+    if (ok && ::fsync(fd) != 0) {
+        *why = std::string("sync failed: ") + std::strerror(errno);
+        ok = false;
+    }
+    if (::close(fd) != 0 && ok) {
+        *why = std::string("close failed: ") + std::strerror(errno);
+        ok = false;
+    }
+    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+        *why = std::string("rename failed: ") + std::strerror(errno);
+        ok = false;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        return false;
+    }
+    // The rename itself is durable once the folder is flushed.
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return true;
+}
 
 bool KnownModel(uint8_t model) {
     return GetNativeModelTag(model) != nullptr;
@@ -195,27 +300,16 @@ bool PersistSaveStream(const char* path, uint8_t model, const PERSISTPARAMS* par
         TRACE("FileIO: Save failed, %s\n", "invalid argument");
         return false;
     }
-    const std::string temp = std::string(path) + ".part";
-    bool ok;
-    {
-        std::ofstream os(temp, std::ios::binary | std::ios::trunc);
-        if (!os.is_open()) {
-            TRACE("FileIO: Save failed, %s\n", "invalid argument");
-            return false;
-        }
-        ok = PersistSaveStream(os, model, params);
-        os.close();
-        if (ok && os.fail()) {
-            TRACE("FileIO: Save failed, %s\n", "save native failed");
-            ok = false;
-        }
+    // The whole file is made in memory first: a refused save touches nothing on disk.
+    std::ostringstream os(std::ios::binary);
+    if (!PersistSaveStream(os, model, params)) return false;
+    const std::string bytes = std::move(os).str();
+    std::string why;
+    if (!ReplaceFile(path, bytes.data(), bytes.size(), &why)) {
+        TRACE("FileIO: Save failed, %s\n", why.c_str());
+        return false;
     }
-    if (ok && std::rename(temp.c_str(), path) != 0) {
-        TRACE("FileIO: Save failed, %s\n", "invalid argument");
-        ok = false;
-    }
-    if (!ok) std::remove(temp.c_str());
-    return ok;
+    return true;
 }
 
 bool PersistLoadStream(std::istream& is, uint8_t model, PERSISTPARAMS* params) {

@@ -8,7 +8,8 @@ namespace {
 
 // Program: oscillator mode in the low 2 bits of this byte (0 single, 1 double, 2 drums).
 constexpr unsigned kProgOffOscMode = 108;
-// Sample fields of oscillator 1 and 2: 14-bit numbers, bits 8-13 in bits 0-5 of the first byte.
+// Sample fields of oscillator 1 and 2: 12-bit numbers, bits 8-11 in bits 0-3 of the first byte. Bits
+// 4 and 5 of that byte are the START OFFSET and REVERSE switches, and bits 6 and 7 stay as they are.
 constexpr unsigned kProgOffOsc1Samples[] = {134, 138};
 constexpr unsigned kProgOffOsc2Samples[] = {288, 292};
 
@@ -24,9 +25,9 @@ uint16_t Lookup(unsigned n, const uint16_t* table, uint32_t entries) {
 }
 
 void ConvertProgField(uint8_t* field, const uint16_t* table, uint32_t entries) {
-    const unsigned n = ((field[0] & 0x3Fu) << 8) | field[1];
-    const unsigned m = Lookup(n, table, entries) & 0x3FFFu;
-    field[0] = static_cast<uint8_t>((field[0] & 0xC0u) | (m >> 8));
+    const unsigned n = ((field[0] & 0x0Fu) << 8) | field[1];
+    const unsigned m = Lookup(n, table, entries) & 0x0FFFu;
+    field[0] = static_cast<uint8_t>((field[0] & 0xF0u) | (m >> 8));
     field[1] = static_cast<uint8_t>(m & 0xFFu);
 }
 

@@ -23,8 +23,9 @@ struct SAMPLECONVERT {
 };
 const SAMPLECONVERT* GetSampleConvert(uint8_t fileModel, uint8_t targetModel);
 
-// Program record (444 bytes): translates the 14-bit sample numbers of the oscillators in use; a
-// drum program is left alone. A number at or beyond entries becomes 0; flag bits are kept.
+// Program record (444 bytes): translates the 12-bit sample numbers of the oscillators in use; a
+// drum program is left alone. A number at or beyond entries becomes 0; the switches and other bits
+// sharing the number's first byte are kept.
 void ProgCvtSample(uint8_t* program, const uint16_t* table, uint32_t entries);
 
 // Drum-kit record (4112 bytes): translates the high and low sample numbers of each of the 128 keys.
