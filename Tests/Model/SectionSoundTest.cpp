@@ -110,6 +110,39 @@ TEST_F(SoundSections, EffectTypeChangeRebindsAndReinitialisesTheSlot) {
     EXPECT_EQ(ifx->GetParamCount(), static_cast<int>(TABLEARRAY_FX[52].count));
 }
 
+// A type beyond the last (89) received from the instrument binds the last type's rows; the type
+// byte and the effect's 16 bytes stay as they came. A whole program with such a type does the same.
+TEST_F(SoundSections, EffectTypeBeyondTheLastBindsTheLastAndKeepsTheBytes) {
+    ASSERT_NE(TABLEARRAY_FX[89].count, TABLEARRAY_FX[0].count);
+    struct Slot {
+        int typePid;
+        unsigned typeOffset, blockOffset;
+        ISection* (ISoundSection::*get)();
+    };
+    const Slot slots[] = {{0x1E00, 32, kProgOffInsertFx, &ISoundSection::GetIFX},
+                          {0x2000, 56, kProgOffMasterFx1, &ISoundSection::GetMFX1},
+                          {0x2001, 76, kProgOffMasterFx2, &ISoundSection::GetMFX2}};
+    for (const Slot& slot : slots) {
+        SCOPED_TRACE(slot.typePid);
+        ISection* fx = (static_cast<ISoundSection&>(s.progEdit).*slot.get)();
+        uint8_t* program = s.host.image->curprogram;
+        for (int type : {90, 127}) {
+            std::memset(program + slot.blockOffset, 0x23, kSizeFxParams);
+            s.progEdit.OnRcvMIDIParam(slot.typePid, type);
+            s.host.Pump();
+            EXPECT_EQ(fx->GetParamCount(), static_cast<int>(TABLEARRAY_FX[89].count)) << type;
+            EXPECT_EQ(program[slot.typeOffset], type);
+            for (unsigned i = 0; i < kSizeFxParams; ++i) EXPECT_EQ(program[slot.blockOffset + i], 0x23) << i;
+        }
+        s.progEdit.OnRcvMIDIParam(slot.typePid, 0);
+        EXPECT_EQ(fx->GetParamCount(), static_cast<int>(TABLEARRAY_FX[0].count));
+        program[slot.typeOffset] = 100;
+        s.progEdit.OnReinitialized();
+        EXPECT_EQ(fx->GetParamCount(), static_cast<int>(TABLEARRAY_FX[89].count));
+        EXPECT_EQ(program[slot.typeOffset], 100);
+    }
+}
+
 TEST_F(SoundSections, GraphicEqBandNamesFollowItsType) {
     s.progEdit.PutParamIEx(0x1E00, 8, kPutNotify);
     ISection* ifx = s.progEdit.GetIFX();

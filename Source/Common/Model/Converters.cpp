@@ -11,6 +11,7 @@
 #include "Common/Model/ParamDesc.h"
 #include "Common/Model/ParamTable.h"
 #include "Common/Model/SynthData.h"
+#include "Linux/Sync.h"
 #include "Linux/Trace.h"
 
 namespace QorX0 {
@@ -294,17 +295,32 @@ std::string RiffNameList::getat(unsigned i) const {
     return makemultisz(text.c_str(), nullptr);
 }
 
+CMaybeLocked::CMaybeLocked(CHfcCriticalSection* lock) : m_lock(lock) {
+    if (m_lock) m_lock->Lock();
+}
+
+CMaybeLocked::~CMaybeLocked() {
+    if (m_lock) m_lock->Unlock();
+}
+
 std::string SampleNameList::getat(unsigned i) const {
     std::string text = formatstring("%03u:", i) + names[i].name;
     return makemultisz(text.c_str(), nullptr);
 }
+
+namespace {
+std::string LockedName(const uint8_t* record, CHfcCriticalSection* lock) {
+    CMaybeLocked g(lock);
+    return extractchunkname(record);
+}
+}  // namespace
 
 std::string DrumKitNameList::getat(unsigned i) const {
     std::string text;
     const unsigned own = kits ? kitCount : 0;  // no image: the list holds the presets only
     if (i < own) {
         text = formatstring(i <= 15 ? "%02u(INT):" : "%02u(User):", i) +
-               extractchunkname(kits + i * kSizeDrumKit);
+               LockedName(kits + i * kSizeDrumKit, lock);
     } else {
         text = formatstring("%02u(GM):", i) + extractchunkname(presetNames[i - own]);
     }
@@ -318,7 +334,7 @@ std::string ArpPatternNameList::getat(unsigned i) const {
         text = formatstring("P%03u:", i) + extractchunkname(presets + i * kSizeArpPattern);
     } else {
         const unsigned u = i - preset;
-        text = formatstring("U%03u:", u) + extractchunkname(patterns + u * kSizeArpPattern);
+        text = formatstring("U%03u:", u) + LockedName(patterns + u * kSizeArpPattern, lock);
     }
     return makemultisz(text.c_str(), nullptr);
 }
@@ -333,9 +349,30 @@ std::string TableRowNameList::getat(unsigned i) const {
     return makemultisz(name, name + strlen(name) + 1);
 }
 
+std::string CStringConverterSparseWrap::Format(int value) const {
+    int vi;
+    {
+        CMaybeLocked g(m_lock);
+        vi = m_map->vo2vi(value);
+    }
+    return m_inner->Format(vi);
+}
+
+int CStringConverterSparseWrap::Parse(const char* text) const {
+    const int vi = m_inner->Parse(text);
+    CMaybeLocked g(m_lock);
+    return m_map->vi2vo(vi);
+}
+
+std::pair<int, int> CStringConverterSparseWrap::Range() const {
+    CMaybeLocked g(m_lock);
+    return {0, m_map->OuterCount() - 1};
+}
+
 bool CStringConverterSparseWrap::TryParse(const char* text, int* value) const {
     int vi = 0;
     if (!m_inner->TryParse(text, &vi)) return false;
+    CMaybeLocked g(m_lock);
     const int vo = m_map->vi2vo(vi);
     if (m_map->vo2vi(vo) != vi) return false;  // a disabled item is not a value of the visible list
     *value = vo;

@@ -13,10 +13,24 @@
 #include "Common/Model/StableFormatCache.h"
 #include "Common/Model/Tables/SampleNames.h"
 
+class CHfcCriticalSection;
+
 namespace QorX0 {
 
 struct PARAMDESC;
 class CParamTable;
+
+// Holds a lock, when there is one, for a scope.
+class CMaybeLocked {
+public:
+    explicit CMaybeLocked(CHfcCriticalSection* lock);
+    ~CMaybeLocked();
+    CMaybeLocked(const CMaybeLocked&) = delete;
+    CMaybeLocked& operator=(const CMaybeLocked&) = delete;
+
+private:
+    CHfcCriticalSection* m_lock;
+};
 
 class IStringConverter {
 public:
@@ -139,20 +153,24 @@ struct SampleNameList {
 };
 
 // The image's 40 kits ("%02u(INT):" up to 15, "%02u(User):" up to 39), then the preset kits
-// ("%02u(GM):"), each followed by the kit's record name.
+// ("%02u(GM):"), each followed by the kit's record name. The names are read under the image lock
+// when one is given: the editor formats from any thread while received dumps change them.
 struct DrumKitNameList {
     const uint8_t* kits = nullptr;  // the image's kit area
     unsigned kitCount = 40;
     const char* const* presetNames = nullptr;  // 16-character name fields of the preset kits
     unsigned presetCount = 0;
+    CHfcCriticalSection* lock = nullptr;
     unsigned size() const { return (kits ? kitCount : 0) + (presetNames ? presetCount : 0); }
     std::string getat(unsigned i) const;
 };
 
-// The 5 preset patterns ("P%03u:"), then the image's 251 user patterns ("U%03u:" from 0).
+// The 5 preset patterns ("P%03u:"), then the image's 251 user patterns ("U%03u:" from 0), read
+// under the image lock when one is given.
 struct ArpPatternNameList {
     const uint8_t* presets = nullptr;   // 5 records of 320 bytes
     const uint8_t* patterns = nullptr;  // the image's pattern area
+    CHfcCriticalSection* lock = nullptr;
     unsigned presetCount = 5;
     unsigned patternCount = 251;
     unsigned size() const { return (presets ? presetCount : 0) + (patterns ? patternCount : 0); }
@@ -172,19 +190,22 @@ using CStringConverterEnumDKit = CStringConverterEnumImplBaseT<DrumKitNameList>;
 using CStringConverterEnumArppat = CStringConverterEnumImplBaseT<ArpPatternNameList>;
 using CStringConverterEnumToneAdjDest = CStringConverterEnumImplBaseT<TableRowNameList>;
 
-// Inner converter seen through a sparse mapping; both are owned by the section that builds it.
+// Inner converter seen through a sparse mapping; both are owned by the section that builds it,
+// which changes the mapping under lock (the image lock): every use of the mapping here holds it too.
 class CStringConverterSparseWrap : public IStringConverter {
 public:
-    CStringConverterSparseWrap(const IStringConverter* inner, const SparseMapping* mapping)
-        : m_inner(inner), m_map(mapping) {}
-    std::string Format(int value) const override { return m_inner->Format(m_map->vo2vi(value)); }
-    int Parse(const char* text) const override { return m_map->vi2vo(m_inner->Parse(text)); }
-    std::pair<int, int> Range() const override { return {0, m_map->OuterCount() - 1}; }
+    CStringConverterSparseWrap(const IStringConverter* inner, const SparseMapping* mapping,
+                               CHfcCriticalSection* lock = nullptr)
+        : m_inner(inner), m_map(mapping), m_lock(lock) {}
+    std::string Format(int value) const override;
+    int Parse(const char* text) const override;
+    std::pair<int, int> Range() const override;
     bool TryParse(const char* text, int* value) const override;
 
 private:
     const IStringConverter* m_inner;
     const SparseMapping* m_map;
+    CHfcCriticalSection* m_lock;
 };
 
 // Process-wide pool of the table converters, keyed by model, PTYPE, range and format.

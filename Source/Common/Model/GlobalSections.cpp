@@ -48,7 +48,8 @@ void CGlobalSectionImpl::Init(IHostProxy* host, CRTCSectionImpl* rtc, ISection* 
     ISection* sounds[5] = {progPlay, progEdit, combiPlay, combiEdit, multi};
     std::copy(std::begin(sounds), std::end(sounds), m_sound);
     m_arpNames = std::make_unique<CStringConverterEnumArppat>(
-        ArpPatternNameList{PresetArpPatterns(), image ? image->arppattern[0] : nullptr});
+        ArpPatternNameList{PresetArpPatterns(), image ? image->arppattern[0] : nullptr,
+                           host && image ? &host->GetImageLock() : nullptr});
     CSectionImplBaseT::Init(host, TABLEDESC_GLOBAL, kModeGlobal, 0, image ? image->global : nullptr,
                             kSizeGlobal, INITCHUNK_GLOBAL);
 }

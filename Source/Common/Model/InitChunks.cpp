@@ -1,10 +1,11 @@
-// Initial records of every kind and InitAllChunk. Each record is built once, at start-up, from the
+// Initial records of every kind and InitAllChunk. Each record is built once, on first use, from the
 // rows of its tables (every row's default through its accessor), then the initial values that
 // differ, then the bytes no row covers and the record's name.
 #include <strings.h>
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -197,14 +198,12 @@ const InitRecords& Records() {
 
 }  // namespace
 
-const uint8_t (&INITCHUNK_GLOBAL)[kSizeGlobal] = Records().global;
-const uint8_t (&INITCHUNK_DRUMKIT)[kSizeDrumKit] = Records().drumkit;
-const uint8_t (&INITCHUNK_ARPPATTERN)[kSizeArpPattern] = Records().arppattern;
-const uint8_t (&INITCHUNK_EXTCONTROL)[kSizeExtControl] = Records().extcontrol;
-const uint8_t (&INITCHUNK_PROG)[kSizeProgram] = Records().prog;
-const uint8_t (&INITCHUNK_COMBI)[kSizeCombi] = Records().combi;
-const uint8_t (&INITCHUNK_MULTI)[kSizeMulti] = Records().multi;
-const uint8_t (&INITCHUNK_SETUP)[kSizeSetup] = Records().setup;
+const uint8_t* InitRecord::data() const {
+    const InitRecords& r = Records();
+    const uint8_t* const records[] = {r.global, r.drumkit, r.arppattern, r.extcontrol,
+                                      r.prog,   r.combi,   r.multi,      r.setup};
+    return m_kind < std::size(records) ? records[m_kind] : nullptr;
+}
 
 std::vector<const INITVALUE*> UnresolvedInitValues() {
     Records();

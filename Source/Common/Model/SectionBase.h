@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "Common/Link/IRemoteMIDI.h"
+#include "Common/Model/Converters.h"
 #include "Common/Model/ModelStrings.h"
 #include "Common/Model/ParamTable.h"
 #include "Common/Model/Sections.h"
@@ -24,25 +25,16 @@
 namespace QorX0 {
 
 // Holds the owner's image lock for a scope (nothing before Init).
-class CImageGuard {
+class CImageGuard : CMaybeLocked {
 public:
-    explicit CImageGuard(IHostProxy* host) : m_lock(host ? &host->GetImageLock() : nullptr) {
-        if (m_lock) m_lock->Lock();
-    }
-    ~CImageGuard() {
-        if (m_lock) m_lock->Unlock();
-    }
-    CImageGuard(const CImageGuard&) = delete;
-    CImageGuard& operator=(const CImageGuard&) = delete;
-
-private:
-    CHfcCriticalSection* m_lock;
+    explicit CImageGuard(IHostProxy* host) : CMaybeLocked(host ? &host->GetImageLock() : nullptr) {}
 };
 
-// A parameter change carries 14 bits: signed values from -8192, unsigned ones up to 16383. A value
-// outside that is refused rather than sent truncated (the instrument would store another value).
+// A parameter change carries 14 bits, which the receiver always reads as a signed number: -8192 to
+// 8191. A value outside that is refused rather than sent truncated or read back negative (the
+// instrument would store another value).
 constexpr bool FitsParamChange(int value) {
-    return value >= -8192 && value <= 16383;
+    return value >= -8192 && value <= 8191;
 }
 
 // Events a section posts to itself through the dispatcher.
@@ -334,6 +326,14 @@ protected:
         const PARAMDESC* row = index >= 0 ? m_table->GetAt(static_cast<unsigned>(index)) : nullptr;
         const IAccessorI* a = row ? RowAccessorI(*row) : nullptr;
         return a && record ? a->Get(record, row->offset) : 0;
+    }
+    // The stored value of a row (for a list row the stored value, not its position); 0 when absent;
+    // image lock held.
+    int ReadRaw(int pid) {
+        const int index = IndexOf(pid);
+        const PARAMDESC* row = index >= 0 ? m_table->GetAt(static_cast<unsigned>(index)) : nullptr;
+        const IAccessorI* a = row ? RowAccessorI(*row) : nullptr;
+        return a && m_data ? a->GetRaw(m_data, row->offset) : 0;
     }
     // Binds the section to another table (an effect changing type); image lock held.
     void Rebind(const TABLEDESC& table, unsigned recordSize, const void* initImage) {

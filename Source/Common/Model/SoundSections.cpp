@@ -54,6 +54,11 @@ bool BpmDelayOver(int tempo, int b, int n, int a, long long limit) {
     return t * 48 + (t * a * 48) / 10000 > limit;
 }
 
+// The effect type a stored type byte binds: types beyond the last are capped at it.
+unsigned FxTypeOf(int raw) {
+    return std::min(static_cast<unsigned>(std::max(raw, 0)), kFxTypeCount - 1);
+}
+
 constexpr int kKeySlopes[16] = {0, 1, 2, 3, 4, 6, 8, 10, 12, 18, 24, 30, 36, 48, 60, 72};
 constexpr int kVelSlope(int i) {
     return i * 8;
@@ -166,7 +171,8 @@ void CTrackSectionImpl::Init(IHostProxy* host, const TABLEDESC& table, int midiM
     m_busMap.Resize(static_cast<size_t>(std::max(bus->maxval, 0)) + 1);
     for (size_t i = 0; i < m_busMap.Size(); ++i) m_busMap.EnableItem(static_cast<int>(i), true);
     m_busAccessor = std::make_unique<CAccessorSparseWrap>(RowAccessorI(*bus), &m_busMap);
-    m_busConverter = std::make_unique<CStringConverterSparseWrap>(bus->converter, &m_busMap);
+    m_busConverter = std::make_unique<CStringConverterSparseWrap>(bus->converter, &m_busMap,
+                                                                  host ? &host->GetImageLock() : nullptr);
 }
 
 int CTrackSectionImpl::ProgramOscMode() {
@@ -328,7 +334,8 @@ void CSoundSectionBaseT<Impl>::InitSound(IHostProxy* host, CRTCSectionImpl* rtc,
                                          const uint8_t* initImage) {
     m_rtc = rtc;
     m_arpNames = std::make_unique<CStringConverterEnumArppat>(
-        ArpPatternNameList{PresetArpPatterns(), image ? image->arppattern[0] : nullptr});
+        ArpPatternNameList{PresetArpPatterns(), image ? image->arppattern[0] : nullptr,
+                           host && image ? &host->GetImageLock() : nullptr});
     Base::Init(host, table, midiMode, 0, record, size, initImage);
     if (HasFX()) {
         const unsigned offsets[3] = {kProgOffInsertFx, kProgOffMasterFx1, kProgOffMasterFx2};
@@ -344,8 +351,7 @@ void CSoundSectionBaseT<Impl>::UpdateFXType() {
     unsigned types[3];
     {
         CImageGuard g(this->Host());
-        for (unsigned i = 0; i < 3; ++i)
-            types[i] = static_cast<unsigned>(std::max(this->ReadValue(Impl::kRules.fxTypePid[i]), 0));
+        for (unsigned i = 0; i < 3; ++i) types[i] = FxTypeOf(this->ReadRaw(Impl::kRules.fxTypePid[i]));
     }
     for (unsigned i = 0; i < 3; ++i) m_fx[i].InitFXType(types[i]);
 }
@@ -431,12 +437,16 @@ void CSoundSectionBaseT<Impl>::OnParamChanged(int pid) {
     for (unsigned i = 0; i < 3; ++i) {
         if (pid != r.fxTypePid[i]) continue;
         // A new effect starts from its type's initial parameters (not sent: the instrument does the same).
+        // A type beyond the last one we know (only the instrument sends one) is shown as the last, and
+        // the type byte and the effect's bytes stay as they came.
         unsigned type;
         {
             CImageGuard g(this->Host());
-            type = std::min(static_cast<unsigned>(std::max(this->ReadValue(pid), 0)), kFxTypeCount - 1);
+            const int raw = this->ReadRaw(pid);
+            type = FxTypeOf(raw);
             static const unsigned kOffsets[3] = {kProgOffInsertFx, kProgOffMasterFx1, kProgOffMasterFx2};
-            std::memcpy(this->Data() + kOffsets[i], VINITCHUNK_FX[type], kSizeFxParams);
+            if (raw >= 0 && static_cast<unsigned>(raw) < kFxTypeCount)
+                std::memcpy(this->Data() + kOffsets[i], VINITCHUNK_FX[type], kSizeFxParams);
         }
         m_fx[i].InitFXType(type);
         m_fx[i].OnReinitialized();
@@ -528,6 +538,7 @@ void CProgEditSectionImpl::Init(IHostProxy* host, CRTCSectionImpl* rtc, CHUNK_RE
     m_msNames = std::make_unique<CStringConverterEnumMSDS>(ms);
     DrumKitNameList kits;
     kits.kits = image ? image->drumkit[0] : nullptr;
+    kits.lock = host && image ? &host->GetImageLock() : nullptr;
     kits.presetNames = PresetDrumKitNames(pmid);
     kits.presetCount = kits.presetNames ? kDrumKitPresetCount : 0;
     m_kitNames = std::make_unique<CStringConverterEnumDKit>(kits);

@@ -180,15 +180,27 @@ struct FXBFILTERINFO {
 };
 static_assert(sizeof(FXBFILTERINFO) == 12);
 
-// Initial records, one per kind (read-only data, built from the tables when the program starts).
-extern const uint8_t (&INITCHUNK_GLOBAL)[kSizeGlobal];
-extern const uint8_t (&INITCHUNK_DRUMKIT)[kSizeDrumKit];
-extern const uint8_t (&INITCHUNK_ARPPATTERN)[kSizeArpPattern];
-extern const uint8_t (&INITCHUNK_EXTCONTROL)[kSizeExtControl];
-extern const uint8_t (&INITCHUNK_PROG)[kSizeProgram];
-extern const uint8_t (&INITCHUNK_COMBI)[kSizeCombi];
-extern const uint8_t (&INITCHUNK_MULTI)[kSizeMulti];
-extern const uint8_t (&INITCHUNK_SETUP)[kSizeSetup];
+// Initial records, one per kind: read-only data built from the tables on first use. Each name is a
+// constant (no start-up code of its own), so it may be read from any initialiser of the program;
+// it reads as a pointer to the record's bytes.
+class InitRecord {
+public:
+    enum Kind : unsigned { Global, DrumKit, ArpPattern, ExtControl, Program, Combi, Multi, Setup };
+    constexpr explicit InitRecord(Kind kind) : m_kind(kind) {}
+    const uint8_t* data() const;
+    operator const uint8_t*() const { return data(); }
+
+private:
+    Kind m_kind;
+};
+inline constexpr InitRecord INITCHUNK_GLOBAL{InitRecord::Global};          // kSizeGlobal bytes
+inline constexpr InitRecord INITCHUNK_DRUMKIT{InitRecord::DrumKit};        // kSizeDrumKit
+inline constexpr InitRecord INITCHUNK_ARPPATTERN{InitRecord::ArpPattern};  // kSizeArpPattern
+inline constexpr InitRecord INITCHUNK_EXTCONTROL{InitRecord::ExtControl};  // kSizeExtControl
+inline constexpr InitRecord INITCHUNK_PROG{InitRecord::Program};           // kSizeProgram
+inline constexpr InitRecord INITCHUNK_COMBI{InitRecord::Combi};            // kSizeCombi
+inline constexpr InitRecord INITCHUNK_MULTI{InitRecord::Multi};            // kSizeMulti
+inline constexpr InitRecord INITCHUNK_SETUP{InitRecord::Setup};            // kSizeSetup
 
 // Fills the whole image with the initial record of every kind and zeroes the tail.
 void InitAllChunk(CHUNK_REMOTESYNTH* image);
