@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <thread>
 
 #include "Common/Model/SectionBase.h"
 #include "Support/SectionFakes.h"
@@ -145,6 +146,28 @@ TEST_F(SectionBase, ValuesBeyondFourteenBitsAreStoredButNotSent) {
         EXPECT_EQ(section.GetParamI(0x1104), value);
         EXPECT_TRUE(host.link.Sent().empty()) << value;
     }
+}
+
+// A change received on another thread queues its event for the main thread; a section destroyed
+// before the loop runs withdraws it. The section's storage is wiped after it is destroyed, so that a
+// call into it could not pass unnoticed.
+TEST_F(SectionBase, QueuedEventsOfADestroyedSectionAreNeverDelivered) {
+    alignas(CTestSection) unsigned char storage[sizeof(CTestSection)];
+    auto* doomed = new (storage) CTestSection;
+    doomed->Init(&host, kTable, 3, 0x1000, record, kSize, init);
+    RecordingSink other;
+    doomed->AdviseSink(&other);
+    std::thread([&] { doomed->OnRcvMIDIParam(0x1101, 5); }).join();
+    doomed->UnadviseSink(&other);
+    doomed->~CTestSection();
+    std::memset(storage, 0, sizeof storage);
+    host.Pump();
+    EXPECT_TRUE(other.events.empty());
+
+    // The live section's own event still arrives.
+    std::thread([&] { section.OnRcvMIDIParam(0x1101, 6); }).join();
+    host.Pump();
+    EXPECT_EQ(sink.Joined(), "C1101");
 }
 
 TEST_F(SectionBase, ReceivedChangesAreStoredUnclampedAndNeverSentBack) {

@@ -53,7 +53,12 @@ template <class Impl, class Interface>
 class CSectionImplBaseT : public Interface, public IAsyncDispatchHandler {
 public:
     CSectionImplBaseT() = default;
-    ~CSectionImplBaseT() override = default;
+    // Events queued for this section (changes made on another thread) are withdrawn: none reaches it
+    // freed. The owner keeps its dispatcher alive, or clears it, until its sections are gone.
+    ~CSectionImplBaseT() override {
+        if (m_host)
+            if (IAsyncDispatch* disp = m_host->GetDisp()) disp->WithdrawEvents(this);
+    }
     CSectionImplBaseT(const CSectionImplBaseT&) = delete;
     CSectionImplBaseT& operator=(const CSectionImplBaseT&) = delete;
 
