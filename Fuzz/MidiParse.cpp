@@ -12,7 +12,12 @@ namespace {
 
 class Receiver : public IMIDIInCallback, public QorX0::ISXFrameSink {
 public:
-    explicit Receiver(unsigned char model) : m_model(model) { ctx.reserve(2048, 1 << 20); }
+    Receiver() { ctx.reserve(2048, 1 << 20); }
+    // Each input starts a fresh receiver; the buffers are reserved once, as the link does it.
+    void Start(unsigned char model) {
+        m_model = model;
+        ctx.End();
+    }
 
     void OnMIDIShort(IMIDIIn*, long long, const void* data, unsigned length) override {
         if (length == 0 || length > 3) __builtin_trap();
@@ -37,7 +42,7 @@ public:
     QorX0::SXRcvCtx ctx;
 
 private:
-    unsigned char m_model;
+    unsigned char m_model = QorX0::kPmidTolva;
 };
 
 }  // namespace
@@ -48,7 +53,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t piece = 1 + data[1] % 64;
     data += 2;
     size -= 2;
-    Receiver receiver(model);
+    static Receiver receiver;
+    receiver.Start(model);
     CMidiPacketSplitter splitter;
     for (size_t at = 0; at < size; at += piece) {
         const size_t n = size - at < piece ? size - at : piece;

@@ -42,16 +42,26 @@ std::string Save(uint8_t model, const PERSISTPARAMS& params) {
     return os.str();
 }
 
+// The image every load starts from: the pristine one, put back only after a load that changed it
+// (a failed load must leave it alone anyway, which is checked).
+CHUNK_REMOTESYNTH& Image() {
+    static auto image = std::make_unique<CHUNK_REMOTESYNTH>(Pristine());
+    return *image;
+}
+
 void FuzzPersist(const std::string& bytes, uint8_t model, uint32_t index) {
-    static auto image = std::make_unique<CHUNK_REMOTESYNTH>();
-    std::memcpy(image.get(), &Pristine(), sizeof(CHUNK_REMOTESYNTH));
-    PERSISTPARAMS params{FTYPE_UNKNOWN, index, image.get(), {}, {}};
+    CHUNK_REMOTESYNTH* image = &Image();
+    PERSISTPARAMS params{FTYPE_UNKNOWN, index, image, {}, {}};
     std::istringstream is(bytes);
     if (!PersistLoadStream(is, model, &params)) {
-        Check(std::memcmp(image.get(), &Pristine(), sizeof(CHUNK_REMOTESYNTH)) == 0);
+        Check(std::memcmp(image, &Pristine(), sizeof(CHUNK_REMOTESYNTH)) == 0);
         Check(params.kind == FTYPE_UNKNOWN);
         return;
     }
+    struct Restore {
+        CHUNK_REMOTESYNTH* image;
+        ~Restore() { std::memcpy(image, &Pristine(), sizeof(CHUNK_REMOTESYNTH)); }
+    } restore{image};
     Check(is.tellg() == std::streampos(0));
     if (params.kind < FTYPE_ALL || params.kind > FTYPE_EXTC || (model != kPmidTolva && model != kPmidNerimo))
         return;
@@ -62,12 +72,12 @@ void FuzzPersist(const std::string& bytes, uint8_t model, uint32_t index) {
     const std::string first = Save(model, params);
 
     static auto again = std::make_unique<CHUNK_REMOTESYNTH>();
-    std::memcpy(again.get(), image.get(), sizeof(CHUNK_REMOTESYNTH));
+    std::memcpy(again.get(), image, sizeof(CHUNK_REMOTESYNTH));
     PERSISTPARAMS reload{FTYPE_UNKNOWN, index, again.get(), {}, {}};
     std::istringstream is2(first);
     Check(PersistLoadStream(is2, model, &reload));
     Check(reload.kind == params.kind);
-    Check(std::memcmp(again.get(), image.get(), sizeof(CHUNK_REMOTESYNTH)) == 0);
+    Check(std::memcmp(again.get(), image, sizeof(CHUNK_REMOTESYNTH)) == 0);
     Check(Save(model, reload) == first);
 }
 

@@ -65,7 +65,7 @@ if ls Fuzz/*.cpp >/dev/null 2>&1; then
       tail -n 80 "$log"
       exit 1
     fi
-    echo "-- $name: $(grep -E '^stat::(number_of_executed_units|peak_rss_mb)' "$log" | tr '\n' ' ')"
+    echo "-- $name: $(grep -E '^stat::(number_of_executed_units|average_exec_per_sec|peak_rss_mb)' "$log" | tr '\n' ' ')"
   done
 fi
 

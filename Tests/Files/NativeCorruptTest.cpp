@@ -2,6 +2,8 @@
 // caller's parameters and the stream as they were; refused saves write nothing.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <functional>
 #include <sstream>
 #include <string>
@@ -146,6 +148,74 @@ TEST(NativeCorrupt, EveryCorruptInputFailsAndChangesNothing) {
     auto image = RandomImage(41);
     auto before = CopyImage(*image);
     for (const Corrupt& c : CorruptInputs()) ExpectRefused(c, image.get(), *before);
+}
+
+// A stream that reports its whole length (as a file does) but whose reads fail from one byte on,
+// like a disk or network error part-way through the body.
+class FailingReadBuf : public std::streambuf {
+public:
+    FailingReadBuf(std::string data, size_t failAt) : m_data(std::move(data)), m_failAt(failAt) { Place(0); }
+
+protected:
+    pos_type seekoff(off_type off, std::ios::seekdir dir, std::ios::openmode) override {
+        const off_type base = dir == std::ios::beg   ? 0
+                              : dir == std::ios::cur ? gptr() - eback()
+                                                     : off_type(m_data.size());
+        const off_type to = base + off;
+        if (to < 0 || to > off_type(m_data.size())) return pos_type(off_type(-1));
+        Place(size_t(to));
+        return pos_type(to);
+    }
+    pos_type seekpos(pos_type pos, std::ios::openmode which) override {
+        return seekoff(off_type(pos), std::ios::beg, which);
+    }
+    int_type underflow() override { return traits_type::eof(); }
+
+private:
+    void Place(size_t at) {
+        char* b = m_data.data();
+        setg(b, b + at, b + std::max(at, std::min(m_failAt, m_data.size())));
+    }
+    std::string m_data;
+    size_t m_failAt;
+};
+
+TEST(NativeCorrupt, ReadsFailingPartWayChangeNothing) {
+    const FXBFILTERINFO all{0xFF, 0x80, 0xFF, 0x80, 0xFF, 0x80, 40, 251, 0, 1, {0, 0}};
+    struct Case {
+        FTYPE kind;
+        uint8_t fileModel, targetModel;
+    };
+    const Case cases[] = {{FTYPE_ALL, 1, 1},    {FTYPE_ALL, 9, 1},     {FTYPE_FILTERED, 1, 9},
+                          {FTYPE_PROG, 9, 1},   {FTYPE_ALLDKIT, 1, 9}, {FTYPE_VSTBANK, 1, 1},
+                          {FTYPE_VSTPROG, 1, 9}};
+    auto image = RandomImage(44);
+    auto before = CopyImage(*image);
+    for (const Case& c : cases) {
+        const std::string whole = SaveOk(c.kind, c.fileModel, 0, all);
+        for (size_t failAt : {whole.size() / 2, whole.size() - 40, whole.size() - 5}) {
+            SCOPED_TRACE(testing::Message() << "kind " << c.kind << " failing at " << failAt);
+            FailingReadBuf buf(whole, failAt);
+            std::istream is(&buf);
+            RTCSTAT rtc;
+            std::memset(&rtc, 0x5A, sizeof rtc);
+            PERSISTPARAMS p{FTYPE_UNKNOWN, 0, image.get(), {}, rtc};
+            TraceCapture trace;
+            EXPECT_FALSE(PersistLoadStream(is, c.targetModel, &p));
+            // Found and refused while its body was read, not before.
+            EXPECT_NE(trace.Text().find(" failed\n"), std::string::npos) << trace.Text();
+            EXPECT_EQ(trace.Text().find("unknown format"), std::string::npos) << trace.Text();
+            EXPECT_TRUE(SameImage(*image, *before));
+            EXPECT_EQ(p.kind, FTYPE_UNKNOWN);
+            EXPECT_EQ(0, std::memcmp(&p.rtc, &rtc, sizeof rtc));
+        }
+        // Read whole, the same bytes load.
+        FailingReadBuf buf(whole, whole.size());
+        std::istream is(&buf);
+        auto target = CopyImage(*before);
+        PERSISTPARAMS p{FTYPE_UNKNOWN, 0, target.get(), {}, {}};
+        EXPECT_TRUE(PersistLoadStream(is, c.targetModel, &p)) << c.kind;
+    }
 }
 
 // The four zero bytes at the end of a filtered set are never read, and older files may lack them.

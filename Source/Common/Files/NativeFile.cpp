@@ -1,6 +1,8 @@
 #include "Common/Files/NativeFile.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 #include "Common/Files/SampleTranslation.h"
@@ -437,29 +439,39 @@ bool LoadNativeBody(std::istream& is, const NATIVEHEADER& header, uint8_t target
     size_t count = segs.size();
     if (count && segs[count - 1].kind == Segment::Zero && segs[count - 1].size == kTrailer) --count;
 
-    bool rtcRead = false;
+    // Everything is read into a buffer first: the image and params change only once the whole body
+    // is in, so a stream that fails part-way leaves them as they were.
+    size_t staged = 0;
+    for (size_t i = 0; i < count; ++i)
+        if (segs[i].kind != Segment::Zero) staged += segs[i].size;
+    std::unique_ptr<uint8_t[]> buffer(new uint8_t[staged ? staged : 1]);
+    const bool rtcRead = header.version > 0;
+    uint8_t* at = buffer.get();
     for (size_t i = 0; i < count; ++i) {
         const Segment& s = segs[i];
-        switch (s.kind) {
-            case Segment::Image:
-                ReadExact(is, params->image->Bytes() + s.offset, s.size);
-                break;
-            case Segment::Zero:
-                is.seekg(s.size, std::ios::cur);
-                break;
-            case Segment::Rtc:
-                if (header.version > 0) {
-                    ReadExact(is, &params->rtc, sizeof(RTCSTAT));
-                    rtcRead = true;
-                } else {
-                    is.seekg(s.size, std::ios::cur);
-                }
-                break;
+        if (s.kind == Segment::Zero || (s.kind == Segment::Rtc && !rtcRead)) {
+            is.seekg(s.size, std::ios::cur);
+        } else {
+            ReadExact(is, at, s.size);
+            at += s.size;
         }
         if (!is) return false;
     }
+    at = buffer.get();
+    for (size_t i = 0; i < count; ++i) {
+        const Segment& s = segs[i];
+        if (s.kind == Segment::Image) {
+            std::memcpy(params->image->Bytes() + s.offset, at, s.size);
+            at += s.size;
+        } else if (s.kind == Segment::Rtc && rtcRead) {
+            std::memcpy(&params->rtc, at, sizeof(RTCSTAT));
+            at += s.size;
+        }
+    }
     if (kind == FTYPE_FILTERED) params->filter = filter;
-    if ((kind == FTYPE_ALL || kind == FTYPE_FILTERED) && !rtcRead)
+    const bool hasRtc = std::any_of(segs.begin(), segs.begin() + static_cast<std::ptrdiff_t>(count),
+                                    [](const Segment& s) { return s.kind == Segment::Rtc; });
+    if ((kind == FTYPE_ALL || kind == FTYPE_FILTERED) && !(hasRtc && rtcRead))
         std::memset(&params->rtc, 0, sizeof(RTCSTAT));
 
     if (const SAMPLECONVERT* cvt = GetSampleConvert(header.model, targetModel)) {

@@ -52,8 +52,9 @@ bool CheckNativeSave(uint8_t model, const PERSISTPARAMS* params);
 bool SaveStreamNativeBody(std::ostream& os, uint8_t model, const PERSISTPARAMS* params);
 
 // Reads the body of params->kind into params->image, translating sample numbers between the two
-// models. Checks the filter, the index and that the body fits the header's size before it reads
-// into the image. A body read that ends early throws through the stream's exception mask.
+// models. Checks the filter, the index and that the body fits the header's size, and reads the whole
+// body, before it writes anything: on failure (false, or a throw through the stream's exception mask
+// when a read ends early) the image, rtc and filter are as they were.
 bool LoadNativeBody(std::istream& is, const NATIVEHEADER& header, uint8_t targetModel, PERSISTPARAMS* params);
 // As above for a caller that holds no header: the body may take whatever the stream still holds.
 bool LoadStreamNativeBody(std::istream& is, uint8_t fileModel, long version, uint8_t targetModel,

@@ -320,10 +320,9 @@ bool PersistLoadStream(std::istream& is, uint8_t model, PERSISTPARAMS* params) {
         guard.RewindOnExit(start);
         if (!params || !params->image) throw fileioerror("invalid argument");
 
-        // Everything is read into a copy; the caller's image changes only when all went well.
+        // The readers below change the image only once everything is read and checked; the caller's
+        // other parameters change only when all went well.
         PERSISTPARAMS work = *params;
-        auto scratch = std::make_unique<CHUNK_REMOTESYNTH>(*params->image);
-        work.image = scratch.get();
 
         bool loaded = false;
         NATIVEHEADER header;
@@ -348,8 +347,6 @@ bool PersistLoadStream(std::istream& is, uint8_t model, PERSISTPARAMS* params) {
         Restart(is, start);
         if (!loaded) throw fileioerror("unknown format");
 
-        std::memcpy(params->image, scratch.get(), sizeof(CHUNK_REMOTESYNTH));
-        work.image = params->image;
         *params = work;
         return true;
     } catch (const std::exception& e) {
