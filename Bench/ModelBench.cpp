@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "AllTables.h"
 #include "Common/Model/ParamTable.h"
 #include "Common/Model/SynthData.h"
 #include "Common/Model/Tables/EffectTables.h"
@@ -15,28 +16,9 @@
 #include "Common/Model/Tables/SoundTables.h"
 
 using namespace QorX0;
+using namespace QorX0::bench;
 
 namespace {
-
-struct TableSize {
-    const TABLEDESC* table;
-    unsigned size;
-};
-
-std::vector<TableSize> AllTables() {
-    std::vector<TableSize> tables = {
-        {&TABLEDESC_SETUP, kSizeSetup},           {&TABLEDESC_RTCTL, kSizeRtcState},
-        {&TABLEDESC_GLOBAL, kSizeGlobal},         {&TABLEDESC_EXTCONTROL, kSizeExtControl},
-        {&TABLEDESC_ARPPATTERN, kSizeArpPattern}, {&TABLEDESC_DRUMKIT, kSizeDrumKit},
-        {&TABLEDESC_PROGPLAY, kSizeProgram},      {&TABLEDESC_PROGEDIT, kSizeProgram},
-        {&TABLEDESC_COMBIPLAY, kSizeCombi},       {&TABLEDESC_COMBIPLAYTRK, kSizeTimbre},
-        {&TABLEDESC_COMBIEDIT, kSizeCombi},       {&TABLEDESC_COMBIEDITTRK, kSizeTimbre},
-        {&TABLEDESC_TONEADJ, kSizeToneAdjust},    {&TABLEDESC_TONEADJDESTTMPL, 2},
-        {&TABLEDESC_MULTI, kSizeMulti},           {&TABLEDESC_MULTITRK, kSizeTimbre},
-    };
-    for (unsigned t = 0; t < kFxTypeCount; ++t) tables.push_back({&TABLEARRAY_FX[t], kSizeFxParams});
-    return tables;
-}
 
 // Builds fresh bound tables (not the shared ones) for both models.
 size_t BindAll() {
