@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <utility>
+#include <vector>
 
+#include "Common/Files/PcgConvert.h"
 #include "Common/Files/PcgImport.h"
 #include "PcgTestFile.h"
 
@@ -370,4 +372,16 @@ TEST(PcgImportProgram, FieldsSetThroughEachFamilysDescriptors) {
     EXPECT_EQ(GetRow(got, Q, 16), 140);
     EXPECT_EQ(GetRow(got, Q, 17), 0);
     EXPECT_EQ(std::string(reinterpret_cast<const char*>(got.data()), 8), "BraeProg");
+}
+
+// Without an image there is nothing to import into: failure, not a crash.
+TEST(PcgImportStructure, NoImageFails) {
+    Image img = MakeImage(3);
+    const int size = ConvertQortoPCG(img.data(), 1, nullptr, 0, 4);
+    ASSERT_GT(size, 0);
+    std::vector<char> file(static_cast<size_t>(size));
+    ASSERT_EQ(ConvertQortoPCG(img.data(), 1, file.data(), size, 4), size);
+    EXPECT_TRUE(ConvertPCGtoQor(file.data(), size, img.data(), 1));
+    EXPECT_FALSE(ConvertPCGtoQor(file.data(), size, nullptr, 1));
+    EXPECT_FALSE(ConvertPCGtoQor(file.data(), size, nullptr, 0));
 }

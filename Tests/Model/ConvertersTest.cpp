@@ -212,3 +212,17 @@ TEST(Converters, PoolSharesByModelTypeRangeAndFullFormat) {
     EXPECT_EQ(pool.Get(1, kPTypeCaption, 0, 0, nullptr), nullptr);
     EXPECT_NE(dynamic_cast<const CStringConverterStr*>(pool.Get(1, kPTypeString, 0, 0, nullptr)), nullptr);
 }
+
+// A format's precision is capped at 64 digits: printf would otherwise build the whole number (a
+// precision of a billion takes seconds and gigabytes) before the text is cut to its buffer.
+TEST(Converters, PrecisionIsCappedBeforePrintfSeesIt) {
+    for (const char* format :
+         {"%.999999999f,v", "%.64f,v", "%.2147483648f,v", "%1.99999999999999999999e,v"}) {
+        CStringConverterCont conv(0, 10, format);
+        const std::string text = multiszlong(conv.Format(3));
+        const size_t point = text.find('.');
+        ASSERT_NE(point, std::string::npos) << format;
+        const size_t digits = text.find_first_not_of("0123456789", point + 1);
+        EXPECT_EQ((digits == std::string::npos ? text.size() : digits) - point - 1, 64u) << format;
+    }
+}
