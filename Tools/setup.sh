@@ -7,7 +7,7 @@ packages=(
   libasound2-dev libcairo2-dev libfreetype-dev libpng-dev zlib1g-dev libx11-dev fonts-dejavu-core xfonts-base
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth libxtst-dev
   ardour
 )
 missing=()

@@ -21,7 +21,7 @@ endfunction()
 
 # Every product library, in link order, for tests, benchmarks and fuzz targets.
 set(TOLVA_ALL_LIBS tolva_plugin tolva_layers tolva_controls tolva_link tolva_files tolva_model tolva_hfcheadless
-    tolva_hfc tolva_hfcdraw tolva_hfcbase tolva_platform
+    tolva_hfcx11 tolva_hfc tolva_hfcdraw tolva_hfcbase tolva_platform
     CACHE INTERNAL "")
 # The standalone program's engine, on a line of its own.
 set(TOLVA_ALL_LIBS tolva_host ${TOLVA_ALL_LIBS} CACHE INTERNAL "")
