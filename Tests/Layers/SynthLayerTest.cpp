@@ -323,4 +323,28 @@ TEST_F(SynthLayer, SectionLookupByKind) {
     EXPECT_EQ(page->GetParamString(5, probe), "");
 }
 
+TEST_F(SynthLayer, ContainersGroupControlsAndKeepOneActive) {
+    auto* first = new QnControlContainer(true);
+    auto* second = new QnControlContainer(false);
+    ValueControl* a = Add(kRandom, 0);
+    first->AddControl(a);
+    first->AddControl(a);  // once only
+    EXPECT_EQ(first->GetCount(), 1);
+    EXPECT_EQ(first->FindControl(a), 0);
+    EXPECT_EQ(first->GetAt(1), nullptr);
+    first->Hide(false);
+    EXPECT_FALSE(a->IsVisible());
+    first->Show(false);
+    EXPECT_TRUE(a->IsVisible());
+    page->AddContainer(first);
+    page->AddContainer(second);
+    page->AddContainer(nullptr);
+    EXPECT_EQ(page->GetActiveContainerIndex(), -1);
+    page->SetActiveContainerIndex(1);
+    EXPECT_EQ(page->GetActiveContainerIndex(), 1);
+    EXPECT_TRUE(page->IsRedrawRequested());
+    EXPECT_EQ(page->GetContianerByIndex(2), nullptr);
+    EXPECT_EQ(page->GetContianerByIndex(0), first);
+}  // the page deletes both (ASan shows a leak otherwise)
+
 }  // namespace

@@ -381,6 +381,30 @@ void QnSynthLayer::OnIdleRemoteSynthBankListChanged(IRemoteSynth*, int, const SO
     SynchronizeAllControlWithParam(nullptr, true);
 }
 
+// ---- containers
+
+void QnSynthLayer::AddContainer(QnControlContainer* container) {
+    if (container) m_containers.push_back(container);
+}
+
+int QnSynthLayer::GetActiveContainerIndex() const {
+    for (size_t i = 0; i < m_containers.size(); ++i)
+        if (m_containers[i]->m_bActive) return static_cast<int>(i);
+    return -1;
+}
+
+void QnSynthLayer::SetActiveContainerIndex(int index) {
+    for (size_t i = 0; i < m_containers.size(); ++i)
+        m_containers[i]->m_bActive = static_cast<int>(i) == index;
+    RequestRedraw();
+}
+
+QnControlContainer* QnSynthLayer::GetContianerByIndex(int index) const {
+    return index >= 0 && static_cast<size_t>(index) < m_containers.size()
+               ? m_containers[static_cast<size_t>(index)]
+               : nullptr;
+}
+
 // ---- lifecycle
 
 bool QnSynthLayer::Show(bool redraw) {
@@ -401,6 +425,8 @@ void QnSynthLayer::Teardown() {
     m_links.clear();
     for (auto& [section, count] : m_adviseCounts) section->UnadviseSink(static_cast<ISectionSink*>(this));
     m_adviseCounts.clear();
+    for (QnControlContainer* c : m_containers) delete c;
+    m_containers.clear();
 }
 
 bool QnSynthLayer::OnDestroy() {

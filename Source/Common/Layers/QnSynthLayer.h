@@ -15,6 +15,7 @@
 #include <typeindex>
 #include <vector>
 
+#include "Common/Layers/QnControlContainer.h"
 #include "Common/Layers/QnLayerBase.h"
 #include "Common/Layers/QnRemoteSynthEventHandler.h"
 
@@ -81,6 +82,12 @@ public:
     // Fills a dropdown-rule control's items (through SetParameter) and its range.
     virtual void InitDropdwonList(CHfcControl* dropdown, const QorX0::PARAMDESC& desc);
 
+    // Containers: owned from AddContainer on, deleted by OnDestroy.
+    void AddContainer(QnControlContainer* container);
+    int GetActiveContainerIndex() const;
+    void SetActiveContainerIndex(int index);
+    QnControlContainer* GetContianerByIndex(int index) const;
+
     virtual int GetTargetMode() const { return m_iTargetMode; }
     virtual void SetTargetMode(int mode) { m_iTargetMode = mode; }
 
@@ -128,5 +135,6 @@ private:
     std::map<uint64_t, SParamIdInfo> m_links;
     std::map<QorX0::ISection*, int> m_adviseCounts;
     std::vector<QorX0::ISection*> m_pending;
+    std::vector<QnControlContainer*> m_containers;
     int m_iTargetMode = -1;
 };
