@@ -14,6 +14,7 @@
 
 #include "Common/Layers/QnRemoteSynthEventHandler.h"
 #include "Common/Layers/QnSynthLayer.h"
+#include "Common/Layers/TabControl.h"
 #include "Hfc/Core/HfcInput.h"
 #include "Hfc/Core/HfcWindow.h"
 #include "Hfc/Headless/HfcHeadless.h"
@@ -94,7 +95,7 @@ struct PageRig {
     CHfcHeadlessScreen screen{1024, 768};
     std::unique_ptr<RecordingRemoteSynth> synth = std::make_unique<RecordingRemoteSynth>();
     BenchWindow window;
-    std::unique_ptr<QnSynthLayer> page;
+    std::unique_ptr<CTabPageLayer> page;
     std::vector<std::unique_ptr<DrawnControl>> controls;
     std::vector<int> pids;
     PageRig() {
@@ -105,7 +106,7 @@ struct PageRig {
         window.Show();
         synth->sections.host.SetMode(kModeProgEdit);
         synth->sections.host.link.keep = false;
-        page = std::make_unique<QnSynthLayer>(synth.get());
+        page = std::make_unique<CTabPageLayer>(synth.get(), "bench");
         page->Create(0, 0, 816, 600, nullptr, &window);
         page->OnCreate();
         ISection* prog = synth->GetEditBuffer(kModeProgEdit);
@@ -126,8 +127,8 @@ struct PageRig {
         Tick();
     }
     ~PageRig() {
+        page->RemoveAllControls(false);  // the rig owns the controls
         page->OnDestroy();
-        page->RemoveAllControls(false);
         window.RemoveLayer(page.get(), false);
         page.reset();
         CHfcKey::Uninitialize();

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "Common/Layers/QnSynthLayer.h"
+#include "Common/Layers/TabControl.h"
 #include "Common/Model/Converters.h"
 #include "Hfc/HfcFixture.h"
 #include "Support/RecordingRemoteSynth.h"
@@ -77,13 +78,14 @@ public:
     using ValueControl::ValueControl;
 };
 
-class Page : public QnSynthLayer {
+// A tab page: it idles its controls (drawing the dirty ones), then replays its queue.
+class Page : public CTabPageLayer {
 public:
-    using QnSynthLayer::QnSynthLayer;
+    explicit Page(IRemoteSynth* synth) : CTabPageLayer(synth, "page") {}
     int refreshes = 0;
     void OnRefresh() override {
         ++refreshes;
-        QnSynthLayer::OnRefresh();
+        CTabPageLayer::OnRefresh();
     }
 };
 
@@ -109,8 +111,8 @@ protected:
         page->SetTargetMode(kModeProgEdit);
     }
     void TearDown() override {
+        page->RemoveAllControls(false);  // the test owns the controls
         page->OnDestroy();
-        page->RemoveAllControls(false);
         window->RemoveLayer(page.get(), false);
         page.reset();
         HfcWindowFixture::TearDown();
@@ -141,7 +143,7 @@ protected:
 };
 
 TEST_F(SynthLayer, ADragOnThePageWritesItsParameterWithSendAndTheControlFollows) {
-    ValueControl* c = Add(kStartLevel, 0, 50, 40);
+    KnobControl* c = Add<KnobControl>(kStartLevel, 0, 50, 40);
     ASSERT_TRUE(page->LinkControlWithParam(c, kModeProgEdit, kStartLevel));
     page->Show(false);
     Prog()->PutParamIEx(kStartLevel, 10, kPutNotify);
@@ -183,7 +185,7 @@ TEST_F(SynthLayer, AChangeFromTheInstrumentThreadReachesEveryLinkedControlOnTheN
     EXPECT_EQ(b->GetIntValue(), 5);
     EXPECT_TRUE(a->IsDirty());
     EXPECT_TRUE(b->IsDirty());
-    window->FlushUpdateRect();
+    page->Idle(0);  // the page draws its dirty controls at the start of its tick
     EXPECT_GT(a->draws, 0);
     EXPECT_GT(b->draws, 0);
 }
@@ -228,7 +230,7 @@ TEST_F(SynthLayer, UnlinkingOrRelinkingOneControlKeepsTheOthersOnTheSectionAlive
     page->UnlinkWithParameter(synth->GetGlobal());
     EXPECT_EQ(page->GetSectionAdviseCount(synth->GetGlobal()), 0);
     // Teardown leaves no sink behind: later writes post nothing to the page.
-    page->OnDestroy();
+    page->QnSynthLayer::OnDestroy();
     EXPECT_EQ(synth->SinkCount(), 0u);
     Prog()->PutParamIEx(kStartLevel, 31, kPutNotify);
     synth->sections.host.Pump();
