@@ -329,6 +329,36 @@ TEST_F(TimedOutputThreaded, MessageQueuedWhileTheSenderWaitsForThePortKeepsItsTi
     EXPECT_TRUE(SentTags().empty());
 }
 
+// Host MIDI that keeps arriving while an exclusive message waits for the messages due before it:
+// only those already queued go first, so a steady stream cannot hold the exclusive back for ever.
+TEST_F(TimedOutputThreaded, ExclusiveIsNotHeldBackByShortMessagesThatKeepArriving) {
+    struct Refill : CMidiLoopback::IListener {
+        CMIDIOut* out = nullptr;
+        int left = 2000;  // bounds the stream, so the test ends however the output behaves
+        void OnLoopbackSend(uint32_t, const uint8_t*, size_t, bool exclusive) override {
+            if (exclusive || left <= 0) return;
+            --left;
+            const uint8_t m[] = {0x90, 99, 1};
+            out->SendShort(Now() - 1000, m, 3);
+        }
+    } refill;
+    refill.out = &out;
+    out.PortMutex().Lock();  // the sender thread stays out until the exclusive message has started
+    const uint8_t first[] = {0x90, 1, 1}, second[] = {0x90, 2, 1};
+    ASSERT_EQ(out.SendShort(Now() - 1000, first, 3), QS_OK);
+    ASSERT_EQ(out.SendShort(Now() - 1000, second, 3), QS_OK);
+    loop.SetListener(dst, &refill);
+    const Bytes sx{0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7};
+    EXPECT_EQ(out.SendLong(sx.data(), static_cast<unsigned>(sx.size())), QS_OK);
+    out.PortMutex().Unlock();
+    loop.SetListener(dst, nullptr);
+    const auto sent = loop.GetSent();
+    ASSERT_GE(sent.size(), 3u);
+    EXPECT_EQ(sent[0].bytes.at(1), 1);
+    EXPECT_EQ(sent[1].bytes.at(1), 2);
+    EXPECT_TRUE(sent[2].exclusive);
+}
+
 TEST_F(TimedOutputThreaded, ExclusiveThatNeverCompletesFailsInsteadOfHanging) {
     loop.SetExclusiveNeverCompletes(dst, true);
     const Bytes sx{0xF0, 0x7E, 0x7F, 0x06, 0x01, 0xF7};

@@ -196,11 +196,14 @@ QNRESULT CMIDIOut::SendLong(const void* data, unsigned length) {
     if (!m_running.load() || !m_port) return QN_FAIL;
     m_portMutex.Lock();
     // At the start of an exclusive message, short messages already due go first: what was sent
-    // before the message arrives before it (never inside it: later blocks do not drain).
+    // before the message arrives before it (never inside it: later blocks do not drain). Only what
+    // was due when the message came: host MIDI that keeps arriving must not hold it back for ever.
     EventQueue::Event event;
-    if (length > 0 && static_cast<const uint8_t*>(data)[0] == 0xF0)
-        while (m_queue.pop(&event, static_cast<long long>(MonotonicMicroseconds())))
+    if (length > 0 && static_cast<const uint8_t*>(data)[0] == 0xF0) {
+        const long long due = static_cast<long long>(MonotonicMicroseconds());
+        for (unsigned left = m_queue.size(); left > 0 && m_queue.pop(&event, due); --left)
             m_port->SendShort(event.data, event.length);
+    }
     const bool ok = m_port->SendLong(data, length, ExclusiveTimeoutMs(length));
     m_portMutex.Unlock();
     m_wake.Set();
