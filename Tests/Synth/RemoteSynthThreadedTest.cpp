@@ -78,12 +78,20 @@ TEST_P(SynthThreaded, DumpsOnTheReadThreadWhileTheMainThreadReadsAndTheAudioThre
     ISoundSection* prog = synth->GetEditBuffer(2);
     ISection* global = synth->GetGlobal();
     IBankList* banks = synth->GetAllSounds(2);
+    IHostProxy* host = dynamic_cast<IHostProxy*>(synth.get());
+    ASSERT_TRUE(host);
     int reads = 0;
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(1200);
     while (std::chrono::steady_clock::now() < end) {
         for (int k = 0; k < prog->GetParamCount(); k += 7) prog->GetParamI(prog->GetParamIDByIndex(k));
         global->GetParamS(global->GetParamIDByIndex(3));
-        banks->GetAt(1)->GetAt(static_cast<unsigned>(reads % 128))->GetName();
+        {
+            // A bank's sounds read the image as it stands: the reader holds the image lock.
+            CHfcCriticalSection& imageLock = host->GetImageLock();
+            imageLock.Lock();
+            banks->GetAt(1)->GetAt(static_cast<unsigned>(reads % 128))->GetName();
+            imageLock.Unlock();
+        }
         uint8_t buf[kSizeProgram];
         prog->RawGet(buf, 0, kSizeProgram);
         synth->GetCurSound();

@@ -94,7 +94,7 @@ public:
     // Control events.
     void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
     void OnHfcCtrlPtrValueChanged(CHfcControl* control, void* value) override;
-    virtual void OnHfcCtrlKeyLostFocus(CHfcControl* control);
+    void OnHfcCtrlKeyLostFocus(CHfcControl* control) override;
 
     // Replays.
     using QnRemoteSynthEventHandler::OnIdleRemoteSynthConnectionStateChanged;
