@@ -264,22 +264,33 @@ void CHfcDrawContext::CopyBmpAlpha(int x, int y, int w, int h, CHfcBmp* bmp, flo
     const uint8_t* src = bmp->Pixels() + static_cast<size_t>(sy) * srcStride + sx * 4;
     uint8_t* dst = m_pPort->MutablePixels() + static_cast<size_t>(y) * dstStride + x * 4;
     for (int row = 0; row < h; ++row, src += srcStride, dst += dstStride) {
-        const uint8_t* s = src;
-        uint8_t* d = dst;
-        for (int col = 0; col < w; ++col, s += 4, d += 4) {
+        for (int col = 0; col < w;) {
+            const uint8_t* s = src + col * 4;
+            uint8_t* d = dst + col * 4;
             const unsigned a = full ? s[3] : static_cast<unsigned>(s[3] * scale);
             if (a == 255) {
-                d[0] = s[0];
-                d[1] = s[1];
-                d[2] = s[2];
-                d[3] = 255;
-            } else if (a != 0) {
+                // An opaque run lands as it is (its alpha is already 255).
+                int end = col + 1;
+                if (full) {
+                    while (end < w && src[end * 4 + 3] == 255) ++end;
+                    std::memcpy(d, s, static_cast<size_t>(end - col) * 4);
+                } else {
+                    d[0] = s[0];
+                    d[1] = s[1];
+                    d[2] = s[2];
+                    d[3] = 255;
+                }
+                col = end;
+                continue;
+            }
+            if (a != 0) {
                 const unsigned na = 255 - a;
                 d[0] = static_cast<uint8_t>((s[0] * a + d[0] * na + 127) / 255);
                 d[1] = static_cast<uint8_t>((s[1] * a + d[1] * na + 127) / 255);
                 d[2] = static_cast<uint8_t>((s[2] * a + d[2] * na + 127) / 255);
                 d[3] = 255;
             }
+            ++col;
         }
     }
     EndPixelAccess();
