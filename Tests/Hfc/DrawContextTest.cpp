@@ -79,6 +79,53 @@ TEST(DrawBlend, CasesOfTheIntegerBlend) {
     EXPECT_EQ(BlendOne(0xFF000000, 0x00FFFFFF, true, 0.5f) >> 24, (127u * 256 + 255 + 255) >> 8);
 }
 
+// Wide rows take the vector path where the processor has one (four pixels a step, the rest one by
+// one); every pixel must still equal the definition, for every alpha and with the portable loop too.
+TEST(DrawBlend, WideRowsEqualTheDefinitionOnEveryPath) {
+    const int w = 67, h = 16;  // 67: sixteen steps of four and a remainder of three
+    uint32_t seed = 12345;
+    auto next = [&seed] {
+        seed = seed * 1664525u + 1013904223u;
+        return seed;
+    };
+    CHfcBmp src;
+    src.Create(w, h);
+    std::vector<uint32_t> dst(static_cast<size_t>(w) * h);
+    for (int i = 0; i < w * h; ++i) {
+        const uint32_t alpha = static_cast<uint32_t>(i % 256);  // every alpha at least once
+        src.SetPixel(i % w, i / w, (next() & 0x00FFFFFF) | alpha << 24);
+        dst[static_cast<size_t>(i)] = next();
+    }
+    for (const bool scalar : {false, true}) {
+        g_scalarBlendOnly = scalar;
+        for (const float factor : {-1.0f, 0.0f, 0.3f, 0.5f, 1.0f}) {
+            for (const bool alphaForm : {false, true}) {
+                CHfcOffscreenContext ctx(w, h);
+                for (int i = 0; i < w * h; ++i)
+                    ctx.GetBmp()->SetPixel(i % w, i / w, dst[static_cast<size_t>(i)]);
+                if (alphaForm) {
+                    ctx.CopyBmpAlpha(0, 0, w, h, &src, factor, 0, 0);
+                } else {
+                    ctx.CopyBmp(0, 0, w, h, &src, 0, 0);
+                }
+                const float clamped = factor < 0 ? 0.0f : factor;
+                int wrong = 0;
+                for (int i = 0; i < w * h && wrong < 5; ++i) {
+                    const uint32_t want = ReferenceBlend(
+                        src.GetPixel(i % w, i / w), dst[static_cast<size_t>(i)], alphaForm, clamped, false);
+                    const uint32_t got = ctx.GetBmp()->GetPixel(i % w, i / w);
+                    if (got != want) {
+                        ++wrong;
+                        ADD_FAILURE() << "pixel " << i << " scalar " << scalar << " alphaForm " << alphaForm
+                                      << " factor " << factor << ": " << std::hex << got << " != " << want;
+                    }
+                }
+            }
+        }
+    }
+    g_scalarBlendOnly = false;
+}
+
 TEST(DrawBlend, PremultipliedDestinationIsRefusedWithItsText) {
     HfcSetDebugHook(CollectDebug);
     for (bool premultipliedSource : {true, false}) {

@@ -104,6 +104,10 @@ private:
     float m_fCurY = 0.0f;
 };
 
+// Tests only: true makes the off-screen blend use its portable loop even where a vector one exists,
+// so that the two can be compared.
+extern bool g_scalarBlendOnly;
+
 class CHfcOffscreenContext : public CHfcDrawContext {
 public:
     CHfcOffscreenContext(int width, int height);
