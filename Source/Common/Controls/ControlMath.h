@@ -1,0 +1,20 @@
+#pragma once
+// Conversions every control shares where a float or double accumulator becomes an integer value.
+// A plain cast of an out-of-range or NaN floating value to int is undefined, so the controls convert
+// through this one helper and then clamp to their own range.
+#include <climits>
+#include <cmath>
+#include <type_traits>
+
+// The value truncated toward zero; above INT_MAX gives INT_MAX, below INT_MIN gives INT_MIN, and a
+// NaN gives INT_MIN (0x80000000, the marker of "no value"), so that a drag far beyond the range
+// ends at the nearer end once the control clamps.
+template <class F>
+constexpr int SaturatingToInt(F value) {
+    static_assert(std::is_floating_point_v<F>, "SaturatingToInt converts floating values");
+    if (value != value) return INT_MIN;
+    // 2^31 is exact in every floating type; INT_MAX itself is not exact in float.
+    if (value >= static_cast<F>(2147483648.0)) return INT_MAX;
+    if (value <= static_cast<F>(-2147483648.0)) return INT_MIN;
+    return static_cast<int>(value);
+}
