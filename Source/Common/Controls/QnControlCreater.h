@@ -9,10 +9,12 @@
 // part of the panel under it. The creator owns nothing; a function that cannot create its control
 // (a missing image, an unknown font) returns none and leaves nothing behind.
 #include <cstdint>
+#include <memory>
 #include <string>
 
 class CHfcBmp;
 struct tagHfcBmpFontInfo;
+struct tagHfcCtrlSwitchParamEx;
 
 // The stock controls of the toolkit.
 class CHfcCtrlCharEditText;
@@ -106,8 +108,39 @@ public:
     static tagHfcBmpFontInfo* GetFont(const std::string& name);
     // The height of one face of a strip of that many states (0 without an image or states).
     static int FrameHeight(const CHfcBmp* image, int states);
+    // A new control made by create(control); a control that refuses is deleted and none returned.
+    template <class Control, class Create>
+    static Control* CreateOrNone(Create create) {
+        auto control = std::make_unique<Control>();
+        if (!create(*control)) return nullptr;
+        return control.release();
+    }
+
+    // Edit fields by size: the frame image, the font when not "FontGeneva9", and the characters a
+    // field of that size holds when the caller does not say (one for every other size).
+    struct TextEditLook {
+        int width;
+        int height;
+        const char* image;
+        const char* font;
+        int characters;
+    };
+    static constexpr TextEditLook kTextEditLooks[] = {
+        {23, 13, "EditText_23X13", nullptr, 1},          {37, 13, "EditText_37X13", nullptr, 5},
+        {40, 13, "EditText_40X13", nullptr, 6},          {96, 13, "EditText_96X13", nullptr, 11},
+        {114, 13, "EditText_114X13", nullptr, 14},       {154, 13, "EditText_154X13", nullptr, 16},
+        {164, 16, "EditText_164X16", "FontHelvB11", 16},
+    };
+    static const TextEditLook* FindTextEditLook(int width, int height);
+    static int TextEditCharacters(int width, int height);
+    // An edit field's focus margin: the field sits that far inside the rectangle asked for.
+    static constexpr int kTextEditFocusMargin = 2;
+    static constexpr const char* kCheckBoxImage = "Switch_CheckBox";
 
 protected:
+    bool FillSwitchRecord(tagHfcCtrlSwitchParamEx& param, int x, int y, const std::string& imageName,
+                          int states) const;
+
     CHfcBmp* m_background = nullptr;
     int m_xOffset = 0;
     int m_yOffset = 0;

@@ -5,6 +5,9 @@
 #include <unordered_map>
 
 #include "Common/Model/Converters.h"
+#include "Hfc/Core/HfcCtrlCharEditText.h"
+#include "Hfc/Core/HfcCtrlSlideSwitch.h"
+#include "Hfc/Core/HfcCtrlSwitch.h"
 
 using namespace QorX0;
 
@@ -14,8 +17,15 @@ std::mutex& RuleLock() {
     static std::mutex lock;
     return lock;
 }
+// The toolkit's stock controls as the factory makes them; the editor's own controls register theirs.
 std::unordered_map<std::type_index, QnControlRule>& Rules() {
-    static std::unordered_map<std::type_index, QnControlRule> rules;
+    static std::unordered_map<std::type_index, QnControlRule> rules = {
+        {std::type_index(typeid(CHfcCtrlSwitch)), QnControlRule::PressSwitch},
+        {std::type_index(typeid(CHfcCtrlSlideSwitch)), QnControlRule::SlideSwitch},
+        {std::type_index(typeid(CHfcCtrlHorizontalSlideSwitch)), QnControlRule::SlideSwitch},
+        {std::type_index(typeid(CHfcCtrlCharEditText)), QnControlRule::Text},
+        {std::type_index(typeid(CHfcCtrlTextSwitch)), QnControlRule::Text},
+    };
     return rules;
 }
 
