@@ -24,4 +24,4 @@ set(TOLVA_ALL_LIBS tolva_plugin tolva_layers tolva_controls tolva_link tolva_fil
     tolva_hfcx11 tolva_hfc tolva_hfcdraw tolva_hfcbase tolva_platform
     CACHE INTERNAL "")
 # The standalone program's engine, on a line of its own.
-set(TOLVA_ALL_LIBS tolva_host ${TOLVA_ALL_LIBS} CACHE INTERNAL "")
+set(TOLVA_ALL_LIBS tolva_app tolva_host ${TOLVA_ALL_LIBS} CACHE INTERNAL "")

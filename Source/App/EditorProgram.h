@@ -1,0 +1,90 @@
+#pragma once
+// The standalone program "Tolva Editor": a top-level window holding the plug-in's editor view, audio
+// output through the engine, MIDI inputs through the MIDI manager, the idle timer with its task
+// queue, and the exit path that leaves the instrument as it found it.
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "Hfc/Core/HfcPlatform.h"
+#include "Host/HostedUnit.h"
+#include "Host/Shell/ShellCore.h"
+
+class RunLoop;
+class CHfcX11Platform;
+class CPluginComponent;
+class IAudioBackend;
+class IMidiBackend;
+class VintorAudioEngine;
+class VintorHostMIDIManager;
+
+extern const char kEditorProgramName[];  // "Tolva Editor"
+
+struct EditorProgramOptions {
+    std::string display;         // empty: $DISPLAY
+    std::string pluginOverride;  // empty: the search ($TOLVA_PLUGIN first)
+    bool fakeAudio = false;      // $TOLVA_AUDIO=fake: the timer-paced fake device
+    std::string settingsPath;    // empty: the preferences file
+    FILE* errors = stderr;       // where start-up failures are explained
+    // From the environment ($DISPLAY, $TOLVA_PLUGIN, $TOLVA_AUDIO).
+    static EditorProgramOptions FromEnvironment();
+};
+
+class CEditorProgram final : public IHostShell, private IShellActions, private IHfcFrameClient {
+public:
+    explicit CEditorProgram(EditorProgramOptions options);
+    ~CEditorProgram() override;
+    CEditorProgram(const CEditorProgram&) = delete;
+    CEditorProgram& operator=(const CEditorProgram&) = delete;
+
+    // Start-up; 0 when the window is up, else the exit status (the reason written to the error
+    // stream, or shown in an alert for a missing plug-in).
+    int Start();
+    // Runs until the window is closed or Quit; then the exit path. Returns the exit status.
+    int Run();
+    // Stops audio, closes the view, the plug-in (which restores the instrument's local control)
+    // and the window. Safe to call more than once.
+    void Exit();
+
+    // IHostShell
+    void DemandIdleTask(int id) override;
+    void AudioAutoStopped() override;
+
+    CShellCommands& Commands() { return m_commands; }
+    IHfcFrame* Frame() const { return m_frame; }
+    CPluginComponent* Component() const { return m_component.get(); }
+
+private:
+    // IShellActions
+    bool StartAudio() override;
+    void StopAudio() override;
+    void SetEditWindowLock(bool locked) override;
+    void ShowAbout() override;
+    void ShowPreferences() override;
+    void PluginOperation(int slot) override;
+    void Quit() override;
+    void NoteAlert(const char* key) override;
+    // IHfcFrameClient
+    void OnPlatformEvent(const HfcPlatformEvent& event) override;
+
+    int Fail(const std::string& text);
+    void ApplySavedSettings();
+    void RunIdleTask(int id);
+    void IdleTick();
+
+    EditorProgramOptions m_options;
+    std::unique_ptr<RunLoop> m_loop;
+    std::unique_ptr<CHfcX11Platform> m_platform;
+    IHfcFrame* m_frame = nullptr;
+    std::unique_ptr<CPluginComponent> m_component;
+    std::unique_ptr<IAudioBackend> m_audio;
+    IMidiBackend* m_midi = nullptr;
+    std::unique_ptr<VintorAudioEngine> m_engine;
+    std::unique_ptr<VintorHostMIDIManager> m_midiManager;
+    CIdleTaskQueue m_tasks;
+    CShellCommands m_commands{this};
+    bool m_canPlay = false;
+    bool m_exited = false;
+    bool m_started = false;
+    bool m_locked = false;
+};
