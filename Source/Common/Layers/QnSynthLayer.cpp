@@ -4,6 +4,8 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "Common/Controls/QnKnob.h"
+#include "Common/Controls/XBCtrlValueBar.h"
 #include "Common/Model/Converters.h"
 #include "Hfc/Core/HfcCtrlCharEditText.h"
 #include "Hfc/Core/HfcCtrlSlideSwitch.h"
@@ -25,6 +27,8 @@ std::unordered_map<std::type_index, QnControlRule>& Rules() {
         {std::type_index(typeid(CHfcCtrlHorizontalSlideSwitch)), QnControlRule::SlideSwitch},
         {std::type_index(typeid(CHfcCtrlCharEditText)), QnControlRule::Text},
         {std::type_index(typeid(CHfcCtrlTextSwitch)), QnControlRule::Text},
+        {std::type_index(typeid(QnKnob)), QnControlRule::Knob},
+        {std::type_index(typeid(CXBCtrlHorizontalValueBar)), QnControlRule::ValueBar},
     };
     return rules;
 }

@@ -1,0 +1,89 @@
+// The knob and the horizontal value bar the factory makes, linked on a page to a real parameter: the
+// page sizes the knob's display and sets the centres from the row, a drag or typed text writes the
+// parameter, and the change comes back to the control at the next tick.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "Common/Controls/QnKnob.h"
+#include "Common/Controls/XBCtrlValueBar.h"
+#include "PageFixture.h"
+
+using namespace QorX0;
+
+namespace {
+
+constexpr int kStartLevel = 0x0100;  // program edit, -99..99
+
+using ValuePage = FactoryPageFixture<CTabPageLayer>;
+
+TEST_F(ValuePage, AKnobShowsWritesAndFollowsItsParameter) {
+    QnKnob* knob = Place(creater.CreateKnob(10, 10, 0, 127, 0, false, 3, kStartLevel), kStartLevel);
+    ASSERT_NE(knob, nullptr);
+    PARAMDESC desc{};
+    ASSERT_TRUE(Prog()->GetParamDesc(kStartLevel, &desc));
+    // The display holds the longest of the texts of the minimum, the value below the maximum and
+    // the maximum; the lit arc starts at the row's default.
+    size_t width = 0;
+    for (int v : {desc.minval, desc.maxval - 1, desc.maxval})
+        width = std::max(width, Text(kStartLevel, v).size());
+    EXPECT_EQ(knob->GetTextLength(), static_cast<int>(width));
+    EXPECT_EQ(knob->GetTextX(), 19 - 3 * static_cast<int>(width));
+    EXPECT_EQ(knob->GetCentreValue(), desc.defval);
+    EXPECT_EQ(knob->GetMinIntValue(), -99);
+    EXPECT_EQ(knob->GetMaxIntValue(), 99);
+
+    Prog()->PutParamIEx(kStartLevel, -12, kPutNotify);
+    Tick();
+    EXPECT_EQ(knob->GetIntValue(), -12);
+    EXPECT_EQ(std::string(knob->GetText()), Text(kStartLevel, -12));
+
+    // A drag of 5 pixels up at full speed writes -7 and sends it.
+    CHfcMouse* mouse = CHfcMouse::GetInstance();
+    const unsigned before = Sends();
+    ASSERT_TRUE(knob->OnHfcMouseLButtonDown(mouse, 18, 10, 0));
+    Advance(20);
+    knob->OnHfcMouseMove(mouse, 18, 5, 0);
+    knob->OnHfcMouseLButtonUp(mouse, 18, 5, 0);
+    EXPECT_EQ(Prog()->GetParamI(kStartLevel), -7);
+    EXPECT_EQ(Sends() - before, 1u);
+    Tick();
+    EXPECT_EQ(knob->GetIntValue(), -7);
+    EXPECT_EQ(std::string(knob->GetText()), Text(kStartLevel, -7));
+
+    // Typed text (with the font's plus glyph code) is parsed by the page.
+    knob->EnterEdit(
+        "\x02"
+        "34");
+    knob->OnKeyDown(13, 0, 0);
+    EXPECT_EQ(Prog()->GetParamI(kStartLevel), 34);
+    Tick();
+    EXPECT_EQ(knob->GetIntValue(), 34);
+}
+
+TEST_F(ValuePage, AHorizontalBarTakesItsCentreAndSignFromTheRow) {
+    CXBCtrlHorizontalValueBar* bar =
+        Place(creater.CreateHorizontalValueBar(10, 40, 96, 0, 127, 0, kStartLevel), kStartLevel);
+    ASSERT_NE(bar, nullptr);
+    PARAMDESC desc{};
+    ASSERT_TRUE(Prog()->GetParamDesc(kStartLevel, &desc));
+    EXPECT_EQ(bar->GetCentreValue(), desc.defval);
+    EXPECT_EQ(bar->IsSignedDisplay(), desc.atype == kATypeSBF8 || desc.atype == kATypeSBF16);
+    Prog()->PutParamIEx(kStartLevel, 50, kPutNotify);
+    Tick();
+    EXPECT_EQ(bar->GetIntValue(), 50);
+    EXPECT_EQ(std::string(static_cast<const char*>(bar->GetPtrValue())), Text(kStartLevel, 50));
+    // An arrow key asks for one more; the page writes it and sets the bar back.
+    EXPECT_TRUE(bar->OnKeyDown(29, 0, 0));
+    EXPECT_EQ(Prog()->GetParamI(kStartLevel), 51);
+    Tick();
+    EXPECT_EQ(bar->GetIntValue(), 51);
+    // Its lit span starts at the centre (the row's default) and reaches right.
+    const QnBarSpan span = bar->GetSpan();
+    EXPECT_GT(span.length, 1);
+    EXPECT_GE(span.start, 0);
+    EXPECT_LE(span.start + span.length, 63);
+}
+
+}  // namespace
