@@ -140,12 +140,15 @@ int CHfcCtrlSwitch::GetFrameIndex() const {
 }
 
 void CHfcCtrlSwitch::DrawFrame(CHfcDrawContext* context) {
+    DrawFrame(context, GetFrameIndex());
+}
+
+void CHfcCtrlSwitch::DrawFrame(CHfcDrawContext* context, int frame) {
     const tagHfcRect& r = m_rect;
     const int w = r.right - r.left;
     const int h = r.bottom - r.top;
     context->ClearRect(r.left, r.top, w, h);
     if (m_background) context->CopyBmp(r.left, r.top, w, h, m_background, m_backgroundX, m_backgroundY);
-    const int frame = GetFrameIndex();
     if (m_bEnabled || m_hasDisabledFrame) {
         context->CopyBmp(r.left, r.top, w, h, m_bitmap, 0, frame * h);
     } else {

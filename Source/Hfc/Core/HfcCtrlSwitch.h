@@ -66,8 +66,9 @@ protected:
     uint32_t m_pressed = 0;  // 0 or 0x80000000
     bool m_answersSpace = false;
 
-    // The switch's own picture without the focus mark.
+    // The switch's own picture without the focus mark: the current state's frame, or the given one.
     void DrawFrame(CHfcDrawContext* context);
+    void DrawFrame(CHfcDrawContext* context, int frame);
 };
 
 struct tagHfcCtrlTextSwitchParam : tagHfcCtrlSwitchParamEx {
@@ -94,7 +95,7 @@ public:
 
     const char* GetText() const { return m_text; }
 
-private:
+protected:
     tagHfcBmpFontInfo* m_font = nullptr;
     char* m_text = nullptr;
     uint32_t m_colour = 0;
