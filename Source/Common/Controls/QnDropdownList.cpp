@@ -71,7 +71,18 @@ QnDropdownList::~QnDropdownList() = default;
 
 bool QnDropdownList::Create(const SQnDropdownListParam* param, int id, int listenerData) {
     if (!param) return false;
-    if (!CHfcCtrlTextSwitch::Create(param, id, listenerData)) return false;
+    if (param->bitmap) {
+        if (!CHfcCtrlTextSwitch::Create(param, id, listenerData)) return false;
+    } else {
+        // A look without an image: a face of the record's size with no picture.
+        Initialize();
+        m_states = 1;
+        m_frameCount = 1;
+        CHfcControl::Create(param->x, param->y, param->width, param->height, id);
+        m_iUserValue = listenerData;
+        SetTextLook(param);
+        Enable(false);
+    }
     m_arrowZoneWidth = param->arrowZoneWidth;
     // The text switch made its range from the states: a dropdown has none until it is filled.
     m_iValue = kInvalidValue;

@@ -168,6 +168,11 @@ CHfcCtrlTextSwitch::~CHfcCtrlTextSwitch() {
 
 bool CHfcCtrlTextSwitch::Create(const tagHfcCtrlTextSwitchParam* param, int id, int userValue) {
     if (!CreateEx(param, id, userValue)) return false;
+    SetTextLook(param);
+    return true;
+}
+
+void CHfcCtrlTextSwitch::SetTextLook(const tagHfcCtrlTextSwitchParam* param) {
     m_font = param->font;
     m_colour = param->colour;
     m_hAlign = param->hAlign;
@@ -175,7 +180,6 @@ bool CHfcCtrlTextSwitch::Create(const tagHfcCtrlTextSwitchParam* param, int id, 
     m_vAlign = param->vAlign;
     m_vMargin = param->vMargin;
     SetPtrValue(const_cast<char*>(param->text), false);
-    return true;
 }
 
 void CHfcCtrlTextSwitch::SetPtrValue(void* text, bool redraw) {

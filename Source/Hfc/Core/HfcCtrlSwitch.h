@@ -96,6 +96,9 @@ public:
     const char* GetText() const { return m_text; }
 
 protected:
+    // The caption, its font, colour and placement from a record.
+    void SetTextLook(const tagHfcCtrlTextSwitchParam* param);
+
     tagHfcBmpFontInfo* m_font = nullptr;
     char* m_text = nullptr;
     uint32_t m_colour = 0;
