@@ -191,6 +191,15 @@ private:
             m_breakPending = true;
     }
 
+    void OnProgressViewBreak() override {
+        uint64_t generation;
+        {
+            ZbrStMutexLock lock(m_mutex);
+            generation = m_generation;
+        }
+        OnBreakEvent(generation);
+    }
+
     void OnProgressViewCancel() override {
         IAsyncProgressHandler* handler;
         {

@@ -48,6 +48,8 @@ IAsyncProgressUI* AsyncProgressUICreate();
 class IAsyncProgressViewOwner {
 public:
     virtual void OnProgressViewCancel() = 0;
+    // The window's user is going away (the editor closes): the modal loop of the dialog ends.
+    virtual void OnProgressViewBreak() {}
 
 protected:
     ~IAsyncProgressViewOwner() = default;

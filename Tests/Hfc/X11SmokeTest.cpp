@@ -7,13 +7,10 @@
 
 #include "Hfc/HfcFixture.h"
 #include "Hfc/HfcGallery.h"
+#include "Hfc/HfcX11Shot.h"
 #include "Hfc/X11/HfcX11.h"
 #include "Support/XvfbServer.h"
 
-// Xlib's event union is named otherwise here (ours has a class of that name).
-#define XEvent XlibEvent
-#include <X11/Xlib.h>
-#include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
@@ -103,15 +100,7 @@ protected:
     // What the server shows of a window of ours, as ARGB pixels.
     std::unique_ptr<CHfcBmp> Screenshot(Window window, int width, int height) {
         m_x11.Sync();
-        XImage* image = XGetImage(m_host, window, 0, 0, width, height, AllPlanes, ZPixmap);
-        if (image == nullptr) return nullptr;
-        auto bmp = std::make_unique<CHfcBmp>();
-        bmp->Create(width, height);
-        for (int y = 0; y < height; ++y)
-            for (int x = 0; x < width; ++x)
-                bmp->SetPixel(x, y, 0xFF000000u | static_cast<uint32_t>(XGetPixel(image, x, y) & 0xFFFFFF));
-        XDestroyImage(image);
-        return bmp;
+        return HfcX11Grab(m_host, window, 0, 0, width, height);
     }
 
     RunLoop m_loop;
@@ -137,11 +126,7 @@ TEST_F(X11Smoke, AChildOfTheHostWindowShowsExactlyTheHeadlessRender) {
         ASSERT_TRUE(window.CreateFrame(params));
         HfcLog log;
         Scene scene(&window, &log);
-        const CHfcBmp* back = window.GetFrame()->GetBackBuffer();
-        expected = std::make_unique<CHfcBmp>();
-        expected->Create(kWidth, kHeight);
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x) expected->SetPixel(x, y, back->GetPixel(x, y));
+        expected = HfcCopyPixels(window.GetFrame()->GetBackBuffer(), kWidth, kHeight);
         window.RemoveAllLayers(false);
         window.Destroy();
     }
@@ -155,11 +140,7 @@ TEST_F(X11Smoke, AChildOfTheHostWindowShowsExactlyTheHeadlessRender) {
     ASSERT_NE(shot, nullptr);
     HfcWritePng(shot.get(), HfcGalleryPath("x11-child-screenshot").c_str());
     HfcWritePng(expected.get(), HfcGalleryPath("x11-child-headless").c_str());
-    int differ = 0;
-    for (int y = 0; y < kHeight; ++y)
-        for (int x = 0; x < kWidth; ++x)
-            if ((shot->GetPixel(x, y) & 0xFFFFFF) != (expected->GetPixel(x, y) & 0xFFFFFF)) ++differ;
-    EXPECT_EQ(differ, 0);
+    EXPECT_EQ(HfcDifferentPixels(shot.get(), expected.get()), 0);
     EXPECT_EQ(m_x11.ErrorCount(), 0);
     w->RemoveAllLayers(false);
 }

@@ -30,6 +30,10 @@ const PluginEditorHooks& GetPluginEditorHooks() {
     return *g_hooks;
 }
 
+const PluginEditorHooks& GetHeadlessPluginEditorHooks() {
+    return kHeadless;
+}
+
 CHeadlessVstEditor::CHeadlessVstEditor(AudioEffect* effect) : QorVstEditorBase(effect) {}
 
 CHeadlessVstEditor::~CHeadlessVstEditor() {

@@ -37,6 +37,8 @@ struct PluginEditorHooks {
 // Null restores the headless stand-ins. Not thread-safe: set before any effect exists.
 void SetPluginEditorHooks(const PluginEditorHooks* hooks);
 const PluginEditorHooks& GetPluginEditorHooks();
+// The headless stand-ins (a windowed editor keeps their managers and model).
+const PluginEditorHooks& GetHeadlessPluginEditorHooks();
 
 // The stand-in editor: a fixed rectangle, no window (open fails), a MIDI display ring of 1024.
 class CHeadlessVstEditor : public QorVstEditorBase {

@@ -70,11 +70,12 @@ int HfcMessageBoxForWindow(const char* text, const char* caption, CHfcWindow*, l
         std::lock_guard<std::mutex> lock(g_hookLock);
         answer = g_hook ? g_hook : g_presenter;
     }
-    if (!answer) {
+    // A presenter that cannot show the box here (another thread, no display) answers 0.
+    const int result = answer ? answer(request) : 0;
+    if (result == 0) {
         std::fprintf(stderr, "%s\n%s\n", request.caption.c_str(), request.text.c_str());
         return HFC_MB_RESULT_DEFAULT;
     }
-    const int result = answer(request);
     return result >= 1 && result <= static_cast<int>(request.buttons.size()) ? result : HFC_MB_RESULT_DEFAULT;
 }
 

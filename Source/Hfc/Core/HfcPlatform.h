@@ -35,6 +35,23 @@ enum class HfcEventKind {
     Hidden,
 };
 
+// Pointer and key input (the events a modal window above stops).
+inline bool HfcIsInputEvent(HfcEventKind kind) {
+    switch (kind) {
+        case HfcEventKind::MouseDown:
+        case HfcEventKind::MouseUp:
+        case HfcEventKind::MouseMoved:
+        case HfcEventKind::MouseDragged:
+        case HfcEventKind::MouseWheel:
+        case HfcEventKind::KeyDown:
+        case HfcEventKind::KeyRepeat:
+        case HfcEventKind::KeyUp:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // Carbon-style modifier word carried by events (the toolkit converts it to its own bits).
 enum : uint32_t {
     kHfcMacCmdKey = 0x0100,      // Linux Control

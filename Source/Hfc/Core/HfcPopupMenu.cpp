@@ -5,6 +5,7 @@
 #include <map>
 
 #include "Hfc/Core/HfcInput.h"
+#include "Hfc/Core/HfcModal.h"
 #include "Hfc/Core/HfcWindow.h"
 #include "Hfc/Core/HfcWindowLayer.h"
 #include "Hfc/Draw/HfcDrawContext.h"
@@ -132,7 +133,10 @@ public:
         m_iWidth = width;
     }
 
-    ~CHfcMenuWindow() override { StopScrollTimer(); }
+    ~CHfcMenuWindow() override {
+        HfcModalPop(this);
+        StopScrollTimer();
+    }
 
     bool Open(int rootX, int rootY) {
         IHfcPlatform* platform = HfcGetPlatform();
@@ -161,6 +165,8 @@ public:
         params.width = width;
         params.height = height;
         if (!CreateFrame(params)) return false;
+        // Ended from outside (the editor closing): the menu is cancelled.
+        HfcModalPush(this, [this] { m_bGone = true; });
         m_content.Create(0, 0, width, contentH, this);
         m_content.DrawAll();
         m_chrome.Create(0, 0, width, height, this);

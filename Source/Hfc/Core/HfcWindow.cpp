@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "Hfc/Core/HfcModal.h"
 #include "Hfc/Core/HfcPopupMenu.h"
 #include "Hfc/Core/HfcWindowLayer.h"
 #include "Hfc/Draw/HfcDrawContext.h"
@@ -34,6 +35,7 @@ CHfcWindow::CHfcWindow() {
 
 CHfcWindow::~CHfcWindow() {
     Forget(this);
+    HfcForgetWindow(this);
     if (m_pFrame != nullptr && g_platform != nullptr) {
         // Deleted without Destroy: the frame must not call back into a freed client.
         g_platform->DetachClient(m_pFrame);
@@ -62,13 +64,30 @@ bool CHfcWindow::Create(const char* title, int x, int y, int width, int height, 
     return true;
 }
 
-bool CHfcWindow::CreateFrame(const HfcFrameParams& params) {
+bool CHfcWindow::CreatePlatformFrame(const HfcFrameParams& params) {
     if (m_pFrame != nullptr || g_platform == nullptr) return false;
     IHfcFrame* frame = g_platform->CreateFrame(params, this);
     if (frame == nullptr) return false;
     m_pFrame = frame;
     g_windows.push_back(this);
     MacInstallDragEventHandler();
+    return true;
+}
+
+void CHfcWindow::DropFrame() {
+    if (m_pFrame == nullptr) return;
+    IHfcFrame* frame = m_pFrame;
+    m_pFrame = nullptr;
+    Forget(this);
+    if (g_platform != nullptr) {
+        g_platform->DetachClient(frame);
+        g_platform->DestroyFrame(frame);
+    }
+}
+
+bool CHfcWindow::CreateFrame(const HfcFrameParams& params) {
+    if (!CreatePlatformFrame(params)) return false;
+    IHfcFrame* frame = m_pFrame;
     if (!OnCreate()) {
         // Taken down without the dispose path, which would delete an object the caller still holds.
         MacUninstallDragEventHandler();
@@ -568,6 +587,7 @@ int CHfcWindow::OnMacClose(const HfcPlatformEvent&) {
 int CHfcWindow::OnMacDispose(const HfcPlatformEvent&) {
     m_pFrame = nullptr;
     Forget(this);
+    HfcForgetWindow(this);
     OnDestroy();
     OnPostDestroy();
     return kHfcNoErr;
@@ -591,19 +611,11 @@ void CHfcWindow::OnPostDestroy() {
 }
 
 void CHfcWindow::OnPlatformEvent(const HfcPlatformEvent& event) {
-    switch (event.kind) {
-        case HfcEventKind::MouseDown:
-        case HfcEventKind::MouseUp:
-        case HfcEventKind::MouseMoved:
-        case HfcEventKind::MouseDragged:
-        case HfcEventKind::MouseWheel:
-        case HfcEventKind::KeyDown:
-        case HfcEventKind::KeyRepeat:
-        case HfcEventKind::KeyUp:
-            if (RunLoop* loop = RunLoop::Current()) loop->NotifyUserInput();
-            break;
-        default:
-            break;
+    if (HfcIsInputEvent(event.kind)) {
+        // A modal window of ours above this one takes all input.
+        if (HfcModalBlocksInput(this)) return;
+        if (m_pFrame != nullptr && m_pFrame->GetKind() != HfcFrameKind::Popup) HfcNoteInputWindow(this);
+        if (RunLoop* loop = RunLoop::Current()) loop->NotifyUserInput();
     }
     CHfcMouse* mouse = CHfcMouse::GetInstance();
     switch (event.kind) {

@@ -179,6 +179,11 @@ public:
     int GetDragResult() const { return m_iDragResult; }
 
 protected:
+    // Makes the frame without asking OnCreate (for callers that handle OnCreate's answer themselves).
+    bool CreatePlatformFrame(const HfcFrameParams& params);
+    // Lets go of the frame without its dispose path: no Destroyed event, no OnDestroy; the frame is
+    // taken down at once.
+    void DropFrame();
     // A window whose frame belongs to someone else (the editor bridge) is not deleted on dispose.
     bool m_bDeleteOnDispose = true;
     CHfcAppBase* m_pApp = nullptr;

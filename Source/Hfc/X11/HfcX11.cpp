@@ -1,6 +1,7 @@
 #include "Hfc/X11/HfcX11.h"
 
 #include "Hfc/Base/HfcUtil.h"
+#include "Hfc/Core/HfcDialogs.h"
 #include "Linux/RunLoop.h"
 
 // Xlib's macros and its event union meet names of ours: take what we need before its headers, and
@@ -626,3 +627,33 @@ int XlibErrorHandler(Display* display, XErrorEvent* error) {
     return CHfcX11Platform::OnXError(display, error);
 }
 }  // namespace
+
+namespace {
+CHfcX11Platform* g_shared = nullptr;
+int g_sharedUsers = 0;
+}  // namespace
+
+bool HfcX11AcquirePlatform() {
+    if (g_shared != nullptr) {
+        ++g_sharedUsers;
+        return true;
+    }
+    auto platform = std::make_unique<CHfcX11Platform>();
+    if (!platform->Open()) return false;
+    g_shared = platform.release();
+    g_sharedUsers = 1;
+    g_shared->Install();
+    HfcInstallToolkitWindows();
+    return true;
+}
+
+void HfcX11ReleasePlatform() {
+    if (g_shared == nullptr || --g_sharedUsers > 0) return;
+    HfcUninstallToolkitWindows();
+    delete g_shared;  // closes the connection and uninstalls itself
+    g_shared = nullptr;
+}
+
+CHfcX11Platform* HfcX11SharedPlatform() {
+    return g_shared;
+}

@@ -129,3 +129,12 @@ private:
     int m_iButtons = 0;
     std::set<unsigned int> m_pressedKeys;  // for telling a key's repeats from its first press
 };
+
+// The UI thread's own connection for editors inside hosts: the first acquire (on a thread that owns
+// a RunLoop) opens $DISPLAY, installs it as the platform together with the toolkit's message box and
+// progress window; the last release takes them down and closes the connection. False (nothing
+// changed) when no display can be opened.
+bool HfcX11AcquirePlatform();
+void HfcX11ReleasePlatform();
+// The connection opened by HfcX11AcquirePlatform, or null.
+CHfcX11Platform* HfcX11SharedPlatform();

@@ -1,0 +1,342 @@
+// The editor bridge on the headless screen, driven as a host drives it: open inside the host's window,
+// the idle timer, close undoing everything, and the host closing the editor while one of our nested
+// loops (message box, menu, file dialog) runs under a layer's handler.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include "Hfc/Core/HfcControl.h"
+#include "Hfc/Core/HfcDialogs.h"
+#include "Hfc/Core/HfcFileDialog.h"
+#include "Hfc/Core/HfcModal.h"
+#include "Hfc/Core/HfcPopupMenu.h"
+#include "Hfc/HfcDialogDriver.h"
+#include "Hfc/HfcFixture.h"
+#include "Hfc/Vst/HfcVstEditor.h"
+#include "Support/ManualClock.h"
+
+namespace {
+
+// A layer that runs something on a click and, after it returns, writes to the log through itself
+// (a freed layer would be caught by ASan there).
+class CClickLayer : public CHfcWindowLayer {
+public:
+    CClickLayer(HfcLog* log) : m_log(log) {}
+    bool OnHfcMouseLButtonDown(CHfcMouse*, int x, int y, int) override {
+        m_log->push_back(m_name + HfcPointText(" down", x, y));
+        if (onClick) {
+            const std::string result = onClick();
+            m_log->push_back(m_name + " after " + result);
+        }
+        return true;
+    }
+    std::function<std::string()> onClick;
+    std::string m_name = "layer";
+    HfcLog* m_log;
+};
+
+class CTestEditor : public CHfcVstEditor {
+public:
+    explicit CTestEditor(HfcLog* log) : CHfcVstEditor(nullptr), m_log(log) {
+        HfcSetRect(&m_rcClient, 0, 0, 320, 200);
+    }
+    bool OnCreate() override {
+        ++creates;
+        layer = std::make_unique<CClickLayer>(m_log);
+        layer->Create(0, 0, 320, 200, this);
+        layer->GetContext()->SetBrushColor(0xFF204060);
+        layer->GetContext()->FillRect(0, 0, 320, 200);
+        layer->Show(false);
+        return createResult;
+    }
+    void OnDestroy() override {
+        ++destroys;
+        CHfcVstEditor::OnDestroy();
+        // As the plug-in's editor does: its layers go with the window.
+        if (layer != nullptr) layer->Destroy();
+        layer.reset();
+    }
+    void OnIdle() override {
+        ++idles;
+        if (onIdle) onIdle();
+    }
+    std::unique_ptr<CClickLayer> layer;
+    std::function<void()> onIdle;
+    bool createResult = true;
+    int creates = 0;
+    int destroys = 0;
+    int idles = 0;
+    HfcLog* m_log;
+};
+
+class RecordingFileListener : public CHfcFileDialogListener {
+public:
+    explicit RecordingFileListener(HfcLog* log) : m_log(log) {}
+    void OnHfcFileDialogAction(CHfcFileDialog* dialog, int accepted, void*) override {
+        FSRef ref{};
+        const int err = dialog->MacGetItemFSRef(0, &ref);
+        m_log->push_back("action " + std::to_string(accepted) + " items " +
+                         std::to_string(dialog->GetNumItems()) + " err " + std::to_string(err));
+    }
+    void OnHfcFileDialogTerminate(CHfcFileDialog* dialog, void* userData) override {
+        m_log->push_back("terminate");
+        CHfcFileDialogListener::OnHfcFileDialogTerminate(dialog, userData);
+    }
+    HfcLog* m_log;
+};
+
+}  // namespace
+
+class VstEditor : public testing::Test {
+protected:
+    void SetUp() override {
+        HfcTestClock::Now() = 100000;
+        m_oldClock = HfcSetSystemTimeHook(&HfcTestClock::Read);
+        m_screen.Install();
+        HfcInstallToolkitWindows();
+        m_host = m_screen.CreateForeignWindow(50, 40, 900, 700);
+        m_editor = std::make_unique<CTestEditor>(&m_log);
+        m_refs = CHfcVstEditor::sm_iRefCount;
+    }
+    void TearDown() override {
+        m_editor.reset();
+        HfcUninstallToolkitWindows();
+        HfcSetPlatform(nullptr);
+        HfcSetSystemTimeHook(m_oldClock);
+    }
+    void* Host() { return reinterpret_cast<void*>(m_host); }
+    // Runs fn as a posted task of the outermost loop, as a host's call on the UI thread runs, and
+    // serves the loop until it is done.
+    void AtTopLevel(const std::function<void()>& fn) {
+        bool done = false;
+        m_loop.Post(nullptr, [&] {
+            fn();
+            done = true;
+        });
+        ASSERT_TRUE(m_loop.RunUntil([&] { return done; }, 5000));
+        m_loop.RunPending();
+    }
+    int ChildFrames() {
+        int n = 0;
+        for (CHfcHeadlessFrame* f : m_screen.Frames())
+            if (f->GetKind() == HfcFrameKind::Child) ++n;
+        return n;
+    }
+    void ClickButton(const char* text) { HfcClickDialogButton(m_screen, text); }
+
+    ManualClock m_clock{1000};
+    RunLoop m_loop{m_clock.Fn()};
+    CHfcHeadlessScreen m_screen{1280, 1024};
+    uintptr_t m_host = 0;
+    HfcLog m_log;
+    std::unique_ptr<CTestEditor> m_editor;
+    int m_refs = 0;
+    HfcSystemTimeHook m_oldClock = nullptr;
+};
+
+TEST_F(VstEditor, OpenMakesAChildThatTicksAndCloseUndoesEverything) {
+    ERect* rect = nullptr;
+    ASSERT_TRUE(m_editor->getRect(&rect));
+    EXPECT_EQ(rect->right, 320);
+    EXPECT_EQ(rect->bottom, 200);
+    ASSERT_TRUE(m_editor->open(Host()));
+    EXPECT_TRUE(m_editor->IsEditorOpen());
+    EXPECT_TRUE(m_editor->isOpen());
+    ASSERT_NE(m_editor->GetFrame(), nullptr);
+    EXPECT_EQ(static_cast<CHfcHeadlessFrame*>(m_editor->GetFrame())->GetParentId(), m_host);
+    EXPECT_NE(CHfcMouse::GetInstance(), nullptr);
+    EXPECT_NE(CHfcKey::GetInstance(), nullptr);
+    EXPECT_EQ(m_editor->creates, 1);
+    // The first tick after 1/6 s, then every tick.
+    m_clock.Advance(165);
+    m_loop.RunPending();
+    EXPECT_EQ(m_editor->idles, 0);
+    m_clock.Advance(1);
+    m_loop.RunPending();
+    EXPECT_EQ(m_editor->idles, 1);
+    m_clock.Advance(17);
+    m_loop.RunPending();
+    EXPECT_EQ(m_editor->idles, 2);
+    // With the timer the host's idle does nothing.
+    m_editor->idle();
+    EXPECT_EQ(m_editor->idles, 2);
+    // The layer shows in the host's window.
+    m_screen.ExposeAll();
+    EXPECT_EQ(m_screen.Snapshot()->GetPixel(60, 50), 0xFF204060u);
+
+    m_editor->close();
+    EXPECT_FALSE(m_editor->IsEditorOpen());
+    EXPECT_FALSE(m_editor->isOpen());
+    EXPECT_EQ(m_editor->GetFrame(), nullptr);
+    EXPECT_EQ(ChildFrames(), 0);
+    EXPECT_EQ(m_editor->destroys, 1);
+    EXPECT_EQ(CHfcMouse::GetInstance(), nullptr);
+    EXPECT_EQ(CHfcKey::GetInstance(), nullptr);
+    m_clock.Advance(100);
+    m_loop.RunPending();
+    EXPECT_EQ(m_editor->idles, 2);
+    // Closing twice changes nothing; the object's count goes with it.
+    m_editor->close();
+    EXPECT_EQ(m_editor->destroys, 1);
+    EXPECT_EQ(CHfcVstEditor::sm_iRefCount, m_refs);
+    m_editor.reset();
+    EXPECT_EQ(CHfcVstEditor::sm_iRefCount, m_refs - 1);
+}
+
+TEST_F(VstEditor, OpenWithoutAWindowFailsAndHoldsNothing) {
+    // A parent the screen does not know.
+    EXPECT_FALSE(m_editor->open(reinterpret_cast<void*>(uintptr_t{0x7777})));
+    EXPECT_FALSE(m_editor->isOpen());
+    EXPECT_EQ(CHfcMouse::GetInstance(), nullptr);
+    EXPECT_EQ(m_editor->creates, 0);
+    EXPECT_FALSE(m_editor->open(nullptr));
+    // No platform and no display to open one on.
+    HfcSetPlatform(nullptr);
+    const char* display = std::getenv("DISPLAY");
+    const std::string saved = display != nullptr ? display : "";
+    setenv("DISPLAY", ":65000", 1);
+    EXPECT_FALSE(m_editor->open(Host()));
+    if (display != nullptr) {
+        setenv("DISPLAY", saved.c_str(), 1);
+    } else {
+        unsetenv("DISPLAY");
+    }
+    EXPECT_EQ(CHfcMouse::GetInstance(), nullptr);
+    EXPECT_EQ(HfcGetPlatform(), nullptr);
+    m_editor->close();
+    EXPECT_EQ(m_editor->destroys, 0);
+}
+
+TEST_F(VstEditor, OpeningTwiceMovesToTheNewParentAndOnCreateSayingNoKeepsTheWindow) {
+    const uintptr_t other = m_screen.CreateForeignWindow(300, 300, 400, 300);
+    ASSERT_TRUE(m_editor->open(Host()));
+    ASSERT_TRUE(m_editor->open(reinterpret_cast<void*>(other)));
+    EXPECT_EQ(ChildFrames(), 1);
+    EXPECT_EQ(static_cast<CHfcHeadlessFrame*>(m_editor->GetFrame())->GetParentId(), other);
+    EXPECT_EQ(m_editor->destroys, 1);
+    m_editor->close();
+    EXPECT_EQ(CHfcMouse::GetInstance(), nullptr);  // counted once per open, released once per close
+
+    m_editor->createResult = false;
+    EXPECT_TRUE(m_editor->open(Host()));
+    EXPECT_FALSE(m_editor->IsEditorOpen());
+    EXPECT_EQ(ChildFrames(), 1);
+    m_editor->close();
+    EXPECT_EQ(ChildFrames(), 0);
+}
+
+TEST_F(VstEditor, KnobModeAndFocusCalls) {
+    const int before = CHfcControl::sm_iGlobalKnobMode;
+    EXPECT_FALSE(m_editor->setKnobMode(2));
+    EXPECT_EQ(CHfcControl::sm_iGlobalKnobMode, 2);
+    CHfcControl::sm_iGlobalKnobMode = before;
+    ASSERT_TRUE(m_editor->open(Host()));
+    m_editor->top();
+    EXPECT_TRUE(m_editor->IsActive());
+    m_editor->sleep();
+    EXPECT_FALSE(m_editor->IsActive());
+    EXPECT_FALSE(m_editor->Resize(100, 100, true));
+    m_editor->close();
+}
+
+TEST_F(VstEditor, ATickDoesNotRunAgainInsideANestedLoopItOpened) {
+    ASSERT_TRUE(m_editor->open(Host()));
+    int depthInside = 0;
+    m_editor->onIdle = [&] {
+        if (m_editor->idles != 1) return;
+        // A nested loop opened from the tick, in which the timer is due again and again.
+        m_clock.Advance(100);
+        m_loop.RunUntil([&] { return m_editor->GetSkippedTicks() > 0; }, 2000);
+        depthInside = m_editor->idles;
+    };
+    m_clock.Advance(166);
+    m_loop.RunPending();
+    EXPECT_GT(m_editor->GetSkippedTicks(), 0);
+    EXPECT_EQ(depthInside, 1);  // OnIdle was not entered again
+    m_editor->close();
+}
+
+TEST_F(VstEditor, CloseWhileAMessageBoxRunsEndsItAndTearsDownLayersAfterwards) {
+    ASSERT_TRUE(m_editor->open(Host()));
+    m_editor->layer->onClick = [&] {
+        m_screen.Later([&] {
+            // The host closes the editor while the box is up.
+            ASSERT_NE(HfcModalTop(), nullptr);
+            m_editor->close();
+            EXPECT_EQ(m_editor->destroys, 0);  // not under the box's loop
+            EXPECT_EQ(ChildFrames(), 0);       // but the window is gone already
+        });
+        return std::to_string(HfcMessageBoxForWindow("text", "Save?", m_editor.get(), HFC_MB_OKCANCEL, 0));
+    };
+    AtTopLevel([&] {
+        m_screen.MoveTo(50 + 10, 40 + 10);
+        m_screen.Click();
+    });
+    EXPECT_EQ(m_log, (HfcLog{"layer down 10,10", "layer after 2"}));
+    EXPECT_EQ(m_editor->destroys, 1);
+    EXPECT_EQ(HfcModalCount(), 0);
+    EXPECT_EQ(CHfcMouse::GetInstance(), nullptr);
+}
+
+TEST_F(VstEditor, CloseWhileAMenuTracksCancelsIt) {
+    ASSERT_TRUE(m_editor->open(Host()));
+    m_editor->layer->onClick = [&] {
+        m_screen.Later([&] { m_editor->close(); });
+        CHfcPopupMenu menu;
+        menu.Create(0);
+        menu.InsertItem(0, 7, "Seven", 0);
+        return std::to_string(menu.TrackPopupById(10, 10, m_editor.get(), 0));
+    };
+    AtTopLevel([&] {
+        m_screen.MoveTo(50 + 10, 40 + 10);
+        m_screen.Click();
+    });
+    EXPECT_EQ(m_log, (HfcLog{"layer down 10,10", "layer after -1"}));
+    EXPECT_EQ(m_editor->destroys, 1);
+}
+
+TEST_F(VstEditor, CloseWhileAFileDialogIsUpCancelsAndEndsIt) {
+    ASSERT_TRUE(m_editor->open(Host()));
+    RecordingFileListener listener(&m_log);
+    AtTopLevel([&] {
+        auto* dialog = new CHfcOpenFileDialog();
+        ASSERT_TRUE(dialog->Create(m_editor.get(), &listener, nullptr));
+        ASSERT_TRUE(dialog->GetOneFile());
+    });
+    EXPECT_EQ(HfcModalCount(), 1);
+    // The editor takes no input meanwhile.
+    m_screen.MoveTo(50 + 10, 40 + 10);
+    m_screen.Click();
+    EXPECT_TRUE(m_log.empty());
+    AtTopLevel([&] { m_editor->close(); });
+    // Cancelled and ended (the default end deletes the dialog) before close returned.
+    EXPECT_EQ(m_log, (HfcLog{"action 0 items 0 err -50", "terminate"}));
+    EXPECT_EQ(HfcModalCount(), 0);
+}
+
+TEST_F(VstEditor, InputToTheEditorStopsWhileAMessageBoxIsUp) {
+    ASSERT_TRUE(m_editor->open(Host()));
+    int clicksDuringBox = -1;
+    m_editor->layer->onClick = [&] {
+        if (m_editor->layer->m_name != "layer") return std::string("inner");
+        m_editor->layer->m_name = "again";
+        m_screen.Later([&] {
+            // A click on the editor beside the box reaches nothing; the box's own button does.
+            const size_t before = m_log.size();
+            m_screen.MoveTo(50 + 5, 40 + 190);
+            m_screen.Click();
+            clicksDuringBox = static_cast<int>(m_log.size() - before);
+            ClickButton("OK");
+        });
+        return std::to_string(HfcMessageBoxForWindow("text", "Sure?", m_editor.get(), HFC_MB_OKCANCEL, 0));
+    };
+    AtTopLevel([&] {
+        m_screen.MoveTo(50 + 10, 40 + 10);
+        m_screen.Click();
+    });
+    EXPECT_EQ(clicksDuringBox, 0);
+    EXPECT_EQ(m_log.back(), "again after 1");
+    m_editor->close();
+}
