@@ -6,7 +6,9 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "Common/Plugin/AudioEffectX.h"
 #include "Hfc/Core/HfcControl.h"
 #include "Hfc/Core/HfcDialogs.h"
 #include "Hfc/Core/HfcFileDialog.h"
@@ -339,4 +341,75 @@ TEST_F(VstEditor, InputToTheEditorStopsWhileAMessageBoxIsUp) {
     EXPECT_EQ(clicksDuringBox, 0);
     EXPECT_EQ(m_log.back(), "again after 1");
     m_editor->close();
+}
+
+namespace {
+// An effect whose host records what the plug-in asks of it.
+std::vector<VstInt32> g_hostCalls;
+VstIntPtr RecordHost(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void*, float) {
+    g_hostCalls.push_back(opcode);
+    return opcode == audioMasterVersion ? 2400 : 0;
+}
+class RecordedEffect : public AudioEffectX {
+public:
+    RecordedEffect() : AudioEffectX(&RecordHost, 1, 0) {}
+    void processReplacing(float**, float**, VstInt32) override {}
+};
+
+class CLoggingEditor : public CHfcVstEditor {
+public:
+    CLoggingEditor(AudioEffect* effect, HfcLog* log) : CHfcVstEditor(effect), m_layer("ed", log) {
+        HfcSetRect(&m_rcClient, 0, 0, 320, 200);
+    }
+    bool OnCreate() override {
+        m_layer.Create(0, 0, 320, 200, this);
+        m_layer.Show(false);
+        return true;
+    }
+    void OnDestroy() override {
+        CHfcVstEditor::OnDestroy();
+        m_layer.Destroy();
+    }
+    CRecordingLayer m_layer;
+};
+}  // namespace
+
+TEST_F(VstEditor, TheHostsMouseCallsFollowTheDoubleClickAndControlClickRulesWithoutIdlingTheHost) {
+    RecordedEffect effect;
+    auto* editor = new CLoggingEditor(&effect, &m_log);
+    effect.setEditor(editor);  // deleted with the effect
+    ASSERT_TRUE(editor->open(Host()));
+    // The pointer rests on (100, 50) of our window and is polled there.
+    m_screen.MoveTo(50 + 100, 40 + 50);
+    editor->MacMouseMoveEmulate();
+    g_hostCalls.clear();
+    // One press from the host: the button is held until the tracking loop sees it go up.
+    auto press = [&] {
+        m_screen.ButtonDown();
+        m_screen.Later([&] { m_screen.ButtonUp(); });
+        m_log.clear();
+        EXPECT_EQ(editor->mouse(100, 50), 1);
+        return m_log.empty() ? std::string() : m_log.front();
+    };
+    EXPECT_EQ(press(), "ed:down 100,50");
+    HfcTestClock::Now() += 200;
+    EXPECT_EQ(press(), "ed:double 100,50");
+    // Moved and polled elsewhere in between: two presses.
+    HfcTestClock::Now() += 600;
+    EXPECT_EQ(press(), "ed:down 100,50");
+    HfcTestClock::Now() += 100;
+    m_screen.MoveTo(50 + 120, 40 + 60);
+    editor->MacMouseMoveEmulate();
+    m_screen.MoveTo(50 + 100, 40 + 50);
+    EXPECT_EQ(press(), "ed:down 100,50");
+    // Control-click is the right button only.
+    HfcTestClock::Now() += 1000;
+    m_screen.SetModifiers(kHfcMacControlKey);
+    const std::string first = press();
+    m_screen.SetModifiers(0);
+    EXPECT_EQ(first, "ed:rdown 100,50");
+    for (const std::string& line : m_log) EXPECT_EQ(line.find("ed:down"), std::string::npos) << line;
+    // The tracking loop never asked the host to idle (a host thread may be waiting for us).
+    for (VstInt32 opcode : g_hostCalls) EXPECT_NE(opcode, audioMasterIdle);
+    editor->close();
 }

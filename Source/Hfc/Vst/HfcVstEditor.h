@@ -106,7 +106,6 @@ private:
     bool m_bSingletons = false;  // mouse and key singletons held by this editor
     bool m_bOwnsPlatform = false;
     bool m_bTeardownPending = false;
-    bool m_bDragsUp = false;
     const HfcPlatformEvent* m_pDelivering = nullptr;  // the event our frame is delivering now
     int m_iTicks = 0;
     int m_iSkippedTicks = 0;
