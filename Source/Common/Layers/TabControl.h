@@ -11,6 +11,7 @@
 class CHfcBmp;
 class CHfcWindow;
 class CTabPageLayer;
+struct UI_FORMINFO;
 
 struct stTabControlCreateParam {
     int x, y;
@@ -83,6 +84,10 @@ public:
 
     using QnLayerBase::Create;
     virtual bool Create(const CTabPageLayerCreateParam& param, CHfcWindow* window);
+    // The page of a form: on the named background ("Background_SubTab" for none), of the image's size
+    // (the form's without one), with one control per item row that makes one; each control row is
+    // linked to its PID in the page's target mode and synchronised.
+    virtual bool Create(const UI_FORMINFO& form, CHfcWindow* window, const std::string& background);
     virtual void DoModal();
     virtual void EndModal();
     virtual void OnActivate() {}
