@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "Common/Controls/ListControlsText.h"
+#include "Common/Layers/QnSynthLayer.h"
 #include "Hfc/Core/HfcInput.h"
 #include "Hfc/Core/HfcPopupMenu.h"
 #include "Hfc/Core/HfcWindowLayer.h"
@@ -109,6 +111,17 @@ void QnDropdownList::DeleteAllItems() {
     m_items.clear();
     m_iValue = -1;
     m_bDirty = true;
+}
+
+void QnDropdownList::SetParameter(int kind, int value, void* pointer, bool redraw) {
+    if (kind == QnSynthLayer::kDropdownClearItems) {
+        DeleteAllItems();
+    } else if (kind == QnSynthLayer::kDropdownAddItem) {
+        const char* text = static_cast<const char*>(pointer);
+        if (text != nullptr) AddItem(text, text + std::strlen(text) + 1, redraw);
+    } else {
+        CHfcCtrlTextSwitch::SetParameter(kind, value, pointer, redraw);
+    }
 }
 
 bool QnDropdownList::GetItemText(std::string& out, int index) const {

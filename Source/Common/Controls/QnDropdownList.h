@@ -51,6 +51,10 @@ public:
     // How many entries the popup lists: one per value of the range, never more than the items.
     int PopupEntryCount() const;
 
+    // From a page: empties the items, or appends one from a parameter's text (the long text, a zero
+    // byte, the short text, a zero byte).
+    void SetParameter(int kind, int value, void* pointer, bool redraw) override;
+
     void Draw(CHfcDrawContext* context) override;
     void DrawText(CHfcDrawContext* context) override;
     bool OnHfcMouseLButtonDown(CHfcMouse* mouse, int x, int y, int modifiers) override;

@@ -4,6 +4,7 @@
 #include <mutex>
 #include <unordered_map>
 
+#include "Common/Controls/QnDropdownList.h"
 #include "Common/Controls/QnKnob.h"
 #include "Common/Controls/XBCtrlValueBar.h"
 #include "Common/Model/Converters.h"
@@ -28,6 +29,7 @@ std::unordered_map<std::type_index, QnControlRule>& Rules() {
         {std::type_index(typeid(CHfcCtrlCharEditText)), QnControlRule::Text},
         {std::type_index(typeid(CHfcCtrlTextSwitch)), QnControlRule::Text},
         {std::type_index(typeid(QnKnob)), QnControlRule::Knob},
+        {std::type_index(typeid(QnDropdownList)), QnControlRule::Dropdown},
         {std::type_index(typeid(CXBCtrlHorizontalValueBar)), QnControlRule::ValueBar},
     };
     return rules;

@@ -1,5 +1,8 @@
 // Form rows made into controls, and a tab page built from a form.
 #include "Common/Controls/QnControlCreater.h"
+#include "Common/Controls/QnDropdownList.h"
+#include "Common/Controls/QnSimpleControls.h"
+#include "Common/Controls/XBCtrlValueBar.h"
 #include "Common/FontManager/FontManager.h"
 #include "Common/FontManager/ResourceManager.h"
 #include "Common/Layers/Forms/UIFormManager.h"
@@ -7,18 +10,6 @@
 #include "Hfc/Core/HfcCtrlCharEditText.h"
 #include "Hfc/Core/HfcCtrlSwitch.h"
 #include "Hfc/Draw/HfcBmp.h"
-#if __has_include("Common/Controls/QnSimpleControls.h")
-#include "Common/Controls/QnSimpleControls.h"
-#define TOLVA_FORMS_HAVE_LABELS 1
-#endif
-#if __has_include("Common/Controls/XBCtrlValueBar.h")
-#include "Common/Controls/XBCtrlValueBar.h"
-#define TOLVA_FORMS_HAVE_VALUE_BARS 1
-#endif
-#if __has_include("Common/Controls/QnDropdownList.h")
-#include "Common/Controls/QnDropdownList.h"
-#define TOLVA_FORMS_HAVE_DROPDOWNS 1
-#endif
 
 namespace UI_FORM_Utils {
 
@@ -47,13 +38,9 @@ CHfcControl* CreateControl(QnControlCreater* creater, const UI_FORMINFO& row, CH
             // The caption font decides the look; fonts are compared by name, wherever the row keeps it.
             const bool category = SameText(row.fontName, FontName_CategoryLabel);
             if (!category && !SameText(row.fontName, FontName_ParamLabel)) return nullptr;
-#ifdef TOLVA_FORMS_HAVE_LABELS
             const std::string caption = row.caption != nullptr ? row.caption : "";
             return creater->CreateLabel(row.x, row.y, caption, row.width, row.height, category, 0,
                                         category ? 0 : 1, -1);
-#else
-            return nullptr;
-#endif
         }
         case kClassNumCheckBox:
             return creater->CreateCehckBox(row.x, row.y, row.controlId);
@@ -62,18 +49,10 @@ CHfcControl* CreateControl(QnControlCreater* creater, const UI_FORMINFO& row, CH
         case kClassNumPopupMenu: {
             const int look = DropdownLook(row.width);
             if (look < 0) return nullptr;
-#ifdef TOLVA_FORMS_HAVE_DROPDOWNS
             return creater->CreateDropdownList(row.x, row.y, look, row.controlId);
-#else
-            return nullptr;
-#endif
         }
         case kClassNumValueBar:
-#ifdef TOLVA_FORMS_HAVE_VALUE_BARS
             return creater->CreateHorizontalValueBar(row.x, row.y, row.width, 0, 100, 0, row.controlId);
-#else
-            return nullptr;
-#endif
         default:
             return nullptr;
     }
