@@ -88,12 +88,22 @@ protected:
     }
     // A point of the layer on the screen.
     void MoveTo(int layerX, int layerY) { screen.MoveTo(100 + 10 + layerX, 100 + 20 + layerY); }
+    // The control's focus marks drawn in red on black (layer coordinates).
+    CHfcOffscreenContext& Marks(CHfcControl& control) {
+        marks.SetBrushColor(0xFF000000);
+        marks.FillRect(0, 0, 380, 270);
+        control.SetFocusColor(0xFFFF0000);
+        control.DrawFocus(&marks);
+        return marks;
+    }
+    bool Red(int x, int y) { return marks.GetBmp()->GetPixel(x, y) == 0xFFFF0000u; }
 
     SteppedClock clock;
     CHfcHeadlessScreen screen;
     std::unique_ptr<CHfcWindow> window;
     CHfcWindowLayer layer;
     HfcControlRecorder recorder;
+    CHfcOffscreenContext marks{380, 270};
     std::unique_ptr<CHfcBmp> ring = Solid(36, 36, kRing);
     std::unique_ptr<CHfcBmp> barBack = Solid(96, 13, kBarBack);
     std::unique_ptr<CHfcBmp> bar = Solid(63, 9, kBar);
@@ -117,11 +127,32 @@ TEST_F(ValueControlsWindow, KnobDragKeysAndTextEntryThroughTheWindow) {
     screen.Key(30, 0);
     screen.Key(28, 0);
     EXPECT_EQ(recorder.Reports(), (Calls{"value 65", "value 63"}));
+    // The wheel is not the knob's.
+    recorder.calls.clear();
+    MoveTo(68, 20 + 40);
+    screen.Wheel(3);
+    EXPECT_EQ(recorder.Reports(), Calls{});
+    // Whole-control focus marks: corner brackets of 3 pixels at the control's corners (the arms'
+    // inner pixels are whole; their ends are half pixels).
+    Marks(knob);
+    for (auto [x, y] :
+         {std::pair{51, 40}, {50, 41}, {84, 40}, {85, 41}, {51, 75}, {50, 74}, {84, 75}, {85, 74}})
+        EXPECT_TRUE(Red(x, y)) << x << "," << y;
+    EXPECT_FALSE(Red(55, 40));
+    EXPECT_FALSE(Red(50, 45));
 
     // A double click on the value text opens text entry; typing and Return send the text.
     MoveTo(50 + 12, 40 + 17);
     screen.DoubleClick();
     ASSERT_TRUE(knob.IsEditing());
+    // Text focus marks: around the value text, from (text x - 2, text y - 2).
+    EXPECT_EQ(knob.GetFocusIndex(), 1);
+    Marks(knob);
+    EXPECT_TRUE(Red(50 + 8 + 1, 40 + 13));
+    EXPECT_TRUE(Red(50 + 8, 40 + 13 + 1));
+    EXPECT_TRUE(Red(50 + 10 + 18 - 1, 40 + 15 + 9));
+    EXPECT_TRUE(Red(50 + 10 + 18, 40 + 15 + 9 - 1));
+    EXPECT_FALSE(Red(50, 40));
     recorder.calls.clear();
     screen.Type("100");
     screen.Key(13, 0);
@@ -138,6 +169,16 @@ TEST_F(ValueControlsWindow, BarPressDragAndTextEntryThroughTheWindow) {
     EXPECT_EQ(recorder.Reports(), (Calls{HfcControlRecorder::Value(-2), "value 4", "lost capture"}));
     // The press gave the bar the key focus (its bar kind).
     EXPECT_EQ(valueBar.GetFocusIndex(), 1024);
+    // Bar focus marks: 3 pixels out at the top left, 5 at the bottom right of the bar.
+    Marks(valueBar);
+    EXPECT_TRUE(Red(150 + 2 - 3 + 1, 40 + 2 - 3));
+    EXPECT_TRUE(Red(150 + 2 - 3, 40 + 2 - 3 + 1));
+    EXPECT_TRUE(Red(150 + 2 - 3 + 63 + 5 - 1, 40 + 2 - 3 + 9 + 5));
+    EXPECT_TRUE(Red(150 + 2 - 3 + 63 + 5, 40 + 2 - 3 + 9 + 5 - 1));
+    EXPECT_FALSE(Red(150 + 2 - 3 + 6, 40 + 2 - 3));
+    recorder.calls.clear();
+    screen.Wheel(-2);
+    EXPECT_EQ(recorder.Reports(), Calls{});
     recorder.calls.clear();
     screen.Key(29, 0);
     EXPECT_EQ(recorder.Reports(), (Calls{"value 1"}));
@@ -147,6 +188,10 @@ TEST_F(ValueControlsWindow, BarPressDragAndTextEntryThroughTheWindow) {
     screen.DoubleClick();
     ASSERT_TRUE(valueBar.IsEditing());
     EXPECT_EQ(valueBar.GetFocusIndex(), 1);
+    // Text focus marks: 2 pixels out around the display.
+    Marks(valueBar);
+    EXPECT_TRUE(Red(150 + 71 - 2 + 1, 40 + 2 - 2));
+    EXPECT_TRUE(Red(150 + 71 - 2 + 6 * 4 + 2 - 1, 40 + 2 - 2 + 9 + 2));
     recorder.calls.clear();
     screen.Type("-12");
     screen.Key(13, 0);

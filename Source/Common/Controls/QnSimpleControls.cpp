@@ -1,6 +1,7 @@
 #include "Common/Controls/QnSimpleControls.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "Common/Controls/QnControlDrawing.h"
 #include "Common/FontManager/ResourceManager.h"
@@ -263,7 +264,8 @@ bool CMMPCtrlFlash::Destroy() {
 
 void CMMPCtrlFlash::SetIntValue(int value, bool redraw) {
     m_iValue = std::clamp(value, 0, m_levels);
-    m_remaining = m_iValue * m_timePerLevel - 1;
+    const int64_t remaining = static_cast<int64_t>(m_iValue) * m_timePerLevel - 1;
+    m_remaining = static_cast<int>(std::min<int64_t>(remaining, INT32_MAX));
     if (redraw && m_bEnabled) m_bDirty = true;
 }
 
