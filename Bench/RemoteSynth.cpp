@@ -2,6 +2,8 @@
 // time its bytes need on a paced wire, and the real-time path's cost per event on the calling
 // thread (with the allocations it makes).
 //
+// Connect with the full synchronisation is measured the same way, unthrottled and paced.
+//
 // Send all at the DIN wire's own speed takes five minutes; the benchmark paces the loopback at a
 // fraction of it and reports the measured overhead over the wire time, both as a ratio at that pace
 // and projected onto the DIN wire (the overhead does not depend on the pace). Set
@@ -15,6 +17,7 @@
 #include <memory>
 #include <new>
 #include <thread>
+#include <vector>
 
 #include "Common/Link/RemoteSynthImpl.h"
 #include "Linux/MidiIO/Loopback/LoopbackBackend.h"
@@ -138,6 +141,82 @@ void BM_SendAllNerimo(benchmark::State& state) {
     SendAllPaced(state, kPmidNerimo);
 }
 BENCHMARK(BM_SendAllNerimo)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+// Connect with the full synchronisation (every memory of the instrument received), against the
+// time its bytes need on the wire: the requests the editor sends and the instrument's dumps. Each
+// iteration connects a new synthesizer. Unthrottled the loopback passes bytes at once and the
+// figure is the editor's own time, given also as a share of the DIN wire time; paced, both
+// directions run at the chosen pace and the overhead over the wire time is projected onto the DIN
+// wire as for send all.
+void ConnectSync(benchmark::State& state, unsigned char pmid, bool paced) {
+    const bool full = std::getenv("TOLVA_BENCH_FULL_DIN") != nullptr;
+    const unsigned pace = paced ? (full ? 320u : 2u) : 0u;  // microseconds per byte
+    Sim::TempConfigHome config;
+    RunLoop loop;
+    CMidiLoopback loopback;
+    loopback.SetExclusivePauseMicrosPerByte(pace);
+    MidiBackendSet(&loopback);
+    Sim::SimInstrument sim(pmid == kPmidTolva ? Sim::Model::Tolva : Sim::Model::Nerimo, 0);
+    sim.SetPacing(pace ? Sim::Pacing::Rate(1000000u / pace, 256) : Sim::Pacing::Unthrottled(256));
+    auto port = std::make_unique<Sim::SimLoopbackPort>(loopback, sim);
+    sim.With([](Sim::SimCore& c) { c.Image().FillFactory(5); });
+    double seconds = 0, wireBytes = 0;
+    for (auto _ : state) {
+        std::unique_ptr<IRemoteSynth> synth(RemoteSynthCreate(pmid));
+        synth->SetMIDIInPortName(port->KeyName().c_str());
+        synth->SetMIDIOutPortName(port->KeyName().c_str());
+        sim.WaitIdle();
+        loopback.TakeSent();
+        const size_t packetsBefore = sim.SentPackets().size();
+        const auto start = std::chrono::steady_clock::now();
+        const bool ok = synth->Connect(false, true);
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+        if (!ok || !static_cast<CRemoteSynthImpl*>(synth.get())->IsSynced())
+            state.SkipWithError("no synchronisation");
+        wireBytes = 0;
+        for (const CMidiLoopback::Sent& s : loopback.TakeSent())
+            wireBytes += static_cast<double>(s.bytes.size());
+        const std::vector<Sim::Packet> packets = sim.SentPackets();
+        for (size_t i = packetsBefore; i < packets.size(); ++i)
+            wireBytes += static_cast<double>(packets[i].bytes.size());
+        synth->Disconnect();
+    }
+    const double wireAtDin = wireBytes * kDinMicrosPerByte / 1e6;
+    state.counters["wire_bytes"] = wireBytes;
+    state.counters["pace_us_per_byte"] = pace;
+    state.counters["connect_sync_ms"] = seconds * 1000.0;
+    if (pace) {
+        const double wireAtPace = wireBytes * pace / 1e6;
+        const double overhead = seconds - wireAtPace;
+        state.counters["ratio_at_pace"] = seconds / wireAtPace;
+        state.counters["overhead_ms"] = overhead * 1000.0;
+        state.counters["ratio_at_din"] = (wireAtDin + overhead) / wireAtDin;
+    } else {
+        state.counters["share_of_din_wire"] = seconds / wireAtDin;
+    }
+    port.reset();
+    MidiBackendSet(nullptr);
+}
+
+void BM_ConnectSyncTolva(benchmark::State& state) {
+    ConnectSync(state, kPmidTolva, false);
+}
+BENCHMARK(BM_ConnectSyncTolva)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+void BM_ConnectSyncNerimo(benchmark::State& state) {
+    ConnectSync(state, kPmidNerimo, false);
+}
+BENCHMARK(BM_ConnectSyncNerimo)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+void BM_ConnectSyncPacedTolva(benchmark::State& state) {
+    ConnectSync(state, kPmidTolva, true);
+}
+BENCHMARK(BM_ConnectSyncPacedTolva)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
+
+void BM_ConnectSyncPacedNerimo(benchmark::State& state) {
+    ConnectSync(state, kPmidNerimo, true);
+}
+BENCHMARK(BM_ConnectSyncPacedNerimo)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 // Short messages through RTMIDIOut on the calling thread (the host's audio thread), due now, in
 // blocks of 64 as a host's audio block brings them; between blocks the output's own thread empties

@@ -30,12 +30,13 @@ TEST_F(State, ChunkKindFollowsTheSoundMode) {
         EXPECT_EQ(synth->savedKinds[0], row.kind);
         EXPECT_EQ(std::string(static_cast<char*>(data), 5), "chunk");
     }
-    // No sound mode: no preset chunk, and nothing asked of the synthesizer.
+    // No sound mode (no instrument has answered yet): asked as a program preset, which hands back
+    // what the host gave while disconnected.
     synth->soundMode = 255;
     synth->savedKinds.clear();
     void* data = nullptr;
-    EXPECT_EQ(Dispatch(a, effGetChunk, 1, 0, &data), 0);
-    EXPECT_TRUE(synth->savedKinds.empty());
+    EXPECT_EQ(Dispatch(a, effGetChunk, 1, 0, &data), 5);
+    EXPECT_EQ(synth->savedKinds, std::vector<QorX0::FTYPE>{QorX0::FTYPE_VSTPROG});
     EXPECT_EQ(Dispatch(a, effGetChunk, 1, 0, nullptr), 0);
 }
 

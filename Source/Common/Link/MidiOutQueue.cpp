@@ -163,10 +163,13 @@ bool CMIDIOut::Open(const MIDIDevKey* key, int a, int b, unsigned capacity) {
 }
 
 void CMIDIOut::Close() {
-    m_running.store(false);
+    const bool wasRunning = m_running.exchange(false);
     m_wake.Set();
     m_thread.Join();
     m_portMutex.Lock();
+    // What was due already goes out before the port closes: a message sent for now just before a
+    // close (the local-control switch of a disconnect) is never lost.
+    if (wasRunning && m_port) SendDue();
     if (m_port) m_port->Close();
     m_portMutex.Unlock();
     m_queue.decommit();
@@ -198,16 +201,18 @@ QNRESULT CMIDIOut::SendLong(const void* data, unsigned length) {
     // At the start of an exclusive message, short messages already due go first: what was sent
     // before the message arrives before it (never inside it: later blocks do not drain). Only what
     // was due when the message came: host MIDI that keeps arriving must not hold it back for ever.
-    EventQueue::Event event;
-    if (length > 0 && static_cast<const uint8_t*>(data)[0] == 0xF0) {
-        const long long due = static_cast<long long>(MonotonicMicroseconds());
-        for (unsigned left = m_queue.size(); left > 0 && m_queue.pop(&event, due); --left)
-            m_port->SendShort(event.data, event.length);
-    }
+    if (length > 0 && static_cast<const uint8_t*>(data)[0] == 0xF0) SendDue();
     const bool ok = m_port->SendLong(data, length, ExclusiveTimeoutMs(length));
     m_portMutex.Unlock();
     m_wake.Set();
     return ok ? QS_OK : QN_FAIL;
+}
+
+void CMIDIOut::SendDue() {
+    const long long due = static_cast<long long>(MonotonicMicroseconds());
+    EventQueue::Event event;
+    for (unsigned left = m_queue.size(); left > 0 && m_queue.pop(&event, due); --left)
+        m_port->SendShort(event.data, event.length);
 }
 
 bool CMIDIOut::ClearPendings() {

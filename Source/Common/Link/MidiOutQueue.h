@@ -87,6 +87,10 @@ public:
     static constexpr unsigned ExclusiveTimeoutMs(unsigned length) { return 2000 + length / 3; }
 
 private:
+    // Sends the short messages due by now, in order, and only as many as were queued when it began;
+    // the caller holds the port mutex.
+    void SendDue();
+
     long ThreadProc() override;
 
     IMIDIOut* m_port;

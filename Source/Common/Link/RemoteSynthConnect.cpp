@@ -1,6 +1,10 @@
 // Connect, disconnect and the poll (main thread).
 #include <cstring>
+#include <memory>
+#include <sstream>
 #include <string>
+
+#include "Common/Files/Persist.h"
 
 #include "Common/Link/RemoteSynthImpl.h"
 #include "Common/Model/ModelStrings.h"
@@ -19,8 +23,9 @@ constexpr const char* kTextSyncFailed =
     "The data failed to synchronize.\nBe sure not to touch the instrument or the computer's mouse\nand "
     "keyboard "
     "while data is being sent or received.\n\nRetry?";
-// The retry box is answered by a person; without one the loop must still end.
-constexpr int kMaxSyncAttempts = 8;
+// Host state that arrives while a merge runs is merged once more; a host that keeps handing it over
+// from inside the merge is served at the next Connect.
+constexpr int kMaxMergeRounds = 3;
 
 }  // namespace
 
@@ -31,6 +36,15 @@ void CRemoteSynthImpl::SendLocalControl(bool on) {
     m_link->SendShortMsg(static_cast<long long>(GetSysTick()) * 1000, msg, sizeof msg);
 }
 
+bool CRemoteSynthImpl::AskRetry(const char* text) {
+    if (m_closing.load() || (m_link && m_link->UIIsAborted())) return false;
+    // Unattended (no display and no hook) a box would answer yes for ever.
+    if (!HfcMessageBoxCanAsk()) return false;
+    const std::string caption = GetModalCaption(m_model, m_standalone.load());
+    const bool yes = HfcMessageBox(text, caption.c_str(), HFC_MB_OKCANCEL, 0) == HFC_MB_RESULT_DEFAULT;
+    return yes && !m_closing.load();
+}
+
 bool CRemoteSynthImpl::Connect(bool standalone, bool synchronise) {
     IRemoteMIDI* link = m_link;
     if (!link) return false;
@@ -38,14 +52,15 @@ bool CRemoteSynthImpl::Connect(bool standalone, bool synchronise) {
         Post(kEvConnection, 1 | (m_online.load() ? 1 : 0) << 8);
         return true;
     }
+    if (m_connecting.exchange(true)) return false;  // a Connect runs further down this thread
+    struct ConnectingScope {
+        std::atomic<bool>& flag;
+        ~ConnectingScope() { flag.store(false); }
+    } connectingScope{m_connecting};
     const bool activated = link->UIActivate();
     m_connected.store(true);
     m_online.store(true);
     m_standalone.store(standalone);
-    {
-        CImageGuard g(this);
-        InitAllChunk(m_image.get());
-    }
     RefreshLatency();
 
     // Text rows read back as double strings; the name is the long part.
@@ -54,13 +69,14 @@ bool CRemoteSynthImpl::Connect(bool standalone, bool synchronise) {
     const std::string caption = GetModalCaption(m_model, standalone);
     bool up = false;
     if (!savedIn.empty() && !savedOut.empty()) up = link->Connect(this, standalone, savedIn, savedOut);
-    if (!up) {
+    if (!up && !m_closing.load()) {
         const bool scan =
             savedIn.empty() || savedOut.empty() ||
             HfcMessageBox(kTextNotFound, caption.c_str(), HFC_MB_OKCANCEL, 0) == HFC_MB_RESULT_DEFAULT;
-        if (scan) up = link->Connect(this, standalone);
+        if (scan && !m_closing.load()) up = link->Connect(this, standalone);
     }
     if (!up) {
+        // What the user loaded or edited meanwhile stays: no instrument has answered.
         TRACE("RemoteSynth: connection failed\n");
         m_connected.store(false);
         m_online.store(false);
@@ -68,7 +84,10 @@ bool CRemoteSynthImpl::Connect(bool standalone, bool synchronise) {
         if (activated) link->UIDeactivate();
         return false;
     }
-
+    {
+        CImageGuard g(this);
+        InitAllChunk(m_image.get());
+    }
     MIDIDevKey outKey, inKey;
     DEVICEINQUIRYDATA inquiry{};
     MODEANDSTATE state{};
@@ -113,14 +132,9 @@ bool CRemoteSynthImpl::Connect(bool standalone, bool synchronise) {
 
     if (synchronise) {
         bool received = false;
-        for (int attempt = 0; attempt < kMaxSyncAttempts; ++attempt) {
-            if (QN_SUCCEEDED(HandleReceiveAll("synchronizing..."))) {
-                received = true;
-                break;
-            }
-            if (link->UIIsAborted() ||
-                HfcMessageBox(kTextSyncFailed, caption.c_str(), HFC_MB_OKCANCEL, 0) != HFC_MB_RESULT_DEFAULT)
-                break;
+        while (!received) {
+            received = QN_SUCCEEDED(HandleReceiveAll("synchronizing..."));
+            if (!received && !AskRetry(kTextSyncFailed)) break;
         }
         bool merged = true;
         if (received) {
@@ -129,7 +143,10 @@ bool CRemoteSynthImpl::Connect(bool standalone, bool synchronise) {
                 std::memcpy(m_syncedImage.get(), m_image.get(), sizeof(CHUNK_REMOTESYNTH));
             }
             m_synced.store(true);
-            if (!m_pending.empty()) merged = MergePending();
+            // Host state handed over while this ran (from inside a box or the progress loop) is
+            // merged too.
+            for (int round = 0; merged && !m_pending.empty() && round < kMaxMergeRounds; ++round)
+                merged = MergePending();
         }
         TRACE("RemoteSynth: initial persistence %s\n", received && merged ? "succeeded" : "failed");
     }
@@ -165,6 +182,73 @@ void CRemoteSynthImpl::Disconnect() {
     }
     m_synced.store(false);
     Post(kEvConnection, 0);
+}
+
+bool CRemoteSynthImpl::MergePending() {
+    IRemoteMIDI* link = m_link;
+    if (!link) return false;
+    // 1. The host's state over the instrument's data, in a scratch image.
+    auto image = std::make_unique<CHUNK_REMOTESYNTH>();
+    CopyImage(image.get());
+    PERSISTPARAMS params{};
+    params.image = image.get();
+    {
+        std::istringstream is(m_pending, std::ios::binary);
+        if (!PersistLoadStream(is, m_model, &params)) {
+            TRACE("RemoteSynth: Connect(), PersistLoadStream() failed (1st time)\n");
+            return false;
+        }
+    }
+    const RTCSTAT rtc = params.rtc;
+    // 2. Of it, what the setup's total-recall filter selects.
+    std::string filtered;
+    {
+        PERSISTPARAMS save{};
+        save.kind = FTYPE_FILTERED;
+        save.image = image.get();
+        m_setupSection.BuildFilter(&save.filter);
+        save.rtc = rtc;
+        std::ostringstream os(std::ios::binary);
+        if (!PersistSaveStream(os, m_model, &save)) {
+            TRACE("RemoteSynth: Connect(), PersistSaveStream() failed\n");
+            return false;
+        }
+        filtered = std::move(os).str();
+    }
+    // 3, 4. The instrument's data as received, overlaid with the filtered set.
+    std::memcpy(image.get(), m_syncedImage.get(), sizeof *image);
+    {
+        PERSISTPARAMS load{};
+        load.image = image.get();
+        std::istringstream is(filtered, std::ios::binary);
+        if (!PersistLoadStream(is, m_model, &load)) {
+            TRACE("RemoteSynth: Connect(), PersistLoadStream() failed (2nd time)\n");
+            return false;
+        }
+    }
+    // 5. The merged image becomes the working image in one piece.
+    if (image->mode > kModeMulti) image->mode = kModeCombiPlay;
+    {
+        CImageGuard g(this);
+        std::memcpy(m_image.get(), image.get(), sizeof *image);
+    }
+    SetModes(image->mode);
+    // The host's state is in the working image now: once this Connect is over, saves hand over the
+    // merged image, not the old bytes, even when the send below fails. Until then a host that saves
+    // from inside the send still gets its own state back.
+    const std::string merging = m_pending;
+    // 6. To the instrument.
+    bool sent = false;
+    while (!sent) {
+        sent = QN_SUCCEEDED(HandleSendAll(image.get(), "Restoring song data..."));
+        if (!sent && !AskRetry(kTextSyncFailed)) break;
+    }
+    if (sent && m_virtualMode.load() != kModeMulti) m_rtc.RestoreStat(rtc, 255);
+    // 7.
+    OnApplyAll();
+    if (m_pending == merging) m_pending.clear();
+    if (!sent) TRACE("RemoteSynth: Connect(), HandleSendAll() failedn");
+    return sent;
 }
 
 void CRemoteSynthImpl::OnAsyncTimer(long id) {

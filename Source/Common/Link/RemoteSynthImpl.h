@@ -184,6 +184,14 @@ public:
     void CopyImage(CHUNK_REMOTESYNTH* out);
     bool IsConnected() const { return m_connected.load(); }
     bool IsSynced() const { return m_synced.load(); }
+    // True from the start of Connect until it returns: host state handed over meanwhile is kept
+    // pending, and host saves answer as if no instrument were connected.
+    bool IsConnecting() const { return m_connecting.load(); }
+    // The host state kept for the next Connect (empty when none).
+    const std::string& PendingState() const { return m_pending; }
+    // Any thread: the owner is going. Every retry question from now on is answered no, so a
+    // Connect or load that runs ends.
+    void SetClosing() { m_closing.store(true); }
 
 private:
     // ---- ISectionSink (the setup section: the latency copy follows its row)
@@ -228,6 +236,17 @@ private:
     // Loads the host's pending state over the instrument's data, sends the result; true on success.
     bool MergePending();
     void SendLocalControl(bool on);
+    // The retry question after a failed transfer: no when the progress display was aborted, the
+    // owner is closing, or nobody is there to answer.
+    bool AskRetry(const char* text);
+
+    // Streams.
+    // The part of a loaded scratch image that its kind names goes to the instrument (send) and
+    // into the working image; false, the image unchanged, when the send fails.
+    bool ApplyLoaded(FTYPE kind, unsigned index, CHUNK_REMOTESYNTH* scratch, const RTCSTAT& rtc, bool send);
+    // Saves the working image (the mode byte as the editor shows it) through save.
+    bool SaveImage(FTYPE kind, unsigned index, bool (*save)(void* to, uint8_t model, const PERSISTPARAMS*),
+                   void* to);
 
     // Declared first, destroyed last: the sections lock it until they go.
     CHfcCriticalSection m_imageLock;
@@ -272,6 +291,8 @@ private:
     std::unique_ptr<CHUNK_REMOTESYNTH> m_syncedImage;
     std::atomic<bool> m_synced{false};
     std::string m_pending;
+    std::atomic<bool> m_connecting{false};
+    std::atomic<bool> m_closing{false};
 
     std::vector<IRemoteSynthSink*> m_sinks;
     std::vector<IRemoteSynthMIDISink*> m_midiSinks;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <memory>
 
+#include "Common/Link/RemoteSynthImpl.h"
 #include "Hfc/Base/HfcUtil.h"
 #include "Linux/MidiIO/MidiFifo.h"
 #include "Linux/RunLoop.h"
@@ -133,6 +134,8 @@ void QorVst::Destroy(AudioEffect* effect) {
         return;
     }
     vst->m_closing.store(true);
+    // A connection that waits for the user to retry a transfer gives up.
+    if (auto* synth = dynamic_cast<QorX0::CRemoteSynthImpl*>(vst->m_synth)) synth->SetClosing();
     const bool owns = vst->m_ownsUIThread;
     RunLoop* loop = vst->m_loop;
     auto teardown = std::make_shared<Teardown>();

@@ -100,7 +100,9 @@ VstInt32 QorVst::getChunk(void** data, bool isPreset) {
                 kind = QorX0::FTYPE_VSTMULTI;
                 break;
             default:
-                kind = QorX0::FTYPE_UNKNOWN;
+                // No sound mode yet (no instrument has answered): the synthesizer hands back the
+                // state the host gave it, or the empty state.
+                kind = QorX0::FTYPE_VSTPROG;
                 break;
         }
     }

@@ -63,6 +63,11 @@ void HfcSetMessageBoxPresenter(HfcMessageBoxHook presenter) {
     g_presenter = std::move(presenter);
 }
 
+bool HfcMessageBoxCanAsk() {
+    std::lock_guard<std::mutex> lock(g_hookLock);
+    return g_hook || g_presenter;
+}
+
 int HfcMessageBoxForWindow(const char* text, const char* caption, CHfcWindow*, long buttons, long icon) {
     const HfcMessageBoxRequest request = HfcMessageBoxDescribe(text, caption, buttons, icon);
     HfcMessageBoxHook answer;

@@ -52,6 +52,10 @@ void HfcSetMessageBoxHook(HfcMessageBoxHook hook);
 // For the window toolkit; null removes it.
 void HfcSetMessageBoxPresenter(HfcMessageBoxHook presenter);
 
+// Whether a message box reaches anyone (a hook or a presenter is set). Without, a box only writes its
+// text to standard error and answers with the default button.
+bool HfcMessageBoxCanAsk();
+
 int HfcMessageBoxForWindow(const char* text, const char* caption, CHfcWindow* window, long buttons,
                            long icon);
 int HfcMessageBox(const char* text, const char* caption, long buttons, long icon);
