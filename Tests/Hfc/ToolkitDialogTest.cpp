@@ -139,6 +139,16 @@ TEST_F(ToolkitDialogs, MessageBoxAnswers) {
     }
 }
 
+TEST_F(ToolkitDialogs, AMessageBoxAskedForOnAnotherThreadAnswersTheDefaultWithoutAWindow) {
+    int answer = 0;
+    std::thread other(
+        [&] { answer = HfcMessageBoxForWindow("text", "caption", nullptr, HFC_MB_OKCANCEL, 0); });
+    other.join();
+    EXPECT_EQ(answer, HFC_MB_RESULT_DEFAULT);
+    EXPECT_EQ(HfcModalCount(), 0);
+    EXPECT_EQ(m_screen.Frames().size(), 1u);  // our test window only
+}
+
 TEST_F(ToolkitDialogs, MessageBoxKindsLookAsDrawn) {
     const long icons[] = {HFC_MB_ICONPLAIN, HFC_MB_ICONNOTE, HFC_MB_ICONCAUTION, HFC_MB_ICONSTOP};
     for (long buttons = 0; buttons < 4; ++buttons) {

@@ -283,7 +283,12 @@ TEST_F(X11Editor, AMessageBoxIsAnsweredWithAClick) {
             dialog->GetFrame()->GetRootOrigin(&ox, &oy);
             auto shot = Grab(DefaultRootWindow(m_host), ox, oy, dialog->GetFrame()->GetWidth(),
                              dialog->GetFrame()->GetHeight());
-            if (shot != nullptr) HfcWritePng(shot.get(), HfcGalleryPath("x11-message-box").c_str());
+            ASSERT_NE(shot, nullptr);
+            HfcWritePng(shot.get(), HfcGalleryPath("x11-message-box").c_str());
+            // The server shows exactly what the box drew.
+            auto drawn =
+                HfcCopyPixels(dialog->GetFrame()->GetBackBuffer(), shot->GetWidth(), shot->GetHeight());
+            EXPECT_EQ(HfcDifferentPixels(shot.get(), drawn.get()), 0);
             ClickButtonOfTop("No");
         });
         return std::to_string(HfcMessageBoxForWindow("It cannot be undone.", "Delete the bank?",
@@ -308,6 +313,16 @@ TEST_F(X11Editor, AFileIsChosenByTypingItsName) {
     ASSERT_TRUE(dialog->Create(m_editor.get(), &listener, nullptr));
     ASSERT_TRUE(dialog->GetOneFile());
     Pump([] { return false; }, 300);
+    auto* window = dynamic_cast<CHfcDialogWindow*>(HfcModalTop());
+    ASSERT_NE(window, nullptr);
+    int ox = 0, oy = 0;
+    window->GetFrame()->GetRootOrigin(&ox, &oy);
+    auto shot = Grab(DefaultRootWindow(m_host), ox, oy, window->GetFrame()->GetWidth(),
+                     window->GetFrame()->GetHeight());
+    ASSERT_NE(shot, nullptr);
+    HfcWritePng(shot.get(), HfcGalleryPath("x11-file-dialog").c_str());
+    auto drawn = HfcCopyPixels(window->GetFrame()->GetBackBuffer(), shot->GetWidth(), shot->GetHeight());
+    EXPECT_EQ(HfcDifferentPixels(shot.get(), drawn.get()), 0);
     Type("ban");
     Key(XK_Return);
     EXPECT_TRUE(Pump([&] { return listener.ended; }));

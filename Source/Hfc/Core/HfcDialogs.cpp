@@ -436,9 +436,11 @@ void CHfcProgressWindow::DrawContent(CHfcOffscreenContext* ctx) {
 // ---------------------------------------------------------------------------------------------------
 
 void HfcInstallToolkitWindows() {
-    HfcSetMessageBoxPresenter(
-        [](const HfcMessageBoxRequest& request) { return HfcPresentMessageBox(request); });
     RunLoop* owner = RunLoop::Current();
+    // Boxes asked for on another thread do not touch the display (the caller falls back).
+    HfcSetMessageBoxPresenter([owner](const HfcMessageBoxRequest& request) {
+        return RunLoop::Current() == owner ? HfcPresentMessageBox(request) : 0;
+    });
     AsyncProgressSetViewFactory(
         [owner](IAsyncProgressViewOwner* viewOwner) -> std::unique_ptr<IAsyncProgressView> {
             if (RunLoop::Current() != owner || HfcGetPlatform() == nullptr) return nullptr;
