@@ -357,3 +357,35 @@ TEST_F(X11Editor, TheHostClosesTheEditorWhileAMessageBoxIsOpen) {
     Pump([] { return false; }, 100);
     EXPECT_EQ(m_x11.ErrorCount(), 0);
 }
+
+TEST_F(X11Editor, AnArgbParentGetsOpaquePixels) {
+    XVisualInfo info{};
+    if (!XMatchVisualInfo(m_host, DefaultScreen(m_host), 32, TrueColor, &info)) {
+        GTEST_SKIP() << "the server has no 32-bit visual";
+    }
+    XSetWindowAttributes set{};
+    set.colormap = XCreateColormap(m_host, DefaultRootWindow(m_host), info.visual, AllocNone);
+    set.border_pixel = 0;
+    set.background_pixel = 0;
+    const Window argb = XCreateWindow(m_host, DefaultRootWindow(m_host), 0, 0, 600, 400, 0, 32, InputOutput,
+                                      info.visual, CWColormap | CWBorderPixel | CWBackPixel, &set);
+    XMapWindow(m_host, argb);
+    XSync(m_host, False);
+    ASSERT_TRUE(m_editor->open(reinterpret_cast<void*>(static_cast<uintptr_t>(argb))));
+    Pump([] { return false; }, 300);
+    m_x11.Sync();
+    XImage* image = XGetImage(m_host, argb, kLeft, kTop, kWidth, kHeight, AllPlanes, ZPixmap);
+    ASSERT_NE(image, nullptr);
+    int translucent = 0;
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            if ((XGetPixel(image, x, y) >> 24) != 0xFF) ++translucent;
+    // The orange box at (10, 10) shows in its colour.
+    EXPECT_EQ(XGetPixel(image, 20, 20) & 0xFFFFFF, 0xE0A020u);
+    XDestroyImage(image);
+    EXPECT_EQ(translucent, 0);
+    m_editor->close();
+    XDestroyWindow(m_host, argb);
+    XFreeColormap(m_host, set.colormap);
+    EXPECT_EQ(m_x11.ErrorCount(), 0);
+}
