@@ -146,3 +146,34 @@ TEST_F(PluginEditorWindow, AParentTheServerDoesNotKnowOpensNothing) {
     XSync(m_host, False);
     EXPECT_EQ(g_hostErrors, 0);
 }
+
+TEST_F(PluginEditorWindow, TwoEditorsShareTheConnectionAndCloseInAnyOrder) {
+    // One of each model: a process holds one effect of a model at a time.
+    AEffect* a = m_plugin.Instantiate();
+    auto* b = static_cast<AEffect*>(m_plugin.CreateInstance(9));
+    ASSERT_NE(a, nullptr);
+    ASSERT_NE(b, nullptr);
+    m_plugin.Dispatch(a, effOpen);
+    m_plugin.Dispatch(b, effOpen);
+    const Window second = XCreateSimpleWindow(m_host, DefaultRootWindow(m_host), 0, 0, 900, 700, 0, 0, 0);
+    XMapWindow(m_host, second);
+    XSync(m_host, False);
+    ASSERT_EQ(
+        m_plugin.Dispatch(a, effEditOpen, 0, 0, reinterpret_cast<void*>(static_cast<uintptr_t>(m_window))),
+        1);
+    ASSERT_EQ(
+        m_plugin.Dispatch(b, effEditOpen, 0, 0, reinterpret_cast<void*>(static_cast<uintptr_t>(second))), 1);
+    m_plugin.Dispatch(a, effEditClose);
+    EXPECT_EQ(Children(), 0);
+    Window root = 0, parent = 0, *children = nullptr;
+    unsigned int count = 0;
+    XQueryTree(m_host, second, &root, &parent, &children, &count);
+    if (children != nullptr) XFree(children);
+    EXPECT_EQ(count, 1u);  // the other editor's window stays
+    m_plugin.Dispatch(b, effEditClose);
+    m_plugin.Close(a);
+    m_plugin.Close(b);
+    XDestroyWindow(m_host, second);
+    XSync(m_host, False);
+    EXPECT_EQ(g_hostErrors, 0);
+}

@@ -63,7 +63,9 @@ bool CHfcVstEditor::open(void* window) {
     // A teardown still waiting for the outermost loop is done now, before new layers are made.
     if (m_bTeardownPending) FinishClose();
     if (window == nullptr) return false;
-    if (HfcGetPlatform() == nullptr) {
+    // Our own connection, shared by every editor open in the process (and kept while any is).
+    IHfcPlatform* installed = HfcGetPlatform();
+    if (installed == nullptr || installed == HfcX11SharedPlatform()) {
         if (!HfcX11AcquirePlatform()) return false;
         m_bOwnsPlatform = true;
     }
