@@ -3,6 +3,9 @@
 // loops (message box, menu, file dialog) runs under a layer's handler.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -412,4 +415,40 @@ TEST_F(VstEditor, TheHostsMouseCallsFollowTheDoubleClickAndControlClickRulesWith
     // The tracking loop never asked the host to idle (a host thread may be waiting for us).
     for (VstInt32 opcode : g_hostCalls) EXPECT_NE(opcode, audioMasterIdle);
     editor->close();
+}
+
+TEST_F(VstEditor, CloseWhileASaveDialogAsksAboutReplacingAFile) {
+    char folder[] = "/tmp/tolva-replace-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string existing = std::string(folder) + "/c";
+    FILE* file = std::fopen(existing.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fclose(file);
+    HfcFileDialogSetStartFolder(folder);
+    ASSERT_TRUE(m_editor->open(Host()));
+    RecordingFileListener listener(&m_log);
+    AtTopLevel([&] {
+        auto* dialog = new CHfcSaveFileDialog();
+        ASSERT_TRUE(dialog->Create(m_editor.get(), &listener, nullptr));
+        dialog->SetFilePath("c");
+        ASSERT_TRUE(dialog->GetOneFile());
+    });
+    bool asked = false;
+    auto closeUnderTheQuestion = [&] {
+        // The replace question is up over the dialog; the host closes the editor now.
+        asked = HfcModalCount() == 2;
+        m_editor->close();
+        EXPECT_EQ(m_log, (HfcLog{"action 0 items 0 err -50"}));  // cancelled at once
+    };
+    AtTopLevel([&] {
+        m_screen.Later(closeUnderTheQuestion);  // runs inside the question's loop
+        m_screen.Key(13, 0);
+    });
+    EXPECT_TRUE(asked);
+    // Ended once the question's loop had returned, before anything else ran.
+    EXPECT_EQ(m_log, (HfcLog{"action 0 items 0 err -50", "terminate"}));
+    EXPECT_EQ(HfcModalCount(), 0);
+    EXPECT_EQ(m_editor->destroys, 1);
+    std::remove(existing.c_str());
+    rmdir(folder);
 }

@@ -346,7 +346,10 @@ private:
         for (size_t i = 0; i < types.size(); ++i)
             menu.InsertItem(static_cast<int>(i), static_cast<int>(i) + 1, types[i].c_str(), 0);
         if (m_iType >= 0 && m_iType < static_cast<int>(types.size())) menu.CheckItem(m_iType, true);
+        m_pDialog->BeginBusy();
         const int chosen = menu.TrackPopupById(r.left, r.bottom, this, std::max(0, m_iType));
+        // Ended meanwhile: this window is gone.
+        if (m_pDialog->EndBusy()) return;
         if (chosen > 0 && chosen - 1 != m_iType) {
             m_iType = chosen - 1;
             Redraw();
@@ -528,9 +531,11 @@ void CHfcFileDialog::Answer(bool accepted, const std::string& folder, const std:
     if (accepted && m_kind == HfcFileDialogKind::Save) {
         const std::string path = Join(folder, name);
         if (Exists(path)) {
+            BeginBusy();
             const int answer = HfcMessageBoxForWindow(HfcReplaceQuestion(name).c_str(), "", nullptr,
                                                       HFC_MB_OKCANCEL, HFC_MB_ICONCAUTION);
-            if (!m_bRunning || m_bAnswered) return;  // ended meanwhile
+            if (EndBusy()) return;                   // ended meanwhile, and perhaps gone
+            if (!m_bRunning || m_bAnswered) return;  // answered meanwhile
             if (answer != HFC_MB_RESULT_DEFAULT) {
                 // Back to the dialog; a scripted answer has no dialog to go back to.
                 if (m_pWindow == nullptr) Answer(false, folder, "");
@@ -562,12 +567,27 @@ void CHfcFileDialog::PostTerminate() {
 }
 
 void CHfcFileDialog::Abort() {
-    if (!m_bRunning) return;
+    if (!m_bRunning || m_bAborted) return;
     if (RunLoop* loop = RunLoop::Current()) loop->CancelOwner(this);
     if (!m_bAnswered) {
         m_bAnswered = true;
         OnMacNavCBUserAction(kActionCancel);
     }
+    if (m_iBusy > 0) {
+        // A handler of the dialog is still under its nested loop: the end comes when it returns.
+        m_bAborted = true;
+        return;
+    }
     // At once: whoever listens may be going away right after.
     OnMacNavCBTerminate();
+}
+
+bool CHfcFileDialog::EndBusy() {
+    --m_iBusy;
+    if (!m_bAborted) return false;
+    if (m_iBusy == 0) {
+        m_bAborted = false;
+        OnMacNavCBTerminate();  // the last call: this dialog may be deleted
+    }
+    return true;
 }

@@ -88,8 +88,14 @@ public:
     bool Filter(const std::string& path, bool isFolder);
     // The user's answer: accepted with the chosen path (open: the file; save: the folder and name).
     void Answer(bool accepted, const std::string& folder, const std::string& name);
-    // Ends a running dialog as Cancel does, at once (the window it stands over is going).
+    // Ends a running dialog as Cancel does, at once (the window it stands over is going). When one of
+    // the dialog's handlers runs a nested loop (a question, the type menu), the end is heard as soon
+    // as that handler's loop returns.
     void Abort();
+    // Around a nested loop run by the dialog's own handlers. EndBusy is true when the dialog was
+    // ended meanwhile: the caller returns at once, touching nothing (the dialog may be gone).
+    void BeginBusy() { ++m_iBusy; }
+    bool EndBusy();
 
 protected:
     bool Run(HfcFileDialogKind kind);
@@ -106,6 +112,8 @@ private:
     bool m_bCreated = false;
     bool m_bRunning = false;
     bool m_bAnswered = false;
+    bool m_bAborted = false;
+    int m_iBusy = 0;
     HfcFileDialogKind m_kind = HfcFileDialogKind::Open;
     CHfcWindow* m_pParent = nullptr;
     std::string m_title;
