@@ -52,6 +52,8 @@ TEST_F(ListsFactory, DropdownLooks) {
         EXPECT_EQ(list->GetArrowZoneWidth(), l.arrowZone);
         EXPECT_EQ(list->GetListener(), nullptr);
         EXPECT_EQ(list->GetIntValue(), QnDropdownList::kInvalidValue);
+        EXPECT_TRUE(list->IsVisible());
+        EXPECT_TRUE(list->IsEnabled());
         if (l.image) {
             CHfcBmp* image = Image(l.image);
             ASSERT_NE(image, nullptr);
@@ -76,6 +78,7 @@ TEST_F(ListsFactory, SwitchesSelectorsListsAndScrollBars) {
     EXPECT_EQ(sw->GetRect().left, 10);
     EXPECT_EQ(sw->GetRect().bottom - sw->GetRect().top, Image("DropdownSwitch_RedBrowser")->GetHeight() / 2);
     EXPECT_EQ(sw->GetZoneWidth(), 22);
+    EXPECT_TRUE(sw->IsVisible());
     EXPECT_EQ(sw->GetMaxIntValue(), 1);
     EXPECT_EQ(creater.CreateDropdownListSwitch(10, 20, 2, 0, 5), nullptr);
 

@@ -92,6 +92,7 @@ bool QnDropdownList::Create(const SQnDropdownListParam* param, int id, int liste
     m_iMax = -1;
     m_items.clear();
     SetFocusOnClick(true);
+    Show(false);
     return true;
 }
 
@@ -207,6 +208,7 @@ bool QnDropdownListSwitch::Create(const SQnDropdownListSwitchParam* param, int i
     if (!param) return false;
     if (!CHfcCtrlTextSwitch::Create(param, id, listenerData)) return false;
     m_onTextColour = 0xFFFFFFFF;
+    Show(false);
     return true;
 }
 

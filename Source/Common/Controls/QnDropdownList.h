@@ -26,7 +26,7 @@ public:
     QnDropdownList();
     ~QnDropdownList() override;
 
-    // False for a null record. The control takes the key focus when clicked.
+    // False for a null record. Created enabled and shown; the control takes the key focus when clicked.
     bool Create(const SQnDropdownListParam* param, int id, int listenerData);
 
     // Appends an item (short text: the text when none) and makes the range 0 .. count - 1.
@@ -71,7 +71,7 @@ public:
     QnDropdownListSwitch();
     ~QnDropdownListSwitch() override;
 
-    // False for a null record; the on-text colour becomes white.
+    // False for a null record; enabled and shown, the on-text colour white.
     bool Create(const SQnDropdownListSwitchParam* param, int id, int listenerData);
 
     void AddItem(const char* text, bool redraw);
