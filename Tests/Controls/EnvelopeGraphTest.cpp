@@ -3,6 +3,8 @@
 // the records it refuses.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "Common/Controls/XBCtrlEnvelopeGraph.h"
 #include "GraphTestSupport.h"
 #include "Hfc/Draw/HfcDrawContext.h"
@@ -359,15 +361,22 @@ TEST_F(EnvelopeGraphTest, DisabledRangeAndFocus) {
     EXPECT_EQ(Hex(bmp->GetPixel(kX + p.x + 6, kY + p.y + 5)), Hex(0xFF00FFFF));
 }
 
-// Erase puts the back image back over the whole control.
-TEST_F(EnvelopeGraphTest, EraseRestoresTheBack) {
+// The back image covers the whole control, the four pixels right of and below the graph too (no
+// strip left cleared); Erase puts it back over everything.
+TEST_F(EnvelopeGraphTest, BackCoversTheControl) {
     Make();
     CHfcBmp* bmp = Render();
+    const tagHfcRect& r = graph.GetRect();
+    for (const auto& corner :
+         {std::pair{r.left, r.top}, std::pair{r.right - 1, r.top}, std::pair{r.left, r.bottom - 1},
+          std::pair{r.right - 1, r.bottom - 1}, std::pair{r.right - 2, r.bottom - 2}})
+        EXPECT_EQ(Hex(bmp->GetPixel(corner.first, corner.second)), Hex(kBack))
+            << corner.first << "," << corner.second;
     const tagHfcPoint p = graph.GetPointPosition(0);
     EXPECT_EQ(Hex(bmp->GetPixel(kX + p.x, kY + p.y)), Hex(kFill));
     graph.Erase(surface.get());
     EXPECT_EQ(Hex(bmp->GetPixel(kX + p.x, kY + p.y)), Hex(kBack));
-    EXPECT_EQ(Hex(bmp->GetPixel(kX - 2, kY - 2)), Hex(kBack));
+    EXPECT_EQ(Hex(bmp->GetPixel(r.right - 1, r.bottom - 1)), Hex(kBack));
 }
 
 }  // namespace

@@ -217,7 +217,7 @@ void CXBCtrlEnvelopeGraph::SetActivePoint(int index, bool focus) {
 
 void CXBCtrlEnvelopeGraph::Draw(CHfcDrawContext* context) {
     if (!m_bVisible || context == nullptr || m_points.empty()) return;
-    DrawBack(context, m_param.back, m_param.backX, m_param.backY, m_param.width, m_param.height);
+    DrawBack(context, m_param.back, m_param.backX, m_param.backY);
     DrawValueRange(context);
     DrawZone(context);
     DrawLines(context);
@@ -290,7 +290,5 @@ void CXBCtrlEnvelopeGraph::DrawFocus(CHfcDrawContext* context) {
 }
 
 void CXBCtrlEnvelopeGraph::Erase(CHfcDrawContext* context) {
-    if (context == nullptr || m_param.back == nullptr) return;
-    context->CopyBmp(m_rect.left, m_rect.top, m_param.width + 4, m_param.height + 4, m_param.back,
-                     m_param.backX - 2, m_param.backY - 2);
+    CopyBack(context, m_param.back, m_param.backX, m_param.backY);
 }

@@ -307,7 +307,7 @@ double CXBCtrlFilterGraph::ResponseDb(int row, int resonance, int kind, double h
 
 void CXBCtrlFilterGraph::Draw(CHfcDrawContext* context) {
     if (!m_bVisible || context == nullptr) return;
-    DrawBack(context, m_param.back, m_param.backX, m_param.backY, m_param.width, m_param.height);
+    DrawBack(context, m_param.back, m_param.backX, m_param.backY);
     DrawRegion(context);
     m_aiRows[0] = ConvertCutoffValue(m_values[0].cutoff / 2);
     m_aiRows[1] = ConvertCutoffValue(m_values[1].cutoff / 2);
@@ -510,7 +510,5 @@ void CXBCtrlFilterGraph::DrawFocus(CHfcDrawContext* context) {
 }
 
 void CXBCtrlFilterGraph::Erase(CHfcDrawContext* context) {
-    if (context == nullptr || m_param.back == nullptr) return;
-    context->CopyBmp(m_rect.left, m_rect.top, m_param.width + 4, m_param.height + 4, m_param.back,
-                     m_param.backX - 2, m_param.backY - 2);
+    CopyBack(context, m_param.back, m_param.backX, m_param.backY);
 }

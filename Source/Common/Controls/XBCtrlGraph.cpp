@@ -60,10 +60,17 @@ void CXBCtrlGraph::CreateBox(int x, int y, int width, int height, int id, int su
     m_iUserValue = subId;
 }
 
-void CXBCtrlGraph::DrawBack(CHfcDrawContext* context, CHfcBmp* back, int sx, int sy, int width, int height) {
+void CXBCtrlGraph::DrawBack(CHfcDrawContext* context, CHfcBmp* back, int sx, int sy) {
     context->ClearRect(&m_rect);
-    if (back != nullptr)
-        context->CopyBmp(m_rect.left, m_rect.top, width + 4, height + 4, back, sx - 2, sy - 2);
+    CopyBack(context, back, sx, sy);
+}
+
+// The whole rectangle, the four pixels right of and below the graph too: the box images are made to
+// that size, and a strip left out would stay cleared to transparent.
+void CXBCtrlGraph::CopyBack(CHfcDrawContext* context, CHfcBmp* back, int sx, int sy) {
+    if (context == nullptr || back == nullptr) return;
+    context->CopyBmp(m_rect.left, m_rect.top, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top, back,
+                     sx - 2, sy - 2);
 }
 
 uint32_t CXBCtrlGraph::Shown(uint32_t argb) const {

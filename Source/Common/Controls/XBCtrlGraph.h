@@ -40,8 +40,10 @@ public:
 protected:
     // The graph's rectangle: (x - 2, y - 2) to (x + width + 4, y + height + 4).
     void CreateBox(int x, int y, int width, int height, int id, int subId);
-    // Clears the rectangle and copies (width + 4) x (height + 4) of back from (sx - 2, sy - 2).
-    void DrawBack(CHfcDrawContext* context, CHfcBmp* back, int sx, int sy, int width, int height);
+    // Clears the rectangle and copies back over all of it, from (sx - 2, sy - 2).
+    void DrawBack(CHfcDrawContext* context, CHfcBmp* back, int sx, int sy);
+    // The back copy alone (what a hidden graph leaves).
+    void CopyBack(CHfcDrawContext* context, CHfcBmp* back, int sx, int sy);
     // The colour as drawn: scaled by the disabled alpha while disabled.
     uint32_t Shown(uint32_t argb) const;
     // A filled and framed square of side size centred on (cx, cy).
