@@ -170,7 +170,6 @@ TEST_F(EnvelopeGraphTest, HitTest) {
 // point, then each move reports the point the pointer asks for: Shift moves 0.05 units a pixel in
 // both directions without acceleration; otherwise one pixel is 199 / 39 units of time and 199 / 92 of
 // level, scaled by half the delta ratio of the clock (50 / ms after 100 ms, 1/32 after 1.6 s).
-// Nothing is set back here, so the capture-lost report repeats the point as it stands.
 TEST_F(EnvelopeGraphTest, DragTable) {
     Make();
     SetPoint(2, 99, 100);
@@ -193,8 +192,9 @@ TEST_F(EnvelopeGraphTest, DragTable) {
         // Far beyond the range: clamped to the maximum time and level 0.
         {G::Move, c.x + 2000, c.y + 2000, 0, 0, {Recorder::Env(2, 0, 198)}},
         {G::Move, c.x + 3000, c.y + 3000, 0, 0, {}},
-        // The release ends the capture: the point as it stands is reported once more.
-        {G::Up, c.x, c.y, 0, 0, {Recorder::Env(2, 99, 100), "end"}},
+        // The release ends the capture: the last value asked for is reported once more (the point
+        // itself was not set back here).
+        {G::Up, c.x, c.y, 0, 0, {Recorder::Env(2, 0, 198), "end"}},
         // A move without the capture is the listener's hover.
         {G::Move, 40, 50, 0, 0, {"move 40,50"}},
     };

@@ -89,8 +89,9 @@ int CXBCtrlEnvelopeGraph::GetPointNumberFromPosition(const tagHfcPoint* position
 }
 
 void CXBCtrlEnvelopeGraph::Report(int index, int level, int time) {
+    m_reported = tagEnvelopeValue{index, level, time};
     if (m_pListener == nullptr) return;
-    tagEnvelopeValue value{index, level, time};
+    tagEnvelopeValue value = m_reported;
     m_pListener->OnHfcCtrlPtrValueChanged(this, &value);
 }
 
@@ -102,6 +103,7 @@ bool CXBCtrlEnvelopeGraph::OnHfcMouseLButtonDown(CHfcMouse* mouse, int x, int y,
     if (m_iPressed < 0) return false;
     m_iActive = m_iPressed;
     tagEnvelopeValue value = m_values[static_cast<size_t>(m_iActive)];
+    m_reported = value;
     BeginHandleDrag(mouse, &value);
     StartDragValues(x, y, value.time, value.level, m_param.scale, m_param.minimum, m_param.maximum,
                     m_param.markSize);
@@ -147,7 +149,10 @@ bool CXBCtrlEnvelopeGraph::OnHfcMouseLostCapture(CHfcMouse*) {
         EndHandleDrag(nullptr);
         return true;
     }
-    tagEnvelopeValue value = m_values[static_cast<size_t>(m_iActive)];
+    // What the drag asked for last: the point itself may not have been set back yet (a release
+    // before the page's next tick), and repeating it would undo the last step.
+    tagEnvelopeValue value =
+        m_reported.index == m_iActive ? m_reported : m_values[static_cast<size_t>(m_iActive)];
     m_iActive = -2;
     EndHandleDrag(&value);
     return true;

@@ -112,4 +112,6 @@ private:
     int m_iActive = -2;
     int m_iFocused = -2;
     int m_iPressed = -2;
+    // The point as last reported (by the press, a move or a key).
+    tagEnvelopeValue m_reported{-2, 0, 0};
 };

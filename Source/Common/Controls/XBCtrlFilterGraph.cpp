@@ -90,8 +90,9 @@ int CXBCtrlFilterGraph::GetPointNumberFromPosition(const tagHfcPoint* position) 
 }
 
 void CXBCtrlFilterGraph::Report(int index, int resonance, int cutoff) {
+    m_reported = tagFilterValue{index, resonance, cutoff};
     if (m_pListener == nullptr) return;
-    tagFilterValue value{index, resonance, cutoff};
+    tagFilterValue value = m_reported;
     m_pListener->OnHfcCtrlPtrValueChanged(this, &value);
 }
 
@@ -103,6 +104,7 @@ bool CXBCtrlFilterGraph::OnHfcMouseLButtonDown(CHfcMouse* mouse, int x, int y, i
     if (hit < 0) return false;
     m_iActive = hit;
     tagFilterValue value = m_values[hit];
+    m_reported = value;
     BeginHandleDrag(mouse, &value);
     StartDragValues(x, y, value.cutoff, value.resonance, m_param.scale, m_param.minimum, m_param.maximum,
                     m_param.markSize);
@@ -145,7 +147,8 @@ bool CXBCtrlFilterGraph::OnHfcMouseLostCapture(CHfcMouse*) {
     const int active = m_iActive;
     tagFilterValue value{};
     const bool valid = active >= 0 && active < kHandles;
-    if (valid) value = m_values[active];
+    // What the drag asked for last (see the envelope graph): not a value the page has yet to set back.
+    if (valid) value = m_reported.index == active ? m_reported : m_values[active];
     EndHandleDrag(valid ? &value : nullptr);
     // The handle just dragged is the one the arrow keys step next.
     if (valid) m_iFocused = active;

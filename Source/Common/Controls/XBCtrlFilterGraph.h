@@ -144,6 +144,8 @@ private:
     int m_iFocused = -2;
     int m_iTop = 0;
     int m_aiRows[kHandles]{};
+    // The handle as last reported (by the press, a move or a key).
+    tagFilterValue m_reported{-2, 0, 0};
     CHfcBmp m_overlay;
     // The part of the overlay painted since it was last cleared.
     tagHfcRect m_painted{};

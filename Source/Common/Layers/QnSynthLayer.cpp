@@ -6,7 +6,11 @@
 
 #include "Common/Controls/QnDropdownList.h"
 #include "Common/Controls/QnKnob.h"
+#include "Common/Controls/QorZoneSlopeBar.h"
+#include "Common/Controls/XBCtrlEnvelopeGraph.h"
+#include "Common/Controls/XBCtrlFilterGraph.h"
 #include "Common/Controls/XBCtrlValueBar.h"
+#include "Common/Layers/EnvelopeGraphManager.h"
 #include "Common/Model/Converters.h"
 #include "Hfc/Core/HfcCtrlCharEditText.h"
 #include "Hfc/Core/HfcCtrlSlideSwitch.h"
@@ -31,6 +35,9 @@ std::unordered_map<std::type_index, QnControlRule>& Rules() {
         {std::type_index(typeid(QnKnob)), QnControlRule::Knob},
         {std::type_index(typeid(QnDropdownList)), QnControlRule::Dropdown},
         {std::type_index(typeid(CXBCtrlHorizontalValueBar)), QnControlRule::ValueBar},
+        {std::type_index(typeid(CXBCtrlEnvelopeGraph)), QnControlRule::RecordReporter},
+        {std::type_index(typeid(CXBCtrlFilterGraph)), QnControlRule::RecordReporter},
+        {std::type_index(typeid(QorZoneSlopeBar)), QnControlRule::RecordReporter},
     };
     return rules;
 }
@@ -262,6 +269,11 @@ void QnSynthLayer::OnHfcCtrlPtrValueChanged(CHfcControl* control, void* pointer)
         else if (desc.converter)
             link.section->PutParamI(link.pid, desc.converter->Parse(text));
     }
+    // An envelope graph's point goes to the parameters of its manager.
+    if (pointer && control && typeid(*control) == typeid(CXBCtrlEnvelopeGraph)) {
+        for (EnvelopeGraphManager* manager : m_envelopeManagers)
+            if (manager->ControlToParam(control, static_cast<const tagEnvelopeValue*>(pointer))) break;
+    }
 }
 
 void QnSynthLayer::OnHfcCtrlKeyLostFocus(CHfcControl* control) {
@@ -335,6 +347,8 @@ void QnSynthLayer::SynchronizeControlWithParam(CHfcControl* control, ISection* s
                 break;
         }
     }
+    for (EnvelopeGraphManager* manager : m_envelopeManagers)
+        if (manager->ParamToControl(control, pid)) break;
     OnPostSynchronizeControlWithParam(control, section, pid);
 }
 
@@ -435,6 +449,10 @@ bool QnSynthLayer::OnCreate() {
     return true;
 }
 
+void QnSynthLayer::AddEnvelopeGraphManager(EnvelopeGraphManager* manager) {
+    if (manager) m_envelopeManagers.push_back(manager);
+}
+
 void QnSynthLayer::Teardown() {
     if (m_pSynth && m_bSynthAdvised) m_pSynth->UnadviseSink(static_cast<IRemoteSynthSink*>(this));
     m_bSynthAdvised = false;
@@ -443,6 +461,8 @@ void QnSynthLayer::Teardown() {
     m_adviseCounts.clear();
     for (QnControlContainer* c : m_containers) delete c;
     m_containers.clear();
+    for (EnvelopeGraphManager* m : m_envelopeManagers) delete m;
+    m_envelopeManagers.clear();
 }
 
 bool QnSynthLayer::OnDestroy() {

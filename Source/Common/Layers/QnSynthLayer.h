@@ -19,6 +19,8 @@
 #include "Common/Layers/QnLayerBase.h"
 #include "Common/Layers/QnRemoteSynthEventHandler.h"
 
+class EnvelopeGraphManager;
+
 struct SParamIdInfo {
     QorX0::ISection* section;
     int pid;
@@ -82,6 +84,12 @@ public:
     // Fills a dropdown-rule control's items (through SetParameter) and its range.
     virtual void InitDropdwonList(CHfcControl* dropdown, const QorX0::PARAMDESC& desc);
 
+    // Envelope-graph managers: owned from here on, deleted by OnDestroy. Each synchronised control is
+    // offered to them in turn (ParamToControl) until one takes it, and so is each record an envelope
+    // graph reports (ControlToParam).
+    void AddEnvelopeGraphManager(EnvelopeGraphManager* manager);
+    const std::list<EnvelopeGraphManager*>& GetEnvelopeGraphManagers() const { return m_envelopeManagers; }
+
     // Containers: owned from AddContainer on, deleted by OnDestroy.
     void AddContainer(QnControlContainer* container);
     int GetActiveContainerIndex() const;
@@ -136,5 +144,6 @@ private:
     std::map<QorX0::ISection*, int> m_adviseCounts;
     std::vector<QorX0::ISection*> m_pending;
     std::vector<QnControlContainer*> m_containers;
+    std::list<EnvelopeGraphManager*> m_envelopeManagers;
     int m_iTargetMode = -1;
 };
