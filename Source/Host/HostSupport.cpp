@@ -4,8 +4,13 @@
 #include <mutex>
 
 #include "Hfc/Base/HfcMessageBox.h"
+#include "Linux/Sync.h"
 
 namespace {
+void ThrowMutexSetUpFailure(const char* condition) {
+    throw ZbrIfNotException(condition);
+}
+
 std::mutex g_titleLock;
 std::string g_titleText;
 bool g_titleSet = false;
@@ -68,6 +73,8 @@ ZbrAudioBufferList::ZbrAudioBufferList(int numberBuffers, int channelsPerBuffer,
 }
 
 int ZbrRunMain(const char* programName, int (*body)(void*), void* context, FILE* errors) {
+    // In the program a lock that cannot be set up is a failure of the family, as any other.
+    ZbrMutexSetFailureHandler(&ThrowMutexSetUpFailure);
     try {
         return body(context);
     } catch (const VintorException& e) {

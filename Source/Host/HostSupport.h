@@ -108,7 +108,8 @@ void ShowNoteAlert(const char* key);
 void ShowErrorAlert(const char* key, const std::string& second);
 
 // Runs the program's start-up and event loop: a failure of the family (or any other exception)
-// is written to the error stream with its text, and the status is 1; otherwise body's status.
+// is written to the error stream with its text, and the status is 1; otherwise body's status. From
+// here on a ZbrMutex that cannot be set up throws ZbrIfNotException "result == 0".
 int ZbrRunMain(const char* programName, int (*body)(void*), void* context, FILE* errors = stderr);
 
 // An owned list of buffers of 32-bit samples: buffers x channels per buffer x frames.

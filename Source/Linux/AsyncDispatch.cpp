@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "Linux/RingQueue.h"
 #include "Linux/RunLoop.h"
 #include "Linux/Sync.h"
 #include "Linux/Trace.h"
@@ -17,7 +18,7 @@ namespace AsyncDispatchMac {
 // The dispatcher's state lives apart from the interface object and is shared with the work it posts
 // to the loop, so that work still queued or running when the dispatcher goes away finds it marked
 // dead instead of freed.
-struct DispatchCore {
+struct DispatchCore : std::enable_shared_from_this<DispatchCore> {
     struct QE {
         IAsyncDispatchHandler* handler;
         long event;
@@ -37,13 +38,23 @@ struct DispatchCore {
     ZbrCondition callDone;    // signalled whenever a callback returns
     std::vector<Call> calls;  // callbacks running now, innermost last
     bool dead = false;
-    std::deque<QE> queue;
+    // Queued events, in a ring that stops allocating once it has held its longest backlog, so that a
+    // real-time thread can post without allocating.
+    RingQueue<QE> queue{256};
+    bool drainPosted = false;  // a drain is on the loop's queue and has not begun yet
     std::map<long, TE> timers;
     std::map<long, RunLoop::TimerId> running;
     RunLoop* loop = nullptr;
     std::thread::id mainThread;
 
     void Drain() {
+        // A handler may destroy the dispatcher: the state lives until the drain is over.
+        const std::shared_ptr<DispatchCore> self = shared_from_this();
+        {
+            // Events queued from now on need a drain of their own.
+            ZbrStMutexLock lock(mutex);
+            drainPosted = false;
+        }
         for (;;) {
             QE entry;
             {
@@ -166,32 +177,33 @@ public:
             ZbrStMutexLock lock(m_core->mutex);
             if (m_core->dead) return;
             direct = !alwaysQueue && OnMainThread();
-            if (direct) {
-                m_core->calls.push_back(DispatchCore::Call{handler, std::this_thread::get_id()});
-            } else {
+            if (!direct) {
                 // Without a loop nothing would ever deliver it: keep nothing.
                 if (m_core->loop == nullptr) return;
                 m_core->queue.push_back(DispatchCore::QE{handler, event, argument});
+                // One drain delivers every event queued before it begins. Posted under the lock, so
+                // that a dispatcher going away (dead, then its posted work cancelled) never leaves a
+                // drain behind; the drain's work holds only a pointer, which the loop keeps without
+                // allocating.
+                if (!m_core->drainPosted) {
+                    m_core->drainPosted = true;
+                    DispatchCore* raw = m_core.get();
+                    m_core->loop->Post(raw, [raw] { raw->Drain(); });
+                }
+                return;
             }
+            m_core->calls.push_back(DispatchCore::Call{handler, std::this_thread::get_id()});
             core = m_core;
         }
-        if (direct) {
-            handler->OnAsyncEvent(event, argument);
-            core->EndCall(handler);
-            return;
-        }
-        // One drain per entry, as each queued entry has its own wake-up; the first delivers all.
-        core->loop->Post(core.get(), [core] { core->Drain(); });
+        handler->OnAsyncEvent(event, argument);
+        core->EndCall(handler);
     }
 
     void WithdrawEvents(IAsyncDispatchHandler* handler) override {
         if (handler == nullptr) return;
         DispatchCore& core = *m_core;
         ZbrStMutexLock lock(core.mutex);
-        core.queue.erase(
-            std::remove_if(core.queue.begin(), core.queue.end(),
-                           [handler](const DispatchCore::QE& e) { return e.handler == handler; }),
-            core.queue.end());
+        core.queue.remove_if([handler](const DispatchCore::QE& e) { return e.handler == handler; });
         const std::thread::id self = std::this_thread::get_id();
         for (;;) {
             bool elsewhere = false;

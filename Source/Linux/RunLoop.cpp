@@ -1,11 +1,15 @@
 #include "Linux/RunLoop.h"
 
+#include <dlfcn.h>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <atomic>
 #include <climits>
+#include <cstdlib>
 
 #include "Linux/SysTick.h"
 
@@ -25,7 +29,7 @@ RunLoop::RunLoop(Clock clock) : m_clock(std::move(clock)), m_thread(std::this_th
 
 RunLoop::~RunLoop() {
     if (t_current == this) t_current = nullptr;
-    std::deque<Posted> dropped;
+    RingQueue<Posted> dropped(1);
     std::map<TimerId, Timer> timers;
     {
         // Under the lock: a Quit or Post from another thread may still be writing to the descriptor.
@@ -71,14 +75,7 @@ void RunLoop::CancelOwner(const void* owner) {
     std::vector<std::shared_ptr<TimerCallback>> droppedTimers;
     {
         std::unique_lock<std::mutex> lock(m_lock);
-        for (auto it = m_posted.begin(); it != m_posted.end();) {
-            if (it->owner == owner) {
-                dropped.push_back(std::move(*it));
-                it = m_posted.erase(it);
-            } else {
-                ++it;
-            }
-        }
+        m_posted.remove_if([owner](const Posted& p) { return p.owner == owner; }, &dropped);
         for (auto it = m_timers.begin(); it != m_timers.end();) {
             if (it->second.owner == owner) {
                 droppedTimers.push_back(std::move(it->second.callback));
@@ -311,17 +308,56 @@ bool RunLoop::RunUntil(const std::function<bool()>& condition, uint32_t timeoutM
 // ---- UIThread
 
 namespace {
+// Set by the UI thread when it has left its loop, the last thing it does.
+struct UIThreadEnd {
+    std::mutex lock;
+    std::condition_variable cv;
+    bool ended = false;
+};
+
 struct UIThreadState {
     std::mutex lock;
     int users = 0;
     std::thread thread;
     RunLoop* loop = nullptr;
+    std::shared_ptr<UIThreadEnd> end;
+    void (*exitHook)() = nullptr;
+    void* pin = nullptr;  // our own reference to the shared object this code is in
 };
 
-UIThreadState& UI() {
-    static UIThreadState state;
-    return state;
+// While the UI thread runs, the shared object holding this code (the plug-in) keeps a reference to
+// itself, so that a host unloading it without closing its effects leaves it mapped instead of
+// pulling the code from under the thread (a dlclose runs static destruction holding the loader's
+// lock, which the thread may be waiting for, so it could not be joined there). Null in a program.
+void* PinOwnModule() {
+    Dl_info info;
+    if (dladdr(reinterpret_cast<void*>(&PinOwnModule), &info) == 0 || info.dli_fname == nullptr)
+        return nullptr;
+    void* handle = dlopen(info.dli_fname, RTLD_LAZY | RTLD_NOLOAD);
+    if (handle == nullptr) return nullptr;
+    void* program = dlopen(nullptr, RTLD_LAZY);
+    const bool isProgram = handle == program;
+    if (program != nullptr) dlclose(program);
+    if (isProgram) {
+        dlclose(handle);
+        return nullptr;
+    }
+    return handle;
 }
+
+// Never destroyed: a thread left running at exit may still look for it. What static destruction
+// must do with a thread nobody released, ExitGuard does.
+UIThreadState& UI() {
+    static UIThreadState* state = new UIThreadState;
+    return *state;
+}
+
+struct ExitGuard {
+    ExitGuard() = default;
+    ExitGuard(const ExitGuard&) = delete;
+    ExitGuard& operator=(const ExitGuard&) = delete;
+    ~ExitGuard() { UIThread::StopAtExit(); }
+};
 
 // Signals the waiting caller when the handed-over call is destroyed, run or dropped.
 struct CallDone {
@@ -346,19 +382,31 @@ struct CallFinisher {
 RunLoop* UIThread::Acquire() {
     UIThreadState& ui = UI();
     std::lock_guard<std::mutex> lock(ui.lock);
+    // Made on first use: static destruction reaches it after whatever was made later, so what the
+    // UI thread may use and is made later (the MIDI backend) stops the thread itself first.
+    static ExitGuard guard;
     if (ui.users++ == 0) {
         std::mutex readyLock;
         std::condition_variable ready;
         RunLoop* started = nullptr;
-        ui.thread = std::thread([&] {
-            RunLoop loop;
+        auto end = std::make_shared<UIThreadEnd>();
+        ui.end = end;
+        ui.pin = PinOwnModule();
+        ui.thread = std::thread([&readyLock, &ready, &started, end] {
             {
-                // Notify under the lock: the starter's condition variable dies as soon as it sees us.
-                std::lock_guard<std::mutex> r(readyLock);
-                started = &loop;
-                ready.notify_all();
+                RunLoop loop;
+                {
+                    // Notify under the lock: the starter's condition variable dies as soon as it
+                    // sees us.
+                    std::lock_guard<std::mutex> r(readyLock);
+                    started = &loop;
+                    ready.notify_all();
+                }
+                loop.Run();
             }
-            loop.Run();
+            std::lock_guard<std::mutex> l(end->lock);
+            end->ended = true;
+            end->cv.notify_all();
         });
         std::unique_lock<std::mutex> r(readyLock);
         ready.wait(r, [&] { return started != nullptr; });
@@ -371,17 +419,76 @@ void UIThread::Release() {
     UIThreadState& ui = UI();
     RunLoop* loop = nullptr;
     std::thread thread;
+    void* pin = nullptr;
     {
         std::lock_guard<std::mutex> lock(ui.lock);
         if (ui.users == 0 || --ui.users > 0) return;
         loop = ui.loop;
         ui.loop = nullptr;
         thread = std::move(ui.thread);
+        ui.end.reset();
+        pin = ui.pin;
+        ui.pin = nullptr;
     }
     // Outside the lock: what the UI thread runs until it ends may still call Loop or Call (they find
     // no UI thread now). The loop lives on that thread's stack until the join.
     loop->Quit();
     thread.join();
+    // The host holds its own reference while it calls us: this never unloads the object.
+    if (pin != nullptr) dlclose(pin);
+}
+
+void UIThread::SetExitHook(void (*hook)()) {
+    UIThreadState& ui = UI();
+    std::lock_guard<std::mutex> lock(ui.lock);
+    ui.exitHook = hook;
+}
+
+void UIThread::StopAtExit() {
+    UIThreadState& ui = UI();
+    RunLoop* loop = nullptr;
+    std::thread thread;
+    std::shared_ptr<UIThreadEnd> end;
+    void (*hook)() = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(ui.lock);
+        if (!ui.thread.joinable()) return;
+        loop = ui.loop;
+        ui.loop = nullptr;
+        ui.users = 0;
+        thread = std::move(ui.thread);
+        end = std::move(ui.end);
+        hook = ui.exitHook;
+    }
+    if (thread.get_id() == std::this_thread::get_id()) {
+        // The UI thread itself is exiting the process: nothing can wait for it.
+        loop->Quit();
+        thread.detach();
+        return;
+    }
+    if (hook != nullptr) hook();
+    loop->Quit();
+    bool ended;
+    {
+        std::unique_lock<std::mutex> lock(end->lock);
+        ended = end->cv.wait_for(lock, std::chrono::milliseconds(kExitWaitMs), [&] { return end->ended; });
+    }
+    if (ended)
+        thread.join();
+    else
+        thread.detach();
+}
+
+namespace {
+void StopAtExitHandler() {
+    UIThread::StopAtExit();
+}
+}  // namespace
+
+void UIThread::ArmExitStop() {
+    static std::atomic<int> armed{0};
+    if (armed.fetch_add(1) >= kMaxExitStops) return;
+    std::atexit(&StopAtExitHandler);
 }
 
 RunLoop* UIThread::Loop() {

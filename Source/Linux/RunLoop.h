@@ -15,6 +15,8 @@
 #include <thread>
 #include <unordered_map>
 
+#include "Linux/RingQueue.h"
+
 class RunLoop {
 public:
     using Clock = std::function<uint64_t()>;  // milliseconds, never decreasing
@@ -119,7 +121,7 @@ private:
 
     mutable std::mutex m_lock;
     std::condition_variable m_callbackDone;
-    std::deque<Posted> m_posted;
+    RingQueue<Posted> m_posted;
     std::map<TimerId, Timer> m_timers;
     std::unordered_map<const void*, int> m_busy;  // owners with a callback running now
     TimerId m_nextTimerId = 1;
@@ -140,4 +142,20 @@ public:
     // Runs fn on the UI thread and waits for it (runs it at once when called on the UI thread).
     // False when no UI thread runs.
     static bool Call(const std::function<void()>& fn);
+
+    // What runs, on the exiting thread, when the process exits (or the module holding this code is
+    // unloaded) while users never released the UI thread: it ends what would keep the thread busy
+    // (transfers waiting for an instrument). One hook for the process; null: none.
+    static void SetExitHook(void (*hook)());
+    // Ends a UI thread that users never released: runs the exit hook, quits the loop and joins the
+    // thread when it ends within kExitWaitMs, else leaves it detached. Nothing happens when no UI
+    // thread runs. Static destruction calls it (before the MIDI backend goes); never the UI thread.
+    static void StopAtExit();
+    static constexpr unsigned kExitWaitMs = 3000;
+    // Static destruction runs in the reverse order of construction, so an exit reaches what was
+    // made after the UI thread started before it stops the thread. Users call this after work that
+    // makes static objects the UI thread uses (tables built on first use): the exit then stops the
+    // thread before any of those goes. Each call costs an exit handler; the first few count.
+    static void ArmExitStop();
+    static constexpr int kMaxExitStops = 64;
 };

@@ -1,5 +1,6 @@
 #include "Linux/Sync.h"
 
+#include <atomic>
 #include <cerrno>
 #include <ctime>
 
@@ -109,19 +110,43 @@ bool XMutex::Unlock() {
 
 // ---- ZbrMutex, ZbrCondition and the scope locks
 
+namespace {
+std::atomic<ZbrMutexFailureHandler> g_mutexFailure{nullptr};
+std::atomic<ZbrMutexInit> g_mutexInit{nullptr};
+}  // namespace
+
+void ZbrMutexSetFailureHandler(ZbrMutexFailureHandler handler) {
+    g_mutexFailure.store(handler);
+}
+
+void ZbrMutexSetInitForTesting(ZbrMutexInit init) {
+    g_mutexInit.store(init);
+}
+
 ZbrMutex::ZbrMutex(int kind) : m_kind(kind) {
+    const ZbrMutexInit init = g_mutexInit.load();
+    auto setUp = [&](const pthread_mutexattr_t* attributes) {
+        return init != nullptr ? init(&m_mutex, attributes) : pthread_mutex_init(&m_mutex, attributes);
+    };
+    int result = 0;
     if (kind == ZBRMUTEX_DEFAULT) {
-        pthread_mutex_init(&m_mutex, nullptr);
-        return;
+        result = setUp(nullptr);
+    } else {
+        pthread_mutexattr_t attr;
+        result = pthread_mutexattr_init(&attr);
+        if (result == 0) {
+            int type = PTHREAD_MUTEX_NORMAL;
+            if (kind == ZBRMUTEX_ERRORCHECK) type = PTHREAD_MUTEX_ERRORCHECK;
+            if (kind == ZBRMUTEX_RECURSIVE) type = PTHREAD_MUTEX_RECURSIVE;
+            result = pthread_mutexattr_settype(&attr, type);
+            if (result == 0) result = setUp(&attr);
+            pthread_mutexattr_destroy(&attr);
+        }
     }
-    pthread_mutexattr_t attr;
-    pthread_mutexattr_init(&attr);
-    int type = PTHREAD_MUTEX_NORMAL;
-    if (kind == ZBRMUTEX_ERRORCHECK) type = PTHREAD_MUTEX_ERRORCHECK;
-    if (kind == ZBRMUTEX_RECURSIVE) type = PTHREAD_MUTEX_RECURSIVE;
-    pthread_mutexattr_settype(&attr, type);
-    pthread_mutex_init(&m_mutex, &attr);
-    pthread_mutexattr_destroy(&attr);
+    if (result == 0) return;
+    // Nothing was set up: the object still holds a usable plain mutex.
+    m_mutex = PTHREAD_MUTEX_INITIALIZER;
+    if (const ZbrMutexFailureHandler handler = g_mutexFailure.load()) handler("result == 0");
 }
 
 ZbrMutex::~ZbrMutex() {

@@ -1,6 +1,6 @@
 #pragma once
-// Events, mutexes, conditions and semaphores on POSIX threads. None of these throws; failures come
-// back as results. Every timed wait runs on the monotonic clock.
+// Events, mutexes, conditions and semaphores on POSIX threads. None of these throws (but a ZbrMutex's
+// set-up failure handler may); failures come back as results. Every timed wait runs on the monotonic clock.
 #include <pthread.h>
 #include <semaphore.h>
 
@@ -58,6 +58,15 @@ enum : int {
     ZBRMUTEX_DEFAULT = 3,  // default attributes
     // any other value: a normal mutex
 };
+
+// What a ZbrMutex does when the system refuses to set it up: the handler gets the failed condition's
+// text ("result == 0") and may throw (the standalone program throws its own exception); without a
+// handler, or when it returns, the mutex is a plain one with the system's default attributes.
+using ZbrMutexFailureHandler = void (*)(const char* condition);
+void ZbrMutexSetFailureHandler(ZbrMutexFailureHandler handler);
+// Test seam: the call that sets a mutex up (null: pthread_mutex_init).
+using ZbrMutexInit = int (*)(pthread_mutex_t* mutex, const pthread_mutexattr_t* attributes);
+void ZbrMutexSetInitForTesting(ZbrMutexInit init);
 
 class ZbrMutex {
 public:

@@ -1,8 +1,11 @@
 // The program's failure family, its alerts and its buffers.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include "Hfc/Base/HfcMessageBox.h"
 #include "Host/HostSupport.h"
+#include "Linux/Sync.h"
 
 TEST(HostSupport, ExceptionTexts) {
     EXPECT_STREQ(ZbrException().what(), "ZbrException");
@@ -61,6 +64,16 @@ TEST(HostSupport, StartUpFailureEndsWithItsReasonAndStatus1) {
          "Tolva Editor: MacOSException error code=-2\n"},
         {[](void*) -> int { throw VintorException("Cannot set settings to audio device."); }, 1,
          "Tolva Editor: Cannot set settings to audio device.\n"},
+        // A lock the system refuses to set up.
+        {[](void*) -> int {
+             ZbrMutexSetInitForTesting([](pthread_mutex_t*, const pthread_mutexattr_t*) { return EAGAIN; });
+             struct Restore {
+                 ~Restore() { ZbrMutexSetInitForTesting(nullptr); }
+             } restore;
+             ZbrMutex mutex(ZBRMUTEX_RECURSIVE);
+             return 0;
+         },
+         1, "Tolva Editor: (result == 0) is not\n"},
     };
     for (const Case& c : cases) {
         char* text = nullptr;

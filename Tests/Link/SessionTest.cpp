@@ -197,6 +197,51 @@ TEST_F(SessionThreaded, TimeOutCountsFromTheEndOfTransmission) {
     EXPECT_EQ(output.Count(), 5u);
 }
 
+// One block that takes longer on the wire than the whole wait: the time-out does not run while it
+// is being sent, with or without the progress window.
+TEST_F(SessionThreaded, OneBlockOnTheWireLongerThanTheWaitDoesNotTimeOut) {
+    for (unsigned flags : {SXF_TRANSMIT | SXF_WAITREPLY, SXF_TRANSMIT | SXF_WAITREPLY | SXF_TXPROGRESS}) {
+        SCOPED_TRACE(flags);
+        output.delayMs = 400;
+        output.onSend = [&](unsigned) {
+            session.NotifyEndRX(kLoadComplete.data(), kLoadComplete.size(), QS_OK);
+        };
+        const size_t before = output.Count();
+        EXPECT_EQ(Run(flags, kHeader, nullptr, 100), QS_OK);
+        EXPECT_EQ(output.Count(), before + 1);
+    }
+}
+
+// What a closing owner does from another thread: the running wait ends at once with QN_ABORT and
+// every later session, wait and progress window fails at once.
+TEST_F(SessionThreaded, AnAbortForGoodEndsTheWaitAndEveryLaterSession) {
+    for (unsigned flags : {SXF_TRANSMIT | SXF_WAITREPLY, SXF_TRANSMIT | SXF_WAITREPLY | SXF_RXPROGRESS}) {
+        SXSessionCtx ctx{kPmidTolva};
+        SXSessionWorker w;
+        w.Start(&ctx, &output);
+        ASSERT_EQ(ctx.Begin(flags, 100, kHeader.data(), static_cast<unsigned>(kHeader.size()), nullptr, 0, 8,
+                            kReply, kError),
+                  QS_OK);
+        w.Wake();
+        std::thread closer([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            ctx.AbortSessions();
+        });
+        const auto t0 = std::chrono::steady_clock::now();
+        EXPECT_EQ(ctx.Wait(20000, (flags & SXF_RXPROGRESS) != 0), QN_ABORT);
+        EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::seconds(10));
+        ctx.End();
+        closer.join();
+        EXPECT_TRUE(ctx.UIIsAborted());
+        EXPECT_EQ(ctx.Begin(flags, 100, kHeader.data(), static_cast<unsigned>(kHeader.size()), nullptr, 0, 8,
+                            kReply, kError),
+                  QN_ABORT);
+        EXPECT_FALSE(ctx.UIActivate());
+        EXPECT_FALSE(headless.IsShown());
+        w.Stop();
+    }
+}
+
 TEST_F(SessionThreaded, NoReplyTimesOut) {
     EXPECT_EQ(Run(SXF_TRANSMIT | SXF_WAITREPLY, kHeader, nullptr, 50), QN_TIMEOUT);
     EXPECT_EQ(Run(SXF_TRANSMIT | SXF_WAITREPLY | SXF_RXPROGRESS, kHeader, nullptr, 50), QN_TIMEOUT);

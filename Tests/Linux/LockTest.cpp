@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cerrno>
+#include <string>
 #include <thread>
 
 #include "Linux/Sync.h"
@@ -30,6 +32,36 @@ TEST(ZbrMutex, KindsBehaveAsTheirType) {
     ZbrMutex plain(ZBRMUTEX_DEFAULT);
     EXPECT_TRUE(plain.Lock());
     EXPECT_EQ(plain.Unlock(), 0);
+}
+
+// A mutex the system refuses to set up: the handler hears the failed condition, for every kind;
+// without a handler the object is still a working plain lock.
+TEST(ZbrMutex, ASetUpFailureGoesToTheHandler) {
+    struct Failure {
+        std::string condition;
+    };
+    ZbrMutexSetInitForTesting([](pthread_mutex_t*, const pthread_mutexattr_t*) { return ENOMEM; });
+    ZbrMutexSetFailureHandler([](const char* condition) { throw Failure{condition}; });
+    for (int kind : {int{ZBRMUTEX_ERRORCHECK}, int{ZBRMUTEX_RECURSIVE}, int{ZBRMUTEX_DEFAULT}, 7}) {
+        try {
+            ZbrMutex mutex(kind);
+            ADD_FAILURE() << "no failure reported for kind " << kind;
+        } catch (const Failure& f) {
+            EXPECT_EQ(f.condition, "result == 0") << kind;
+        }
+    }
+    ZbrMutexSetFailureHandler(nullptr);
+    {
+        ZbrMutex mutex(ZBRMUTEX_RECURSIVE);
+        EXPECT_TRUE(mutex.Lock());
+        EXPECT_FALSE(mutex.Trylock());
+        EXPECT_EQ(mutex.Unlock(), 0);
+    }
+    ZbrMutexSetInitForTesting(nullptr);
+    // Set up as it should be, nothing is reported.
+    ZbrMutexSetFailureHandler([](const char*) { throw Failure{}; });
+    EXPECT_NO_THROW({ ZbrMutex mutex(ZBRMUTEX_RECURSIVE); });
+    ZbrMutexSetFailureHandler(nullptr);
 }
 
 TEST(ZbrMutexThreaded, TryScopeLockOnAMutexHeldElsewhereDoesNotUnlock) {

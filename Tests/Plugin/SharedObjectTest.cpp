@@ -34,11 +34,18 @@ protected:
     }
     void TearDown() override {
         EXPECT_TRUE(m_host.Unload());
+        // With every effect closed, the host's unload really removes the object.
+        EXPECT_FALSE(StillMapped());
         unsetenv("TOLVA_LOCK_DIR");
         std::filesystem::remove_all(m_dir);
     }
     // Nothing of ours runs once the last effect is closed.
     void ExpectNoThreadOfOurs() { EXPECT_EQ(TestHost::ThreadCount(), m_threads); }
+    static bool StillMapped() {
+        void* handle = dlopen(TOLVA_PLUGIN_SO, RTLD_LAZY | RTLD_NOLOAD);
+        if (handle != nullptr) dlclose(handle);
+        return handle != nullptr;
+    }
     bool LockFileExists(const char* name) { return std::filesystem::exists(m_dir + "/" + name); }
 
     TestHost m_host;
@@ -217,4 +224,30 @@ TEST_F(SharedObjectThreaded, InstancesOnSeveralThreadsCloseOnOthersAndUnload) {
     const std::set<std::thread::id> hostThreads = {ids[0], ids[1], ids[2], ids[3]};
     for (const TestHost::Call& call : m_host.Calls())
         EXPECT_EQ(hostThreads.count(call.thread), 1u) << call.opcode;
+}
+
+// A host that ends without closing its effects: the process exits cleanly (no abort at static
+// destruction, no thread left running), whether it just exits or unloads the object first (which
+// then stays mapped while a thread of ours runs, and goes at the exit).
+TEST_F(SharedObject, AHostThatEndsWithoutClosingItsEffectsExitsCleanly) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    enum class End { Exit, UnloadThenExit };
+    for (End end : {End::Exit, End::UnloadThenExit}) {
+        SCOPED_TRACE(static_cast<int>(end));
+        EXPECT_EXIT(
+            {
+                AEffect* a = m_host.Instantiate();
+                if (a == nullptr) std::_Exit(3);
+                m_host.Dispatch(a, effOpen);
+                m_host.Dispatch(a, effSetSampleRate, 0, 0, nullptr, 48000.0f);
+                m_host.Dispatch(a, effMainsChanged, 0, 1);
+                m_host.Process(a, {TestHost::Midi(0, 0x90, 60, 100)}, 512);
+                if (end == End::UnloadThenExit) {
+                    if (!m_host.Unload()) std::_Exit(4);
+                    if (!StillMapped()) std::_Exit(5);
+                }
+                std::exit(0);
+            },
+            ::testing::ExitedWithCode(0), "");
+    }
 }

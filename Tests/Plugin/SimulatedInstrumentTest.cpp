@@ -118,33 +118,64 @@ TEST_P(PluginOnSimulator, HostMidiArrivesAtTheBlockStartPlusOffsetPlusLatency) {
     }
 }
 
-TEST_P(PluginOnSimulator, CloseWhileATransferRunsWaitsForItAndLeavesNothing) {
+// The host closes the effect while the user's receive-all waits for an instrument that does not
+// answer (each of its requests would wait 10 s): the close ends the transfer, the effect goes once
+// the main thread is back at its outermost loop, and a new effect starts at once.
+TEST_P(PluginOnSimulator, CloseWhileATransferRunsAbortsItAndLeavesNothing) {
     m_effect = static_cast<AEffect*>(QorVst::CreateInstance(GetParam(), Host));
     ASSERT_NE(m_effect, nullptr);
     auto* vst = static_cast<QorVst*>(AudioEffect::FromAEffect(m_effect));
     QorX0::IRemoteSynth* synth = vst->GetRemoteSynth();
     ASSERT_TRUE(m_loop.RunUntil(
         [&] { return synth->GetConnectionState(nullptr, nullptr, nullptr, nullptr, nullptr); }, 20000));
+    m_loop.RunUntil([] { return false; }, 50);
+    m_sim->With([](Sim::SimCore& c) {
+        c.AddFault(Sim::Fault::Make(Sim::FaultAction::NoReply, Sim::Rx::AllReq).Times(0));
+        c.ClearLogs();
+    });
     std::atomic<bool> started{false};
     std::atomic<bool> closed{false};
-    bool received = false;
+    std::atomic<int> transferEnded{0};
+    std::atomic<int64_t> closeMs{-1};
+    int depthAtEnd = -1;
+    bool received = true;
     // The user starts a receive-all on the main thread; the host closes the effect meanwhile.
     m_loop.Post(nullptr, [&] {
         started = true;
         received = synth->ExecCommand(2, 0, 0, 0, 0);  // receive all
+        depthAtEnd = m_loop.NestingDepth();
+        transferEnded = 1;
     });
     std::thread host([&] {
         while (!started) std::this_thread::yield();
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        // Once the request is on the wire and its wait has begun.
+        for (int i = 0; i < 2000 && !m_sim->With([](Sim::SimCore& c) {
+                 for (const auto& m : c.ReceivedMessages())
+                     if (m.bytes.size() > 4 && m.bytes[0] == 0xF0 && m.bytes[4] == Sim::Rx::AllReq)
+                         return true;
+                 return false;
+             });
+             ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        const auto t0 = std::chrono::steady_clock::now();
         m_effect->dispatcher(m_effect, effClose, 0, 0, nullptr, 0.0f);
+        closeMs = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - t0)
+                      .count();
         closed = true;
     });
     ASSERT_TRUE(m_loop.RunUntil([&] { return closed.load(); }, 30000));
     host.join();
     m_effect = nullptr;
-    EXPECT_TRUE(received);
+    EXPECT_EQ(transferEnded.load(), 1);
+    EXPECT_FALSE(received);
+    // The transfer was deleted from under nothing: it had returned to the outermost loop first.
+    EXPECT_EQ(depthAtEnd, 1);
+    // Well within the first request's own 10 s wait: the close did not wait for it.
+    EXPECT_LT(closeMs.load(), 5000);
     EXPECT_FALSE(std::filesystem::exists(m_dir + "/" + CAtomicInstance::LockName(GetParam())));
     // A new effect starts at once.
+    m_sim->With([](Sim::SimCore& c) { c.ClearFaults(); });
     m_effect = static_cast<AEffect*>(QorVst::CreateInstance(GetParam(), Host));
     EXPECT_NE(m_effect, nullptr);
 }

@@ -37,6 +37,8 @@ public:
     void UIDeactivate() override;
     bool UIIsActive() override;
     bool UIIsAborted() override;
+    // Any thread: the running session ends with QN_ABORT, and every later one fails at once.
+    void AbortSessions() { m_session.AbortSessions(); }
     bool UIConfigure(const char* text, unsigned total, unsigned scale, unsigned offset) override;
     void UIProgress(unsigned total, unsigned position, const char* text) override;
     int UIWait(unsigned ms) override;

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "Common/Link/RemoteMIDI.h"
 #include "Common/Link/RemoteSynthImpl.h"
 #include "Common/Model/Presets.h"
 #include "Linux/Trace.h"
@@ -26,6 +27,12 @@ void CRemoteSynthImpl::AUDSTATE::clear() {
 IRemoteSynth* RemoteSynthCreate(unsigned char model) {
     if (model != kPmidTolva && model != kPmidNerimo) return nullptr;
     return new (std::nothrow) CRemoteSynthImpl(model);
+}
+
+void RemoteSynthAbortSessions(IRemoteSynth* synth) {
+    auto* impl = dynamic_cast<CRemoteSynthImpl*>(synth);
+    if (impl == nullptr) return;
+    if (auto* link = dynamic_cast<CRemoteMIDIImpl*>(impl->GetRemoteMidi())) link->AbortSessions();
 }
 
 CRemoteSynthImpl::CRemoteSynthImpl(unsigned char model)

@@ -170,4 +170,10 @@ public:
 // loop becomes its main thread; null for any other model. Deleted through the interface.
 IRemoteSynth* RemoteSynthCreate(unsigned char model);
 
+// Any thread, for an owner that is going away: ends the exclusive session the synthesizer's link
+// runs now (as the progress window's Cancel does) and makes every later session, wait and progress
+// window of that link fail at once, so that whatever runs them on the main thread unwinds. Does
+// nothing for a synthesizer that RemoteSynthCreate did not make.
+void RemoteSynthAbortSessions(IRemoteSynth* synth);
+
 }  // namespace QorX0

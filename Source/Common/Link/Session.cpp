@@ -52,6 +52,7 @@ void ProgressWithUI::Initialize(bool captionFlag) {
 }
 
 bool ProgressWithUI::UIActivate() {
+    if (m_abortedForGood.load()) return false;
     bool captionFlag;
     {
         CSLock lock(m_lock);
@@ -65,7 +66,7 @@ bool ProgressWithUI::UIActivate() {
 
 void ProgressWithUI::UIDeactivate() {
     m_dialog->EndModal();
-    m_aborted.store(false);
+    if (!m_abortedForGood.load()) m_aborted.store(false);
 }
 
 bool ProgressWithUI::UIIsActive() {
@@ -73,7 +74,7 @@ bool ProgressWithUI::UIIsActive() {
 }
 
 bool ProgressWithUI::UIIsAborted() {
-    return m_aborted.load();
+    return m_aborted.load() || m_abortedForGood.load();
 }
 
 bool ProgressWithUI::UIConfigure(const char* text, unsigned total, unsigned scale, unsigned offset) {
@@ -197,6 +198,12 @@ void ProgressWithUI::OnAsyncCanceled() {
     NotifyEnd(QN_ABORT);
 }
 
+void ProgressWithUI::AbortForGood() {
+    m_abortedForGood.store(true);
+    m_aborted.store(true);
+    NotifyEnd(QN_ABORT);
+}
+
 // ---- SXSessionCtx
 
 SXSessionCtx::SXSessionCtx(unsigned char model) : ProgressWithUI(model) {
@@ -218,7 +225,7 @@ QNRESULT SXSessionCtx::Begin(unsigned flags, unsigned txTotal, const void* heade
             m_sessionMutex.Unlock();
             return QN_BUSY;
         }
-        if (m_aborted.load()) {
+        if (m_aborted.load() || m_abortedForGood.load()) {
             m_sessionMutex.Unlock();
             return QN_ABORT;
         }
@@ -235,6 +242,8 @@ QNRESULT SXSessionCtx::Begin(unsigned flags, unsigned txTotal, const void* heade
         m_dialogActivated = false;
     }
     ResetResult();
+    // An abort for good that came while the session was being set up still ends it.
+    if (m_abortedForGood.load()) NotifyEnd(QN_ABORT);
     {
         std::lock_guard<std::mutex> lock(m_workerLock);
         ++m_session;
@@ -353,6 +362,12 @@ void SXSessionCtx::CancelTransmit() {
         m_cancelSend = true;
     }
     if (IsActive()) NotifyEnd(QN_FAIL);
+}
+
+void SXSessionCtx::AbortSessions() {
+    AbortForGood();
+    std::lock_guard<std::mutex> lock(m_workerLock);
+    m_cancelSend = true;
 }
 
 void SXSessionCtx::Transmit(ISXOutput* output) {

@@ -67,6 +67,11 @@ public:
     QNRESULT Result();
     IAsyncProgressUI* Dialog() { return m_dialog.get(); }
 
+    // Any thread. Ends the running wait with QN_ABORT and makes every later session and dialog of
+    // this link fail at once: its owner is going away.
+    void AbortForGood();
+    bool IsAbortedForGood() const { return m_abortedForGood.load(); }
+
 protected:
     // Marks activity now (caller may hold m_lock).
     void Activity();
@@ -91,6 +96,7 @@ protected:
     QNRESULT m_result = QS_OK;
     bool m_useDialog = false;
     std::atomic<bool> m_aborted{false};
+    std::atomic<bool> m_abortedForGood{false};
     // A block is on its way out: the time-out does not run meanwhile (the send itself is limited).
     std::atomic<bool> m_transmitting{false};
 };
@@ -136,6 +142,9 @@ public:
     void Transmit(ISXOutput* output);
     // Any thread: stops the transmission before its next block and fails the running session.
     void CancelTransmit();
+    // Any thread: AbortForGood, and the transmission of the running session stops before its next
+    // block.
+    void AbortSessions();
 
 private:
     QNRESULT HandleSendSysex(ISXOutput* output, uint64_t session, const uint8_t* header, unsigned hlen,

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <set>
 
 #include "Common/Link/RemoteSynthImpl.h"
 #include "Hfc/Base/HfcUtil.h"
@@ -22,6 +23,17 @@ const char SZTITLE_Qor40_PLUGIN[] = "Nerimo Plug-In Editor";
 namespace {
 
 std::atomic<QorVst::SynthFactory> g_synthFactory{nullptr};
+
+// The live effects, so that an exit that finds some never closed can abort what they run. Never
+// destroyed: the exit of the process uses it after static destruction has begun.
+struct LiveEffects {
+    std::mutex lock;
+    std::set<QorVst*> effects;
+};
+LiveEffects& Live() {
+    static LiveEffects* live = new LiveEffects;
+    return *live;
+}
 
 // The RTAS hand-off record: 32 bytes, the signature at 8, the record address XOR the time at 16, the
 // time at 24.
@@ -108,9 +120,14 @@ QorVst::QorVst(unsigned char model, audioMasterCallback audioMaster)
     // process's UI thread, which this effect holds until it is deleted.
     m_loop = RunLoop::Current();
     if (m_loop == nullptr) {
+        UIThread::SetExitHook(&QorVst::AbortEveryEffect);
         m_loop = UIThread::Acquire();
         m_ownsUIThread = true;
         m_deferHostCalls = true;
+    }
+    {
+        std::lock_guard<std::mutex> lock(Live().lock);
+        Live().effects.insert(this);
     }
     setHostCallGate(&m_gate);
     setDeleter(&QorVst::Destroy);
@@ -118,6 +135,10 @@ QorVst::QorVst(unsigned char model, audioMasterCallback audioMaster)
 }
 
 QorVst::~QorVst() {
+    {
+        std::lock_guard<std::mutex> lock(Live().lock);
+        Live().effects.erase(this);
+    }
     Uninitialize();
     std::free(m_rtasRecord);
     m_rtasRecord = nullptr;
@@ -136,6 +157,7 @@ void QorVst::Destroy(AudioEffect* effect) {
     vst->m_closing.store(true);
     // A connection that waits for the user to retry a transfer gives up.
     if (auto* synth = dynamic_cast<QorX0::CRemoteSynthImpl*>(vst->m_synth)) synth->SetClosing();
+    vst->AbortSessions();
     const bool owns = vst->m_ownsUIThread;
     RunLoop* loop = vst->m_loop;
     auto teardown = std::make_shared<Teardown>();
@@ -187,6 +209,7 @@ bool QorVst::InitializeOnMain() {
     m_synth = factory != nullptr ? factory(m_model) : QorX0::RemoteSynthCreate(m_model);
     // The host-facing operations use the synthesizer without a test: no synthesizer, no effect.
     if (m_synth == nullptr) return false;
+    SetAbortable(m_synth);
     m_synth->AdviseSink(this);
     m_synth->SetRTMIDISink(this);
 
@@ -205,11 +228,14 @@ bool QorVst::InitializeOnMain() {
     // The connection starts on the main thread once the host's call has returned.
     m_dispatcher->NotifyEvent(this, kEventConnect, 0, true);
     m_initialised = true;
+    // The tables and records the synthesizer built go at exit only after the UI thread has stopped.
+    if (m_ownsUIThread) UIThread::ArmExitStop();
     return result;
 }
 
 // Undoes exactly what was started, whichever step a failed start stopped at.
 void QorVst::Uninitialize() {
+    SetAbortable(nullptr);
     try {
         if (m_synth != nullptr) {
             m_synth->Disconnect();
@@ -249,8 +275,28 @@ void QorVst::Uninitialize() {
 }
 
 void QorVst::close() {
-    // Anything the main thread starts from now on sees that the effect is going.
+    // Anything the main thread starts from now on sees that the effect is going, and what it runs
+    // now (a transfer, the connection) ends at once rather than keep the host waiting.
     m_closing.store(true);
+    AbortSessions();
+}
+
+void QorVst::SetAbortable(QorX0::IRemoteSynth* synth) {
+    std::lock_guard<std::mutex> lock(Live().lock);
+    m_abortable = synth;
+}
+
+void QorVst::AbortSessions() {
+    std::lock_guard<std::mutex> lock(Live().lock);
+    if (m_abortable != nullptr) QorX0::RemoteSynthAbortSessions(m_abortable);
+}
+
+void QorVst::AbortEveryEffect() {
+    std::lock_guard<std::mutex> lock(Live().lock);
+    for (QorVst* effect : Live().effects) {
+        effect->m_closing.store(true);
+        if (effect->m_abortable != nullptr) QorX0::RemoteSynthAbortSessions(effect->m_abortable);
+    }
 }
 
 // ---- threads
@@ -457,6 +503,7 @@ void QorVst::OnAsyncEvent(long event, long argument) {
                 std::printf("Exception at RemoteSynth::Connection()\n");
                 std::fflush(stdout);
             }
+            if (m_ownsUIThread) UIThread::ArmExitStop();
             break;
         case kEventPutCurSound:
         case kEventPutTimbreSound: {

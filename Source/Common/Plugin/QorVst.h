@@ -141,6 +141,11 @@ public:
     // Deletes an effect on its main thread and lets the UI thread go when it held it.
     static void Destroy(AudioEffect* effect);
 
+    // Any thread. Ends the exclusive session the effect's synthesizer runs (a transfer, the
+    // connection's requests) and makes every later one fail at once, so that the main thread comes
+    // back to its outermost loop level, where the effect is torn down.
+    void AbortSessions();
+
     // Events posted to itself.
     enum : long {
         kEventConnect = 1,
@@ -179,6 +184,12 @@ private:
     bool ParamRow(VstInt32 index, QorX0::PARAMDESC* desc);
     void ResetBankSelects(int first, int count);
     const char* ProductTitle();
+    // The synthesizer AbortSessions reaches (null before it exists and once it is going), set and
+    // read under the registry lock of live effects.
+    void SetAbortable(QorX0::IRemoteSynth* synth);
+    // What the process's exit runs when effects were never closed: every live effect's sessions are
+    // aborted, so that the UI thread can end.
+    static void AbortEveryEffect();
 
     // Fields.
     std::string m_presetBuffer;
@@ -188,6 +199,7 @@ private:
     unsigned char m_model;
     CAtomicInstance m_lock;
     QorX0::IRemoteSynth* m_synth = nullptr;
+    QorX0::IRemoteSynth* m_abortable = nullptr;
     IAsyncDispatch* m_dispatcher = nullptr;
     uint64_t m_blockBase = 0;
     CMidiFifo* m_hostRing = nullptr;

@@ -11,6 +11,7 @@
 #include <string>
 #include <utility>
 
+#include "Linux/RunLoop.h"
 #include "Linux/Sync.h"
 #include "Linux/SysTick.h"
 #include "Linux/XThread.h"
@@ -68,7 +69,11 @@ private:
 class CAlsaBackend final : public IMidiBackend, private IXThreadProc {
 public:
     CAlsaBackend() { OpenSequencer(); }
-    ~CAlsaBackend() override { CloseSequencer(); }
+    // Static destruction: a UI thread that effects never released may still send through us.
+    ~CAlsaBackend() override {
+        UIThread::StopAtExit();
+        CloseSequencer();
+    }
 
     std::vector<MidiEndpoint> Sources() override { return List(true); }
     std::vector<MidiEndpoint> Destinations() override { return List(false); }
