@@ -10,6 +10,7 @@
 #include <atomic>
 #include <climits>
 #include <cstdlib>
+#include <new>
 
 #include "Linux/SysTick.h"
 
@@ -345,10 +346,12 @@ void* PinOwnModule() {
     return handle;
 }
 
-// Never destroyed: a thread left running at exit may still look for it. What static destruction
-// must do with a thread nobody released, ExitGuard does.
+// Never destroyed (made in static storage, so that nothing of it outlives an unloaded object either):
+// a thread left running at exit may still look for it. What static destruction must do with a
+// thread nobody released, ExitGuard does.
 UIThreadState& UI() {
-    static UIThreadState* state = new UIThreadState;
+    alignas(UIThreadState) static unsigned char storage[sizeof(UIThreadState)];
+    static UIThreadState* state = new (storage) UIThreadState;
     return *state;
 }
 

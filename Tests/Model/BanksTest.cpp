@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstring>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "Common/Model/Banks.h"
 #include "Common/Model/ModelStrings.h"
 #include "Common/Model/Presets.h"
 #include "Common/Model/SynthData.h"
+#include "Linux/Sync.h"
 
 using namespace QorX0;
 
@@ -141,4 +145,34 @@ TEST(Banks, CombinationMultiAndItemLists) {
     EXPECT_EQ(ext.GetName(), "Ext.Controls");
     EXPECT_EQ(ext.GetCount(), 64u);
     EXPECT_EQ(ext.GetAt(63)->GetName(), "ExternalSet000  ");
+}
+
+// A sound reads and writes its record under the image's lock (another thread writes the image):
+// while the lock is held elsewhere, a read waits for it, and the list hands the lock to every bank,
+// those added after it was set too.
+TEST(BanksThreaded, SoundsReadAndWriteUnderTheImageLock) {
+    Images img(kPmidTolva);
+    CHfcCriticalSection lock;
+    CBankListImpl programs;
+    programs.SetLock(&lock);
+    BuildProgramBankList(&programs, kPmidTolva, img.image.get(), img.presets.data());
+    CBankImpl kits;
+    kits.SetLock(&lock);
+    BuildDrumKitItems(&kits, img.image.get());
+    ISound* const sounds[] = {programs.GetAt(0)->GetAt(3), programs.GetAt(5)->GetAt(1), kits.GetAt(2)};
+    for (ISound* sound : sounds) {
+        lock.Lock();
+        std::atomic<int> done{0};
+        std::thread reader([&] {
+            uint8_t bytes[4];
+            sound->RawGet(bytes, 0, 4);
+            sound->GetName();
+            done = 1;
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        EXPECT_EQ(done.load(), 0);  // still waiting for the lock
+        lock.Unlock();
+        reader.join();
+        EXPECT_EQ(done.load(), 1);
+    }
 }

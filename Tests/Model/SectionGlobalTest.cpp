@@ -143,6 +143,25 @@ TEST_F(GlobalSections, ReceivedKitChangeMovesTheSelectionWithOneReinitialisation
     s.kits.UnadviseSink(&sink);
 }
 
+// A received change on a row that is protected where it lands (a preset pattern) writes nothing
+// and tells the observers nothing; moving the selection there still reinitialises them once.
+TEST_F(GlobalSections, ReceivedChangeOnAProtectedRowWritesAndTellsNothing) {
+    s.patterns.Select(7, 0);
+    s.patterns.AdviseSink(&sink);
+    const int pid = 0x0003;
+    s.patterns.OnRcvMIDIGlobalArrayParam(pid, 2, 1);  // preset pattern 2: moves there, protected
+    EXPECT_EQ(s.patterns.GetCurSel(), 2u);
+    EXPECT_EQ(sink.Joined(), "R");
+    const int before = s.patterns.GetParamI(pid);
+    for (int value : {0, 1, 5, -3}) {
+        s.patterns.OnRcvMIDIGlobalArrayParam(pid, 2, value);
+        EXPECT_EQ(s.patterns.GetParamI(pid), before) << value;
+        EXPECT_EQ(sink.Joined(), "R") << value;
+    }
+    EXPECT_TRUE(s.host.link.Sent().size() <= 1u);  // at most the Select
+    s.patterns.UnadviseSink(&sink);
+}
+
 TEST_F(GlobalSections, PatternSelectionFollowsTheSoundsPattern) {
     s.host.virtualMode = kModeProgEdit;
     s.progEdit.PutParamIEx(0x1D00, 9, 0);

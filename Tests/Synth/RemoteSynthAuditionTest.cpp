@@ -196,6 +196,47 @@ TEST_P(SynthAudition, ArrayAuditionsInGlobalMode) {
     EXPECT_EQ(std::memcmp(Image()->extcontrol[4], set.data(), kSizeExtControl), 0);
 }
 
+// The other two array flows: a drum kit committed keeps the tried kit and the user's selection and
+// sends nothing; an external-control set discarded goes back on the instrument and in the image,
+// with its selection.
+TEST_P(SynthAudition, DrumKitCommitAndExtControlDiscard) {
+    MakeSynced();
+    ASSERT_EQ(synth->PutMode(6), 6);
+    auto saved = Image();
+
+    IGlobalArraySection* kits = synth->GetDrumKits();
+    kits->Select(12, 60);
+    ASSERT_TRUE(synth->BeginAudition(AUDCTX_DRUMKIT));
+    std::vector<uint8_t> kit(kSizeDrumKit, 0x12);
+    ASSERT_EQ(impl->OnRcvDrumkitDump(nullptr, 12, kit.data(), kSizeDrumKit), 0);
+    kits->Select(13, 5);
+    ClearSim();
+    EXPECT_TRUE(synth->EndAudition(true));
+    EXPECT_FALSE(synth->GetAuditionState());
+    EXPECT_EQ(std::memcmp(Image()->drumkit[12], kit.data(), kSizeDrumKit), 0);
+    EXPECT_EQ(std::memcmp(Image()->drumkit[13], saved->drumkit[13], kSizeDrumKit), 0);
+    EXPECT_EQ(kits->GetSelection(), (uint64_t{5} << 32) | 13u);
+    EXPECT_EQ(Count(Received(), "F0:52"), 0);
+
+    IGlobalArraySection* sets = synth->GetExtControls();
+    sets->Select(4, 0);
+    ASSERT_TRUE(synth->BeginAudition(AUDCTX_EXTCONTROL));
+    std::vector<uint8_t> set(kSizeExtControl, 0x07);
+    ASSERT_EQ(impl->OnRcvExtControlDump(nullptr, 4, set.data(), kSizeExtControl), 0);
+    sets->Select(5, 0);
+    ClearSim();
+    EXPECT_TRUE(synth->EndAudition(false));
+    EXPECT_FALSE(synth->GetAuditionState());
+    EXPECT_EQ(std::memcmp(Image()->extcontrol[4], saved->extcontrol[4], kSizeExtControl), 0);
+    EXPECT_EQ(std::memcmp(Image()->extcontrol[5], saved->extcontrol[5], kSizeExtControl), 0);
+    EXPECT_EQ(sets->GetCurSel(), 4u);
+    EXPECT_EQ(Count(Received(), "F0:6E"), 1);
+    EXPECT_TRUE(sim->With([&](Sim::SimCore& c) {
+        return std::memcmp(c.Image().Record(Sim::Area::ExtControl, 4), saved->extcontrol[4],
+                           kSizeExtControl) == 0;
+    }));
+}
+
 TEST_P(SynthAudition, PanelModeChangeDuringAnAuditionDiscardsItThenApplies) {
     MakeSynced();
     auto saved = Image();

@@ -55,6 +55,10 @@ CRemoteSynthImpl::CRemoteSynthImpl(unsigned char model)
     InitAllChunk(m_syncedImage.get());
 
     CHUNK_REMOTESYNTH* image = m_image.get();
+    // The read thread writes the image: the librarian's sounds read and write it under its lock.
+    m_progBanks.SetLock(&m_imageLock);
+    m_combiBanks.SetLock(&m_imageLock);
+    m_multiBanks.SetLock(&m_imageLock);
     BuildProgramBankList(&m_progBanks, m_model, image, m_preset.get());
     BuildCombiBankList(&m_combiBanks, image);
     BuildMultiBankList(&m_multiBanks, image);

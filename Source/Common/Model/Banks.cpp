@@ -3,18 +3,21 @@
 #include <algorithm>
 #include <cstring>
 
+#include "Common/Model/Converters.h"
 #include "Common/Model/ModelStrings.h"
 #include "Common/Model/Presets.h"
 
 namespace QorX0 {
 
 std::string CSoundImpl::GetName() {
+    CMaybeLocked lock(m_lock);
     return extractchunkname(m_record);
 }
 
 unsigned CSoundImpl::RawGet(void* dst, unsigned offset, unsigned count) {
     if (offset >= m_size || !dst) return 0;
     const unsigned n = std::min(count, m_size - offset);
+    CMaybeLocked lock(m_lock);
     memcpy(dst, m_record + offset, n);
     return n;
 }
@@ -22,8 +25,19 @@ unsigned CSoundImpl::RawGet(void* dst, unsigned offset, unsigned count) {
 unsigned CSoundImpl::RawPut(const void* src, unsigned offset, unsigned count) {
     if (m_readOnly || offset >= m_size || !src) return 0;
     const unsigned n = std::min(count, m_size - offset);
+    CMaybeLocked lock(m_lock);
     memcpy(m_record + offset, src, n);
     return n;
+}
+
+void CBankImpl::SetLock(CHfcCriticalSection* lock) {
+    m_lock = lock;
+    for (CSoundImpl& sound : m_sounds) sound.SetLock(lock);
+}
+
+void CBankListImpl::SetLock(CHfcCriticalSection* lock) {
+    m_lock = lock;
+    for (CBankImpl& bank : m_banks) bank.SetLock(lock);
 }
 
 void CBankImpl::Init(const char* name, unsigned count, void* data, unsigned length, bool readOnly) {
@@ -35,7 +49,10 @@ void CBankImpl::AddSounds(unsigned count, void* data, unsigned length, bool read
     const unsigned size = count ? length / count : 0;
     uint8_t* base = static_cast<uint8_t*>(data);
     m_sounds.reserve(m_sounds.size() + count);
-    for (unsigned k = 0; k < count; ++k) m_sounds.emplace_back(base + k * size, size, readOnly);
+    for (unsigned k = 0; k < count; ++k) {
+        m_sounds.emplace_back(base + k * size, size, readOnly);
+        m_sounds.back().SetLock(m_lock);
+    }
 }
 
 void CBankListImpl::AddBanks(unsigned count, unsigned soundsPerBank, const char* names, void* data,
@@ -47,6 +64,7 @@ void CBankListImpl::AddBanks(unsigned count, unsigned soundsPerBank, const char*
     m_banks.reserve(m_banks.size() + count);
     for (unsigned k = 0; k < count; ++k) {
         CBankImpl bank;
+        bank.SetLock(m_lock);
         bank.Init(name, soundsPerBank, base + k * bankSize,
                   soundsPerBank ? bankSize / soundsPerBank * soundsPerBank : 0, readOnly);
         m_banks.push_back(bank);

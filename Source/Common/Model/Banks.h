@@ -7,6 +7,8 @@
 
 #include "Common/Model/SynthData.h"
 
+class CHfcCriticalSection;
+
 namespace QorX0 {
 
 class ISection;
@@ -62,11 +64,15 @@ public:
     unsigned RawSize() override { return m_size; }
     unsigned RawGet(void* dst, unsigned offset, unsigned count) override;
     unsigned RawPut(const void* src, unsigned offset, unsigned count) override;
+    // The lock of the image the record lies in, held while the record is read or written (null:
+    // none, for a record nobody else writes).
+    void SetLock(CHfcCriticalSection* lock) { m_lock = lock; }
 
 private:
     uint8_t* m_record;
     unsigned m_size;
     bool m_readOnly;
+    CHfcCriticalSection* m_lock = nullptr;
 };
 
 class CBankImpl final : public IBank {
@@ -80,8 +86,11 @@ public:
     std::string GetName() override { return m_name; }
     unsigned GetCount() override { return static_cast<unsigned>(m_sounds.size()); }
     ISound* GetAt(unsigned index) override { return index < m_sounds.size() ? &m_sounds[index] : nullptr; }
+    // Every sound's image lock (CSoundImpl::SetLock), those added later too.
+    void SetLock(CHfcCriticalSection* lock);
 
 private:
+    CHfcCriticalSection* m_lock = nullptr;
     std::string m_name;
     std::vector<CSoundImpl> m_sounds;
 };
@@ -97,8 +106,11 @@ public:
                   bool readOnly = false);
     unsigned GetCount() override { return static_cast<unsigned>(m_banks.size()); }
     IBank* GetAt(unsigned index) override { return index < m_banks.size() ? &m_banks[index] : nullptr; }
+    // Every bank's image lock (CBankImpl::SetLock), those added later too.
+    void SetLock(CHfcCriticalSection* lock);
 
 private:
+    CHfcCriticalSection* m_lock = nullptr;
     std::vector<CBankImpl> m_banks;
 };
 

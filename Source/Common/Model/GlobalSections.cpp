@@ -139,6 +139,7 @@ void CGArraySectionImpl::Init(IHostProxy* host, GATYPE kind, void* firstElement,
     const ARRAYKIND& k = Kind(kind);
     CHUNK_REMOTESYNTH* image = host ? host->GetRawChunk() : nullptr;
     const unsigned char pmid = host ? host->GetPMID() : kPmidTolva;
+    m_names.SetLock(host ? &host->GetImageLock() : nullptr);
     if (kind == GATYPE_DRUMKIT) {
         SampleNameList ds;
         if (pmid == kPmidTolva || pmid == kPmidNerimo) {

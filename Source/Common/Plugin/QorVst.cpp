@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <set>
 
 #include "Common/Link/RemoteSynthImpl.h"
@@ -25,13 +26,15 @@ namespace {
 std::atomic<QorVst::SynthFactory> g_synthFactory{nullptr};
 
 // The live effects, so that an exit that finds some never closed can abort what they run. Never
-// destroyed: the exit of the process uses it after static destruction has begun.
+// destroyed (made in static storage): the exit of the process uses it after static destruction has
+// begun.
 struct LiveEffects {
     std::mutex lock;
     std::set<QorVst*> effects;
 };
 LiveEffects& Live() {
-    static LiveEffects* live = new LiveEffects;
+    alignas(LiveEffects) static unsigned char storage[sizeof(LiveEffects)];
+    static LiveEffects* live = new (storage) LiveEffects;
     return *live;
 }
 
