@@ -20,7 +20,7 @@ function(tolva_library name)
 endfunction()
 
 # Every product library, in link order, for tests, benchmarks and fuzz targets.
-set(TOLVA_ALL_LIBS tolva_hfcvst tolva_plugin tolva_layers tolva_controls tolva_link tolva_files tolva_model tolva_hfcheadless
+set(TOLVA_ALL_LIBS tolva_editor tolva_hfcvst tolva_plugin tolva_layers tolva_controls tolva_link tolva_files tolva_model tolva_hfcheadless
     tolva_hfcx11 tolva_hfc tolva_hfcdraw tolva_hfcbase tolva_platform
     CACHE INTERNAL "")
 # The standalone program's engine, on a line of its own.
