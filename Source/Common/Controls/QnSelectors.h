@@ -93,6 +93,8 @@ public:
     // False for a null record; enabled and shown.
     bool Create(const SQnSoundSelector* param, int id, int listenerData);
     int GetKind() const { return m_kind; }
+    // The page changes which pick-list the selector opens as the sound it shows changes kind.
+    void SetKind(int kind) { m_kind = kind; }
     // The shown text (a null text shows nothing).
     void SetPtrValue(void* text, bool redraw) override;
     void* GetPtrValue() override { return const_cast<char*>(m_text.c_str()); }
