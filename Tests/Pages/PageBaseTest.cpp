@@ -141,7 +141,7 @@ TEST_F(PageBaseTest, SelectorClicksAskTheHolderForThePickListOfTheirKind) {
             EXPECT_TRUE(Requests().empty());
         } else {
             ASSERT_EQ(Requests().size(), 1u) << c.kind;
-            EXPECT_EQ(Requests()[0].holder, holder.get());
+            EXPECT_EQ(Requests()[0].holder, holder);
             EXPECT_EQ(Requests()[0].type, c.type);
             EXPECT_EQ(Requests()[0].kind, kModeProgEdit);
             EXPECT_EQ(Requests()[0].pid, 0x0201);
@@ -167,7 +167,7 @@ TEST_F(PageBaseTest, APageWithoutHolderTakesTheClickAndAsksNobody) {
     auto* page = new SublevelPage(synth.get(), false);
     CTabPageLayerCreateParam param{559, 230, nullptr};
     ASSERT_TRUE(page->Create(param, window));
-    pages.push_back(page);
+    Keep(page);
     QnControlCreater creater(nullptr, 0, 0);
     QnSoundSelector* selector = creater.CreateSoundSelector(10, 10, 3, 1, 0x1E00);
     ASSERT_NE(selector, nullptr);
@@ -199,7 +199,7 @@ TEST_F(PageBaseTest, APageWithoutBackgroundIsDrawnOnTranslucentWhite) {
     CTabPageLayerCreateParam param{100, 100, nullptr};
     ASSERT_TRUE(page->Create(param, window));
     tabs->AddTabPageLayer(window, page);
-    pages.push_back(page);
+    Keep(page);
     ShowPage(page);
     page->OnRefresh();
     const CHfcBmp* surface = page->GetContext()->GetBmp();

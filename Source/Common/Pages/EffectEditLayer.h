@@ -22,7 +22,7 @@ public:
     bool Create(CHfcWindow* window);
     int GetSlot() const { return m_iSlot; }
     // The slot's effect section of the page kind's edit buffer; none for another slot or kind.
-    QorX0::ISection* GetFXSection() const;
+    virtual QorX0::ISection* GetFXSection() const;
     // Asks for a new layout at the next refresh (the type itself is read from the section then).
     void OnEffetcTypeChanged(int type);
     bool IsRebuildRequested();
