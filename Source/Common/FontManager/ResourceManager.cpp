@@ -24,15 +24,20 @@ ResourceManager* ResourceManager::GetInstance() {
 ResourceManager::ResourceManager() {
     // Every later image lookup goes to the plug-in's own resources (compiled in, or the
     // "Resources" folder beside the shared object).
-    HfcBundleRef bundle = HfcMacBundleCreateForPlugin();
-    if (bundle != nullptr) {
-        HfcMacSetBundle(bundle);
-        HfcBundleRelease(bundle);
-    }
+    m_bundle = HfcMacBundleCreateForPlugin();
+    if (m_bundle != nullptr) HfcMacSetBundle(m_bundle);
 }
 
 ResourceManager::~ResourceManager() {
     UnloadAllImages();
+    // Hand the toolkit's bundle back when it is still ours, so that nothing made here outlives the
+    // cache (a host may unload the plug-in after its last effect closes).
+    if (m_bundle != nullptr) {
+        HfcBundleRef current = HfcMacGetBundle();
+        if (current == m_bundle) HfcMacSetBundle(nullptr);
+        HfcBundleRelease(current);
+        HfcBundleRelease(m_bundle);
+    }
 }
 
 CHfcBmp* ResourceManager::LoadImage(const std::string& name) {

@@ -9,6 +9,7 @@
 #include <string>
 
 class CHfcBmp;
+struct HfcBundle;
 
 class ResourceManager {
 public:
@@ -37,4 +38,5 @@ private:
     std::mutex m_lock;
     std::map<std::string, CHfcBmp*> m_images;
     std::set<std::string> m_reported;  // missing names already traced
+    HfcBundle* m_bundle = nullptr;     // the resources bundle this cache made the toolkit's
 };
