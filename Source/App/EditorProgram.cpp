@@ -3,7 +3,10 @@
 #include <cstdlib>
 #include <exception>
 
+#include "App/EditorWindow.h"
+#include "App/SettingsWindow.h"
 #include "Hfc/Base/HfcMessageBox.h"
+#include "Hfc/Core/HfcDialogs.h"
 #include "Hfc/X11/HfcX11.h"
 #include "Host/Audio/AudioBackend.h"
 #include "Host/Audio/AudioEngine.h"
@@ -47,6 +50,7 @@ int CEditorProgram::Fail(const std::string& text) {
 }
 
 int CEditorProgram::Start() {
+    // The program's name titles every alert.
     ZbrAlert::SetTitleText(kEditorProgramName);
     if (m_options.display.empty()) {
         return Fail("cannot open a window: no X display is set (DISPLAY is empty); run it on a desktop");
@@ -57,6 +61,8 @@ int CEditorProgram::Start() {
         return Fail("cannot open a window: the X display \"" + m_options.display + "\" does not answer");
     }
     m_platform->Install();
+    HfcInstallToolkitWindows();
+    m_toolkitWindows = true;
 
     // The plug-in.
     std::string path = m_options.pluginOverride;
@@ -75,41 +81,57 @@ int CEditorProgram::Start() {
     m_component->Uninitialize();
 
     // Audio and MIDI.
-    m_audio = m_options.fakeAudio ? std::unique_ptr<IAudioBackend>(std::make_unique<FakeAudioBackend>())
-                                  : CreateAlsaAudioBackend();
+    if (m_options.fakeAudio) {
+        auto fake = std::make_unique<FakeAudioBackend>();
+        fake->SetPaced(true);
+        m_audio = std::move(fake);
+    } else {
+        m_audio = CreateAlsaAudioBackend();
+    }
     m_engine = std::make_unique<VintorAudioEngine>(m_audio.get(), this);
     m_engine->SetUnit(m_component.get());
     AlsaMidiSetClientName(kEditorProgramName);
     m_midi = AlsaMidiBackend();
     m_midiManager = std::make_unique<VintorHostMIDIManager>(m_midi, m_component.get(), this);
+    m_midiManager->SetCpuWatch(&m_engine->CpuLoad());
     m_engine->SetCycleListener(m_midiManager.get());
+    m_midiManager->CheckUpdated();
     m_engine->getAllDevices();
-    ApplySavedSettings();
-    m_commands.SetPlaying(m_canPlay);
 
-    // The window, sized to the plug-in's view and centred.
+    // The settings window's content: device and MIDI lists, the default other settings.
+    const std::string settingsPath =
+        m_options.settingsPath.empty() ? getSettingFilePath() : m_options.settingsPath;
+    m_settings = std::make_unique<CSettingsModel>(m_engine.get(), m_midiManager.get(), m_midi,
+                                                  static_cast<ISettingsHost*>(this), settingsPath);
+    m_settings->Populate();
+    m_settingsForNotices.store(m_settings.get());
+
+    // The window, sized to the plug-in's view (and the menu strip) and centred.
     int width = kDefaultViewWidth, height = kDefaultViewHeight;
     m_component->EditorSize(&width, &height);
     int screenWidth = 0, screenHeight = 0;
     m_platform->GetScreenSize(&screenWidth, &screenHeight);
-    const ShellPlacement place = PlaceEditorWindow(screenWidth, screenHeight, width, height, 0, 0);
-    HfcFrameParams params;
-    params.kind = HfcFrameKind::TopLevel;
-    params.x = place.left;
-    params.y = place.top;
-    params.width = place.width;
-    params.height = place.height;
-    params.title = kEditorProgramName;
-    m_frame = m_platform->CreateFrame(params, this);
-    if (m_frame == nullptr) return Fail("cannot create the program's window");
-    m_frame->Show();
+    const ShellPlacement place =
+        PlaceEditorWindow(screenWidth, screenHeight, width, height + EditorWindowLayout::kMenuHeight, 0, 0);
+    CEditorWindow::Client client;
+    client.command = [this](uint32_t command) { m_commands.Handle(command); };
+    client.isEnabled = [this](uint32_t command) { return m_commands.IsEnabled(command); };
+    client.close = [this] { Quit(); };  // closing the editor window ends the program with status 0
+    client.gone = [this] { Quit(); };
+    m_window = std::make_unique<CEditorWindow>(std::move(client));
+    if (!m_window->Open(kEditorProgramName, place.left, place.top, width, height)) {
+        return Fail("cannot create the program's window");
+    }
     m_platform->Sync();
-    if (!m_component->OpenEditor(m_frame->GetId())) TRACE("Program: the plug-in opened no editor view");
+    if (!m_component->OpenEditor(m_window->ViewParentId()))
+        TRACE("Program: the plug-in opened no editor view");
     m_component->SetSizeWindowHandler([this](int w, int h) {
-        if (m_frame == nullptr || w <= 0 || h <= 0) return false;
-        m_frame->Resize(w, h);
+        if (!m_window || w <= 0 || h <= 0) return false;
+        m_window->ResizeView(w, h);
         return true;
     });
+
+    ApplySavedSettings();
 
     m_loop->AddTimer(this, kIdlePeriodMs, kIdlePeriodMs, [this](RunLoop::TimerMessage) { IdleTick(); });
     m_loop->AddTimer(this, kDevicePollPeriodMs, [this](RunLoop::TimerMessage) {
@@ -120,32 +142,26 @@ int CEditorProgram::Start() {
 }
 
 void CEditorProgram::ApplySavedSettings() {
-    SaveData saved;
-    const std::string path = m_options.settingsPath.empty() ? getSettingFilePath() : m_options.settingsPath;
+    bool attention = false;
     try {
-        saved = SaveDataReadFile(path);
+        attention = m_settings->loadSettings(true);
     } catch (const std::exception& e) {
         TRACE("Program: no saved settings (%s)", e.what());
-        return;
     }
-    if (m_midiManager) m_midiManager->SetKnobMode(static_cast<int>(saved.knobMode));
-    uint32_t device = 0;
-    const int index = m_engine->getAudioDeviceIndexByName(saved.deviceName, &device);
-    if (index < 0) {
-        TRACE("Program: the saved output device \"%s\" is not present", saved.deviceName.c_str());
-        return;
+    bool applied = true;
+    try {
+        applied = m_settings->setupPressed(false);
+    } catch (const std::exception& e) {
+        TRACE("Program: applying the settings failed: %s", e.what());
     }
-    if (m_engine->getAudioStreamIndexByAudioStreamBasicDescription(device, saved.format) < 0) {
-        TRACE("Program: the saved format is not offered by \"%s\"", saved.deviceName.c_str());
-        return;
+    if (!applied) {
+        m_settings->SetNoDevice();
+        SettingsPlayingChanged(false);
+        ShowPreferences();
+    } else if (attention) {
+        ShowPreferences();
     }
-    bool failed = false, result = false;
-    m_engine->graphSetOutputDeviceAndStream(device, m_engine->IsDeviceAnyRateAtIndex(index), saved.format,
-                                            saved.bufferFrames, saved.firstChannel, false,
-                                            saved.clockSourceID, false, &failed, &result);
-    if (failed || !result) return;
-    m_engine->startGraph();
-    m_canPlay = m_engine->IsPlaying();
+    m_commands.SetPlaying(m_settings->CanPlay());
 }
 
 int CEditorProgram::Run() {
@@ -159,8 +175,10 @@ void CEditorProgram::Exit() {
     if (m_exited) return;
     m_exited = true;
     if (m_loop) m_loop->CancelOwner(this);
+    m_settingsForNotices.store(nullptr);
+    m_settingsWindow.reset();
     // The view first, then audio, then the plug-in, which disconnects and gives the instrument its
-    // local control back.
+    // local control back. Always in this order, whatever was running.
     if (m_component) m_component->CloseEditor();
     if (m_engine) {
         try {
@@ -170,12 +188,16 @@ void CEditorProgram::Exit() {
         }
         m_engine->SetCycleListener(nullptr);
     }
+    m_settings.reset();
     m_midiManager.reset();
     m_engine.reset();
     m_component.reset();
     m_audio.reset();
-    if (m_platform && m_frame) m_platform->DestroyFrame(m_frame);
-    m_frame = nullptr;
+    m_window.reset();
+    if (m_toolkitWindows) {
+        HfcUninstallToolkitWindows();
+        m_toolkitWindows = false;
+    }
     if (m_platform) {
         m_platform->Close();
         m_platform.reset();
@@ -192,6 +214,7 @@ void CEditorProgram::IdleTick() {
 }
 
 void CEditorProgram::RunIdleTask(int id) {
+    if (!m_settings) return;
     switch (id) {
         case kIdleTaskDeviceChanged:
             NoteAlert("Device changed");
@@ -200,14 +223,17 @@ void CEditorProgram::RunIdleTask(int id) {
             NoteAlert("Device info error");
             break;
         case kIdleTaskDeviceListChanged:
-            if (m_engine) m_engine->getAllDevices();
+            m_settings->HardwareDevicesChanged();
             DemandIdleTask(kIdleTaskDeviceChanged);
             break;
         case kIdleTaskMIDIChanged:
-            if (m_midiManager) m_midiManager->CheckUpdated();
+            m_settings->MIDIDeviceChanged();
+            break;
+        case kIdleTaskClockChanged:
+            m_settings->ClockSourceChanged();
             break;
         case kIdleTaskFormatChanged:
-            if (m_engine) m_engine->DeviceFormatChangedTask();
+            m_settings->FormatChanged();
             break;
         default:
             break;
@@ -215,6 +241,9 @@ void CEditorProgram::RunIdleTask(int id) {
 }
 
 void CEditorProgram::DemandIdleTask(int id) {
+    if (id == kIdleTaskMIDIChanged) {
+        if (CSettingsModel* settings = m_settingsForNotices.load()) settings->NoteMidiChange();
+    }
     m_tasks.DemandIdleTask(id);
 }
 
@@ -244,7 +273,29 @@ void CEditorProgram::ShowAbout() {
 }
 
 void CEditorProgram::ShowPreferences() {
-    TRACE("Program: the settings window is not available yet");
+    if (!m_settings) return;
+    if (m_settingsWindow) {
+        if (m_settingsWindow->GetFrame() != nullptr) m_settingsWindow->GetFrame()->SetInputFocus();
+        return;
+    }
+    m_settingsWindow = std::make_unique<CSettingsWindow>(m_settings.get(), static_cast<ISettingsHost*>(this));
+    if (!m_settingsWindow->Open(m_window.get())) {
+        TRACE("Program: the settings window could not be opened");
+        m_settingsWindow.reset();
+    }
+}
+
+void CEditorProgram::HideSettings() {
+    // Called from the window's own handlers: it goes once they have returned.
+    if (m_loop && m_settingsWindow) m_loop->Post(this, [this] { m_settingsWindow.reset(); });
+}
+
+void CEditorProgram::SettingsChanged() {
+    if (m_settingsWindow && m_settingsWindow->GetFrame() != nullptr) m_settingsWindow->Refresh();
+}
+
+void CEditorProgram::SettingsPlayingChanged(bool playing) {
+    m_commands.SetPlaying(playing);
 }
 
 void CEditorProgram::PluginOperation(int slot) {
@@ -273,23 +324,4 @@ void CEditorProgram::Quit() {
 
 void CEditorProgram::NoteAlert(const char* key) {
     ShowNoteAlert(key);
-}
-
-void CEditorProgram::OnPlatformEvent(const HfcPlatformEvent& event) {
-    switch (event.kind) {
-        case HfcEventKind::Close:
-            Quit();  // closing the editor window ends the program with status 0
-            break;
-        case HfcEventKind::Destroyed:
-            m_frame = nullptr;
-            Quit();
-            break;
-        case HfcEventKind::KeyDown:
-            if (event.shortcut && (event.character == 'q' || event.character == 'Q')) {
-                m_commands.Handle(kCmdQuit);
-            }
-            break;
-        default:
-            break;
-    }
 }

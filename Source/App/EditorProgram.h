@@ -1,13 +1,16 @@
 #pragma once
-// The standalone program "Tolva Editor": a top-level window holding the plug-in's editor view, audio
-// output through the engine, MIDI inputs through the MIDI manager, the idle timer with its task
-// queue, and the exit path that leaves the instrument as it found it.
+// The standalone program "Tolva Editor": a top-level window holding the plug-in's editor view under
+// a strip of menus, audio output through the engine, MIDI inputs through the MIDI manager, the
+// settings window, the idle timer with its task queue, and the exit path that leaves the instrument
+// as it found it.
+#include <atomic>
 #include <cstdio>
 #include <memory>
 #include <string>
 
 #include "Hfc/Core/HfcPlatform.h"
 #include "Host/HostedUnit.h"
+#include "Host/Shell/SettingsModel.h"
 #include "Host/Shell/ShellCore.h"
 
 class RunLoop;
@@ -17,6 +20,8 @@ class IAudioBackend;
 class IMidiBackend;
 class VintorAudioEngine;
 class VintorHostMIDIManager;
+class CEditorWindow;
+class CSettingsWindow;
 
 extern const char kEditorProgramName[];  // "Tolva Editor"
 
@@ -30,10 +35,10 @@ struct EditorProgramOptions {
     static EditorProgramOptions FromEnvironment();
 };
 
-class CEditorProgram final : public IHostShell, private IShellActions, private IHfcFrameClient {
+class CEditorProgram final : public IHostShell, private IShellActions, private ISettingsHost {
 public:
     explicit CEditorProgram(EditorProgramOptions options);
-    ~CEditorProgram() override;
+    ~CEditorProgram();
     CEditorProgram(const CEditorProgram&) = delete;
     CEditorProgram& operator=(const CEditorProgram&) = delete;
 
@@ -42,8 +47,8 @@ public:
     int Start();
     // Runs until the window is closed or Quit; then the exit path. Returns the exit status.
     int Run();
-    // Stops audio, closes the view, the plug-in (which restores the instrument's local control)
-    // and the window. Safe to call more than once.
+    // Closes the settings window, stops audio, closes the view, the plug-in (which restores the
+    // instrument's local control) and the window. Safe to call more than once.
     void Exit();
 
     // IHostShell
@@ -51,8 +56,9 @@ public:
     void AudioAutoStopped() override;
 
     CShellCommands& Commands() { return m_commands; }
-    IHfcFrame* Frame() const { return m_frame; }
     CPluginComponent* Component() const { return m_component.get(); }
+    CSettingsModel* Settings() const { return m_settings.get(); }
+    bool SettingsShown() const { return m_settingsWindow != nullptr; }
 
 private:
     // IShellActions
@@ -64,8 +70,10 @@ private:
     void PluginOperation(int slot) override;
     void Quit() override;
     void NoteAlert(const char* key) override;
-    // IHfcFrameClient
-    void OnPlatformEvent(const HfcPlatformEvent& event) override;
+    // ISettingsHost
+    void SettingsPlayingChanged(bool playing) override;
+    void SettingsChanged() override;
+    void HideSettings() override;
 
     int Fail(const std::string& text);
     void ApplySavedSettings();
@@ -75,15 +83,18 @@ private:
     EditorProgramOptions m_options;
     std::unique_ptr<RunLoop> m_loop;
     std::unique_ptr<CHfcX11Platform> m_platform;
-    IHfcFrame* m_frame = nullptr;
+    std::unique_ptr<CEditorWindow> m_window;
     std::unique_ptr<CPluginComponent> m_component;
     std::unique_ptr<IAudioBackend> m_audio;
     IMidiBackend* m_midi = nullptr;
     std::unique_ptr<VintorAudioEngine> m_engine;
     std::unique_ptr<VintorHostMIDIManager> m_midiManager;
+    std::unique_ptr<CSettingsModel> m_settings;
+    std::atomic<CSettingsModel*> m_settingsForNotices{nullptr};
+    std::unique_ptr<CSettingsWindow> m_settingsWindow;
     CIdleTaskQueue m_tasks;
     CShellCommands m_commands{this};
-    bool m_canPlay = false;
+    bool m_toolkitWindows = false;
     bool m_exited = false;
     bool m_started = false;
     bool m_locked = false;
