@@ -64,6 +64,10 @@ int EditorMenuItemTop(int menu, int item) {
 class CEditorWindow::Strip final : public CHfcWindowLayer {
 public:
     explicit Strip(CEditorWindow* owner) : m_owner(owner) {}
+    // A second click soon after the first is a click all the same.
+    bool PreMouseLButtonDoubleClick(CHfcMouse* mouse, int x, int y, int modifiers) override {
+        return PreMouseLButtonDown(mouse, x, y, modifiers);
+    }
     bool PreMouseLButtonDown(CHfcMouse*, int x, int, int) override {
         for (int menu = 0; menu < EditorWindowLayout::kMenuCount; ++menu) {
             if (x >= EditorWindowLayout::TitleLeft(menu) && x < EditorWindowLayout::TitleLeft(menu + 1)) {
