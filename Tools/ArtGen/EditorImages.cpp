@@ -561,7 +561,7 @@ void DrawModeSwitch(cairo_t* cr, int frame, int w, int h, const std::string& cap
 }
 
 void DrawSlideSwitch(cairo_t* cr, int frame, int w, int h, const std::vector<std::string>& labels,
-                     bool horizontal) {
+                     bool horizontal, const char* font = "FontGeneva9ForControls") {
     const int n = static_cast<int>(labels.size());
     if (horizontal) {
         const int slot = w;
@@ -575,16 +575,19 @@ void DrawSlideSwitch(cairo_t* cr, int frame, int w, int h, const std::vector<std
         }
         return;
     }
-    // Vertical: a slot with the lever at the left, the position names beside it.
+    // Vertical: a slot with the lever at the left, the position names beside it, listed from the
+    // top. The top cell is the switch's highest position (its last face), so face f lights the cell
+    // n - 1 - f.
     const int slotW = 12;
     Groove(cr, 0, 0, slotW, h);
     const int cell = h / n;
-    Button(cr, 1, frame * cell + 1, slotW - 2, cell - 2, true);
-    Fill(cr, 3, frame * cell + cell / 2, slotW - 6, 1, 0xFFFFFFFF);
+    const int lit = n - 1 - frame;
+    Button(cr, 1, lit * cell + 1, slotW - 2, cell - 2, true);
+    Fill(cr, 3, lit * cell + cell / 2, slotW - 6, 1, 0xFFFFFFFF);
     for (int i = 0; i < n; ++i) {
-        Fill(cr, slotW + 2, i * cell + cell / 2, 3, 1, i == frame ? kAccentLight : 0xFF3A3F46);
-        Text(cr, "FontGeneva9ForControls", slotW + 7, i * cell + (cell - 10) / 2 + 1, labels[i],
-             i == frame ? 0xFFFFFFFF : kCaptionDim);
+        Fill(cr, slotW + 2, i * cell + cell / 2, 3, 1, i == lit ? kAccentLight : 0xFF3A3F46);
+        Text(cr, font, slotW + 7, i * cell + (cell - 10) / 2 + 1, labels[i],
+             i == lit ? 0xFFFFFFFF : kCaptionDim);
     }
 }
 
@@ -799,7 +802,8 @@ void DrawSwitch(cairo_t* cr, const std::string& name, int frame, int w, int h) {
     if (kind == "AB") return DrawSlideSwitch(cr, frame, w, h, {"A", "B"}, true);
     if (kind == "OscillatorMode")
         return DrawSlideSwitch(cr, frame, w, h, {"Single", "Double", "Drums"}, false);
-    if (kind == "FilterType") return DrawSlideSwitch(cr, frame, w, h, {"LPF", "LPF&HPF"}, false);
+    // The filter page's cutoff knob stands 36 pixels right of the names: the narrow font.
+    if (kind == "FilterType") return DrawSlideSwitch(cr, frame, w, h, {"LPF", "LPF&HPF"}, false, "TextW4H9");
     if (kind == "MFX1") return DrawButtonSwitch(cr, frame, w, h, "MFX1", Accent::Blue);
     if (kind == "MFX2") return DrawButtonSwitch(cr, frame, w, h, "MFX2", Accent::Blue);
     if (kind == "MasterEQ") return DrawButtonSwitch(cr, frame, w, h, "M.EQ", Accent::Blue);

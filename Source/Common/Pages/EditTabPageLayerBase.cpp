@@ -1,5 +1,7 @@
 #include "Common/Pages/EditTabPageLayerBase.h"
 
+#include <mutex>
+
 #include "Common/Controls/QnControlCreater.h"
 #include "Common/Controls/QnSelectors.h"
 #include "Common/Controls/QnSimpleControls.h"
@@ -15,6 +17,10 @@ using namespace QorX0;
 EditTabPageLayerBase::RedBrowserRequest EditTabPageLayerBase::s_redBrowserRequest = nullptr;
 
 EditTabPageLayerBase::EditTabPageLayerBase(IRemoteSynth* synth, int kind) : CTabPageLayer(synth, "") {
+    // The pages are where sound selectors are linked: they show the parameter's text with its
+    // first ":" spaced out.
+    static std::once_flag rules;
+    std::call_once(rules, [] { RegisterControlRule(typeid(QnSoundSelector), QnControlRule::ColonText); });
     SetTargetMode(kind);
 }
 
