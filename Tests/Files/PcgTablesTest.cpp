@@ -3,7 +3,9 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
+#include "Common/Files/PcgStorage.h"
 #include "Common/Files/PcgTables.h"
 #include "Common/Model/Tables/SampleNames.h"
 
@@ -104,5 +106,67 @@ TEST(PcgTables, EveryRowNamesSamplesThatExist) {
         if (c.import) {
             EXPECT_EQ(c.table.front().srcNumber, 0) << "table " << i;
         }
+    }
+}
+
+// The built-in tables are searched through an index, tables handed in row by row: a copy of each
+// built-in table must give the same answer for every pair, in both import and export use; each
+// row's own pair gives its target, and unknown pairs leave the values as they were.
+TEST(PcgTables, BuiltInTablesAnswerAsACopySearchedRowByRow) {
+    struct Answer {
+        bool hit;
+        int bank, number;
+        bool operator==(const Answer&) const = default;
+    };
+    const PcgConversionTables& t = PcgDefaultTables();
+    std::vector<std::span<const PCGCONVROW>> tables;
+    for (const auto* group :
+         {&t.importMultisample, &t.importDrumsample, &t.exportMultisample, &t.exportDrumsample})
+        for (const auto& pair : *group)
+            for (std::span<const PCGCONVROW> span : pair) tables.push_back(span);
+    for (size_t i = 0; i < tables.size(); ++i) {
+        const std::vector<PCGCONVROW> copy(tables[i].begin(), tables[i].end());
+        for (bool zeroTakesFirstRow : {false, true}) {
+            auto lookUp = [&](std::span<const PCGCONVROW> table, int bank, int number) {
+                const bool hit = PcgLookupPair(table, zeroTakesFirstRow, bank, number);
+                return Answer{hit, bank, number};
+            };
+            auto same = [&](int bank, int number) {
+                EXPECT_EQ(lookUp(tables[i], bank, number), lookUp(copy, bank, number))
+                    << "table " << i << " pair " << bank << "," << number << " zero " << zeroTakesFirstRow;
+            };
+            for (int bank : {0, 1})
+                for (int number = 0; number < 1100; ++number) same(bank, number);
+            for (int number : {-1, 65535, 65536, 1 << 20}) same(0, number);
+            same(-1, 0);
+            same(65536, 0);
+            EXPECT_EQ(lookUp(tables[i], 0, 5000), (Answer{false, 0, 5000})) << "table " << i;
+            EXPECT_EQ(lookUp(tables[i], 0x10000 + 3, 0), (Answer{false, 0x10003, 0})) << "table " << i;
+        }
+        for (const PCGCONVROW& r : tables[i]) {
+            int bank = r.srcBank, number = r.srcNumber;
+            EXPECT_TRUE(PcgLookupPair(tables[i], false, bank, number));
+            EXPECT_EQ((Answer{true, bank, number}), (Answer{true, r.dstBank, r.dstNumber})) << "table " << i;
+        }
+    }
+}
+
+// A table handed in may repeat a pair: the first row holding it answers, and on import row 0
+// answers only the pair (0, 0).
+TEST(PcgTables, AHandedInTableAnswersWithItsFirstRowOfAPair) {
+    const PCGCONVROW rows[] = {{0, 4, 0, 40}, {0, 7, 0, 70}, {0, 4, 0, 41}, {0, 7, 0, 71}, {0, 0, 0, 9}};
+    struct Case {
+        bool zeroTakesFirstRow;
+        int number;
+        bool hit;
+        int target;
+    };
+    const Case cases[] = {{false, 4, true, 40}, {true, 4, true, 41}, {false, 7, true, 70},
+                          {true, 7, true, 70},  {false, 0, true, 9}, {true, 0, true, 40},
+                          {false, 5, false, 5}};
+    for (const Case& c : cases) {
+        int bank = 0, number = c.number;
+        EXPECT_EQ(PcgLookupPair(rows, c.zeroTakesFirstRow, bank, number), c.hit) << c.number;
+        EXPECT_EQ(number, c.target) << c.number << " zero " << c.zeroTakesFirstRow;
     }
 }

@@ -140,15 +140,91 @@ void CQorxxPcmProgramStorage::convertOscillators(std::span<const PCGCONVROW> tab
     PcgConvertPair(table, zeroTakesFirstRow, get, set, 13, 14);
 }
 
+namespace {
+
+// The first row of each source pair of a table built into the product, found by halving instead of
+// row by row: a drum kit looks up two pairs for each of its 128 keys in tables of up to 929 rows.
+// Tables handed in by callers are searched row by row, as their contents may change.
+struct PairIndex {
+    struct Entry {
+        uint32_t key;
+        uint32_t fromRow0;  // first row of the pair
+        uint32_t fromRow1;  // first row of the pair after row 0, kNoRow if none
+    };
+    static constexpr uint32_t kNoRow = UINT32_MAX;
+    const PCGCONVROW* rows = nullptr;
+    size_t count = 0;
+    std::vector<Entry> entries;  // sorted by key
+};
+
+constexpr uint32_t PairKey(uint32_t bank, uint32_t number) {
+    return bank << 16 | number;
+}
+
+PairIndex BuildIndex(std::span<const PCGCONVROW> table) {
+    PairIndex index;
+    index.rows = table.data();
+    index.count = table.size();
+    for (uint32_t i = 0; i < table.size(); ++i)
+        index.entries.push_back(
+            {PairKey(table[i].srcBank, table[i].srcNumber), i, i == 0 ? PairIndex::kNoRow : i});
+    // Equal keys stay in row order, so the first of each run holds the first row.
+    std::stable_sort(index.entries.begin(), index.entries.end(),
+                     [](const PairIndex::Entry& a, const PairIndex::Entry& b) { return a.key < b.key; });
+    std::vector<PairIndex::Entry> firsts;
+    for (const PairIndex::Entry& e : index.entries) {
+        if (firsts.empty() || firsts.back().key != e.key)
+            firsts.push_back(e);
+        else if (firsts.back().fromRow1 == PairIndex::kNoRow)
+            firsts.back().fromRow1 = e.fromRow0;
+    }
+    index.entries = std::move(firsts);
+    return index;
+}
+
+const PairIndex* BuiltInIndex(std::span<const PCGCONVROW> table) {
+    static const std::vector<PairIndex> indexes = [] {
+        std::vector<PairIndex> all;
+        const PcgConversionTables& t = PcgDefaultTables();
+        for (const auto* group :
+             {&t.importMultisample, &t.importDrumsample, &t.exportMultisample, &t.exportDrumsample})
+            for (const auto& pair : *group)
+                for (std::span<const PCGCONVROW> span : pair) {
+                    const bool known = std::any_of(all.begin(), all.end(), [&](const PairIndex& i) {
+                        return i.rows == span.data() && i.count == span.size();
+                    });
+                    if (!span.empty() && !known) all.push_back(BuildIndex(span));
+                }
+        return all;
+    }();
+    for (const PairIndex& index : indexes)
+        if (index.rows == table.data() && index.count == table.size()) return &index;
+    return nullptr;
+}
+
+// The first row at or after `from` (0 or 1) whose source is the pair, or null.
+const PCGCONVROW* FindPair(std::span<const PCGCONVROW> table, size_t from, int bank, int number) {
+    if (const PairIndex* index = BuiltInIndex(table)) {
+        if (bank < 0 || bank > 0xFFFF || number < 0 || number > 0xFFFF) return nullptr;
+        const uint32_t key = PairKey(static_cast<uint32_t>(bank), static_cast<uint32_t>(number));
+        const auto it = std::lower_bound(index->entries.begin(), index->entries.end(), key,
+                                         [](const PairIndex::Entry& e, uint32_t k) { return e.key < k; });
+        if (it == index->entries.end() || it->key != key) return nullptr;
+        const uint32_t row = from == 0 ? it->fromRow0 : it->fromRow1;
+        return row == PairIndex::kNoRow ? nullptr : &table[row];
+    }
+    for (size_t i = from; i < table.size(); ++i)
+        if (table[i].srcBank == bank && table[i].srcNumber == number) return &table[i];
+    return nullptr;
+}
+
+}  // namespace
+
 bool PcgLookupPair(std::span<const PCGCONVROW> table, bool zeroTakesFirstRow, int& bank, int& number) {
     if (table.empty()) return false;
-    const PCGCONVROW* hit = nullptr;
-    if (zeroTakesFirstRow && bank == 0 && number == 0) {
-        hit = &table.front();
-    } else {
-        for (size_t i = zeroTakesFirstRow ? 1 : 0; i < table.size() && !hit; ++i)
-            if (table[i].srcBank == bank && table[i].srcNumber == number) hit = &table[i];
-    }
+    const PCGCONVROW* hit = zeroTakesFirstRow && bank == 0 && number == 0
+                                ? &table.front()
+                                : FindPair(table, zeroTakesFirstRow ? 1 : 0, bank, number);
     if (!hit) return false;
     bank = hit->dstBank;
     number = hit->dstNumber;
