@@ -169,7 +169,10 @@ QnControlCreater CombiMultiLayerBase::CreaterFor(const QnControlContainer* conta
 CMMPCtrlFlash* CombiMultiLayerBase::AddLamp(QnControlCreater& creater, QnControlContainer* container, int x,
                                             int y, int column, int id) {
     CMMPCtrlFlash* lamp = Place(creater.CreateMIDIIndicator(x, y, column, id, IsMulti()), container, -1);
-    if (lamp) m_lamps.push_back(lamp);
+    if (!lamp) return nullptr;
+    // A lamp is made disabled, and a disabled lamp shows its dark face whatever it is given.
+    lamp->Enable(false);
+    m_lamps.push_back(lamp);
     return lamp;
 }
 
