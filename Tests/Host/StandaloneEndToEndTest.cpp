@@ -98,10 +98,18 @@ TEST_F(StandaloneEndToEnd, ConnectsPlaysChangesItsBufferAndLeavesTheInstrumentAs
         << ReadAll(m_report) << ReadAll(child.output);
     EXPECT_NE(Report(m_report)["inquiries"], "0");
 
-    // The window as drawn: the menu strip over the editor's view.
-    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    // The window as drawn: the menu strip over the editor's view, once the view has drawn its
+    // keyboard (a view without one is given a few seconds).
     CHfcBmp shot;
+    const auto keyboardDrawn = [](const CHfcBmp& bmp) {
+        return Colours(bmp, ArtGeometry::kCtlKeyboardX,
+                       EditorWindowLayout::kMenuHeight + ArtGeometry::kCtlKeyboardY,
+                       ArtGeometry::kCtlKeyboardWidth, ArtGeometry::kCtlKeyboardHeight) > 2;
+    };
+    Eventually([&] { return x.Screenshot(window, &shot) && keyboardDrawn(shot); }, 8000);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     ASSERT_TRUE(x.Screenshot(window, &shot));
+    const bool editorShown = keyboardDrawn(shot);
     EXPECT_TRUE(WriteStandaloneGallery(shot, "program-window"));
     EXPECT_EQ(shot.GetWidth(), ArtGeometry::kWindowWidth);
     EXPECT_EQ(shot.GetHeight(), ArtGeometry::kWindowHeight + EditorWindowLayout::kMenuHeight);
@@ -116,16 +124,15 @@ TEST_F(StandaloneEndToEnd, ConnectsPlaysChangesItsBufferAndLeavesTheInstrumentAs
                      ArtGeometry::kCtlWhiteWidth / 2;
     const int keyY =
         EditorWindowLayout::kMenuHeight + ArtGeometry::kCtlKeyboardY + ArtGeometry::kCtlKeyboardHeight - 10;
-    const bool keyboardDrawn = Colours(shot, ArtGeometry::kCtlKeyboardX,
-                                       EditorWindowLayout::kMenuHeight + ArtGeometry::kCtlKeyboardY,
-                                       ArtGeometry::kCtlKeyboardWidth, ArtGeometry::kCtlKeyboardHeight) > 2;
-    if (keyboardDrawn) {
+    if (editorShown) {
         x.ClickAt(wx + keyX, wy + keyY);
         EXPECT_TRUE(
             Eventually([&] { return Report(m_report)["notes"].find("60") != std::string::npos; }, 5000))
             << ReadAll(m_report);
     } else {
-        std::printf("the plug-in's view shows no keyboard yet: the key click is not checked\n");
+        std::printf(
+            "the plug-in's view shows no keyboard yet: the key click and the connected logos are not "
+            "checked\n");
     }
 
     // Audio > Settings... opens the settings window.
@@ -174,6 +181,32 @@ TEST_F(StandaloneEndToEnd, ConnectsPlaysChangesItsBufferAndLeavesTheInstrumentAs
     const auto report = Report(m_report);
     EXPECT_EQ(report.at("local_control"), "0") << ReadAll(m_report);
     EXPECT_EQ(report.at("local_control_history"), "0,1,0") << ReadAll(m_report);
+
+    // The connected state on screen: the logos show it, so they differ from those of the same window
+    // with no instrument to find (the plug-in as it ships, started the same way).
+    if (editorShown) {
+        auto env = Env(server.Name());
+        for (auto& [name, value] : env)
+            if (name == "TOLVA_PLUGIN") value = TOLVA_PLUGIN_SO;
+        Child alone = Launch(TOLVA_EDITOR_PROGRAM, env, m_folder);
+        const unsigned long lonely = x.WaitForTopLevel("Tolva Editor", 15000);
+        ASSERT_NE(lonely, 0u) << ReadAll(alone.output);
+        CHfcBmp unconnected;
+        EXPECT_TRUE(Eventually(
+            [&] { return x.Screenshot(lonely, &unconnected) && keyboardDrawn(unconnected); }, 10000));
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        ASSERT_TRUE(x.Screenshot(lonely, &unconnected));
+        EXPECT_TRUE(WriteStandaloneGallery(unconnected, "program-window-no-instrument"));
+        // Where the editor shows its product logo (80 x 20).
+        const int logoLeft = 8, logoTop = EditorWindowLayout::kMenuHeight + 547;
+        int differing = 0;
+        for (int py = logoTop; py < logoTop + 20; ++py)
+            for (int px = logoLeft; px < logoLeft + 80; ++px)
+                differing += shot.GetPixel(px, py) != unconnected.GetPixel(px, py) ? 1 : 0;
+        EXPECT_GT(differing, 40) << "the product logo looks the same connected and not";
+        x.Close(lonely);
+        EXPECT_EQ(WaitFor(alone.pid, 20), 0) << ReadAll(alone.output);
+    }
 }
 
 #endif
