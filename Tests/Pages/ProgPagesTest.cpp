@@ -3,12 +3,14 @@
 // switches, and note input into the arpeggiator's scan zone.
 #include <gtest/gtest.h>
 
+#include <list>
 #include <string>
 #include <vector>
 
 #include "Common/Controls/QnSelectors.h"
 #include "Common/Controls/QnSimpleControls.h"
 #include "Common/Controls/XBCtrlFilterGraph.h"
+#include "Common/Editor/MenuItems.h"
 #include "Common/Model/Sections.h"
 #include "Common/Pages/ProgPages.h"
 #include "Hfc/Core/HfcCtrlCharEditText.h"
@@ -296,6 +298,78 @@ TEST_F(ProgPagesTest, AConfirmedNoteEntryWritesTheParameter) {
     Tick();
     EXPECT_EQ(Prog()->GetParamI(0x1D0B), 48);
     EXPECT_GT(synth->sections.host.link.count, 0u);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ProgPagesTest, PagesLeaveTheSynthesizersObserversHoweverTheyGo) {
+    const size_t sinks = synth->SinkCount(), midiSinks = synth->MIDISinkCount();
+    // Deleted without OnDestroy: only a page without sublevel pages (those go with OnDestroy).
+    for (bool destroyFirst : {true, false}) {
+        for (int index : destroyFirst ? std::vector<int>{1, 4, 7, 8, 9} : std::vector<int>{0, 7}) {
+            CTabPageLayer* page = NewEditPage(synth.get(), kEditTabProg, index);
+            CTabPageLayerCreateParam param{
+                0, 0, ResourceManager::GetInstance()->LoadImage("Background_MainTab_Large")};
+            ASSERT_TRUE(page->Create(param, window));
+            EXPECT_GT(synth->SinkCount() + synth->MIDISinkCount(), sinks + midiSinks) << index;
+            if (destroyFirst) page->OnDestroy();
+            window->RemoveLayer(page, false);
+            delete page;
+            EXPECT_EQ(synth->SinkCount(), sinks) << index << (destroyFirst ? " destroyed" : " deleted");
+            EXPECT_EQ(synth->MIDISinkCount(), midiSinks)
+                << index << (destroyFirst ? " destroyed" : " deleted");
+        }
+    }
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(ProgPagesTest, EveryProgramPageListsItsUtilityMenuItems) {
+    const std::vector<const MenuItemInfo*> tail = {
+        &kMenuItemInfo_Separator,      &kMenuItemInfo_Load,         &kMenuItemInfo_Save,
+        &kMenuItemInfo_Separator,      &kMenuItemInfo_Import,       &kMenuItemInfo_Export,
+        &kMenuItemInfo_Separator,      &kMenuItemInfo_ReceiveAll,   &kMenuItemInfo_TransmitAll,
+        &kMenuItemInfo_ReceiveProg,    &kMenuItemInfo_TransmitProg, &kMenuItemInfo_ReceiveOneProg,
+        &kMenuItemInfo_TransmitOneProg};
+    const std::vector<const MenuItemInfo*> oscillator = {
+        &kMenuItemInfo_WriteProgram, &kMenuItemInfo_CopyOscillator, &kMenuItemInfo_SwapOscillator};
+    const std::vector<const MenuItemInfo*> heads[] = {
+        {&kMenuItemInfo_WriteProgram},
+        oscillator,
+        oscillator,
+        {&kMenuItemInfo_WriteProgram},
+        oscillator,
+        oscillator,
+        oscillator,
+        {&kMenuItemInfo_WriteProgram, &kMenuItemInfo_CopyArpeggiator},
+        {&kMenuItemInfo_WriteProgram, &kMenuItemInfo_CopyInsertEffect},
+        {&kMenuItemInfo_WriteProgram, &kMenuItemInfo_CopyMasterEffect, &kMenuItemInfo_SwapMasterEffect},
+    };
+    for (int i = 0; i < EditPageCount(kEditTabProg); ++i) {
+        std::vector<const MenuItemInfo*> expected = heads[i];
+        expected.insert(expected.end(), tail.begin(), tail.end());
+        std::list<MenuItemInfo> items;
+        Page<EditTabPageLayerBase>(i)->GetMenuItemInfoList(items);
+        ASSERT_EQ(items.size(), expected.size()) << "page " << i;
+        size_t k = 0;
+        for (const MenuItemInfo& item : items) {
+            EXPECT_EQ(item.id, expected[k]->id) << "page " << i << " item " << k;
+            EXPECT_EQ(item.name, expected[k]->name) << "page " << i << " item " << k;
+            ++k;
+        }
+        // What the window shows: the page's Copy and Swap items are the page's own and drop out.
+        int shown = 0;
+        for (const MenuItemInfo& item : items) shown += !IsPageLocalMenuItemId(item.id);
+        EXPECT_EQ(shown, static_cast<int>(1 + tail.size())) << "page " << i;
+    }
+    std::list<MenuItemInfo> none;
+    EditTabPageLayerBase plain(synth.get(), kModeProgEdit);
+    plain.GetMenuItemInfoList(none);
+    EXPECT_TRUE(none.empty());
 }
 
 }  // namespace

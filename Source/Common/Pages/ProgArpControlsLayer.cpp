@@ -1,6 +1,7 @@
 #include "Common/Controls/QnSelectors.h"
 #include "Common/Model/Sections.h"
 #include "Common/Pages/NoteInput.h"
+#include "Common/Editor/MenuItems.h"
 #include "Common/Pages/ProgMenus.h"
 #include "Common/Pages/ProgPageRows.h"
 #include "Common/Pages/ProgPages.h"

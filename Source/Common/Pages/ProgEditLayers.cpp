@@ -4,6 +4,7 @@
 #include "Common/Layers/EnvelopeGraphManager.h"
 #include "Common/Layers/TabPageLayerEx.h"
 #include "Common/Model/Sections.h"
+#include "Common/Editor/MenuItems.h"
 #include "Common/Pages/ProgMenus.h"
 #include "Common/Pages/ProgPageRows.h"
 #include "Common/Pages/ProgPages.h"
@@ -40,6 +41,11 @@ void SetEnabled(CHfcControl* control, bool enabled) {
 // ---- the edit pages' base
 
 ProgEditLayer::ProgEditLayer(IRemoteSynth* synth) : EditTabPageLayerBase(synth, kModeProgEdit) {}
+
+ProgEditLayer::~ProgEditLayer() {
+    if (IRemoteSynth* synth = GetSynth(); synth && m_bAdvised)
+        synth->UnadviseSink(static_cast<IRemoteSynthSink*>(this));
+}
 
 bool ProgEditLayer::OnCreate() {
     if (IRemoteSynth* synth = GetSynth(); synth && !m_bAdvised)

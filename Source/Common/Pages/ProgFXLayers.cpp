@@ -2,6 +2,7 @@
 #include "Common/FontManager/ResourceManager.h"
 #include "Common/Model/Sections.h"
 #include "Common/Pages/EffectEditLayer.h"
+#include "Common/Editor/MenuItems.h"
 #include "Common/Pages/ProgMenus.h"
 #include "Common/Pages/ProgPageRows.h"
 #include "Common/Pages/ProgPages.h"

@@ -6,6 +6,7 @@
 #include "Common/Controls/XBCtrlFilterGraph.h"
 #include "Common/Layers/EnvelopeGraphManager.h"
 #include "Common/Model/Sections.h"
+#include "Common/Editor/MenuItems.h"
 #include "Common/Pages/ProgMenus.h"
 #include "Common/Pages/ProgPageRows.h"
 #include "Common/Pages/ProgPages.h"

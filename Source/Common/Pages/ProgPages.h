@@ -21,6 +21,8 @@ public:
 class ProgEditLayer : public EditTabPageLayerBase {
 public:
     explicit ProgEditLayer(QorX0::IRemoteSynth* synth);
+    // A page deleted without OnDestroy still leaves the synthesizer's observers.
+    ~ProgEditLayer() override;
     bool OnCreate() override;
     bool OnDestroy() override;
     bool Show(bool update) override;

@@ -4,6 +4,7 @@
 #include "Common/Model/Sections.h"
 #include "Common/Pages/ProgPageRows.h"
 #include "Common/Pages/ProgPages.h"
+#include "Common/Editor/MenuItems.h"
 #include "Common/Pages/ProgMenus.h"
 
 using namespace ProgRows;
