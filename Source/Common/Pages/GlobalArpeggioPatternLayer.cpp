@@ -101,7 +101,7 @@ GlobalArpeggioPatternLayer::GlobalArpeggioPatternLayer(IRemoteSynth* synth) : Gl
 }
 
 ISection* GlobalArpeggioPatternLayer::Patterns() {
-    return GetParamSection(GetTargetMode(), 0);
+    return GetSynth() != nullptr ? GetSynth()->GetArpPatterns() : nullptr;
 }
 
 int GlobalArpeggioPatternLayer::GetSelectedPattern() {
@@ -264,6 +264,11 @@ void GlobalArpeggioPatternLayer::ChangedStep(int step) {
 CHfcControl* GlobalArpeggioPatternLayer::GetToneSwitch(int step, int tone) {
     if (step < 0 || step >= kStepCount || tone < 0 || tone >= kToneCount) return nullptr;
     return GetControlById(RowControlId(GetTargetMode(), StepPid(step, kPidFirstTone + tone)), 0);
+}
+
+CHfcBmp* GlobalArpeggioPatternLayer::GetToneSwitchFace(int step, int tone) {
+    auto* box = dynamic_cast<ArpStepSwitch*>(GetToneSwitch(step, tone));
+    return box != nullptr ? box->GetFace() : nullptr;
 }
 
 const char* GlobalArpeggioPatternLayer::StepFaceName(bool fixedNote, int gate) {

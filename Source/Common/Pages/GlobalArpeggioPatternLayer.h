@@ -48,6 +48,8 @@ public:
     int GetSelectedPattern();
     // The grid switch of a step and tone (tone 0 is the bottom row), none out of range.
     CHfcControl* GetToneSwitch(int step, int tone);
+    // The image a grid switch shows now; none out of range.
+    CHfcBmp* GetToneSwitchFace(int step, int tone);
     // The face a step's switches show, by fixed-note mode and gate.
     static const char* StepFaceName(bool fixedNote, int gate);
 

@@ -126,8 +126,7 @@ void GlobalDrumKitLayer::CreateMainControls() {
     kitPlane->AddControl(
         AddLocal(kitCreater.CreateDropdownList(l.dropdownX, l.dropdownY, l.dropdownLook, kKitDropdownId)));
     FillKitDropdown();
-    if (auto* selection = dynamic_cast<IGlobalArraySection*>(GetParamSection(kind, 0)))
-        selection->Select(0, 0);
+    if (auto* selection = Kits()) selection->Select(0, 0);
 
     auto* selector = new QnKeySelector();
     if (selector->Create(l.selectorX, l.selectorY, GetBackground(), l.selectorX, l.selectorY, kKeySelectorId))
@@ -199,20 +198,24 @@ void GlobalDrumKitLayer::FillKitDropdown() {
     dropdown->SetIntValue(std::clamp(value, 0, kKitCount - 1), true);
 }
 
+IGlobalArraySection* GlobalDrumKitLayer::Kits() {
+    return GetSynth() != nullptr ? GetSynth()->GetDrumKits() : nullptr;
+}
+
 int GlobalDrumKitLayer::GetSelectedKit() {
-    auto* kits = dynamic_cast<IGlobalArraySection*>(GetParamSection(GetTargetMode(), 0));
+    auto* kits = Kits();
     return kits != nullptr ? static_cast<int>(kits->GetSelection() & 0xFFFFFFFFu) : 0;
 }
 
 int GlobalDrumKitLayer::GetSelectedKey() {
-    auto* kits = dynamic_cast<IGlobalArraySection*>(GetParamSection(GetTargetMode(), 0));
+    auto* kits = Kits();
     return kits != nullptr ? static_cast<int>(kits->GetSelection() >> 32) : 0;
 }
 
 void GlobalDrumKitLayer::ChangeSelectedDrumKit(int kit) {
     kit = std::clamp(kit, 0, kKitCount - 1);
     CHfcControl* key = GetControlById(kKeyNumberId, 0);
-    if (auto* kits = dynamic_cast<IGlobalArraySection*>(GetParamSection(GetTargetMode(), 0)))
+    if (auto* kits = Kits())
         kits->Select(static_cast<unsigned>(kit),
                      static_cast<unsigned>(std::clamp(key ? key->GetIntValue() : 0, 0, 127)));
     OnChangeSelectedDrumKit();
@@ -224,7 +227,7 @@ void GlobalDrumKitLayer::OnChangeSelectedDrumKit() {
     std::snprintf(text, sizeof text, "%02d", kit);
     ShowFieldValue(GetControlById(kKitNumberId, 0), kit, text);
     if (CHfcControl* dropdown = GetControlById(kKitDropdownId, 0)) dropdown->SetIntValue(kit, true);
-    SynchronizeAllControlWithParam(GetParamSection(GetTargetMode(), 0), true);
+    SynchronizeAllControlWithParam(Kits(), true);
 }
 
 void GlobalDrumKitLayer::ChangeCurrentNote(int key) {
@@ -232,8 +235,7 @@ void GlobalDrumKitLayer::ChangeCurrentNote(int key) {
     key = std::clamp(key, 0, kKeyCount - 1);
     ShowFieldValue(GetControlById(kKeyNumberId, 0), key, NoteName(key));
     if (CHfcControl* selector = GetControlById(kKeySelectorId, 0)) selector->SetIntValue(key, true);
-    ISection* section = GetParamSection(GetTargetMode(), 0);
-    if (auto* kits = dynamic_cast<IGlobalArraySection*>(section))
+    if (auto* kits = Kits())
         kits->Select(static_cast<unsigned>(GetSelectedKit()), static_cast<unsigned>(key));
     std::vector<CHfcControl*> controls;
     GetControlVec(controls);

@@ -53,6 +53,7 @@ public:
     bool IsKitChangePending() const { return m_bKitChangePending; }
 
 private:
+    QorX0::IGlobalArraySection* Kits();
     void FillKitDropdown();
     void NoteOn(unsigned char status, unsigned char note);
 
