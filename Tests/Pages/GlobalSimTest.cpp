@@ -1,0 +1,194 @@
+// Global pages against the simulated instrument: edits made on the pages reach the instrument's
+// memory, and the port chosen on the setup page is the one the next connection uses.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+
+#include "Common/Controls/QnControlCreater.h"
+#include "Common/Controls/QnDropdownList.h"
+#include "Common/FontManager/FontManager.h"
+#include "Common/FontManager/ResourceManager.h"
+#include "Common/Pages/GlobalArpeggioPatternLayer.h"
+#include "Common/Pages/GlobalDrumKitLayer.h"
+#include "Common/Pages/GlobalSoftwareSetupLayer.h"
+#include "Hfc/HfcFixture.h"
+#include "Support/SimTableLocator.h"
+#include "Support/SynthHarness.h"
+
+using namespace QorX0;
+
+namespace {
+
+class GlobalSim : public SynthTest::SynthFixture, public ::testing::WithParamInterface<unsigned char> {
+protected:
+    void SetUp() override {
+        SynthFixture::SetUp();
+        HfcTestClock::Now() = 100000;
+        m_oldClock = HfcSetSystemTimeHook(&HfcTestClock::Read);
+        m_screen.Install();
+        CHfcMouse::Initialize(true);
+        CHfcKey::Initialize();
+        CHfcDrag::Initialize();
+        ASSERT_TRUE(ResourceManager::Initialize());
+        ASSERT_TRUE(FontManager::Initialize());
+        m_window = std::make_unique<CTestWindow>();
+        ASSERT_TRUE(m_window->Create("pages", 0, 0, 572, 416, 0, nullptr, nullptr, nullptr));
+    }
+    void TearDown() override {
+        if (page) {
+            page->OnDestroy();
+            m_window->RemoveLayer(page.get(), false);
+            page.reset();
+        }
+        m_window.reset();
+        FontManager::Uninitialize();
+        ResourceManager::Uninitialize();
+        CHfcDrag::Uninitialize();
+        CHfcKey::Uninitialize();
+        CHfcMouse::Uninitialize();
+        HfcSetSystemTimeHook(m_oldClock);
+        SynthFixture::TearDown();
+    }
+    // The instrument applies every parameter change it receives to its memory; it takes kit and
+    // pattern edits in global mode, where the editor's global tab puts it.
+    void InstrumentAppliesChanges() {
+        sim->With(
+            [](Sim::SimCore& c) { c.SetParamLocator(Sim::MakeTableLocator(c.GetModel(), &c.Image())); });
+        synth->PutMode(kModeGlobal);
+        Settle();
+    }
+    template <class Page>
+    Page* Open() {
+        auto* p = new Page(synth.get());
+        page.reset(p);
+        CTabPageLayerCreateParam param{0, 0, QnControlCreater::LoadImage("Background_MainTab_Large")};
+        EXPECT_TRUE(page->Create(param, m_window.get()));
+        page->Show(false);
+        Tick();
+        return p;
+    }
+    void Tick() {
+        for (int i = 0; i < 3; ++i) {
+            Pump(10);
+            page->Idle(0);
+        }
+    }
+    CHfcControl* Control(int id) { return page->GetControlById(id, 0); }
+    void Type(int id, const char* text) {
+        page->OnHfcCtrlPtrValueChanged(Control(id), const_cast<char*>(text));
+    }
+    bool InstrumentRecordIs(Sim::Area area, int index, const uint8_t* bytes, size_t n) {
+        Settle();
+        return sim->With(
+            [&](Sim::SimCore& c) { return std::memcmp(c.Image().Record(area, index), bytes, n) == 0; });
+    }
+
+    CHfcHeadlessScreen m_screen{1024, 768};
+    std::unique_ptr<CTestWindow> m_window;
+    HfcSystemTimeHook m_oldClock = nullptr;
+    std::unique_ptr<CTabPageLayer> page;
+};
+
+TEST_P(GlobalSim, ADrumKeysSampleChangedOnThePageLandsInThatKeysBytes) {
+    Make(GetParam(), true, true);
+    InstrumentAppliesChanges();
+    auto* kits = Open<GlobalDrumKitLayer>();
+    Type(GlobalDrumKitLayer::kKitNumberId, "3");
+    Type(GlobalDrumKitLayer::kKeyNumberId, "60");
+    Tick();
+    ASSERT_EQ(kits->GetSelectedKit(), 3);
+    ASSERT_EQ(kits->GetSelectedKey(), 60);
+    const int samplePid = (60 << 8) | 1;
+    CHfcControl* selector = Control((kKindDrumKits << 16) | 1);
+    ASSERT_NE(selector, nullptr);
+    ASSERT_EQ(kits->GetParameterIdByControl(selector).pid, samplePid);
+    ISection* section = synth->GetDrumKits();
+    const int before = section->GetParamI(samplePid), neighbour = section->GetParamI((61 << 8) | 1);
+    PARAMDESC desc{};
+    ASSERT_TRUE(section->GetParamDesc(samplePid, &desc));
+    const int wanted = before == desc.maxval ? desc.minval : before + 1;
+    auto instrumentKit = [&] {
+        return sim->With([](Sim::SimCore& c) {
+            const uint8_t* r = c.Image().Record(Sim::Area::DrumKit, 3);
+            return std::string(reinterpret_cast<const char*>(r), kSizeDrumKit);
+        });
+    };
+    Settle();
+    const std::string old = instrumentKit();
+
+    kits->OnHfcCtrlIntValueChanged(selector, wanted);  // what the page hears from the selector's choice
+    Tick();
+    EXPECT_EQ(section->GetParamI(samplePid), wanted);
+    EXPECT_EQ(section->GetParamI((61 << 8) | 1), neighbour);
+    EXPECT_EQ(selector->GetIntValue(), wanted);
+    // The instrument's kit 3 is the editor's, byte for byte, and it changed.
+    auto image = Image();
+    EXPECT_TRUE(InstrumentRecordIs(Sim::Area::DrumKit, 3, image->drumkit[3], kSizeDrumKit));
+    EXPECT_TRUE(instrumentKit() != old);
+}
+
+TEST_P(GlobalSim, AnArpeggioPatternStepEditedOnThePageReachesTheInstrument) {
+    Make(GetParam(), true, true);
+    InstrumentAppliesChanges();
+    auto* arp = Open<GlobalArpeggioPatternLayer>();
+    Type(GlobalArpeggioPatternLayer::kPatternNumberId, "9");  // the fifth user pattern
+    Tick();
+    ASSERT_EQ(arp->GetSelectedPattern(), 9);
+    Type(GlobalArpeggioPatternLayer::kStepNumberId, "13");
+    const int gateId = (kKindArpPatterns << 16) | GlobalArpeggioPatternLayer::kPidGate;
+    ASSERT_EQ(arp->GetParameterIdByControl(Control(gateId)).pid, (12 << 8) | 7);
+    Type(gateId, "75");
+    CHfcControl* box = arp->GetToneSwitch(12, 2);
+    const int on = box->GetIntValue();
+    arp->OnHfcCtrlIntValueChanged(box, static_cast<int>(on ? 0x80000001u : 0x80000000u));
+    Tick();
+    ISection* patterns = synth->GetArpPatterns();
+    EXPECT_EQ(patterns->GetParamI((12 << 8) | 7), 75);
+    EXPECT_EQ(patterns->GetParamI((12 << 8) | 12), on ? 0 : 1);
+    auto image = Image();
+    EXPECT_TRUE(InstrumentRecordIs(Sim::Area::ArpPattern, 9 - 5, image->arppattern[9 - 5], kSizeArpPattern));
+}
+
+TEST_P(GlobalSim, ThePortChosenOnTheSetupPageIsUsedAtTheNextConnect) {
+    // Connected once, so that the ports are known; then saved names that lead nowhere: connecting
+    // with them would have to ask.
+    Make(GetParam());
+    synth->Disconnect();
+    synth->SetMIDIInPortName("Gone In");
+    synth->SetMIDIOutPortName("Gone Out");
+    auto* setup = Open<GlobalSoftwareSetupLayer>();
+    const std::string name = port->KeyName();
+    auto choose = [&](QnDropdownList* list) {
+        for (int i = 0; i < list->GetItemCount(); ++i) {
+            std::string text;
+            list->GetItemText(text, i);
+            if (text == name) {
+                setup->OnHfcCtrlIntValueChanged(list, i);
+                return true;
+            }
+        }
+        return false;
+    };
+    std::string first;
+    setup->GetMIDIInDropdown()->GetItemText(first, 0);
+
+    EXPECT_EQ(first, "Gone In (not connected)");
+    ASSERT_TRUE(choose(setup->GetMIDIInDropdown()));
+    ASSERT_TRUE(choose(setup->GetMIDIOutDropdown()));
+    // The link finds the instrument on the chosen ports without a question.
+    ASSERT_TRUE(synth->Connect(false, false));
+    EXPECT_EQ(unexpectedBoxes, 0);
+    Tick();
+    std::string in, out;
+    setup->GetMIDIInDropdown()->GetItemText(in, setup->GetMIDIInDropdown()->GetIntValue());
+    setup->GetMIDIOutDropdown()->GetItemText(out, setup->GetMIDIOutDropdown()->GetIntValue());
+    EXPECT_EQ(in, name);
+    EXPECT_EQ(out, name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, GlobalSim, ::testing::Values(kPmidTolva, kPmidNerimo),
+                         [](const auto& info) { return info.param == kPmidTolva ? "Tolva" : "Nerimo"; });
+
+}  // namespace
