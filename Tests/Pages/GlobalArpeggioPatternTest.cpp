@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "Common/Editor/MenuItems.h"
 #include "Common/Pages/GlobalArpeggioPatternLayer.h"
 #include "Pages/GlobalPageFixture.h"
 
@@ -137,15 +136,6 @@ TEST_F(ArpPatternTest, TouchingAToneSwitchMakesItsStepCurrentButGlobalRowsDoNot)
         Tick();
         EXPECT_EQ(Control(Arp::kStepSliderId)->GetIntValue(), 20) << std::hex << pid;
     }
-}
-
-TEST_F(ArpPatternTest, TheUtilityMenuOffersRenameAndTheStepCommands) {
-    std::list<MenuItemInfo> items;
-    page->GetMenuItemInfoList(items);
-    ASSERT_EQ(items.size(), 17u);
-    EXPECT_EQ(items.front().id, kMenuItemInfo_WriteArpeggioPattern.id);
-    EXPECT_EQ(std::next(items.begin())->id, kMenuItemInfo_RenameArpeggioPattern.id);
-    EXPECT_EQ(items.back().id, kMenuItemInfo_TransmitArpeggioPattern.id);
 }
 
 }  // namespace

@@ -70,7 +70,8 @@ TEST_F(SetupPageTest, PortListsShowTheSavedAndConnectedPortsWithTheirMarks) {
          "Old In (not connected)|Tolva 1 In|Keys In @0", "Old Out (not connected)|Tolva 1 Out|Synth Out @0"},
         {"saved ports present, instrument silent", "Keys In", "Tolva 1 Out", "", "",
          "Tolva 1 In|Keys In (not connected) @1", "Tolva 1 Out (not connected)|Synth Out @0"},
-        {"connected", "Old In", "", "Keys In", "Synth Out", "Tolva 1 In|Keys In @1", "Tolva 1 Out|Synth Out @1"},
+        {"connected", "Old In", "", "Keys In", "Synth Out", "Tolva 1 In|Keys In @1",
+         "Tolva 1 Out|Synth Out @1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

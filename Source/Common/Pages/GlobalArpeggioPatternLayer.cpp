@@ -10,7 +10,6 @@
 #include "Common/Controls/QnDropdownList.h"
 #include "Common/Controls/QnSimpleControls.h"
 #include "Common/Controls/XBCtrlValueBar.h"
-#include "Common/Editor/MenuItems.h"
 #include "Common/Layers/QnControlContainer.h"
 #include "Hfc/Core/HfcCtrlCharEditText.h"
 #include "Hfc/Core/HfcCtrlSlideSwitch.h"
@@ -374,11 +373,5 @@ void GlobalArpeggioPatternLayer::OnHfcCtrlPtrValueChanged(CHfcControl* control, 
 }
 
 void GlobalArpeggioPatternLayer::GetMenuItemInfoList(std::list<MenuItemInfo>& items) {
-    AppendMenuItems(
-        items, {&kMenuItemInfo_WriteArpeggioPattern, &kMenuItemInfo_RenameArpeggioPattern,
-                &kMenuItemInfo_CopyArpeggioPattern, &kMenuItemInfo_CopySteps, &kMenuItemInfo_DeleteStep,
-                &kMenuItemInfo_InsertStep, &kMenuItemInfo_Separator, &kMenuItemInfo_Load, &kMenuItemInfo_Save,
-                &kMenuItemInfo_Separator, &kMenuItemInfo_Import, &kMenuItemInfo_Export,
-                &kMenuItemInfo_Separator, &kMenuItemInfo_ReceiveAll, &kMenuItemInfo_TransmitAll,
-                &kMenuItemInfo_ReceiveArpeggioPattern, &kMenuItemInfo_TransmitArpeggioPattern});
+    AppendPageMenu(items, kArpeggioPattern);
 }

@@ -10,7 +10,6 @@
 #include "Common/Controls/QnSelectors.h"
 #include "Common/Controls/QnSimpleControls.h"
 #include "Common/Controls/XBCtrlValueBar.h"
-#include "Common/Editor/MenuItems.h"
 #include "Common/Layers/QnControlContainer.h"
 #include "Common/QnUtils/QnUtils.h"
 #include "Hfc/Core/HfcCtrlCharEditText.h"
@@ -338,10 +337,5 @@ bool GlobalDrumKitLayer::OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, 
 }
 
 void GlobalDrumKitLayer::GetMenuItemInfoList(std::list<MenuItemInfo>& items) {
-    AppendMenuItems(
-        items, {&kMenuItemInfo_WriteDrumKit, &kMenuItemInfo_RenameDrumKit, &kMenuItemInfo_CopyDrumKit,
-                &kMenuItemInfo_CopyKeySetup, &kMenuItemInfo_Separator, &kMenuItemInfo_Load,
-                &kMenuItemInfo_Save, &kMenuItemInfo_Separator, &kMenuItemInfo_Import, &kMenuItemInfo_Export,
-                &kMenuItemInfo_Separator, &kMenuItemInfo_ReceiveAll, &kMenuItemInfo_TransmitAll,
-                &kMenuItemInfo_ReceiveDrumKit, &kMenuItemInfo_TransmitDrumKit});
+    AppendPageMenu(items, kDrumKit);
 }

@@ -9,7 +9,6 @@
 #include "Common/Controls/QnSimpleControls.h"
 #include "Common/Controls/XBCtrlValueBar.h"
 #include "Common/Controls/QnDropdownList.h"
-#include "Common/Editor/MenuItems.h"
 #include "Common/Layers/QnControlContainer.h"
 #include "Hfc/Base/HfcMessageBox.h"
 #include "Hfc/Core/HfcCtrlCharEditText.h"
@@ -127,18 +126,6 @@ bool GlobalPageLayerBase::ParseTypedInt(const void* text, int* value) {
     }
     *value = static_cast<int>(v);
     return true;
-}
-
-void GlobalPageLayerBase::AppendMenuItems(std::list<MenuItemInfo>& items,
-                                          std::initializer_list<const MenuItemInfo*> add) {
-    for (const MenuItemInfo* item : add) items.push_back(*item);
-}
-
-void GlobalPageLayerBase::AppendGlobalTail(std::list<MenuItemInfo>& items) {
-    AppendMenuItems(
-        items, {&kMenuItemInfo_Load, &kMenuItemInfo_Save, &kMenuItemInfo_Separator, &kMenuItemInfo_Import,
-                &kMenuItemInfo_Export, &kMenuItemInfo_Separator, &kMenuItemInfo_ReceiveAll,
-                &kMenuItemInfo_TransmitAll, &kMenuItemInfo_ReceiveGlobal, &kMenuItemInfo_TransmitGlobal});
 }
 
 void GlobalPageLayerBase::ShowFieldValue(CHfcControl* field, int value, const char* text) {

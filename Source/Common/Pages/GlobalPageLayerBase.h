@@ -4,7 +4,6 @@
 // rows (one row every 22 pixels, each control linked to its parameter), and the helpers the pages
 // share to add controls and containers.
 #include <cstdint>
-#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -81,12 +80,10 @@ protected:
     // copy their background from fill, a plain image of that colour owned by the page.
     QnControlContainer* AddFilledContainer(const char* sizeImageName, int x, int y, int width,
                                            uint32_t colour, CHfcBmp** fill);
-    // Appends copies of the window's menu items, in order.
-    static void AppendMenuItems(std::list<MenuItemInfo>& items,
-                                std::initializer_list<const MenuItemInfo*> add);
-    // The items every instrument-settings page ends with: Load, Save, |, Import, Export, |,
-    // Receive All, Transmit All, Receive Global, Transmit Global.
-    static void AppendGlobalTail(std::list<MenuItemInfo>& items);
+    // The Utility-menu items of each global page.
+    enum PageMenu { kSoftwareSetup, kSystemMIDI, kUserScale, kCategoryName, kDrumKit, kArpeggioPattern };
+    // Appends copies of the window's items of that page, in order.
+    static void AppendPageMenu(std::list<MenuItemInfo>& items, PageMenu menu);
     // Integer reading of typed text; false when it holds no number.
     static bool ParseTypedInt(const void* text, int* value);
     // Sets a field's value and shows text in it.

@@ -5,7 +5,6 @@
 #include "Common/Controls/QnControlCreater.h"
 #include "Common/Controls/QnDropdownList.h"
 #include "Common/Controls/QnSimpleControls.h"
-#include "Common/Editor/MenuItems.h"
 #include "Common/Model/ModelStrings.h"
 #include "Common/QnUtils/QnUtils.h"
 #include "Hfc/Core/HfcCtrlSwitch.h"
@@ -167,8 +166,5 @@ void GlobalSoftwareSetupLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, in
 }
 
 void GlobalSoftwareSetupLayer::GetMenuItemInfoList(std::list<MenuItemInfo>& items) {
-    AppendMenuItems(items, {&kMenuItemInfo_SaveDefault, &kMenuItemInfo_RestoreData, &kMenuItemInfo_Separator,
-                            &kMenuItemInfo_Load, &kMenuItemInfo_Save, &kMenuItemInfo_Separator,
-                            &kMenuItemInfo_Import, &kMenuItemInfo_Export, &kMenuItemInfo_Separator,
-                            &kMenuItemInfo_ReceiveAll, &kMenuItemInfo_TransmitAll});
+    AppendPageMenu(items, kSoftwareSetup);
 }

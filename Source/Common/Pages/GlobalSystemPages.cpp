@@ -11,7 +11,6 @@
 #include "Common/Controls/QnSelectors.h"
 #include "Common/Controls/QnSimpleControls.h"
 #include "Common/Controls/XBCtrlValueBar.h"
-#include "Common/Editor/MenuItems.h"
 #include "Common/Layers/QnControlContainer.h"
 #include "Hfc/Core/HfcCtrlCharEditText.h"
 #include "Hfc/Core/HfcCtrlSwitch.h"
@@ -118,8 +117,7 @@ void GlobalSystemMIDILayer::OnPostSynchronizeControlWithParam(CHfcControl*, ISec
 }
 
 void GlobalSystemMIDILayer::GetMenuItemInfoList(std::list<MenuItemInfo>& items) {
-    AppendMenuItems(items, {&kMenuItemInfo_WriteGlobalSetting, &kMenuItemInfo_Separator});
-    AppendGlobalTail(items);
+    AppendPageMenu(items, kSystemMIDI);
 }
 
 // ---- user scales ----
@@ -295,9 +293,7 @@ bool GlobalUserScaleLayer::PreMouseLButtonDown(CHfcMouse* mouse, int x, int y, i
 }
 
 void GlobalUserScaleLayer::GetMenuItemInfoList(std::list<MenuItemInfo>& items) {
-    AppendMenuItems(items,
-                    {&kMenuItemInfo_WriteGlobalSetting, &kMenuItemInfo_CopyScale, &kMenuItemInfo_Separator});
-    AppendGlobalTail(items);
+    AppendPageMenu(items, kUserScale);
 }
 
 // ---- category names ----
@@ -357,6 +353,5 @@ void GlobalCategoryNameLayer::OnHfcCtrlPtrValueChanged(CHfcControl* control, voi
 }
 
 void GlobalCategoryNameLayer::GetMenuItemInfoList(std::list<MenuItemInfo>& items) {
-    AppendMenuItems(items, {&kMenuItemInfo_WriteGlobalSetting, &kMenuItemInfo_Separator});
-    AppendGlobalTail(items);
+    AppendPageMenu(items, kCategoryName);
 }
