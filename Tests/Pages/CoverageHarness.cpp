@@ -29,7 +29,8 @@ const char* ModelName(unsigned char model) {
 // A control that a page made for a parameter: not a label, tab row or graph (graphs report records
 // to the page), and not one of the page-local ids from 0x10000 up.
 bool ExpectsLink(const CHfcControl* control) {
-    if (control->GetId() == -1 || control->GetId() >= 0x10000) return false;
+    // Page-local ids lie from 0x10000 up, read unsigned (the setup page's port lists use 0xFFFF000x).
+    if (control->GetId() == -1 || static_cast<unsigned>(control->GetId()) >= 0x10000u) return false;
     if (dynamic_cast<const QnStaticText*>(control) || dynamic_cast<const CTabControl*>(control)) return false;
     return QnSynthLayer::GetControlRule(control) != QnControlRule::RecordReporter;
 }

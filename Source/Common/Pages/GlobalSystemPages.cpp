@@ -237,8 +237,7 @@ void GlobalUserScaleLayer::OnAllNotesOctaveChanged(int octave) {
         const int note = 12 * octave + i;
         CHfcControl* label = GetControlById(kAllNotesLabelIdBase + i, 0);
         CHfcControl* field = GetControlById(kAllNotesBase + i, 0);
-        // The scale ends at G9 (note 127): past it there is neither a name nor a parameter, and a
-        // hidden field must not keep the focus (typing would edit another note).
+        // The scale ends at G9 (note 127): past it there is neither a name nor a parameter.
         const bool exists = note <= 127;
         if (label != nullptr) {
             char empty[1] = "";
@@ -254,10 +253,11 @@ void GlobalUserScaleLayer::OnAllNotesOctaveChanged(int octave) {
             SynchronizeControlWithParam(field, true);
             field->Show(true);
         } else {
+            // The field keeps the note it showed (there is no parameter past G9); hidden, it must
+            // not keep the edit or the focus, or typing would change that note unseen.
             if (auto* edit = dynamic_cast<CHfcCtrlCharEditText*>(field); edit != nullptr && edit->IsEditing())
                 edit->LeaveEdit();
             field->ReleaseFocus();
-            UnlinkControlWithParam(field);
             field->Hide(true);
         }
     }
