@@ -167,24 +167,26 @@ void GlobalDrumKitLayer::CreateVoiceControls() {
     CreateControls(kVoiceRows, static_cast<int>(std::size(kVoiceRows)), kKitLayout.voiceX, kKitLayout.voiceY);
 }
 
-void GlobalDrumKitLayer::CreateHighSampleControls() {
-    const DrumKitLayout& l = kKitLayout;
+void GlobalDrumKitLayer::CreateSampleColumn(int selectorX, int samplePid, const SCtrlinfo* rows, int count,
+                                            int x, int y) {
     const int kind = GetTargetMode();
     QnControlCreater creater(GetBackground(), 0, 0);
-    AddLinkedTo(creater.CreateSoundSelector(l.highSelectorX, l.sampleSelectorY, kDrumSampleSelectorKind,
-                                            l.sampleSelectorLook, RowControlId(kind, kHighSamplePid)),
-                kind, kHighSamplePid);
-    CreateControls(kHighSampleRows, static_cast<int>(std::size(kHighSampleRows)), l.highX, l.highY);
+    AddLinkedTo(creater.CreateSoundSelector(selectorX, kKitLayout.sampleSelectorY, kDrumSampleSelectorKind,
+                                            kKitLayout.sampleSelectorLook, RowControlId(kind, samplePid)),
+                kind, samplePid);
+    CreateControls(rows, count, x, y);
+}
+
+void GlobalDrumKitLayer::CreateHighSampleControls() {
+    const DrumKitLayout& l = kKitLayout;
+    CreateSampleColumn(l.highSelectorX, kHighSamplePid, kHighSampleRows,
+                       static_cast<int>(std::size(kHighSampleRows)), l.highX, l.highY);
 }
 
 void GlobalDrumKitLayer::CreateLowSampleControls() {
     const DrumKitLayout& l = kKitLayout;
-    const int kind = GetTargetMode();
-    QnControlCreater creater(GetBackground(), 0, 0);
-    AddLinkedTo(creater.CreateSoundSelector(l.lowSelectorX, l.sampleSelectorY, kDrumSampleSelectorKind,
-                                            l.sampleSelectorLook, RowControlId(kind, kLowSamplePid)),
-                kind, kLowSamplePid);
-    CreateControls(kLowSampleRows, static_cast<int>(std::size(kLowSampleRows)), l.lowX, l.lowY);
+    CreateSampleColumn(l.lowSelectorX, kLowSamplePid, kLowSampleRows,
+                       static_cast<int>(std::size(kLowSampleRows)), l.lowX, l.lowY);
 }
 
 void GlobalDrumKitLayer::FillKitDropdown() {

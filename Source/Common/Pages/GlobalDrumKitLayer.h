@@ -54,6 +54,8 @@ public:
 
 private:
     QorX0::IGlobalArraySection* Kits();
+    // A sample's selector, then its table of rows.
+    void CreateSampleColumn(int selectorX, int samplePid, const SCtrlinfo* rows, int count, int x, int y);
     void FillKitDropdown();
     void NoteOn(unsigned char status, unsigned char note);
 

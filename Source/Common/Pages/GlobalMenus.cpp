@@ -4,7 +4,6 @@
 
 #include "Common/Pages/GlobalPageLayerBase.h"
 
-#if __has_include("Common/Editor/MenuItems.h")
 #include "Common/Editor/MenuItems.h"
 
 namespace {
@@ -60,10 +59,3 @@ void GlobalPageLayerBase::AppendPageMenu(std::list<MenuItemInfo>& items, PageMen
             break;
     }
 }
-
-#else
-
-// The window's shared menu items are not built yet: the lists stay empty until they are.
-void GlobalPageLayerBase::AppendPageMenu(std::list<MenuItemInfo>&, PageMenu) {}
-
-#endif
