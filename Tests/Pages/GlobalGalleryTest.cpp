@@ -10,6 +10,7 @@
 #include "Common/FontManager/FontManager.h"
 #include "Common/FontManager/ResourceManager.h"
 #include "Common/Layers/TabControl.h"
+#include "Common/Pages/GlobalSystemPages.h"
 #include "Common/Pages/PageCatalogue.h"
 #include "Hfc/Draw/HfcBmp.h"
 #include "Hfc/Draw/HfcDrawContext.h"
@@ -44,8 +45,12 @@ TEST_F(GlobalGallery, EveryGlobalPageIsDrawnOnTheLargePage) {
         RecordingRemoteSynth synth(pmid);
         synth.inPorts = {MIDIDevKey("Tolva MIDI In", 1), MIDIDevKey("USB Keyboard", 2)};
         synth.outPorts = {MIDIDevKey("Tolva MIDI Out", 3)};
-        // A key and a pattern step with values to look at.
+        // A pattern with steps to look at: a rising figure, one legato step, fixed notes.
         synth.sections.patterns.Select(7, 0);
+        for (int s = 0; s < 16; ++s) synth.sections.patterns.PutParamI((s << 8) | (10 + s % 12), 1);
+        synth.sections.patterns.PutParamI((5 << 8) | 7, 101);
+        synth.sections.patterns.PutParamI(3, 1);
+        synth.sections.patterns.PutParamI(2, 16);
         synth.sections.host.Pump();
         for (int index = 0; index < 6; ++index) {
             SCOPED_TRACE(names[index]);
@@ -64,6 +69,15 @@ TEST_F(GlobalGallery, EveryGlobalPageIsDrawnOnTheLargePage) {
             const std::string file = dir + "/Global_" + std::to_string(index) + "_" + names[index] +
                                      (pmid == kPmidTolva ? "" : "_Nerimo") + ".png";
             EXPECT_TRUE(HfcWritePng(page->GetContext()->GetBmp(), file.c_str()));
+            // The user scale page once more on the last, shorter octave.
+            if (auto* scale = dynamic_cast<GlobalUserScaleLayer*>(page.get())) {
+                scale->OnAllNotesOctaveChanged(10);
+                page->Idle(0);
+                page->OnRefresh();
+                const std::string last =
+                    dir + "/Global_2_UserScale_Octave10" + (pmid == kPmidTolva ? "" : "_Nerimo") + ".png";
+                EXPECT_TRUE(HfcWritePng(page->GetContext()->GetBmp(), last.c_str()));
+            }
             page->OnDestroy();
             window->RemoveLayer(page.get(), false);
         }
