@@ -99,14 +99,14 @@ TEST_F(StandaloneEndToEnd, ConnectsPlaysChangesItsBufferAndLeavesTheInstrumentAs
     EXPECT_NE(Report(m_report)["inquiries"], "0");
 
     // The window as drawn: the menu strip over the editor's view, once the view has drawn its
-    // keyboard (a view without one is given a few seconds).
+    // keyboard (a view without one is given 20 s).
     CHfcBmp shot;
     const auto keyboardDrawn = [](const CHfcBmp& bmp) {
         return Colours(bmp, ArtGeometry::kCtlKeyboardX,
                        EditorWindowLayout::kMenuHeight + ArtGeometry::kCtlKeyboardY,
                        ArtGeometry::kCtlKeyboardWidth, ArtGeometry::kCtlKeyboardHeight) > 2;
     };
-    Eventually([&] { return x.Screenshot(window, &shot) && keyboardDrawn(shot); }, 8000);
+    Eventually([&] { return x.Screenshot(window, &shot) && keyboardDrawn(shot); }, 20000);
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     ASSERT_TRUE(x.Screenshot(window, &shot));
     const bool editorShown = keyboardDrawn(shot);
@@ -193,7 +193,7 @@ TEST_F(StandaloneEndToEnd, ConnectsPlaysChangesItsBufferAndLeavesTheInstrumentAs
         ASSERT_NE(lonely, 0u) << ReadAll(alone.output);
         CHfcBmp unconnected;
         EXPECT_TRUE(Eventually(
-            [&] { return x.Screenshot(lonely, &unconnected) && keyboardDrawn(unconnected); }, 10000));
+            [&] { return x.Screenshot(lonely, &unconnected) && keyboardDrawn(unconnected); }, 30000));
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         ASSERT_TRUE(x.Screenshot(lonely, &unconnected));
         EXPECT_TRUE(WriteStandaloneGallery(unconnected, "program-window-no-instrument"));
