@@ -138,4 +138,19 @@ TEST_F(ArpPatternTest, TouchingAToneSwitchMakesItsStepCurrentButGlobalRowsDoNot)
     }
 }
 
+TEST_F(ArpPatternTest, TheABSelectShowsOnlyWhereTheSoundHasTwoArpeggiators) {
+    struct Case {
+        unsigned char mode;
+        bool shown;
+    };
+    for (const Case& c : {Case{kModeProgEdit, false}, Case{kModeCombiEdit, true}, Case{kModeProgPlay, false},
+                          Case{kModeMulti, true}}) {
+        SCOPED_TRACE(int(c.mode));
+        synth->sections.host.SetMode(c.mode);
+        SelectPattern(9);  // the section tells its observers it changed
+        EXPECT_EQ(Control(Arp::kArpSelectLabelId)->IsVisible(), c.shown);
+        EXPECT_EQ(Control((kKindArpPatterns << 16) | Arp::kPidArpSelect)->IsVisible(), c.shown);
+    }
+}
+
 }  // namespace
