@@ -11,15 +11,22 @@
 
 namespace QorX0 {
 
+class IAccessorI;
+class IAccessorS;
+
 class IAccessor {
 public:
     virtual ~IAccessor() = default;
+    // The field's kind without a dynamic_cast: every read and write of a row asks for it.
+    virtual const IAccessorI* AsInteger() const { return nullptr; }
+    virtual const IAccessorS* AsText() const { return nullptr; }
 };
 
 // Integer fields. Raw is the stored number (what a parameter change carries); value is the number
 // the converter shows. For most kinds both are the same.
 class IAccessorI : public IAccessor {
 public:
+    const IAccessorI* AsInteger() const final { return this; }
     virtual int GetRaw(const void* record, unsigned offset) const = 0;
     virtual int PutRaw(void* record, unsigned offset, int raw) const = 0;  // returns GetRaw
     virtual int Get(const void* record, unsigned offset) const = 0;
@@ -31,6 +38,7 @@ public:
 // Name fields; texts are returned as double strings (long, zero, short, zero).
 class IAccessorS : public IAccessor {
 public:
+    const IAccessorS* AsText() const final { return this; }
     virtual std::string Get(const void* record, unsigned offset) const = 0;
     virtual std::string Put(void* record, unsigned offset, const char* text) const = 0;
     virtual unsigned Width() const = 0;
@@ -236,10 +244,10 @@ private:
 
 // Integer and name access to a bound row's accessor (null when the row has none of that kind).
 inline const IAccessorI* AccessorI(const IAccessor* a) {
-    return dynamic_cast<const IAccessorI*>(a);
+    return a ? a->AsInteger() : nullptr;
 }
 inline const IAccessorS* AccessorS(const IAccessor* a) {
-    return dynamic_cast<const IAccessorS*>(a);
+    return a ? a->AsText() : nullptr;
 }
 
 }  // namespace QorX0
