@@ -2,12 +2,15 @@
 // requests from selector clicks, the bank-list re-read and the page's drawing.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
 #include "Common/Controls/QnControlCreater.h"
 #include "Common/Controls/QnSelectors.h"
 #include "Common/Controls/QnKnob.h"
+#include "Common/Layers/Forms/UIFormInfo.h"
+#include "Common/Pages/EffectEditLayer.h"
 #include "Pages/PagesFixture.h"
 
 using namespace QorX0;
@@ -209,6 +212,61 @@ TEST_F(PageBaseTest, APageWithoutBackgroundIsDrawnOnTranslucentWhite) {
     ShowPage(drawn);
     drawn->OnRefresh();
     EXPECT_EQ(drawn->GetContext()->GetBmp()->GetPixel(5, 5), drawn->GetBackground()->GetPixel(5, 5));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(PageBaseTest, ProgramPagesHoldTheirFormsAndEffectSlotsInTabOrder) {
+    constexpr int kSlot = -100;  // kSlot - s: the effect sub-page of slot s
+    const std::vector<std::vector<int>> sublevels = {
+        {},
+        {1024, 1029, 1031, 1032, 1034},
+        {1036, 1038, 1040, 1042, 1043},
+        {1044, 1045, 1046, 1047},
+        {1048, 1049, 1050, 1051, 1052},
+        {1053, 1054, 1055, 1056, 1057},
+        {1058, 1059, 1060, 1061, 1062, 1063},
+        {},
+        {1064, kSlot - 0},
+        {1065, kSlot - 1, kSlot - 2, 1066},
+    };
+    for (int i = 0; i < EditPageCount(kEditTabProg); ++i) {
+        auto* page = static_cast<EditTabPageLayerBase*>(AdoptCatalogued(kEditTabProg, i));
+        const std::vector<int>& expected = sublevels[static_cast<size_t>(i)];
+        CTabControl* sub = page->GetSubTabControl();
+        if (expected.empty()) {
+            EXPECT_EQ(sub, nullptr) << i;
+            continue;
+        }
+        ASSERT_NE(sub, nullptr) << i;
+        EXPECT_EQ(sub->GetRect().top, 142) << i;
+        ASSERT_EQ(sub->GetTabPageCount(), static_cast<int>(expected.size())) << i;
+        for (int s = 0; s < sub->GetTabPageCount(); ++s) {
+            CTabPageLayer* layer = sub->GetTabPageLayer(s);
+            EXPECT_EQ(layer->GetTargetMode(), kModeProgEdit) << i << "/" << s;
+            const int want = expected[static_cast<size_t>(s)];
+            if (want <= kSlot) {
+                auto* effect = dynamic_cast<EffectEditLayer*>(layer);
+                ASSERT_NE(effect, nullptr) << i << "/" << s;
+                EXPECT_EQ(effect->GetSlot(), kSlot - want) << i << "/" << s;
+                continue;
+            }
+            // A form page links exactly the PIDs of its form's rows.
+            const UI_FORMINFO* form = UIFormManager::GetInstance()->GetLayerFormInfoById(want);
+            ASSERT_NE(form, nullptr) << want;
+            std::set<int> rows, linked;
+            for (int r = 0; r < form->childCount; ++r)
+                if (form->children[r].controlId != -1) rows.insert(form->children[r].controlId);
+            std::vector<CHfcControl*> controls;
+            layer->GetControlVec(controls);
+            for (CHfcControl* c : controls)
+                if (layer->GetParameterIdByControl(c).section)
+                    linked.insert(layer->GetParameterIdByControl(c).pid);
+            EXPECT_EQ(linked, rows) << "page " << i << " tab " << s << " form " << want;
+        }
+    }
 }
 
 }  // namespace
