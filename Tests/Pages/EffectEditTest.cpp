@@ -119,6 +119,8 @@ protected:
             if (auto* l = dynamic_cast<QnStaticText*>(c)) labels.push_back(l);
         return labels;
     }
+    // Outlives the pages, which leave its observers when the fixture destroys them.
+    FakeFXSection fake;
     static QnStaticText* LabelWithText(CTabPageLayer* page, const std::string& text) {
         for (QnStaticText* l : Labels(page))
             if (l->GetText() == text) return l;
@@ -127,7 +129,7 @@ protected:
 };
 
 TEST_F(EffectEditTest, ALineFeedCaptionStartsTheNextColumn) {
-    FakeFXSection fx;
+    FakeFXSection& fx = fake;
     const PARAMDESC bar = RealRow(kPTypeCont), list = RealRow(kPTypeList), sw = RealRow(kPTypeSwitch);
     const PARAMDESC* kinds[] = {&bar, &list, &sw, &bar, &bar, &list};
     for (int i = 0; i < 6; ++i) fx.Add(*kinds[i], kinds[i]->ptype, "P" + std::to_string(i), "");
@@ -171,7 +173,7 @@ TEST_F(EffectEditTest, ALineFeedCaptionStartsTheNextColumn) {
 }
 
 TEST_F(EffectEditTest, LabelsShowTheUnitInBracketsAndStringsGetNoControl) {
-    FakeFXSection fx;
+    FakeFXSection& fx = fake;
     const PARAMDESC bar = RealRow(kPTypeCont), str = RealRow(kPTypeCont);
     fx.Add(bar, kPTypeCont, "Depth", "");
     fx.Add(bar, kPTypeCont, "Gain", "dB");

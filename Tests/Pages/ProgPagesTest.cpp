@@ -314,7 +314,19 @@ TEST_F(ProgPagesTest, PagesLeaveTheSynthesizersObserversHoweverTheyGo) {
                 0, 0, ResourceManager::GetInstance()->LoadImage("Background_MainTab_Large")};
             ASSERT_TRUE(page->Create(param, window));
             EXPECT_GT(synth->SinkCount() + synth->MIDISinkCount(), sinks + midiSinks) << index;
-            if (destroyFirst) page->OnDestroy();
+            if (destroyFirst) {
+                page->OnDestroy();
+            } else {
+                // The controls are the creator's to delete (OnDestroy does it); the page itself
+                // must still leave the synthesizer.
+                std::vector<CHfcControl*> controls;
+                page->GetControlVec(controls);
+                for (CHfcControl* c : controls) {
+                    page->RemoveControl(c, false);
+                    c->Destroy();
+                    delete c;
+                }
+            }
             window->RemoveLayer(page, false);
             delete page;
             EXPECT_EQ(synth->SinkCount(), sinks) << index << (destroyFirst ? " destroyed" : " deleted");
