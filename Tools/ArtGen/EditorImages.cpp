@@ -68,11 +68,12 @@ void DrawBase(cairo_t* cr, int w, int h) {
     Engrave(cr, 126, 44, "");
     Text(cr, "FontGeneva9", 126, 44, "SW1", kCaptionDim);
     Text(cr, "FontGeneva9", 126, 56, "SW2", kCaptionDim);
-    Text(cr, "FontGeneva9", 237, 45, "Knob1B", kCaptionDim);
-    Text(cr, "FontGeneva9", 237, 57, "Knob2B", kCaptionDim);
-    Text(cr, "FontGeneva9", 314, 45, "Knob3B", kCaptionDim);
-    Text(cr, "FontGeneva9", 314, 57, "Knob4B", kCaptionDim);
-    Text(cr, "FontGeneva9", 358, 56, "Tempo:", kCaptionDim);
+    Text(cr, "FontGeneva9", 234, 45, "Knob1B", kCaptionDim);
+    Text(cr, "FontGeneva9", 234, 57, "Knob2B", kCaptionDim);
+    Text(cr, "FontGeneva9", 311, 45, "Knob3B", kCaptionDim);
+    Text(cr, "FontGeneva9", 311, 57, "Knob4B", kCaptionDim);
+    // The tempo field sits at (388, 55), right of the last column line: its label goes above it.
+    Text(cr, "FontGeneva9", 388, 44, "Tempo:", kCaptionDim);
     Fill(cr, 124, 39, 382, 1, 0xFF1B2A36);
     // Realtime controls.
     Well(cr, 512, 5, 300, 72);

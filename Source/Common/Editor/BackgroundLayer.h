@@ -32,6 +32,7 @@ class CTabControl;
 class CTabPageLayer;
 class CombiMultiLayerBase;
 class ModalLayer;
+class QnControlContainer;
 class QnStaticText;
 
 // A listener for host-automated parameters.
@@ -130,6 +131,9 @@ public:
     void AllSoundOff();
     // The channel of the window's own messages.
     int GetPlayChannel();
+    // The pitch wheel's value as a 14-bit bend and back; the wheel's rest is the bend's centre.
+    static int PitchWheelToBend(int value, int maximum);
+    static int BendToPitchWheel(int bend, int maximum);
 
     // Command queue, idle work and modal windows.
     void PostCommand(const QnCommand& command);
@@ -218,10 +222,20 @@ public:
     void OnIdleSectionParamChanged(QorX0::ISection* section, int pid) override;
 
 private:
-    struct Impl;
-    class UILock;
-
+    void AddPanelControl(CHfcControl* control);
     void CreateMainPanel();
+    void CreateSoundDisplay();
+    void ForgetSoundDisplay();
+    void CreateRealtimeControls();
+    void OnSoundDisplayValue(CHfcControl* control, int value);
+    void OnSoundDisplayText(CHfcControl* control, const char* text);
+    void RunArrowRepeat();
+    int GetRealtimeGroup();
+    void BeginKnobEdit(int k);
+    void EndKnobEdit();
+    void OnKnobLabelPress();
+    void RefreshOverviewContainers();
+    void DestroyOverview();
     void CreateOverview();
     void CreateMainTabs();
     void CreateBrowsers();
@@ -256,6 +270,7 @@ private:
     CHfcCtrlSwitch* m_pModeSwitches[4] = {};
     CHfcCtrlSwitch* m_pGroupSwitches[3] = {};
     CHfcCtrlSwitch* m_pGroupStep = nullptr;
+    CHfcCtrlHorizontalSlideSwitch* m_pTrackShift = nullptr;
     CTabControl* m_pMainTabs[kTabCount] = {};
     int m_iMainTabWidth = 0;
     BlueBrowserData* m_pBrowserData = nullptr;
@@ -273,9 +288,11 @@ private:
     uint32_t m_uCategoryJumpStart = 0;
     uint32_t m_uBankJumpStart = 0;
     int m_iKnobEditing = -1;  // automation index of the knob being dragged
+    int m_iArrowHeld = 0;     // the arrow switch held down (its id), 0 for none
+    uint32_t m_uArrowTime = 0;
+    std::vector<QnControlContainer*> m_overview;
     // The controls the layer made (it deletes them).
     std::vector<CHfcControl*> m_owned;
-    Impl* m_pImpl = nullptr;
 
     // ---- Utility menu: the rows of the open file dialog ----------------------------------------
     std::vector<FiletypeInfo> m_fileTypes;
