@@ -111,9 +111,11 @@ protected:
 
     // The instrument, the effect over it, connected; the editor open unless told otherwise.
     void Start(bool open = true, bool connect = true) {
-        m_sim = std::make_unique<Sim::SimInstrument>(Sim::Model::Tolva, 0);
-        m_port = std::make_unique<Sim::SimLoopbackPort>(m_loopback, *m_sim);
-        m_sim->With([](Sim::SimCore& c) { c.Image().FillFactory(7); });
+        if (m_sim == nullptr) {
+            m_sim = std::make_unique<Sim::SimInstrument>(Sim::Model::Tolva, 0);
+            m_port = std::make_unique<Sim::SimLoopbackPort>(m_loopback, *m_sim);
+            m_sim->With([](Sim::SimCore& c) { c.Image().FillFactory(7); });
+        }
         g_portName = connect ? m_port->KeyName() : std::string("nowhere");
         QorVst::SetSynthFactory([](unsigned char m) -> QorX0::IRemoteSynth* {
             QorX0::IRemoteSynth* synth = QorX0::RemoteSynthCreate(m);
@@ -136,7 +138,7 @@ protected:
         }
         if (open) Open();
     }
-    void Open() {
+    virtual void Open() {
         m_hostWindow = m_screen.CreateForeignWindow(kHostX, kHostY, 900, 700);
         ASSERT_EQ(effect->dispatcher(effect, effEditOpen, 0, 0, reinterpret_cast<void*>(m_hostWindow), 0), 1);
         ASSERT_NE(Root(), nullptr);
@@ -163,7 +165,7 @@ protected:
         return c != nullptr && c->GetPtrValue() != nullptr ? static_cast<const char*>(c->GetPtrValue()) : "";
     }
 
-    void Pump(uint32_t ms = 60) {
+    virtual void Pump(uint32_t ms = 60) {
         m_loop.RunUntil([] { return false; }, ms);
     }
     template <class F>
@@ -179,17 +181,17 @@ protected:
     }
 
     // Input at window coordinates.
-    void Click(int x, int y) {
+    virtual void Click(int x, int y) {
         m_screen.MoveTo(kHostX + x, kHostY + y);
         m_screen.Click();
         Pump(60);
     }
-    void Press(int x, int y) {
+    virtual void Press(int x, int y) {
         m_screen.MoveTo(kHostX + x, kHostY + y);
         m_screen.ButtonDown();
     }
-    void Release() { m_screen.ButtonUp(); }
-    void DragTo(int x, int y) { m_screen.MoveTo(kHostX + x, kHostY + y); }
+    virtual void Release() { m_screen.ButtonUp(); }
+    virtual void DragTo(int x, int y) { m_screen.MoveTo(kHostX + x, kHostY + y); }
     void ClickControl(int id, int sub = 0) {
         CHfcControl* c = Control(id, sub);
         ASSERT_NE(c, nullptr) << "control " << id;
@@ -197,7 +199,7 @@ protected:
         Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
 
-    std::unique_ptr<CHfcBmp> Shot() {
+    virtual std::unique_ptr<CHfcBmp> Shot() {
         Pump(60);
         auto whole = m_screen.Snapshot();
         auto bmp = std::make_unique<CHfcBmp>();

@@ -2,7 +2,9 @@
 // the simulated instrument, driven as a musician drives it.
 #include "Editor/WindowFixture.h"
 
+#include "Common/Controls/QnSimpleControls.h"
 #include "Common/QnUtils/QnUtils.h"
+#include "Hfc/Core/HfcCtrlCharEditText.h"
 
 using namespace WindowTest;
 
@@ -47,4 +49,320 @@ TEST_F(WindowScenario, OpensOnTheInstrumentsModeAndSound) {
     EXPECT_EQ(Text(BackgroundLayer::kIdBank), "B");
     EXPECT_EQ(Control(BackgroundLayer::kIdLogoMaker)->GetIntValue(), 0);
     Save("program-connected");
+}
+
+namespace {
+constexpr int kXkReturn = 0xFF0D;
+void TypeReturn(CHfcHeadlessScreen& screen) {
+    int ch = 0, vk = 0;
+    HfcKeysymToKey(kXkReturn, &ch, &vk);
+    screen.Key(ch, vk);
+}
+}  // namespace
+
+// S2: the mode switches ask the instrument; the screen follows its report.
+TEST_F(WindowScenario, ModeSwitchesAskTheInstrumentAndTheScreenFollowsIt) {
+    Start();
+    ASSERT_EQ(Root()->GetGUIMode(), BackgroundLayer::kTabProg);
+    ClearLogs();
+    ClickControl(BackgroundLayer::kIdModeSwitch, BackgroundLayer::kTabCombi);
+    Settle();
+    EXPECT_EQ(m_sim->With([](Sim::SimCore& c) { return c.State().mode; }), Sim::Mode::CombiPlay);
+    EXPECT_EQ(synth->GetMode(), QorX0::kModeCombiPlay);
+    EXPECT_TRUE(Tab(BackgroundLayer::kTabCombi)->IsVisible());
+    EXPECT_FALSE(Tab(BackgroundLayer::kTabProg)->IsVisible());
+    EXPECT_EQ(Root()->GetGUIMode(), BackgroundLayer::kTabCombi);
+    Save("combination-connected");
+
+    ClickControl(BackgroundLayer::kIdModeSwitch, BackgroundLayer::kTabProg);
+    Settle();
+    ASSERT_EQ(synth->GetMode(), QorX0::kModeProgPlay);
+    // Program page 3 in program play: one change to program edit; another edit page: none.
+    ClearLogs();
+    const tagHfcRect tabs = Tab(BackgroundLayer::kTabProg)->GetRect();
+    const int step = ArtGeometry::kMainTabWidth + ArtGeometry::kMainTabGap;
+    Click(tabs.left + 3 * step + 10, tabs.top + 10);
+    Settle();
+    Click(tabs.left + 5 * step + 10, tabs.top + 10);
+    Settle();
+    EXPECT_EQ(synth->GetMode(), QorX0::kModeProgEdit);
+    EXPECT_EQ(m_sim->With([](Sim::SimCore& c) { return c.State().mode; }), Sim::Mode::ProgEdit);
+    EXPECT_EQ(Tab(BackgroundLayer::kTabProg)->GetActiveIndex(), 5);
+    Save("program-edit-connected");
+
+    // The instrument's own panel goes to multi: the window shows the multi tab.
+    m_sim->With([](Sim::SimCore& c) { c.PanelModeChange(Sim::Mode::Multi); });
+    Settle();
+    EXPECT_EQ(Root()->GetGUIMode(), BackgroundLayer::kTabMulti);
+    EXPECT_TRUE(Tab(BackgroundLayer::kTabMulti)->IsVisible());
+    EXPECT_EQ(Tab(BackgroundLayer::kTabMulti)->GetActiveIndex(), 0);
+    Save("multi-connected");
+
+    ClickControl(BackgroundLayer::kIdModeSwitch, BackgroundLayer::kTabGlobal);
+    Settle();
+    EXPECT_EQ(synth->GetMode(), QorX0::kModeGlobal);
+    EXPECT_TRUE(Tab(BackgroundLayer::kTabGlobal)->IsVisible());
+    Save("global-connected");
+}
+
+// S3: stepping and typing the sound.
+TEST_F(WindowScenario, SoundStepsWrapAcrossBanksAndTypedNumbersAreClamped) {
+    Start();
+    const int banks = QnUtils::GetBankCount(synth, QorX0::kModeProgPlay);
+    ASSERT_GT(banks, 1);
+    // The last ordinary bank before the GM ones: step up from its 127 goes on to the next bank; the
+    // very last bank's 127 goes round to A 000.
+    QorX0::SOUNDINDEX last{static_cast<unsigned char>(banks - 1), 127};
+    synth->PutCurSound(last);
+    Settle();
+    ClearLogs();
+    ClickControl(BackgroundLayer::kIdArrowUp);
+    Settle();
+    QorX0::SOUNDINDEX cur = synth->GetCurSound();
+    EXPECT_EQ(cur.bank, 0);
+    EXPECT_EQ(cur.number, 0);
+    EXPECT_EQ(Text(BackgroundLayer::kIdSoundNumber), "000");
+    EXPECT_EQ(Text(BackgroundLayer::kIdBank), "A");
+    EXPECT_EQ(m_sim->With([](Sim::SimCore& c) { return c.State().progBank * 1000 + c.State().progNumber; }),
+              0);
+    // And back down.
+    ClickControl(BackgroundLayer::kIdArrowDown);
+    Settle();
+    cur = synth->GetCurSound();
+    EXPECT_EQ(cur.bank, banks - 1);
+    EXPECT_EQ(cur.number, 127);
+
+    // Typed numbers: "200" is 127, "5" is 5.
+    struct Typed {
+        const char* text;
+        int number;
+    };
+    for (const Typed& t : {Typed{"200", 127}, Typed{"5", 5}}) {
+        QorX0::SOUNDINDEX a{0, 10};
+        synth->PutCurSound(a);
+        Settle();
+        auto* field = static_cast<CHfcCtrlCharEditText*>(Control(BackgroundLayer::kIdSoundNumber));
+        ASSERT_TRUE(field->EnterEdit(""));
+        m_screen.Type(t.text);
+        TypeReturn(m_screen);
+        Settle();
+        EXPECT_EQ(synth->GetCurSound().number, t.number) << t.text;
+    }
+    // A GM bank counts from 001.
+    for (int b = 0; b < banks; ++b) {
+        if (!QnUtils::IsGMBank(synth, QorX0::kModeProgPlay, b)) continue;
+        QorX0::SOUNDINDEX gm{static_cast<unsigned char>(b), 0};
+        synth->PutCurSound(gm);
+        Settle();
+        EXPECT_EQ(Text(BackgroundLayer::kIdSoundNumber), "001");
+        break;
+    }
+}
+
+// S5: what the instrument's own panel does shows in the window.
+TEST_F(WindowScenario, TheInstrumentsPanelShowsInTheWindow) {
+    Start();
+    m_sim->With([](Sim::SimCore& c) { c.PanelProgramChange(2, 33); });
+    Settle();
+    EXPECT_EQ(Text(BackgroundLayer::kIdSoundNumber), "033");
+    EXPECT_EQ(Text(BackgroundLayer::kIdBank), "C");
+    EXPECT_EQ(Text(BackgroundLayer::kIdSoundName), QnUtils::GetProgramName(synth, 2, 2, 33));
+    // A knob assignment changed on the instrument: the user group's labels follow.
+    QorX0::ISection* rtc = synth->GetRealtimeControl();
+    rtc->PutParamI(0x8000, 1);
+    Settle();
+    QorX0::ISection* prog = synth->GetEditBuffer(QorX0::kModeProgEdit);
+    const int before = prog->GetParamI(18);
+    const int value = before == 5 ? 6 : 5;
+    prog->PutParamI(18, value);
+    Settle();
+    EXPECT_EQ(Text(BackgroundLayer::kIdKnobLabel1), QnUtils::GetKnobAssignShortName(value));
+    EXPECT_EQ(Text(BackgroundLayer::kIdKnobAssign1), QnUtils::GetKnobAssignShortName(value));
+}
+
+// S6: the keyboard and wheels play the instrument.
+TEST_F(WindowScenario, KeyboardAndWheelsPlayTheInstrument) {
+    Start();
+    const int channel = synth->GetGlobalChannel();
+    ClearLogs();
+    // A white key: the host path carries it to the instrument with the next audio block.
+    const ArtGeometry::Rect key = ArtGeometry::CtlRegionRect(ArtGeometry::CtlWhiteIndex(60 - 21));
+    Press(ArtGeometry::kCtlKeyboardX + key.x + 6, ArtGeometry::kCtlKeyboardY + 55);
+    Pump(40);
+    Block();
+    Release();
+    Pump(40);
+    Block();
+    char on[16], off[16];
+    std::snprintf(on, sizeof on, "%02x 3c 40", 0x90 | channel);
+    std::snprintf(off, sizeof off, "%02x 3c 40", 0x80 | channel);
+    ASSERT_TRUE(m_sim->WaitReceived(2));
+    EXPECT_TRUE(HasReceived(on));
+    EXPECT_TRUE(HasReceived(off));
+
+    // The pitch wheel dragged and let go: the last bend is the centre, 8192.
+    ClearLogs();
+    Press(100, 566);
+    for (int y = 560; y >= 540; y -= 4) {
+        DragTo(100, y);
+        Pump(20);
+    }
+    Release();
+    Pump(60);
+    Settle();
+    auto received = Received();
+    ASSERT_FALSE(received.empty());
+    char centre[16];
+    std::snprintf(centre, sizeof centre, "%02x 00 40", 0xE0 | channel);
+    EXPECT_EQ(received.back(), centre);
+    EXPECT_EQ(Control(BackgroundLayer::kIdWheel, 0)->GetIntValue(), BackgroundLayer::kPitchWheelRest);
+
+    // The modulation wheel pushed to the top: control 1 at 127.
+    ClearLogs();
+    // (A drag moves the wheel a step a pixel: the top is its report of the maximum.)
+    CHfcControl* mod = Control(BackgroundLayer::kIdWheel, 1);
+    Root()->OnHfcCtrlIntValueChanged(mod, BackgroundLayer::kWheelMax);
+    Settle();
+    char top[16];
+    std::snprintf(top, sizeof top, "%02x 01 7f", 0xB0 | channel);
+    EXPECT_TRUE(HasReceived(top));
+
+    // All Sound Off from the logo's menu: 120 and 123 on all sixteen channels.
+    ClearLogs();
+    HfcSetPopupMenuHook([](const HfcPopupMenuRequest&) { return 100; });
+    ClickControl(BackgroundLayer::kIdLogoProduct);
+    Settle();
+    for (int ch = 0; ch < 16; ++ch) {
+        char a[16], b[16];
+        std::snprintf(a, sizeof a, "%02x 78 00", 0xB0 | ch);
+        std::snprintf(b, sizeof b, "%02x 7b 00", 0xB0 | ch);
+        EXPECT_TRUE(HasReceived(a)) << ch;
+        EXPECT_TRUE(HasReceived(b)) << ch;
+    }
+}
+
+// S6 in multi mode: a key goes out on the current track's channel.
+TEST_F(WindowScenario, InMultiAKeyPlaysOnTheCurrentTracksChannel) {
+    Start();
+    synth->PutMode(QorX0::kModeMulti);
+    Settle();
+    QorX0::ISoundSection* multi = synth->GetEditBuffer(QorX0::kModeMulti);
+    const int track = multi->GetParamI(0xFF16);
+    QorX0::ISection* holder = nullptr;
+    const int pid = track * 256 + 260;
+    ASSERT_TRUE(multi->FindSectionByPID(pid, &holder));
+    holder->PutParamI(pid, 4);
+    Settle();
+    ClearLogs();
+    const ArtGeometry::Rect key = ArtGeometry::CtlRegionRect(ArtGeometry::CtlWhiteIndex(60 - 21));
+    Press(ArtGeometry::kCtlKeyboardX + key.x + 6, ArtGeometry::kCtlKeyboardY + 55);
+    Pump(40);
+    Block();
+    Release();
+    Pump(40);
+    Block();
+    ASSERT_TRUE(m_sim->WaitReceived(1));
+    EXPECT_TRUE(HasReceived("94 3c 40"));
+}
+
+// S7: the realtime knobs are the host's automation parameters.
+TEST_F(WindowScenario, RealtimeKnobsWriteTheirParameterAndAutomateTheHost) {
+    Start();
+    ClickControl(BackgroundLayer::kIdGroupSwitch, 2);
+    Settle();
+    QorX0::ISection* rtc = synth->GetRealtimeControl();
+    ASSERT_EQ(rtc->GetParamI(0x8000), 2);
+    EXPECT_EQ(Text(BackgroundLayer::kIdKnobLabel1 + 1), "ARP-VEL");
+    HostLog::Clear();
+    const int before = rtc->GetParamI(0x800A);
+    CHfcControl* knob = Control(BackgroundLayer::kIdKnob1 + 1);
+    const tagHfcRect r = knob->GetRect();
+    const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
+    Press(cx, cy);
+    for (int y = cy; y >= cy - 30; y -= 3) {
+        DragTo(cx, y);
+        Pump(10);
+    }
+    Release();
+    Settle();
+    EXPECT_NE(rtc->GetParamI(0x800A), before);
+    const auto automate = HostLog::Of(audioMasterAutomate);
+    ASSERT_FALSE(automate.empty());
+    for (const auto& a : automate) EXPECT_EQ(a.index, 9);
+    QorX0::PARAMDESC desc{};
+    ASSERT_TRUE(rtc->GetParamDescByIndex(10, &desc));
+    EXPECT_FLOAT_EQ(automate.back().opt,
+                    static_cast<float>(rtc->GetParamI(0x800A) - desc.minval) / (desc.maxval - desc.minval));
+    ASSERT_EQ(HostLog::Of(audioMasterBeginEdit).size(), 1u);
+    EXPECT_EQ(HostLog::Of(audioMasterBeginEdit)[0].index, 9);
+    ASSERT_EQ(HostLog::Of(audioMasterEndEdit).size(), 1u);
+    EXPECT_EQ(HostLog::Of(audioMasterEndEdit)[0].index, 9);
+
+    // The host moves parameter 9: the knob follows.
+    effect->setParameter(effect, 9, 0.0f);
+    Settle();
+    EXPECT_EQ(knob->GetIntValue(), 0);
+
+    // A tempo typed into its field.
+    auto* tempo = static_cast<CHfcCtrlCharEditText*>(Control(BackgroundLayer::kIdTempo));
+    ASSERT_TRUE(tempo->EnterEdit(""));
+    m_screen.Type("92");
+    TypeReturn(m_screen);
+    Settle();
+    EXPECT_EQ(Text(BackgroundLayer::kIdTempo), "092");
+}
+
+// S13: the About box from the logo's menu.
+TEST_F(WindowScenario, AboutBoxOpensFromTheLogoAndAnyClickClosesIt) {
+    Start();
+    std::vector<std::string> items;
+    HfcSetPopupMenuHook([&](const HfcPopupMenuRequest& r) {
+        for (const auto& item : r.items) items.push_back(item.text);
+        return 101;
+    });
+    ClickControl(BackgroundLayer::kIdLogoMaker);
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0], "All Sound Off");
+    EXPECT_EQ(items[1], "About Tolva Plug-In Editor");
+    ASSERT_TRUE(PumpUntil([&] { return Root()->GetAboutLayer() != nullptr; }, 1000));
+    AboutLayer* about = Root()->GetAboutLayer();
+    ASSERT_NE(about->GetVersionText(), nullptr);
+    EXPECT_EQ(about->GetVersionText()->GetText(), "Tolva Plug-In Editor Ver. 1.0.0");
+    Save("about");
+    // A click on the text itself closes it.
+    const tagHfcRect t = about->GetVersionText()->GetRect();
+    Click((t.left + t.right) / 2, (t.top + t.bottom) / 2);
+    EXPECT_TRUE(PumpUntil([&] { return Root()->GetAboutLayer() == nullptr; }, 1000));
+}
+
+// S14: closing and opening again.
+TEST_F(WindowScenario, CloseWithAModalOpenAndReopenShowsTheInstrumentsMode) {
+    Start();
+    Root()->RequestOpenRedBrowser(0, QorX0::kModeCombiEdit, 0x100);
+    ASSERT_TRUE(PumpUntil([&] { return Root()->GetModalLayer() != nullptr; }, 1000));
+    CloseWindow();
+    EXPECT_EQ(Root(), nullptr);
+    for (int i = 0; i < 5; ++i) {
+        Open();
+        EXPECT_EQ(Root()->GetGUIMode(), BackgroundLayer::kTabProg);
+        CloseWindow();
+    }
+    synth->PutMode(QorX0::kModeCombiPlay);
+    Settle();
+    Open();
+    EXPECT_EQ(Root()->GetGUIMode(), BackgroundLayer::kTabCombi);
+    EXPECT_TRUE(Tab(BackgroundLayer::kTabCombi)->IsVisible());
+}
+
+// S15: the instrument goes away.
+TEST_F(WindowScenario, InstrumentLostShowsDisconnectedAndClosesTheModal) {
+    Start();
+    Root()->RequestOpenRedBrowser(0, QorX0::kModeCombiEdit, 0x100);
+    ASSERT_TRUE(PumpUntil([&] { return Root()->GetModalLayer() != nullptr; }, 1000));
+    m_sim->With(
+        [](Sim::SimCore& c) { c.AddFault(Sim::Fault::Make(Sim::FaultAction::Vanish, Sim::kAnyCode)); });
+    EXPECT_TRUE(PumpUntil([&] { return Control(BackgroundLayer::kIdLogoMaker)->GetIntValue() == 1; }, 10000));
+    EXPECT_EQ(Control(BackgroundLayer::kIdLogoProduct)->GetIntValue(), 1);
+    EXPECT_TRUE(PumpUntil([&] { return Root()->GetModalLayer() == nullptr; }, 1000));
+    Save("program-disconnected");
 }

@@ -187,7 +187,8 @@ void BackgroundLayer::CreateMainTabs() {
         m_owned.push_back(control);
         AddControl(control, false);
         control->SetListener(this);
-        control->Disable(false);
+        // Enabled, unlike the modal strip: a disabled control never hears a press here, and these
+        // tabs are how the user picks the edit pages.
         control->Hide(false);
         m_pMainTabs[tab] = control;
         for (int index = 0; index < EditorParts::kMainTabInfo[tab].pages; ++index) {
@@ -435,8 +436,9 @@ void BackgroundLayer::UpdateTrackShiftSwitch() {
 void BackgroundLayer::UpdateLogoSwitches() {
     QorX0::IRemoteSynth* synth = GetSynth();
     bool online = false;
+    // An instrument that stopped answering the polls shows as lost too.
     const bool connected =
-        synth != nullptr && synth->GetConnectionState(nullptr, nullptr, nullptr, nullptr, &online);
+        synth != nullptr && synth->GetConnectionState(nullptr, nullptr, nullptr, nullptr, &online) && online;
     for (int id : {kIdLogoMaker, kIdLogoProduct}) {
         if (CHfcControl* logo = GetControlById(id, 0)) logo->SetIntValue(connected ? 0 : 1, true);
     }

@@ -7,6 +7,7 @@
 #include "Common/Editor/BackgroundLayer.h"
 #include "Common/Layers/QnLayerBase.h"
 #include "Common/Plugin/AudioEffectX.h"
+#include "Common/Plugin/QorVst.h"
 #include "Common/QnUtils/QnUtils.h"
 #include "Hfc/Base/HfcUtil.h"
 #include "Hfc/Draw/HfcBmp.h"
@@ -44,14 +45,13 @@ bool QorVstEditor::Initialize() {
     }
     if (m_pSynth != nullptr && !m_bSinkAdvised) m_bSinkAdvised = m_pSynth->AdviseSink(this);
     if (effect != nullptr) effect->setEditor(m_pRegistered);
-    if (auto* fx = dynamic_cast<AudioEffectX*>(effect)) {
+    if (auto* vst = dynamic_cast<QorVst*>(effect)) {
         char product[256] = {};
-        if (fx->getProductString(product) && product[0] != 0) QnUtils::mProductName = product;
-        char host[256] = {};
-        if (fx->getHostProductString(host) && host[0] != 0) {
-            m_bOwnTimer = std::string(host) != std::string(product) + "RTAS";
-            SetInstallTimer(m_bOwnTimer);
-        }
+        if (vst->getProductString(product) && product[0] != 0) QnUtils::mProductName = product;
+        // The host was asked once, on a host thread, when the effect started: this thread never asks
+        // it while a host thread waits for it.
+        m_bOwnTimer = !vst->IsHostRTASWrapper();
+        SetInstallTimer(m_bOwnTimer);
     }
     return true;
 }
@@ -108,6 +108,12 @@ void QorVstEditor::DoUpdate() {
         m_abPending[i] = false;
         TellListeners(i);
     }
+}
+
+bool QorVstEditor::open(void* window) {
+    const bool opened = CHfcVstEditor::open(window);
+    if (opened && m_pRoot != nullptr) OnIdle();
+    return opened;
 }
 
 void QorVstEditor::draw(ERect*) {

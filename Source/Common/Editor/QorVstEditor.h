@@ -34,6 +34,8 @@ public:
     int TellListeners(long index);
     void DoUpdate();
 
+    // The window is drawn as it opens, not a timer's wait later.
+    bool open(void* window) override;
     void draw(ERect* rect) override;
     void UpdateNoFlush(tagHfcRect* rect);
 

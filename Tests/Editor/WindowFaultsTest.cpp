@@ -1,0 +1,227 @@
+// The editor window's own rules where a careless window would lose, stall or crash: the pitch wheel's
+// centre, one modal at a time, input stopping at the modal, nothing opened or closed inside a nested
+// loop, what a mode change leaves behind, notes off the keyboard, the MIDI ring after the end.
+#include "Editor/WindowFixture.h"
+
+#include "Hfc/Base/HfcUtil.h"
+#include "Hfc/Core/HfcCtrlKeyboard.h"
+
+using namespace WindowTest;
+
+// The pitch wheel's rest is the bend's centre both ways; every other value keeps the plain scale.
+TEST(WindowPitchWheel, RestIsTheCentreBothWays) {
+    struct Case {
+        int wheel, bend;
+    };
+    for (const Case& c : {Case{0, 0}, Case{1270, 16383}, Case{640, 8192}, Case{635, 8191}, Case{641, 8268}}) {
+        EXPECT_EQ(BackgroundLayer::PitchWheelToBend(c.wheel, BackgroundLayer::kWheelMax), c.bend) << c.wheel;
+    }
+    for (const Case& c : {Case{0, 0}, Case{1270, 16383}, Case{640, 8192}, Case{634, 8191}, Case{1, 16}}) {
+        EXPECT_EQ(BackgroundLayer::BendToPitchWheel(c.bend, BackgroundLayer::kWheelMax), c.wheel) << c.bend;
+    }
+}
+
+TEST(WindowVersion, CutBeforeTheThirdDot) {
+    struct Case {
+        const char* in;
+        const char* out;
+    };
+    for (const Case& c : {Case{"1.0.0", "1.0.0"}, Case{"1.2.3.4", "1.2.3"}, Case{"1.2", "1.2"}, Case{"", ""}})
+        EXPECT_EQ(BackgroundLayer::CutVersion(c.in), c.out) << c.in;
+    EXPECT_EQ(BackgroundLayer::GetVersionString(), "1.0.0");
+}
+
+TEST(WindowCommandQueue, OneCommandPerTickInPostingOrderAndBrowserRequestsDroppable) {
+    QnCommandQueue queue;
+    queue.Post({QnCommand::kOpenRedBrowser, 3, 1, 2});
+    queue.Post({QnCommand::kOpenAbout, 0, 0, 0});
+    queue.Post({QnCommand::kOpenWriteBrowser, 0, 0, 0});
+    QnCommand c;
+    ASSERT_TRUE(queue.Peek(c));
+    EXPECT_EQ(c.kind, QnCommand::kOpenRedBrowser);
+    EXPECT_EQ(c.a, 3);
+    queue.Post({QnCommand::kOpenRedBrowser, 0, 0, 0});
+    queue.DropBrowserRequests();
+    ASSERT_TRUE(queue.Peek(c));
+    EXPECT_EQ(c.kind, QnCommand::kOpenAbout);
+    EXPECT_FALSE(queue.Peek(c));
+    EXPECT_EQ(c.kind, QnCommand::kOpenAbout);
+}
+
+class WindowFaults : public EditorWindow {};
+
+// Two requests in one tick, or one while a modal is open: one dimming layer, and it goes for good.
+TEST_F(WindowFaults, OneModalAtATime) {
+    Start();
+    const int layersBefore = Editor()->GetNumLayers();
+    // A rename opened at once, then two pick lists asked for in one tick while it is up.
+    Root()->OpenRenameBrowser(0);
+    ASSERT_NE(Root()->GetModalLayer(), nullptr);
+    Root()->RequestOpenRedBrowser(1, QorX0::kModeProgEdit, 0x1E00);
+    Root()->RequestOpenRedBrowser(3, QorX0::kModeProgEdit, 0x1E00);
+    Pump(200);
+    int modals = 0;
+    for (int i = 0; i < Editor()->GetNumLayers(); ++i)
+        modals += dynamic_cast<ModalLayer*>(Editor()->GetLayerByIndex(i)) != nullptr;
+    EXPECT_EQ(modals, 1);
+    EXPECT_EQ(Root()->GetModalTab()->GetActivePage()->GetName(), "RenameBrowser");
+    // A click beside the page closes it; nothing dimmed is left.
+    Click(600, 300);
+    ASSERT_TRUE(PumpUntil([&] { return Root()->GetModalLayer() == nullptr; }, 1000));
+    EXPECT_EQ(Editor()->GetNumLayers(), layersBefore);
+}
+
+// A press on the modal's disabled tab strip stays with the modal: it does not end it, and nothing
+// under it (the sound browsers' tab) reacts.
+TEST_F(WindowFaults, PressOnADisabledPartOfTheModalGoesNoFurther) {
+    Start();
+    Root()->RequestOpenRedBrowser(0, QorX0::kModeCombiEdit, 0x100);
+    ASSERT_TRUE(PumpUntil([&] { return Root()->GetModalLayer() != nullptr; }, 1000));
+    CTabControl* browsers = Root()->GetBrowserTab();
+    ASSERT_EQ(browsers->GetActiveIndex(), 1);
+    // The first tab of the sound browsers lies under the modal's strip.
+    Click(ArtGeometry::kBrowserTabX + 20, ArtGeometry::kBrowserTabY + 10);
+    Pump(200);
+    EXPECT_NE(Root()->GetModalLayer(), nullptr);
+    EXPECT_EQ(browsers->GetActiveIndex(), 1);
+    EXPECT_FALSE(browsers->IsSwitchPending());
+}
+
+// A mode change while a browser waits in the queue: the request belonged to the old mode.
+TEST_F(WindowFaults, AModeChangeDropsQueuedBrowsersAndClosesAnOpenOne) {
+    Start();
+    Root()->RequestOpenRedBrowser(0, QorX0::kModeProgEdit, 0x100);
+    Root()->RequestOpenWriteBrowser();
+    Root()->OnModeChanged();
+    EXPECT_EQ(Root()->GetQueuedCommandCount(), 0);
+    Pump(200);
+    EXPECT_EQ(Root()->GetModalLayer(), nullptr);
+    // An open one closes at the next tick.
+    Root()->RequestOpenRedBrowser(0, QorX0::kModeProgEdit, 0x100);
+    ASSERT_TRUE(PumpUntil([&] { return Root()->GetModalLayer() != nullptr; }, 1000));
+    m_sim->With([](Sim::SimCore& c) { c.PanelModeChange(Sim::Mode::CombiPlay); });
+    EXPECT_TRUE(PumpUntil([&] { return Root()->GetModalLayer() == nullptr; }, 3000));
+}
+
+// A page asked for in one mode is never applied to the tab of another.
+TEST_F(WindowFaults, APendingPageOnlyAppliesToItsOwnMode) {
+    Start();
+    synth->PutMode(QorX0::kModeCombiPlay);
+    Settle();
+    // Program edit page 7 asked for; the instrument refuses and stays in combination play.
+    m_sim->With([](Sim::SimCore& c) {
+        c.AddFault(Sim::Fault::Make(Sim::FaultAction::NoReply, Sim::kAnyCode).Times(0));
+    });
+    Root()->SelectEditTabPage(QorX0::kModeProgEdit, 7, -1);
+    EXPECT_EQ(Root()->GetPendingPage(), 7);
+    // The instrument reports combination play again (what it shows): the page is not applied there.
+    m_sim->With([](Sim::SimCore& c) { c.ClearFaults(); });
+    synth->PutMode(QorX0::kModeCombiPlay);
+    Settle();
+    EXPECT_EQ(Root()->GetPendingPage(), -1);
+    EXPECT_EQ(Tab(BackgroundLayer::kTabCombi)->GetActiveIndex(), 0);
+    // Asked for and granted: the program tab shows page 7.
+    Root()->SelectEditTabPage(QorX0::kModeProgEdit, 7, -1);
+    Settle();
+    EXPECT_EQ(Root()->GetGUIMode(), BackgroundLayer::kTabProg);
+    EXPECT_EQ(Tab(BackgroundLayer::kTabProg)->GetActiveIndex(), 7);
+}
+
+// While a handler waits in a message box, the window's tick goes on drawing but neither opens nor
+// closes modals: the page under the handler is still there when the box returns.
+TEST_F(WindowFaults, NothingOpensOrClosesInsideANestedLoop) {
+    Start();
+    Root()->RequestOpenRedBrowser(0, QorX0::kModeProgEdit, 0x100);
+    ASSERT_TRUE(PumpUntil([&] { return Root()->GetModalLayer() != nullptr; }, 1000));
+    CTabPageLayer* page = Root()->GetModalTab()->GetActivePage();
+    bool pageAliveInBox = false;
+    int ticksInBox = 0;
+    boxAnswer = [&](const HfcMessageBoxRequest&) {
+        // A mode change arrives while the box is up, and a command is queued; ticks run.
+        Root()->GetModalLayer()->SetCloseRequest(true);
+        Root()->PostCommand(QnCommand::kOpenAbout, 0, 0, 0);
+        const int before = Editor()->GetTickCount();
+        Pump(300);
+        ticksInBox = Editor()->GetTickCount() - before;
+        pageAliveInBox = Root()->GetModalTab() != nullptr && Root()->GetModalTab()->GetActivePage() == page &&
+                         Root()->GetAboutLayer() == nullptr;
+        return static_cast<int>(HFC_MB_RESULT_DEFAULT);
+    };
+    {
+        BackgroundLayer::NestedLoopScope nested;
+        HfcMessageBoxForWindow("Are you sure?", "Tolva Plug-In Editor", Editor(), 1, 0);
+    }
+    EXPECT_GT(ticksInBox, 3);
+    EXPECT_TRUE(pageAliveInBox);
+    // Once it has returned the queued work runs.
+    EXPECT_TRUE(PumpUntil(
+        [&] { return Root()->GetModalLayer() == nullptr && Root()->GetAboutLayer() != nullptr; }, 1000));
+}
+
+// Notes from the wire beyond the keyboard's 88 keys light nothing and break nothing; the pages still
+// hear note-ons.
+TEST_F(WindowFaults, IncomingNotesOffTheKeyboardAreNotShown) {
+    Start();
+    auto* keyboard = static_cast<CHfcCtrlKeyboard*>(Control(BackgroundLayer::kIdKeyboard));
+    std::vector<uint32_t> before;
+    for (int r = 0; r < ArtGeometry::kCtlWhiteKeys; ++r) before.push_back(keyboard->GetRegionState(r));
+    for (int note : {0, 20, 109, 127}) {
+        Root()->OnMidiIn(0x90, static_cast<unsigned char>(note), 100);
+        Root()->OnMidiIn(0x80, static_cast<unsigned char>(note), 0);
+    }
+    for (int r = 0; r < ArtGeometry::kCtlWhiteKeys; ++r)
+        EXPECT_EQ(keyboard->GetRegionState(r), before[r]) << r;
+    // Notes on the keyboard light their key; a note-on of velocity 0 puts it out.
+    Root()->OnMidiIn(0x91, 60, 90);
+    const int region = ArtGeometry::CtlWhiteIndex(60 - 21);
+    EXPECT_NE(keyboard->GetRegionState(region) & 1, 0u);
+    Root()->OnMidiIn(0x91, 60, 0);
+    EXPECT_EQ(keyboard->GetRegionState(region) & 1, 0u);
+    // An incoming centre bend shows the wheel centred.
+    Root()->OnMidiIn(0xE0, 0x00, 0x40);
+    EXPECT_EQ(Control(BackgroundLayer::kIdWheel, 0)->GetIntValue(), BackgroundLayer::kPitchWheelRest);
+}
+
+// Messages pushed before a tick reach the window in order within that tick; after the end of the
+// editor a late message is dropped, not pushed into freed memory.
+TEST_F(WindowFaults, RingInOrderAndClosedForGoodAfterUninitialize) {
+    Start();
+    auto* keyboard = static_cast<CHfcCtrlKeyboard*>(Control(BackgroundLayer::kIdKeyboard));
+    const int region = ArtGeometry::CtlWhiteIndex(64 - 21);
+    EXPECT_TRUE(Editor()->MidiIn(0x90, 64, 100));
+    EXPECT_TRUE(Editor()->MidiIn(0x80, 64, 0));
+    EXPECT_TRUE(Editor()->MidiIn(0x90, 64, 100));
+    Editor()->OnIdle();
+    EXPECT_NE(keyboard->GetRegionState(region) & 1, 0u);
+    EXPECT_EQ(Editor()->PendingMidi(), 0);
+    // The window open while the editor ends: it closes first, and the ring is gone.
+    QorVstEditor* editor = Editor();
+    editor->Uninitialize();
+    EXPECT_EQ(editor->GetRootLayer(), nullptr);
+    EXPECT_FALSE(editor->MidiIn(0x90, 60, 100));
+    // The plug-in's own end does it again: nothing is done twice.
+}
+
+// The window's size is the panel's, the least that holds every place the panel's parts stand at.
+TEST_F(WindowFaults, WindowIsThePanelsSize) {
+    Start(false);
+    ERect* rect = nullptr;
+    ASSERT_EQ(effect->dispatcher(effect, effEditGetRect, 0, 0, &rect, 0), 1);
+    ASSERT_NE(rect, nullptr);
+    EXPECT_EQ(rect->right - rect->left, ArtGeometry::kWindowWidth);
+    EXPECT_EQ(rect->bottom - rect->top, ArtGeometry::kWindowHeight);
+    Open();
+    // Every control of the root layer lies inside the window.
+    std::vector<CHfcControl*> controls;
+    Root()->GetControlVec(controls);
+    int right = 0, bottom = 0;
+    for (CHfcControl* c : controls) {
+        EXPECT_LE(c->GetRect().right, ArtGeometry::kWindowWidth) << c->GetId();
+        EXPECT_LE(c->GetRect().bottom, ArtGeometry::kWindowHeight) << c->GetId();
+        right = std::max(right, c->GetRect().right);
+        bottom = std::max(bottom, c->GetRect().bottom);
+    }
+    // The sub-pages of 559 start at x 251 (the main tab at 244 and the page's own 7).
+    EXPECT_GE(ArtGeometry::kWindowWidth, 251 + ArtGeometry::kSubPageWidth);
+    EXPECT_GE(ArtGeometry::kWindowWidth, right);
+}
