@@ -1,49 +1,41 @@
-// Factories of the browsers and dialogs.
+// The pick-list browsers by type, as the window asks for them.
 #include "Common/Editor/Browsers.h"
 
-CTabPageLayer* NewPickListBrowser(int, QorX0::IRemoteSynth*, int, int) {
-    return nullptr;
-}
-const char* PickListBrowserName(int) {
-    return "";
-}
-CTabPageLayer* NewWriteBrowser(QorX0::IRemoteSynth*) {
-    return nullptr;
-}
-CTabPageLayer* NewRenameBrowser(QorX0::IRemoteSynth*, int) {
-    return nullptr;
-}
-CTabPageLayer* NewBlueBrowserPage(BlueBrowserData*, bool) {
-    return nullptr;
-}
-int GetCategory(int, QorX0::ISound*) {
-    return -1;
+#include "Common/Editor/PickList.h"
+
+const char* PickListBrowserName(int type) {
+    switch (type) {
+        case 0:
+            return "LoadProgram";
+        case 1:
+        case 2:
+        case 3:
+        case 4:
+            return "Load Effect";
+        case 5:
+            return "Load ArpeggioPattern";
+        default:
+            return "";
+    }
 }
 
-BlueBrowserData::BlueBrowserData(QorX0::IRemoteSynth* synth) : m_pSynth(synth) {}
-BlueBrowserData::~BlueBrowserData() {
-    Unadvise();
+CTabPageLayer* NewPickListBrowser(int type, QorX0::IRemoteSynth* synth, int section, int paramId) {
+    if (!synth) return nullptr;
+    const std::string name = PickListBrowserName(type);
+    switch (type) {
+        case 0:
+            return new LoadProgramBrowser(synth, section, paramId, name);
+        case 1:
+            return new EffectBrowser(synth, section, paramId, name);
+        case 2:
+            return new MultisampleBrowser(synth, section, paramId, name);
+        case 3:
+            return new DrumSampleBrowser(synth, section, paramId, name);
+        case 4:
+            return new DrumKitBrowser(synth, section, paramId, name);
+        case 5:
+            return new ArpeggioPatternBrowser(synth, section, paramId, name);
+        default:
+            return nullptr;
+    }
 }
-bool BlueBrowserData::Advise() {
-    return false;
-}
-void BlueBrowserData::Unadvise() {}
-void BlueBrowserData::AddBrowser(CTabPageLayer*) {}
-void BlueBrowserData::RemoveAllBrowsers() {
-    m_browsers.clear();
-}
-void BlueBrowserData::OnIdle() {
-    ProcessEventQueue();
-}
-void BlueBrowserData::SetCurrentSound(const QorX0::SOUNDINDEX& index) {
-    m_audition = index;
-}
-void BlueBrowserData::OKAudition() {}
-void BlueBrowserData::CancelAudition() {}
-void BlueBrowserData::UpdateSelection() {}
-void BlueBrowserData::UpdateAllBrowsers(CTabPageLayer*, bool) {}
-void BlueBrowserData::ResetAll() {}
-void BlueBrowserData::OnIdleRemoteSynthConnectionStateChanged(QorX0::IRemoteSynth*, bool, bool) {}
-void BlueBrowserData::OnIdleRemoteSynthModeChanged(QorX0::IRemoteSynth*, int) {}
-void BlueBrowserData::OnIdleRemoteSynthBankListChanged(QorX0::IRemoteSynth*, int, const QorX0::SOUNDINDEX&) {}
-void BlueBrowserData::OnIdleRemoteSynthAuditionStateChanged(QorX0::IRemoteSynth*, bool) {}

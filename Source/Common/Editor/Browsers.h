@@ -1,6 +1,7 @@
 #pragma once
 // The window's browsers: the pick-list browsers, the write and rename dialogs (modal pages the root
 // layer places on a modal layer) and the two sound browser pages with their shared data.
+#include <string>
 #include <vector>
 
 #include "Common/Layers/QnRemoteSynthEventHandler.h"
@@ -22,6 +23,14 @@ const char* PickListBrowserName(int type);
 CTabPageLayer* NewWriteBrowser(QorX0::IRemoteSynth* synth);
 // kind 0 drum kits, 1 arpeggio patterns, 2 external-control sets.
 CTabPageLayer* NewRenameBrowser(QorX0::IRemoteSynth* synth, int kind);
+
+// What the browsers share. The scroll maximum of a list of that many items: items - rows with
+// one column, else ceil(items / rows) - columns; never below 0.
+int BrowserScrollMaximum(int items, int rows, int columns);
+// A name as the instrument can hold it: printable ASCII only (other bytes dropped), at most 16.
+std::string InstrumentName(const char* text);
+// The characters a name field accepts as typed.
+const char* InstrumentNameCharacters();
 
 // The category of a stored sound: combinations the low 4 bits of byte 118, programs byte 110 (0
 // when the byte cannot be read); -1 in any other sound mode.
