@@ -50,7 +50,7 @@ TEST_P(CrossCheckMessages, ModeAndStateRecordReadsAsSet) {
     s.combiBank = 2;
     s.combiNumber = 127;
     s.multiNumber = 77;
-    s.controlTrack = 15;
+    sim.Image().Record(Sim::Area::CurMulti, 0)[Sim::kMultiControlTrackOffset] = 15;
     s.extControlEnabled = true;
     s.extControlValue = 100;
 

@@ -407,3 +407,22 @@ TEST(SimReceive, BrokenExclusiveMessages) {
     ASSERT_EQ(sim.DiscardedMessages().size(), 2u);
     EXPECT_EQ(sim.DiscardedMessages()[0], (Bytes{0xF0, 0x42, 0x30, 0x7A, 0x10}));
 }
+
+// The control track in the mode-and-state reply is the current multi's own: a received multi and a
+// song select both change what the instrument reports, as they change the multi it plays.
+TEST(SimReceive, TheReportedControlTrackIsTheCurrentMultis) {
+    SimCore sim(Model::Nerimo, 0);
+    sim.Image().FillFactory(3);
+    sim.State().mode = Mode::Multi;
+    auto reportedTrack = [&] {
+        const Bytes r = Exchange(sim, Frame({0x12}));
+        return r.size() == 27 ? r[5 + 16] : -1;
+    };
+    Bytes multi = SimTest::Pattern(1220, 4);
+    multi[1216] = 0x30 | 7;
+    ASSERT_EQ(Exchange(sim, Dump({0x4A, 0x00}, multi)), SimTest::LoadComplete());
+    EXPECT_EQ(reportedTrack(), 7);
+    sim.Image().Record(Area::Multi, 0x21)[1216] = 0x40 | 13;
+    sim.Receive(Bytes{0xF3, 0x21});
+    EXPECT_EQ(reportedTrack(), 13);
+}

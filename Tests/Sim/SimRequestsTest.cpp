@@ -216,7 +216,7 @@ TEST(SimRequest, ModeAndStateRecord) {
     s.combiBank = 2;
     s.combiNumber = 9;
     s.multiNumber = 77;
-    s.controlTrack = 12;
+    sim.Image().Record(Area::CurMulti, 0)[kMultiControlTrackOffset] = 0x70 | 12;
     s.extControlEnabled = true;
     s.extControlValue = 99;
     Bytes r = Exchange(sim, Frame({0x12}, 15));

@@ -669,7 +669,9 @@ Bytes SimCore::BuildModeAndState() const {
     rec[10] = mState.combiBank;
     rec[11] = mState.combiNumber;
     rec[15] = mState.multiNumber;
-    rec[16] = mState.controlTrack;
+    // The control track is a field of the current multi: whatever wrote the multi (a dump, a parameter
+    // change, a song select) changed the track reported here.
+    rec[16] = mImage.Record(Area::CurMulti, 0)[kMultiControlTrackOffset] & 0x0F;
     rec[18] = mState.extControlEnabled ? 1 : 0;
     rec[19] = mState.extControlValue;
     Bytes msg = {0xF0, kManufacturer, static_cast<uint8_t>(0x30 | mState.channel), kFamily,

@@ -32,7 +32,6 @@ struct SimState {
     uint8_t extControlState = 0;  // two bits
     bool extControlEnabled = false;
     uint8_t extControlValue = 0;
-    uint8_t controlTrack = 0;  // the multi's control track
     unsigned masterVolume = 0x3FFF;
     uint8_t bankMsb = 0, bankLsb = 0;  // last bank select received
     uint8_t version[4] = {1, 0, 0, 0};

@@ -92,6 +92,8 @@ constexpr size_t kExtControlSize = 40;
 constexpr size_t kProgSize = 444;
 constexpr size_t kCombiSize = 544;
 constexpr size_t kMultiSize = 1220;
+// The multi byte whose low four bits are its control track.
+constexpr size_t kMultiControlTrackOffset = 1216;
 constexpr int kDrumKits = 40;
 constexpr int kArpPatterns = 251;
 constexpr int kExtControls = 64;
