@@ -93,11 +93,22 @@ protected:
             return boxAnswer ? boxAnswer(r) : static_cast<int>(HFC_MB_RESULT_CANCEL);
         });
         m_screen.Install();
+        // Plain pages of the modal browsers' names: the frame around them is what is tested here.
+        BackgroundLayer::SetModalPageFactory(
+            [](QorX0::IRemoteSynth* synth, int kind, int type) -> CTabPageLayer* {
+                static constexpr const char* kPickLists[6] = {"LoadProgram", "Load Effect",
+                                                              "Load Effect", "Load Effect",
+                                                              "Load Effect", "Load ArpeggioPattern"};
+                if (kind == 0)
+                    return type >= 0 && type < 6 ? new CTabPageLayer(synth, kPickLists[type]) : nullptr;
+                return new CTabPageLayer(synth, kind == 1 ? "WriteProgram" : "RenameBrowser");
+            });
         HostLog::Clear();
         HostLog::product = "Test Host";
     }
     void TearDown() override {
         CloseEffect();
+        BackgroundLayer::SetModalPageFactory(nullptr);
         HfcSetPopupMenuHook(nullptr);
         QorVst::SetSynthFactory(nullptr);
         SetPluginEditorHooks(nullptr);

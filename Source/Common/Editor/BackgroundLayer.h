@@ -167,6 +167,11 @@ public:
     static void AddFileTypesToDialog(CHfcFileDialog* dialog, const std::vector<FiletypeInfo>& rows);
     // ---- end of the Utility menu's block -------------------------------------------------------
 
+    // Test support: the pages of the modal browsers come from here while set (kind 0 pick list of a
+    // type, 1 write, 2 rename of a kind), so the modal frame can be tested on its own.
+    using ModalPageFactory = CTabPageLayer* (*)(QorX0::IRemoteSynth* synth, int kind, int type);
+    static void SetModalPageFactory(ModalPageFactory factory);
+
     // The layer's parts, for the window and for tests.
     CTabControl* GetMainTab(int tab) const {
         return tab >= 0 && tab < kTabCount ? m_pMainTabs[tab] : nullptr;

@@ -7,178 +7,100 @@
 #include "Hfc/Core/HfcCtrlSwitch.h"
 #include "Hfc/Draw/HfcBmp.h"
 
-#if __has_include("Common/Pages/PageCatalogue.h")
 #include "Common/Pages/PageCatalogue.h"
-#define TOLVA_HAS_PAGE_CATALOGUE 1
-#endif
-#if __has_include("Common/Pages/EditTabPageLayerBase.h")
 #include "Common/Pages/EditTabPageLayerBase.h"
-#define TOLVA_HAS_EDIT_PAGE_BASE 1
-#endif
-#if __has_include("Common/Pages/CombiMultiLayerBase.h")
 #include "Common/Pages/CombiMultiLayerBase.h"
-#define TOLVA_HAS_COMBI_MULTI_BASE 1
-#endif
-#if __has_include("Common/Editor/Browsers.h")
 #include "Common/Editor/Browsers.h"
-#define TOLVA_HAS_BROWSERS 1
-#endif
 
 namespace EditorParts {
-
-namespace {
-// Until the page families exist, a tab shows plain pages of its background.
-#ifndef TOLVA_HAS_PAGE_CATALOGUE
-constexpr const char* kPageNames[BackgroundLayer::kTabCount][10] = {
-    {"CombiPlayLayer", "CombiToneAdjustLayer", "CombiTimbreParamLayer", "CombiMIDIFilterLayer",
-     "CombiKeyVelZoneLayer", "CombiArpControlsLayer", "CombiInsertFXLayer", "CombiMasterFXLayer"},
-    {"MultiPlayLayer", "MultiToneAdjustLayer", "MultiTrackParamLayer", "MultiMIDIFilterLayer",
-     "MultiKeyVelZoneLayer", "MultiArpControlsLayer", "MultiInsertFXLayer", "MultiMasterFXLayer"},
-    {"ProgPlayLayer", "ProgBasicLayer", "ProgPitchLayer", "ProgLFOsLayer", "ProgFilterLayer",
-     "ProgFilterLayer", "ProgAmpLayer", "ProgArpControlsLayer", "ProgInsertFXLayer", "ProgMasterFXLayer"},
-    {"GlobalSoftwareSetupLayer", "GlobalSystemMIDILayer", "GlobalUserScaleLayer", "GlobalCategoryNameLayer",
-     "GlobalDrumKitLayer", "GlobalArpeggioPatternLayer"},
-};
-#endif
-#ifndef TOLVA_HAS_BROWSERS
-constexpr const char* kPickListTitles[] = {"LoadProgram", "Load Effect", "Load Effect",
-                                           "Load Effect", "Load Effect", "Load ArpeggioPattern"};
-#endif
-}  // namespace
 
 CTabPageLayer* NewMainPage(QorX0::IRemoteSynth* synth, int tab, int index) {
     if (tab < 0 || tab >= BackgroundLayer::kTabCount || index < 0 || index >= kMainTabInfo[tab].pages)
         return nullptr;
-#ifdef TOLVA_HAS_PAGE_CATALOGUE
     return NewEditPage(synth, tab, index);
-#else
-    return new CTabPageLayer(synth, kPageNames[tab][index]);
-#endif
 }
 
 const char* MainPageBackground(int tab, int index) {
-#ifdef TOLVA_HAS_PAGE_CATALOGUE
     if (const char* name = EditPageBackground(tab, index)) return name;
-#endif
     return tab == BackgroundLayer::kTabProg && index == 0 ? "Background_MainTab_Small"
                                                           : "Background_MainTab_Large";
 }
 
+namespace {
+BackgroundLayer::ModalPageFactory g_modalPages = nullptr;
+}
+
 CTabPageLayer* NewPickList(int type, QorX0::IRemoteSynth* synth, int section, int paramId) {
-#ifdef TOLVA_HAS_BROWSERS
+    if (g_modalPages != nullptr) return g_modalPages(synth, 0, type);
     return NewPickListBrowser(type, synth, section, paramId);
-#else
-    (void)section;
-    (void)paramId;
-    if (type < 0 || type > 5) return nullptr;
-    return new CTabPageLayer(synth, kPickListTitles[type]);
-#endif
 }
 
 CTabPageLayer* NewWrite(QorX0::IRemoteSynth* synth) {
-#ifdef TOLVA_HAS_BROWSERS
+    if (g_modalPages != nullptr) return g_modalPages(synth, 1, 0);
     return NewWriteBrowser(synth);
-#else
-    return new CTabPageLayer(synth, "WriteProgram");
-#endif
 }
 
 CTabPageLayer* NewRename(QorX0::IRemoteSynth* synth, int kind) {
-#ifdef TOLVA_HAS_BROWSERS
+    if (g_modalPages != nullptr) return g_modalPages(synth, 2, kind);
     return NewRenameBrowser(synth, kind);
-#else
-    (void)kind;
-    return new CTabPageLayer(synth, "RenameBrowser");
-#endif
 }
 
+}  // namespace EditorParts
+
+void BackgroundLayer::SetModalPageFactory(ModalPageFactory factory) {
+    EditorParts::g_modalPages = factory;
+}
+
+namespace EditorParts {
+
 BlueBrowserData* NewBrowserData(QorX0::IRemoteSynth* synth) {
-#ifdef TOLVA_HAS_BROWSERS
     return new BlueBrowserData(synth);
-#else
-    (void)synth;
-    return nullptr;
-#endif
 }
 
 void DeleteBrowserData(BlueBrowserData* data) {
-#ifdef TOLVA_HAS_BROWSERS
     delete data;
-#else
-    (void)data;
-#endif
 }
 
 bool AdviseBrowserData(BlueBrowserData* data) {
-#ifdef TOLVA_HAS_BROWSERS
     return data != nullptr && data->Advise();
-#else
-    (void)data;
-    return false;
-#endif
 }
 
 void UnadviseBrowserData(BlueBrowserData* data) {
-#ifdef TOLVA_HAS_BROWSERS
     if (data != nullptr) {
         data->Unadvise();
         data->RemoveAllBrowsers();
     }
-#else
-    (void)data;
-#endif
 }
 
 CTabPageLayer* NewSoundBrowser(BlueBrowserData* data, QorX0::IRemoteSynth* synth, bool big) {
-#ifdef TOLVA_HAS_BROWSERS
     (void)synth;
     CTabPageLayer* page = NewBlueBrowserPage(data, big);
     if (page != nullptr && data != nullptr) data->AddBrowser(page);
     return page;
-#else
-    (void)data;
-    (void)big;
-    return new CTabPageLayer(synth, "Browser");
-#endif
 }
 
 void BrowserDataIdle(BlueBrowserData* data) {
-#ifdef TOLVA_HAS_BROWSERS
     if (data != nullptr) data->OnIdle();
-#else
-    (void)data;
-#endif
 }
 
 void BrowserDataRefresh(BlueBrowserData* data) {
-#ifdef TOLVA_HAS_BROWSERS
     if (data != nullptr) data->UpdateAllBrowsers(nullptr, false);
-#else
-    (void)data;
-#endif
 }
 
 void BrowserDataCancelAudition(BlueBrowserData* data) {
-#ifdef TOLVA_HAS_BROWSERS
     if (data != nullptr) data->CancelAudition();
-#else
-    (void)data;
-#endif
 }
 
 void BrowserDataJump(BlueBrowserData* data, bool category, int value) {
-    (void)data;
-    (void)category;
-    (void)value;
+    if (data == nullptr) return;
+    if (category)
+        data->SetCategoryFilter(value);
+    else
+        data->SetBankFilter(value);
 }
 
 bool IsEditPage(CTabPageLayer* page) {
-#ifdef TOLVA_HAS_EDIT_PAGE_BASE
     return dynamic_cast<EditTabPageLayerBase*>(page) != nullptr;
-#else
-    (void)page;
-    return false;
-#endif
 }
 
 int EditPageTargetMode(CTabPageLayer* page) {
@@ -186,40 +108,20 @@ int EditPageTargetMode(CTabPageLayer* page) {
 }
 
 void SetActiveSublevel(CTabPageLayer* page, int sublevel) {
-#ifdef TOLVA_HAS_EDIT_PAGE_BASE
     if (auto* edit = dynamic_cast<EditTabPageLayerBase*>(page))
         edit->SetActiveSublevelTabIndex(sublevel, true);
-#else
-    (void)page;
-    (void)sublevel;
-#endif
 }
 
 CombiMultiLayerBase* AsCombiMultiPage(CTabPageLayer* page) {
-#ifdef TOLVA_HAS_COMBI_MULTI_BASE
     return dynamic_cast<CombiMultiLayerBase*>(page);
-#else
-    (void)page;
-    return nullptr;
-#endif
 }
 
 void TrackShiftPage(CombiMultiLayerBase* page, int delta) {
-#ifdef TOLVA_HAS_COMBI_MULTI_BASE
     if (page != nullptr) page->TrackShift(delta);
-#else
-    (void)page;
-    (void)delta;
-#endif
 }
 
 bool IsTrackShiftAllowed(CombiMultiLayerBase* page) {
-#ifdef TOLVA_HAS_COMBI_MULTI_BASE
     return page != nullptr && page->IsTrackShiftAllowed();
-#else
-    (void)page;
-    return false;
-#endif
 }
 
 std::string ProductString(AudioEffect* effect) {

@@ -1,5 +1,5 @@
 #pragma once
-// What the root layer's source files share: the pages and browsers the window is built from (the
+// What the root layer's source files share: the pages and browsers the window is built from,
 // page catalogue and the browsers once they exist, plain pages of the right kind until then), the
 // factory for the panel's own switches, and the scope of the UI lock.
 #include <string>
