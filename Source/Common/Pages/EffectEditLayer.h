@@ -19,6 +19,7 @@ public:
     ~EffectEditLayer() override;
 
     // On "Background_SubTab", in window, observing the effect section; not yet laid out.
+    using CTabPageLayer::Create;
     bool Create(CHfcWindow* window);
     int GetSlot() const { return m_iSlot; }
     // The slot's effect section of the page kind's edit buffer; none for another slot or kind.

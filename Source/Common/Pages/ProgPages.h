@@ -129,6 +129,7 @@ class ProgInsertFXLayer : public EditTabPageLayerBase {
 public:
     explicit ProgInsertFXLayer(QorX0::IRemoteSynth* synth);
     bool OnCreate() override;
+    using EditTabPageLayerBase::CreateSublevelTab;
     bool CreateSublevelTab();
     void GetMenuItemInfoList(std::list<MenuItemInfo>& items) override;
     void OnSectionParamChanged(QorX0::ISection* section, int pid) override;
@@ -143,6 +144,7 @@ class ProgMasterFXLayer : public EditTabPageLayerBase {
 public:
     explicit ProgMasterFXLayer(QorX0::IRemoteSynth* synth);
     bool OnCreate() override;
+    using EditTabPageLayerBase::CreateSublevelTab;
     bool CreateSublevelTab();
     void GetMenuItemInfoList(std::list<MenuItemInfo>& items) override;
     void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
