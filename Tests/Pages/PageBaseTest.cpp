@@ -270,3 +270,20 @@ TEST_F(PageBaseTest, ProgramPagesHoldTheirFormsAndEffectSlotsInTabOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(PageBaseTest, WithoutTheWindowsRootAboveItAClickAsksNobody) {
+    // The fixture's holder is a plain layer, not the window's root layer.
+    EditTabPageLayerBase::SetRedBrowserRequest(nullptr);
+    auto* page = Adopt(new SublevelPage(synth.get(), false), "Background_MainTab_Large");
+    QnControlCreater creater(page->GetBackground(), 0, 0);
+    QnSoundSelector* selector = creater.CreateSoundSelector(20, 20, 3, 1, 0x1E00);
+    ASSERT_NE(selector, nullptr);
+    page->AddControl(selector, false);
+    page->LinkControlWithParam(selector, kModeProgEdit, 0x1E00);
+    EXPECT_TRUE(page->OnHfcCtrlMouseLButtonDown(selector, 1, 1, 0));
+    EXPECT_TRUE(Requests().empty());
+}
+
+}  // namespace

@@ -5,6 +5,7 @@
 #include "Common/Controls/QnControlCreater.h"
 #include "Common/Controls/QnSelectors.h"
 #include "Common/Controls/QnSimpleControls.h"
+#include "Common/Editor/BackgroundLayer.h"
 #include "Common/FontManager/ResourceManager.h"
 #include "Common/Layers/Forms/UIFormManager.h"
 #include "Common/Layers/TabPageLayerEx.h"
@@ -62,8 +63,12 @@ bool EditTabPageLayerBase::RequestOpenRedBrowser(int type, int pid) {
     // A page hosted in another page's sublevel tabs (the effect sub-page) has no root layer above
     // it; the request then goes nowhere rather than through a failed downcast.
     CHfcWindowLayer* holder = GetHolderLayer();
-    if (!holder || !s_redBrowserRequest) return false;
-    return s_redBrowserRequest(holder, type, GetTargetMode(), pid);
+    if (!holder) return false;
+    if (s_redBrowserRequest) return s_redBrowserRequest(holder, type, GetTargetMode(), pid);
+    auto* root = dynamic_cast<BackgroundLayer*>(holder);
+    if (!root) return false;
+    root->RequestOpenRedBrowser(type, GetTargetMode(), pid);
+    return true;
 }
 
 bool EditTabPageLayerBase::OnHfcCtrlMouseLButtonDown(CHfcControl* control, int, int, int) {

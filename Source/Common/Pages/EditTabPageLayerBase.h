@@ -23,8 +23,9 @@ public:
         bool flag;
     };
 
-    // Where a selector click is sent: the root layer that holds the page's tab control, the browser
-    // type, the page kind and the linked PID. False when there is no root layer to ask.
+    // Where a selector click is sent, when set (tests): the layer that holds the page's tab control,
+    // the browser type, the page kind and the linked PID. Unset, the request goes to the window's
+    // root layer when that holds the tab control.
     using RedBrowserRequest = bool (*)(CHfcWindowLayer* holder, int type, int kind, int pid);
 
     EditTabPageLayerBase(QorX0::IRemoteSynth* synth, int kind);
