@@ -16,13 +16,15 @@
 namespace {
 
 struct Kind {
-    QorX0::IGlobalArraySection* (QorX0::IRemoteSynth::*section)();
+    // A plain function, not a member pointer: calls through a member-pointer copy read as
+    // possibly uninitialised to the debug build's warnings.
+    QorX0::IGlobalArraySection* (*section)(QorX0::IRemoteSynth*);
     int sendCommand;
 };
 constexpr Kind kKinds[] = {
-    {&QorX0::IRemoteSynth::GetDrumKits, 16},
-    {&QorX0::IRemoteSynth::GetArpPatterns, 20},
-    {&QorX0::IRemoteSynth::GetExtControls, 26},
+    {[](QorX0::IRemoteSynth* s) { return s->GetDrumKits(); }, 16},
+    {[](QorX0::IRemoteSynth* s) { return s->GetArpPatterns(); }, 20},
+    {[](QorX0::IRemoteSynth* s) { return s->GetExtControls(); }, 26},
 };
 
 }  // namespace
@@ -50,7 +52,7 @@ bool RenameBrowser::OnCreate() {
         m_pName->Show(false);
         m_pName->GetEngine()->SetInputFilter(InstrumentNameCharacters());
         std::string name;
-        if (QorX0::IGlobalArraySection* section = (GetSynth()->*kKinds[m_iKind].section)()) {
+        if (QorX0::IGlobalArraySection* section = kKinds[m_iKind].section(GetSynth())) {
             const unsigned index = static_cast<unsigned>(section->GetSelection() & 0xFFFFFFFFu);
             if (QorX0::IBank* names = section->GetNames())
                 if (QorX0::ISound* item = names->GetAt(index)) name = item->GetName();
@@ -74,7 +76,7 @@ bool RenameBrowser::OnCreate() {
 
 void RenameBrowser::OnOK() {
     QorX0::IRemoteSynth* synth = GetSynth();
-    QorX0::IGlobalArraySection* section = (synth->*kKinds[m_iKind].section)();
+    QorX0::IGlobalArraySection* section = kKinds[m_iKind].section(synth);
     if (section && m_pName) {
         const uint64_t selection = section->GetSelection();
         const unsigned index = static_cast<unsigned>(selection & 0xFFFFFFFFu);
