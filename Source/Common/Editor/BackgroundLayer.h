@@ -214,6 +214,7 @@ public:
     bool OnHfcCtrlKeyDown(CHfcControl* control, int c, int virtualKey, int modifiers) override;
 
     // Replays of the instrument's events.
+    using QnSynthLayer::OnIdleRemoteSynthConnectionStateChanged;
     void OnIdleRemoteSynthConnectionStateChanged(QorX0::IRemoteSynth* synth, bool connected,
                                                  bool online) override;
     void OnIdleRemoteSynthExtCtlStateChanged(QorX0::IRemoteSynth* synth,

@@ -35,6 +35,7 @@ public:
     bool OnHfcCtrlEvent(CHfcControl* control, int event, int argument, void* pointer) override;
     void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
     bool OnHfcCtrlKeyDown(CHfcControl* control, int character, int key, int modifiers) override;
+    using CHfcKeyFocusListener::OnHfcKeyChar;
     bool OnHfcKeyChar(CHfcKey* key, int character, int value) override;
 
     int GetParamId() const { return m_iParamId; }
