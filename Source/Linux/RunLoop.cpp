@@ -482,8 +482,11 @@ void UIThread::StopAtExit() {
         thread.detach();
 }
 
+extern "C" int __cxa_atexit(void (*fn)(void*), void* arg, void* dso);
+extern void* __dso_handle;  // this object's own handle, given by the toolchain
+
 namespace {
-void StopAtExitHandler() {
+void StopAtExitHandler(void*) {
     UIThread::StopAtExit();
 }
 }  // namespace
@@ -491,7 +494,9 @@ void StopAtExitHandler() {
 void UIThread::ArmExitStop() {
     static std::atomic<int> armed{0};
     if (armed.fetch_add(1) >= kMaxExitStops) return;
-    std::atexit(&StopAtExitHandler);
+    // Registered for this object by name (as atexit does inside a shared object), so that an unload
+    // runs it and nothing calls into the object after it is gone, even where a runtime wraps atexit.
+    __cxa_atexit(&StopAtExitHandler, nullptr, &__dso_handle);
 }
 
 RunLoop* UIThread::Loop() {

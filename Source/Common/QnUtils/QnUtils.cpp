@@ -11,7 +11,7 @@
 
 using namespace QorX0;
 
-int QnUtils::mPMID = 0;
+std::atomic<int> QnUtils::mPMID{0};
 std::string QnUtils::mProductName;
 
 namespace {

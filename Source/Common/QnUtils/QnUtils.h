@@ -1,6 +1,7 @@
 #pragma once
 // Names, numbers, categories, tempo and assignments that the pages and browsers read from the remote
 // synthesizer, and the display text of sound numbers. Main thread only.
+#include <atomic>
 #include <string>
 
 #include "Common/Link/RemoteSynth.h"
@@ -10,7 +11,8 @@ class CHfcWindow;
 
 class QnUtils {
 public:
-    static int mPMID;
+    // The editor layer's model byte; set by each effect as it is made, on the host's thread.
+    static std::atomic<int> mPMID;
     static std::string mProductName;
     static constexpr int kTempo_Min = 40;
     static constexpr int kTempo_Max = 240;
