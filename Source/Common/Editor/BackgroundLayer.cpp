@@ -663,9 +663,11 @@ void BackgroundLayer::DestroyTabPages(CTabControl* tab) {
 }
 
 bool BackgroundLayer::OnDestroy() {
-    // An open modal browser or About box goes first, whole: pages, tab control, layer.
+    // An open modal browser or About box goes first, whole: pages, tab control, layer; a file
+    // dialog still up is cancelled, so it never calls back into a layer that is gone.
     CloseModalBrowser();
     CloseAbout();
+    CloseFileDialog();
     QnSynthLayer::OnDestroy();
     EditorParts::UnadviseBrowserData(m_pBrowserData);
     AdviseSinks(false);

@@ -48,6 +48,8 @@ struct FiletypeInfo {
     std::string label;
     std::string pattern;
 };
+// The save dialogs of Save: a type change renames the proposed file to match.
+class QnSaveFileDialog : public CHfcSaveFileDialog {};
 // ---- end of the Utility menu's rows ------------------------------------------------------------
 
 class BackgroundLayer : public QnSynthLayer,
@@ -165,6 +167,9 @@ public:
                                       int globalKind);
     static void MakePCGFileTypeInfoArray(std::vector<FiletypeInfo>& rows, bool import);
     static void AddFileTypesToDialog(CHfcFileDialog* dialog, const std::vector<FiletypeInfo>& rows);
+    void OnHfcFileDialogTerminate(CHfcFileDialog* dialog, void* userData) override;
+    // The file dialog now up, none otherwise.
+    CHfcFileDialog* GetFileDialog() const { return m_pFileDialog; }
     // ---- end of the Utility menu's block -------------------------------------------------------
 
     // Test support: the pages of the modal browsers come from here while set (kind 0 pick list of a
@@ -302,5 +307,14 @@ private:
 
     // ---- Utility menu: the rows of the open file dialog ----------------------------------------
     std::vector<FiletypeInfo> m_fileTypes;
+    CHfcFileDialog* m_pFileDialog = nullptr;
+    void RunUtilityCommand(int id, const std::string& name);
+    void OpenFileDialog(CHfcFileDialog* dialog, const char* title, const std::vector<FiletypeInfo>& rows,
+                        bool proposeName);
+    void CloseFileDialog();
+    void LoadChosenFile(const std::string& path);
+    void SaveChosenFile(const std::string& path, int type);
+    int FileIndexArgument(int type);
+    void ShowError(const std::string& text);
     // ---- end of the Utility menu's members -----------------------------------------------------
 };
