@@ -217,15 +217,20 @@ TEST_F(FileTransferScenario, DisconnectedFileCommandsSayTheirErrorAndTouchNothin
     EXPECT_EQ(ReadAll(PathOf("old.Xall")), "old bytes");
 }
 
-TEST_F(FileTransferScenario, ExportedPCGImportsBack) {
+TEST_F(FileTransferScenario, EveryExportedPCGKindImportsBack) {
     StartInMode();
-    Use("Export", "set.PCG", {0});
-    ASSERT_TRUE(std::filesystem::exists(PathOf("set.PCG")));
-    EXPECT_TRUE(texts.empty()) << ::testing::PrintToString(texts);
-    Rename(Sim::Area::Program, 3, "Changed Later");
-    Use("Import", "set.PCG");
-    EXPECT_TRUE(texts.empty()) << ::testing::PrintToString(texts);
-    ExpectInStep("imported");
+    // Cendra, Cendra Unit, Cendra Works, Cendra Apex, Cendra Mini, Tesk, Osvara.
+    for (int row = 0; row < 7; ++row) {
+        const std::string name = "set" + std::to_string(row) + ".PCG";
+        texts.clear();
+        Use("Export", name, {row});
+        ASSERT_TRUE(std::filesystem::exists(PathOf(name))) << name;
+        EXPECT_TRUE(texts.empty()) << name << ": " << ::testing::PrintToString(texts);
+        Rename(Sim::Area::Program, 3, "Changed Later");
+        Use("Import", name);
+        EXPECT_TRUE(texts.empty()) << name << ": " << ::testing::PrintToString(texts);
+        ExpectInStep(name.c_str());
+    }
 }
 
 // ---- transfers
