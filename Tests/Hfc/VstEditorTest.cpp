@@ -452,3 +452,44 @@ TEST_F(VstEditor, CloseWhileASaveDialogAsksAboutReplacingAFile) {
     std::remove(existing.c_str());
     rmdir(folder);
 }
+
+// A window's own layer listens to its dialogs and goes with the window: released, the dialog ends
+// without calling the gone listener and deletes itself once the question's loop has returned.
+TEST_F(VstEditor, AReleasedDialogEndsUnderItsQuestionWithoutItsListener) {
+    char folder[] = "/tmp/tolva-release-XXXXXX";
+    ASSERT_NE(mkdtemp(folder), nullptr);
+    const std::string existing = std::string(folder) + "/c";
+    FILE* file = std::fopen(existing.c_str(), "w");
+    ASSERT_NE(file, nullptr);
+    std::fclose(file);
+    HfcFileDialogSetStartFolder(folder);
+    ASSERT_TRUE(m_editor->open(Host()));
+    auto listener = std::make_unique<RecordingFileListener>(&m_log);
+    CHfcSaveFileDialog* dialog = nullptr;
+    AtTopLevel([&] {
+        dialog = new CHfcSaveFileDialog();
+        ASSERT_TRUE(dialog->Create(m_editor.get(), listener.get(), nullptr));
+        dialog->SetFilePath("c");
+        ASSERT_TRUE(dialog->GetOneFile());
+    });
+    bool asked = false;
+    auto closeUnderTheQuestion = [&] {
+        asked = HfcModalCount() == 2;
+        // What the editor's root layer does as it goes: release its dialog, then go.
+        dialog->AbortAndRelease();
+        listener.reset();
+        m_editor->close();
+    };
+    AtTopLevel([&] {
+        m_screen.Later(closeUnderTheQuestion);
+        m_screen.Key(13, 0);
+    });
+    EXPECT_TRUE(asked);
+    // The Cancel was heard while the listener stood; nothing after (the sanitizer build would see a
+    // call into the deleted listener, and the dialog not deleted as a leak).
+    EXPECT_EQ(m_log, (HfcLog{"action 0 items 0 err -50"}));
+    EXPECT_EQ(HfcModalCount(), 0);
+    EXPECT_EQ(m_editor->destroys, 1);
+    std::remove(existing.c_str());
+    rmdir(folder);
+}

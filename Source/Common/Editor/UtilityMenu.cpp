@@ -301,7 +301,12 @@ void BackgroundLayer::OpenFileDialog(CHfcFileDialog* dialog, const char* title,
 }
 
 void BackgroundLayer::CloseFileDialog() {
-    if (m_pFileDialog != nullptr) m_pFileDialog->Abort();
+    // The layer is going: the dialog must not call back into it, even when it ends later, under
+    // a question it is asking.
+    if (CHfcFileDialog* dialog = m_pFileDialog) {
+        m_pFileDialog = nullptr;
+        dialog->AbortAndRelease();
+    }
 }
 
 void BackgroundLayer::OnHfcFileDialogTerminate(CHfcFileDialog* dialog, void* userData) {

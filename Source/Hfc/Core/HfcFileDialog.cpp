@@ -485,6 +485,10 @@ void CHfcFileDialog::OnMacNavCBTerminate() {
         delete window;
     }
     m_bRunning = false;
+    if (m_bReleased) {
+        delete this;
+        return;
+    }
     // The last call: the listener may delete this dialog.
     if (m_pListener != nullptr) m_pListener->OnHfcFileDialogTerminate(this, m_pUserData);
 }
@@ -580,6 +584,15 @@ void CHfcFileDialog::Abort() {
     }
     // At once: whoever listens may be going away right after.
     OnMacNavCBTerminate();
+}
+
+void CHfcFileDialog::AbortAndRelease() {
+    m_bReleased = true;
+    if (!m_bRunning) {
+        delete this;
+    } else if (!m_bAborted) {
+        Abort();  // the listener hears the Cancel; the end may delete this dialog at once
+    }
 }
 
 bool CHfcFileDialog::EndBusy() {

@@ -92,6 +92,10 @@ public:
     // the dialog's handlers runs a nested loop (a question, the type menu), the end is heard as soon
     // as that handler's loop returns.
     void Abort();
+    // For a listener that is going away with the window: ends the dialog as Abort does (the listener
+    // still hears the Cancel), then forgets the listener. The dialog, which must have been made with
+    // new, deletes itself once it has ended: at once, or when a handler's nested loop returns.
+    void AbortAndRelease();
     // Around a nested loop run by the dialog's own handlers. EndBusy is true when the dialog was
     // ended meanwhile: the caller returns at once, touching nothing (the dialog may be gone).
     void BeginBusy() { ++m_iBusy; }
@@ -113,6 +117,7 @@ private:
     bool m_bRunning = false;
     bool m_bAnswered = false;
     bool m_bAborted = false;
+    bool m_bReleased = false;  // ends by deleting itself, without telling the listener
     int m_iBusy = 0;
     HfcFileDialogKind m_kind = HfcFileDialogKind::Open;
     CHfcWindow* m_pParent = nullptr;
