@@ -215,6 +215,56 @@ TEST(PcgImportStructure, HostileSizesEndQuickly) {
     EXPECT_EQ(ImportCode(File('P', {Chunk("PRG1", bank)})), 4);
 }
 
+// Every kind of record is stored before the file fails (the same program twice, programs past the
+// first bank, the global with its auxiliary block): not one byte of the image may change, for either
+// model, whatever the family and wherever the failure lies.
+TEST(PcgImportStructure, AFailedImportLeavesEveryByteAsItWas) {
+    struct Case {
+        const char* what;
+        uint8_t product;
+        Bytes tail;  // what makes the file fail, after every record was stored
+    };
+    const Case cases[] = {
+        {"a global of the wrong size", 'P', Chunk("GLB1", Bytes(10, 0))},
+        {"a bank shorter than its items", 'c',
+         Chunk("PRG1", WithBE32(Bank("PBK1", 0, 4, {{1, 2, 3, 4}}), 8, 2))},
+        {"a chunk running past the file", ']', WithBE32(Chunk("CMB1", {}), 4, 1000)},
+        {"a sub-chunk shorter than a bank header", 'P', Chunk("DKT1", Chunk("DBK1", {}))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const uint8_t p = c.product;
+        const uint32_t program = p == 'P' ? kFennProgramSize : p == 'c' ? kRuskProgramSize : kBraeProgramSize;
+        const uint32_t combi = p == 'P' ? kFennCombiSize : p == 'c' ? kRuskCombiSize : kBraeCombiSize;
+        const uint32_t global = p == ']' ? kBraeGlobalSize : kFennGlobalSize;
+        const Bytes records[] = {
+            Chunk("PRG1", Cat({Bank("PBK1", 0, program, {Named(program, "First"), Named(program, "Second")}),
+                               Bank("PBK1", 3, program, {Named(program, "Fourth bank")}),
+                               Bank("PBK1", 0, program, {Named(program, "Again")})})),
+            Chunk("CMB1", Bank("CBK1", 1, combi, {Named(combi, "Combination")})),
+            Chunk("ARP1", Bank("ABK1", 0, kArpeggioSize, {Bytes(kArpeggioSize, 0x5A)})),
+            Chunk("DKT1", Bank("DBK1", 0, kDrumKitSize, {Named(kDrumKitSize, "Kit")})),
+            Chunk("GLB1", Bytes(global, 0x11)),
+        };
+        const Bytes whole = Cat({Cat(std::vector<Bytes>(std::begin(records), std::end(records))), c.tail});
+        for (int model = 0; model < 2; ++model) {
+            SCOPED_TRACE(model);
+            // The records alone import and change the image.
+            Image img = MakeImage(3);
+            const Image before = img;
+            const Bytes good = File(p, std::vector<Bytes>(std::begin(records), std::end(records)));
+            ASSERT_TRUE(ConvertPCGtoQor(reinterpret_cast<const char*>(good.data()), int(good.size()),
+                                        img.data(), model));
+            EXPECT_NE(img, before);
+            img = before;
+            const Bytes bad = File(p, {whole});
+            EXPECT_FALSE(ConvertPCGtoQor(reinterpret_cast<const char*>(bad.data()), int(bad.size()),
+                                         img.data(), model));
+            EXPECT_TRUE(img == before) << "a failed import changed the image";
+        }
+    }
+}
+
 TEST(PcgImportStructure, AFailedImportLeavesTheImageUntouched) {
     Image img = MakeImage(7);
     const Image before = img;

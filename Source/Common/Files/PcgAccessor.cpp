@@ -38,6 +38,10 @@ static_assert(kSizeGlobal == kGlobalSharedSize + kGlobalAuxSize);
 CQorxxBufferAccessor::CQorxxBufferAccessor(unsigned modelIndex, unsigned char* image)
     : CAbstractQorxxAccessor(modelIndex), m_image(image) {}
 
+void CQorxxBufferAccessor::write(unsigned char* to, const unsigned char* from, size_t size) {
+    std::memcpy(to, from, size);
+}
+
 unsigned char* CQorxxBufferAccessor::record(const CPcgRecord& storage, unsigned expectedSize,
                                             unsigned areaOffset, int index, int areaCount,
                                             int modelCount) const {
@@ -55,7 +59,7 @@ int Count(const AREADESC& area) {
 void CQorxxBufferAccessor::set(const CQorxxPcmProgramStorage& s, int i) {
     if (auto* p =
             record(s, kSizeProgram, kAreaPrograms.offset, i, Count(kAreaPrograms), numberOfPCMProgram()))
-        std::memcpy(p, s.getBuffer(), kSizeProgram);
+        write(p, s.getBuffer(), kSizeProgram);
 }
 void CQorxxBufferAccessor::get(CQorxxPcmProgramStorage& s, int i) {
     if (auto* p =
@@ -64,7 +68,7 @@ void CQorxxBufferAccessor::get(CQorxxPcmProgramStorage& s, int i) {
 }
 void CQorxxBufferAccessor::set(const CQorxxCombinationStorage& s, int i) {
     if (auto* p = record(s, kSizeCombi, kAreaCombis.offset, i, Count(kAreaCombis), numberOfCombination()))
-        std::memcpy(p, s.getBuffer(), kSizeCombi);
+        write(p, s.getBuffer(), kSizeCombi);
 }
 void CQorxxBufferAccessor::get(CQorxxCombinationStorage& s, int i) {
     if (auto* p = record(s, kSizeCombi, kAreaCombis.offset, i, Count(kAreaCombis), numberOfCombination()))
@@ -72,7 +76,7 @@ void CQorxxBufferAccessor::get(CQorxxCombinationStorage& s, int i) {
 }
 void CQorxxBufferAccessor::set(const CDrumKitStorage& s, int i) {
     if (auto* p = record(s, kSizeDrumKit, kAreaDrumKits.offset, i, Count(kAreaDrumKits), numberOfDrumKit()))
-        std::memcpy(p, s.getBuffer(), kSizeDrumKit);
+        write(p, s.getBuffer(), kSizeDrumKit);
 }
 void CQorxxBufferAccessor::get(CDrumKitStorage& s, int i) {
     if (auto* p = record(s, kSizeDrumKit, kAreaDrumKits.offset, i, Count(kAreaDrumKits), numberOfDrumKit()))
@@ -81,7 +85,7 @@ void CQorxxBufferAccessor::get(CDrumKitStorage& s, int i) {
 void CQorxxBufferAccessor::set(const CArpeggioStorage& s, int i) {
     if (auto* p = record(s, kSizeArpPattern, kAreaArpPatterns.offset, i, Count(kAreaArpPatterns),
                          numberOfArpeggio()))
-        std::memcpy(p, s.getBuffer(), kSizeArpPattern);
+        write(p, s.getBuffer(), kSizeArpPattern);
 }
 void CQorxxBufferAccessor::get(CArpeggioStorage& s, int i) {
     if (auto* p = record(s, kSizeArpPattern, kAreaArpPatterns.offset, i, Count(kAreaArpPatterns),
@@ -92,8 +96,8 @@ void CQorxxBufferAccessor::get(CArpeggioStorage& s, int i) {
 // The PCG form keeps the image's bytes 840..849 at 846..855; its bytes 840..845 have no place here.
 void CQorxxBufferAccessor::set(const CQorxxGlobalStorage& s) {
     if (auto* p = record(s, kQorxxGlobalPcgSize, kAreaGlobal.offset, 0, 1, 1)) {
-        std::memcpy(p, s.getBuffer(), kGlobalSharedSize);
-        std::memcpy(p + kGlobalSharedSize, s.getBuffer() + kGlobalAuxOffset, kGlobalAuxSize);
+        write(p, s.getBuffer(), kGlobalSharedSize);
+        write(p + kGlobalSharedSize, s.getBuffer() + kGlobalAuxOffset, kGlobalAuxSize);
     }
 }
 void CQorxxBufferAccessor::get(CQorxxGlobalStorage& s) {

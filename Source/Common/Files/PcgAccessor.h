@@ -1,6 +1,8 @@
 #pragma once
 // How the PCG engine reaches the data image: whole records, by kind and index, through an accessor
 // that knows where each record of this model lies and how many of each the model has.
+#include <cstddef>
+
 #include "Common/Files/PcgStorage.h"
 
 namespace QorX0 {
@@ -50,6 +52,10 @@ public:
     void get(CDrumKitStorage& drumKit, int index) override;
     void get(CArpeggioStorage& arpeggio, int index) override;
     void get(CQorxxGlobalStorage& global) override;
+
+protected:
+    // Every write into the image goes through here.
+    virtual void write(unsigned char* to, const unsigned char* from, size_t size);
 
 private:
     // Image address of record index of an area, or null when there is none.

@@ -31,6 +31,36 @@ bool IsExpansion(uint32_t bank) {
     return bank >= kExpansionBank && bank < kExpansionBank + kExpansionBankCount;
 }
 
+// Holds back every record an import stores until commit(), so that a file failing half-way leaves
+// the image as it was without copying the whole image first. Reads see the image as it was.
+class CStagedBufferAccessor final : public CQorxxBufferAccessor {
+public:
+    using CQorxxBufferAccessor::CQorxxBufferAccessor;
+
+    // Writes the held records in the order they were stored (a later one wins).
+    void commit() const {
+        size_t from = 0;
+        for (const Pending& w : m_pending) {
+            std::memcpy(w.to, m_bytes.data() + from, w.size);
+            from += w.size;
+        }
+    }
+
+protected:
+    void write(unsigned char* to, const unsigned char* from, size_t size) override {
+        m_bytes.insert(m_bytes.end(), from, from + size);
+        m_pending.push_back({to, size});
+    }
+
+private:
+    struct Pending {
+        unsigned char* to;
+        size_t size;
+    };
+    std::vector<unsigned char> m_bytes;
+    std::vector<Pending> m_pending;
+};
+
 }  // namespace
 
 CImportPcg::CImportPcg(const char* data, int length, CAbstractQorxxAccessor& accessor,
@@ -195,12 +225,10 @@ bool PcgImportIntoImage(const char* data, int length, unsigned char* image, int 
                         const PcgConversionTables& tables) {
     try {
         if (!image) return false;
-        // Import into a copy so that a file failing half-way leaves the user's image untouched.
-        std::vector<unsigned char> scratch(image, image + kSizeImage);
-        CQorxxBufferAccessor accessor(static_cast<unsigned>(modelIndex), scratch.data());
+        CStagedBufferAccessor accessor(static_cast<unsigned>(modelIndex), image);
         CImportPcg importer(data, length, accessor, tables);
         importer.import();
-        std::memcpy(image, scratch.data(), kSizeImage);
+        accessor.commit();
         return true;
     } catch (...) {
         return false;
