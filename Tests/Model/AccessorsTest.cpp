@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <climits>
 #include <cstdint>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "Common/Model/Accessors.h"
 #include "Common/Model/ModelStrings.h"
@@ -108,6 +110,41 @@ TEST(Accessors, ListAccessorWorksOnPositions) {
     ASSERT_NE(mapped, nullptr);
     EXPECT_EQ(mapped->PutPlain(r.bytes.data(), 2, -1), -1);
     EXPECT_EQ(a->Get(r.bytes.data(), 2), 0);
+}
+
+// A list reads the FIRST position that stores the field's value, and position 0 for a value it does
+// not store; narrow lists look positions up in a table, wide ones search: both must agree with a
+// search of the list for every stored value the field can hold.
+TEST(Accessors, ListPositionsAreTheFirstThatStoresTheValue) {
+    struct Case {
+        const char* what;
+        int atype;
+        unsigned lo, hi;
+        const char* format;
+    };
+    const Case cases[] = {
+        {"repeated values", kATypeUBF8, 0, 7, "3\tA\n1\tB\n3\tC\n1\tD\n9\tE"},
+        {"negative values", kATypeSBF8, 0, 7, "-128\tLOW\n-1\tOFF\n0\tPRG\n127\tHIGH"},
+        {"a few bits", kATypeUBF8, 2, 4, "7\tA\n0\tB\n5\tC"},
+        {"a span wider than any table", kATypeUBF16, 0, 15, "0\tA\n0x7FFF\tB\n0xFFFF\tC\n0x7FFF\tD"},
+        {"signed, wide", kATypeSBF16, 0, 15, "-32768\tA\n32767\tB\n0\tC"},
+        {"a single value", kATypeUBF8, 0, 7, "200\tONLY"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        auto* a = AccessorI(CAccessorPool::Instance().Get(1, kPTypeList, c.atype, c.lo, c.hi, c.format));
+        auto* mapped = dynamic_cast<const IAccessorMapped*>(a);
+        ASSERT_NE(mapped, nullptr);
+        const std::vector<int>& values = mapped->Values();
+        const bool wide = c.atype == kATypeUBF16 || c.atype == kATypeSBF16;
+        for (unsigned pattern = 0; pattern < (wide ? 0x10000u : 0x100u); ++pattern) {
+            Record r({static_cast<uint8_t>(wide ? pattern >> 8 : pattern), static_cast<uint8_t>(pattern)});
+            const int stored = mapped->GetPlain(r.bytes.data(), 2);
+            const auto first = std::find(values.begin(), values.end(), stored);
+            const int expected = first == values.end() ? 0 : static_cast<int>(first - values.begin());
+            ASSERT_EQ(a->Get(r.bytes.data(), 2), expected) << "stored " << stored;
+        }
+    }
 }
 
 TEST(Accessors, SparseMappingCountsEnabledItems) {

@@ -1,7 +1,10 @@
 // Binds every table for both models and checks every row against its record and converter.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -108,6 +111,79 @@ TEST(AllTables, EveryRowOfEveryTableBindsForBothModels) {
             }
         }
     }
+}
+
+// Finding a row by PID answers as a search of the rows would: the last row that carries the PID
+// and stores a value, -1 for a PID no such row carries (neighbours, other groups, the extremes).
+TEST(AllTables, PidLookupsAnswerAsARowByRowSearch) {
+    for (const TableCase& tc : AllTables()) {
+        for (unsigned char pmid : {kPmidTolva, kPmidNerimo}) {
+            SCOPED_TRACE(std::string(tc.name) + " model " + std::to_string(pmid));
+            const CParamTable* t = CParamTable::GetInstance(*tc.table, pmid, tc.recordSize);
+            // The rows searched once, in order: a later row replaces an earlier one.
+            std::map<int, int> rows;
+            for (unsigned i = 0; i < t->GetCount(); ++i) {
+                const PARAMDESC& row = *t->GetAt(i);
+                if (row.pid != kPidNone && row.ptype != 0 && row.atype != 0)
+                    rows[row.pid] = static_cast<int>(i);
+            }
+            const auto search = [&rows](int pid) {
+                const auto found = rows.find(pid);
+                return found == rows.end() ? -1 : found->second;
+            };
+            std::set<int> probes = {kPidNone, 0, INT_MIN, INT_MAX, 0x10000, 0xFFFF};
+            for (unsigned i = 0; i < t->GetCount(); ++i) {
+                const int pid = t->GetAt(i)->pid;
+                for (int p : {pid, pid - 1, pid + 1, pid ^ 0x8000, pid + 0x10000, pid | 0xFF})
+                    probes.insert(p);
+            }
+            for (int pid : probes) {
+                ASSERT_EQ(t->PIDToIndex(pid), search(pid)) << "PID " << pid;
+                const int index = search(pid);
+                EXPECT_EQ(t->FindPID(pid), index < 0 ? nullptr : t->GetAt(static_cast<unsigned>(index)));
+            }
+        }
+    }
+}
+
+// Every list of every table reads the first position that stores the field's value (0 for none),
+// for every value of one-byte fields and around every listed value of wider ones.
+TEST(AllTables, ListPositionsAnswerAsASearchOfTheList) {
+    std::set<const IAccessor*> seen;
+    for (const TableCase& tc : AllTables()) {
+        for (unsigned char pmid : {kPmidTolva, kPmidNerimo}) {
+            const CParamTable* t = CParamTable::GetInstance(*tc.table, pmid, tc.recordSize);
+            for (unsigned i = 0; i < t->GetCount(); ++i) {
+                const PARAMDESC& row = *t->GetAt(i);
+                auto* mapped = dynamic_cast<const IAccessorMapped*>(row.accessor);
+                if (!mapped || !seen.insert(row.accessor).second) continue;
+                SCOPED_TRACE(std::string(tc.name) + " " + RowLongName(row));
+                const IAccessorI* a = RowAccessorI(row);
+                const std::vector<int>& values = mapped->Values();
+                std::vector<uint8_t> record(4, 0);
+                const auto check = [&] {
+                    const int stored = mapped->GetPlain(record.data(), 0);
+                    const auto first = std::find(values.begin(), values.end(), stored);
+                    const int expected = first == values.end() ? 0 : static_cast<int>(first - values.begin());
+                    ASSERT_EQ(a->Get(record.data(), 0), expected) << "stored " << stored;
+                };
+                if (CParamTable::FieldWidth(row) == 1) {
+                    for (int b = 0; b < 256; ++b) {
+                        record[0] = static_cast<uint8_t>(b);
+                        check();
+                    }
+                } else {
+                    for (int v : values) {
+                        for (int near : {v - 1, v, v + 1}) {
+                            mapped->PutPlain(record.data(), 0, near);
+                            check();
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_FALSE(seen.empty());
 }
 
 TEST(AllTables, RepeatedGroupsLandWhereTheRecordSaysForBothEnds) {

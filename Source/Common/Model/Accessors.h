@@ -1,6 +1,7 @@
 #pragma once
 // Accessors read and write one parameter's field inside a record. They are immutable and shared
 // between all rows with the same description (see CAccessorPool); they never own record memory.
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -147,7 +148,18 @@ template <class Base>
 class CAccessorMapped : public Base, public IAccessorMapped {
 public:
     CAccessorMapped(unsigned char pmid, unsigned lowBit, unsigned highBit, std::vector<int> values)
-        : Base(pmid, lowBit, highBit), m_values(std::move(values)) {}
+        : Base(pmid, lowBit, highBit), m_values(std::move(values)) {
+        // Most lists store values of a narrow span: their positions are looked up in a table of the
+        // span (the first position holding each value, 0 where none does).
+        if (m_values.empty()) return;
+        const auto [lo, hi] = std::minmax_element(m_values.begin(), m_values.end());
+        const int64_t span = int64_t{*hi} - *lo + 1;
+        if (span > std::max<int64_t>(256, 4 * static_cast<int64_t>(m_values.size()))) return;
+        m_lowest = *lo;
+        m_positions.assign(static_cast<size_t>(span), 0);
+        for (size_t i = m_values.size(); i-- > 0;)
+            m_positions[static_cast<size_t>(m_values[i] - m_lowest)] = static_cast<int>(i);
+    }
     int Get(const void* record, unsigned offset) const override {
         return Position(Base::GetRaw(record, offset));
     }
@@ -163,11 +175,17 @@ public:
 
 private:
     int Position(int raw) const {
+        if (!m_positions.empty()) {
+            const uint64_t at = static_cast<uint64_t>(int64_t{raw} - m_lowest);
+            return at < m_positions.size() ? m_positions[at] : 0;
+        }
         for (size_t i = 0; i < m_values.size(); ++i)
             if (m_values[i] == raw) return static_cast<int>(i);
         return 0;
     }
     std::vector<int> m_values;
+    int m_lowest = 0;
+    std::vector<int> m_positions;  // by value - m_lowest; empty: search m_values
 };
 
 // Visible subset of a stored list: vo counts only the enabled items.

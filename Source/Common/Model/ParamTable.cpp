@@ -1,6 +1,7 @@
 #include "Common/Model/ParamTable.h"
 
 #include <cstring>
+#include <map>
 #include <memory>
 #include <mutex>
 
@@ -115,10 +116,36 @@ unsigned CParamTable::FieldWidth(const PARAMDESC& row) {
 CParamTable::CParamTable(const TABLEDESC& table, unsigned char pmid, unsigned recordSize) : m_pmid(pmid) {
     m_rows.assign(table.rows, table.rows + table.count);
     m_formats.resize(m_rows.size());
+    for (unsigned i = 0; i < m_rows.size(); ++i) SetupEntry(m_rows[i], i, recordSize);
+    IndexPids();
+}
+
+namespace {
+bool Indexed(const PARAMDESC& row) {
+    return row.pid != kPidNone && row.ptype != 0 && row.atype != 0;
+}
+}  // namespace
+
+size_t CParamTable::PidSlotOf(int pid) const {
+    // Fibonacci hashing: the top bits of the product spread neighbouring PIDs over the table.
+    return (static_cast<uint32_t>(pid) * 0x9E3779B1u) >> m_pidShift;
+}
+
+void CParamTable::IndexPids() {
+    size_t indexed = 0;
+    for (const PARAMDESC& row : m_rows) indexed += Indexed(row);
+    if (indexed == 0) return;
+    unsigned bits = 1;
+    while ((size_t{1} << bits) < 2 * indexed) ++bits;
+    m_pidShift = 32 - bits;
+    m_pidSlots.assign(size_t{1} << bits, PidSlot{0, kNoRow});
+    const size_t mask = m_pidSlots.size() - 1;
     for (unsigned i = 0; i < m_rows.size(); ++i) {
-        PARAMDESC& row = m_rows[i];
-        SetupEntry(row, i, recordSize);
-        if (row.pid != kPidNone && row.ptype != 0 && row.atype != 0) m_pidmap[row.pid] = i;
+        if (!Indexed(m_rows[i])) continue;
+        const int pid = m_rows[i].pid;
+        size_t at = PidSlotOf(pid);
+        while (m_pidSlots[at].index != kNoRow && m_pidSlots[at].pid != pid) at = (at + 1) & mask;
+        m_pidSlots[at] = PidSlot{pid, i};
     }
 }
 
@@ -173,8 +200,13 @@ void CParamTable::SetupEntry(PARAMDESC& row, unsigned index, unsigned recordSize
 }
 
 int CParamTable::PIDToIndex(int pid) const {
-    auto found = m_pidmap.find(pid);
-    return found == m_pidmap.end() ? -1 : static_cast<int>(found->second);
+    if (m_pidSlots.empty()) return -1;
+    const size_t mask = m_pidSlots.size() - 1;
+    for (size_t at = PidSlotOf(pid);; at = (at + 1) & mask) {
+        const PidSlot& slot = m_pidSlots[at];
+        if (slot.index == kNoRow) return -1;
+        if (slot.pid == pid) return static_cast<int>(slot.index);
+    }
 }
 
 const PARAMDESC* CParamTable::FindPID(int pid) const {

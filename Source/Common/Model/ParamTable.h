@@ -2,7 +2,6 @@
 // A parameter table bound to one model: each row copied and given its shared accessor and converter,
 // its model's display format and the converter's range. One shared instance per (table, model).
 #include <cstdint>
-#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -44,11 +43,22 @@ public:
 
 private:
     void SetupEntry(PARAMDESC& row, unsigned index, unsigned recordSize);
+    // Builds the PID index over the bound rows (a later row with the same PID replaces an earlier one).
+    void IndexPids();
+    size_t PidSlotOf(int pid) const;
 
     unsigned char m_pmid;
     std::vector<PARAMDESC> m_rows;
     std::vector<std::string> m_formats;  // the model's piece of each row's format (rows point here)
-    std::map<int, unsigned> m_pidmap;
+    // Row index by PID: open addressing over a power-of-two table at most half full, so a lookup
+    // costs a multiply and a probe or two (PIDs of a table are sparse, up to 0xFFxx).
+    struct PidSlot {
+        int32_t pid;
+        uint32_t index;  // kNoRow: empty
+    };
+    static constexpr uint32_t kNoRow = UINT32_MAX;
+    std::vector<PidSlot> m_pidSlots;
+    unsigned m_pidShift = 0;
     std::vector<unsigned> m_refused;
 };
 
