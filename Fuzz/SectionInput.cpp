@@ -1,10 +1,13 @@
 // Values from the wire reach the sections unchecked: parameter changes received from the instrument
 // (stored raw, unclamped), array element changes, control changes and mode changes. Whatever they
 // hold, every row they reach must then read, format and describe itself without leaving its records.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <map>
+#include <utility>
 #include <memory>
 #include <vector>
 
@@ -112,8 +115,83 @@ const CHUNK_REMOTESYNTH& Pristine() {
     return *image;
 }
 
+// Puts the pristine image back where an input changed it, block by block (most inputs change a few
+// records); whether anything was put back.
+bool PutBackPristine(CHUNK_REMOTESYNTH* image) {
+    constexpr size_t kBlock = 4096;
+    uint8_t* to = reinterpret_cast<uint8_t*>(image);
+    const uint8_t* from = reinterpret_cast<const uint8_t*>(&Pristine());
+    bool changed = false;
+    for (size_t at = 0; at < sizeof(CHUNK_REMOTESYNTH); at += kBlock) {
+        const size_t n = std::min(kBlock, sizeof(CHUNK_REMOTESYNTH) - at);
+        if (std::memcmp(to + at, from + at, n) == 0) continue;
+        std::memcpy(to + at, from + at, n);
+        changed = true;
+    }
+    return changed;
+}
+
 bool Differs(const CHUNK_REMOTESYNTH& a, const AREADESC& area) {
     return std::memcmp(a.Bytes() + area.offset, Pristine().Bytes() + area.offset, area.Size()) != 0;
+}
+
+// The sections that show an area of the image: the current sounds their sections, and the global
+// section through its arpeggiator rows, which show the current sound's; bank programs the sounds
+// whose tracks play them; kit names the programs, pattern names every sound and the global data; the
+// global data its section and the patterns' (pattern number); the mode byte the global section. The
+// realtime section shows values of all of them. Sections shown by none of the changed areas (nor
+// reached by an input's operations) show what they showed in the pristine state, which the first
+// read checked already.
+unsigned DirtyFromImage(const CHUNK_REMOTESYNTH& image) {
+    constexpr unsigned kSounds = kDirtyProg | kDirtyCombi | kDirtyMulti;
+    static const std::pair<AREADESC, unsigned> kShownBy[] = {
+        {kAreaGlobal, kDirtyGlobal | kDirtyPatterns},
+        {kAreaDrumKits, kDirtyKits | kDirtyProg},
+        {kAreaArpPatterns, kDirtyPatterns | kDirtyGlobal | kSounds},
+        {kAreaExtControls, kDirtyExts},
+        {kAreaPrograms, kSounds},
+        {kAreaCombis, kDirtyCombi},
+        {kAreaMultis, kDirtyMulti},
+        {kAreaCurProgram, kDirtyProg | kDirtyGlobal},
+        {kAreaCurCombi, kDirtyCombi | kDirtyGlobal},
+        {kAreaCurMulti, kDirtyMulti | kDirtyGlobal},
+        {kAreaCurProgramRecord, kDirtyProg},
+        {kAreaCurCombiRecord, kDirtyCombi},
+        {kAreaCurMultiRecord, kDirtyMulti},
+        {AREADESC{kOffMode, 1, 1}, kDirtyGlobal},
+    };
+    // Every byte of the image belongs to one of the areas.
+    static const bool covered = [] {
+        unsigned at = 0;
+        for (const auto& [area, shown] : kShownBy) {
+            if (area.offset != at) return false;
+            at = area.End();
+        }
+        return at == sizeof(CHUNK_REMOTESYNTH);
+    }();
+    if (!covered) std::abort();
+    unsigned dirty = 0;
+    for (const auto& [area, shown] : kShownBy)
+        if (Differs(image, area)) dirty |= shown | kDirtyRtc;
+    return dirty;
+}
+
+// The sections a mode shows: where the realtime section writes page and arpeggiator rows.
+unsigned ShownInMode(unsigned char mode) {
+    switch (mode) {
+        case kModeCombiPlay:
+        case kModeCombiEdit:
+            return kDirtyCombi;
+        case kModeProgPlay:
+        case kModeProgEdit:
+            return kDirtyProg;
+        case kModeMulti:
+            return kDirtyMulti;
+        case kModeGlobal:
+            return kDirtyGlobal;
+        default:
+            return 0;
+    }
 }
 
 }  // namespace
@@ -123,8 +201,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CHUNK_REMOTESYNTH* image = s.host.GetRawChunk();
     s.host.SetMode(kModeProgEdit);
     static bool started = false;
-    if (!started || std::memcmp(image, &Pristine(), sizeof(CHUNK_REMOTESYNTH)) != 0) {
-        std::memcpy(image, &Pristine(), sizeof(CHUNK_REMOTESYNTH));
+    if (PutBackPristine(image) || !started) {
         // A fresh image: effect slots rebind to its types.
         s.progEdit.OnReinitialized();
         s.combiEdit.OnReinitialized();
@@ -134,18 +211,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         started = true;
     }
     unsigned dirty = 0;
-    // Where a change lands, and every section that shows what it changed: the sound pairs share their
-    // records, kit names show in programs, pattern names in every sound and the global data, and the
-    // global data, control changes and knob writes reach everything.
+    // Where a change lands: the sound pairs share their records; control changes and knob writes
+    // reach the realtime section and the sections of the current modes, some of whose rows live
+    // outside the image (the program's performance record); mode changes reach the realtime and global
+    // sections. Whatever they wrote in the image, the image shows afterwards (DirtyFromImage).
     static const unsigned kByReceiver[6] = {kDirtyProg,  kDirtyProg,  kDirtyCombi,
-                                            kDirtyCombi, kDirtyMulti, kDirtyAll};
+                                            kDirtyCombi, kDirtyMulti, kDirtyGlobal};
     static const unsigned kByArray[3] = {
         kDirtyKits | kDirtyProg, kDirtyPatterns | kDirtyGlobal | kDirtyProg | kDirtyCombi | kDirtyMulti,
         kDirtyExts | kDirtyRtc};
     for (size_t at = 0; at + 6 <= size; at += 6) {
         const uint8_t* op = data + at;
-        static const unsigned kByOp[6] = {0, 0, kDirtyAll, kDirtyRtc, kDirtyAll, 0};
+        static const unsigned kByOp[6] = {0, 0, kDirtyRtc, kDirtyRtc | kDirtyGlobal, kDirtyRtc, 0};
         dirty |= kByOp[op[0] % 6];
+        if (op[0] % 6 == 2 || op[0] % 6 == 4)
+            dirty |= ShownInMode(s.host.mode) | ShownInMode(s.host.virtualMode);
         if (op[0] % 6 == 0) dirty |= kByReceiver[op[1] % 6];
         if (op[0] % 6 == 1) dirty |= kByArray[op[1] % 3];
         if (op[0] % 6 == 5) dirty |= kByArray[op[1] % 3] & (kDirtyKits | kDirtyPatterns | kDirtyExts);
@@ -196,6 +276,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     s.host.link.Clear();
+    dirty |= DirtyFromImage(*image);
+    // The editor's setup lives outside the image; whatever wrote it reaches the realtime section.
+    if (std::memcmp(s.setupRecord, INITCHUNK_SETUP, sizeof s.setupRecord) != 0)
+        dirty |= kDirtySetup | kDirtyRtc;
     // Rows that show what they showed in the pristine state are not formatted again, unless the
     // names they list changed.
     ReadSections(dirty, Differs(*image, kAreaDrumKits) || Differs(*image, kAreaArpPatterns));
