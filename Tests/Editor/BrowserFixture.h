@@ -68,14 +68,14 @@ protected:
         SynthFixture::TearDown();
     }
     // A tab control at (x, y) with that strip, on the holder.
-    CTabControl* MakeTabs(int x, int y, const char* strip) {
+    CTabControl* MakeTabs(int x, int y, const char* strip, int tabWidth = 80, int tabHeight = 20) {
         DropTabs();
         tabs = new CTabControl();
         stTabControlCreateParam param{};
         param.x = x;
         param.y = y;
-        param.tabWidth = 80;
-        param.tabHeight = 20;
+        param.tabWidth = tabWidth;
+        param.tabHeight = tabHeight;
         param.tabImage = ResourceManager::GetInstance()->LoadImage(strip);
         EXPECT_TRUE(tabs->Create(param, 26, 0));
         holder->AddControl(tabs, false);

@@ -16,8 +16,11 @@ namespace {
 class WriteDialog : public BrowserFixture {
 protected:
     void Open() {
-        MakeTabs(ArtGeometry::kBrowserTabX, ArtGeometry::kBrowserTabY, "Tab_Write_Prog");
-        page = static_cast<WriteBrowser*>(Adopt(NewWriteBrowser(synth.get()), "Background_RedBrowser"));
+        // As the window opens it: the modal tab over the small blue page.
+        MakeTabs(ArtGeometry::kBrowserTabX, ArtGeometry::kBrowserTabY, "Tab_Write_Prog",
+                 ArtGeometry::kModalTabWidth, ArtGeometry::kModalTabHeight);
+        page =
+            static_cast<WriteBrowser*>(Adopt(NewWriteBrowser(synth.get()), "Background_BlueBrowser_Small"));
         ASSERT_NE(page, nullptr);
         page->DoModal();
         Tick();
@@ -48,6 +51,13 @@ TEST_F(WriteDialog, ProposesTheEditBuffersOwnNameAndCategoryAndWritesThem) {
     Open();
     EXPECT_EQ(Text(WriteBrowser::kIdName), "Edited Lead");
     EXPECT_EQ(Control(WriteBrowser::kIdCategory)->GetIntValue(), 7);
+    // The categories are the instrument's own names.
+    std::string category;
+    EXPECT_TRUE(static_cast<QnDropdownList*>(Control(WriteBrowser::kIdCategory))->GetItemText(category, 7));
+    std::string stored;
+    QnUtils::GetCategoryName(stored, synth.get(), 2, 7, true);
+    EXPECT_EQ(category, stored);
+    EXPECT_EQ(category, "Guitar");
     // Destination B, "7".
     page->OnHfcCtrlIntValueChanged(Control(WriteBrowser::kIdBank), 1);
     Type(WriteBrowser::kIdNumber, "7");
@@ -146,9 +156,10 @@ TEST_F(WriteDialog, MultiModeHasNoCategoryAndWritesToBankZero) {
 class RenameDialog : public BrowserFixture {
 protected:
     void Open(int kind) {
-        MakeTabs(ArtGeometry::kBrowserTabX, ArtGeometry::kBrowserTabY, "Tab_Rename_DrumKit");
-        page =
-            static_cast<RenameBrowser*>(Adopt(NewRenameBrowser(synth.get(), kind), "Background_RedBrowser"));
+        MakeTabs(ArtGeometry::kBrowserTabX, ArtGeometry::kBrowserTabY, "Tab_Rename_DrumKit",
+                 ArtGeometry::kModalTabWidth, ArtGeometry::kModalTabHeight);
+        page = static_cast<RenameBrowser*>(
+            Adopt(NewRenameBrowser(synth.get(), kind), "Background_BlueBrowser_Small"));
         ASSERT_NE(page, nullptr);
         page->DoModal();
         Tick();

@@ -34,6 +34,27 @@ bool HasName(Area area) {
     return area != Area::Global;
 }
 
+// The instrument's category names in its global record: sixteen program categories at byte 328 and
+// sixteen combination categories at byte 584, 16 characters each, space-padded.
+constexpr size_t kProgCategoryNames = 328;
+constexpr size_t kCombiCategoryNames = 584;
+constexpr const char* kProgCategories[16] = {"Piano",  "E.Piano", "Organ", "Strings", "Choir",      "Brass",
+                                             "Reed",   "Guitar",  "Bass",  "Pad",     "Poly Synth", "Lead",
+                                             "Motion", "Effect",  "Arp",   "Drums"};
+constexpr const char* kCombiCategories[16] = {
+    "Piano", "Organ",  "Mallet", "Strings",    "Brass",      "Ensemble", "World", "Guitar",
+    "Pads",  "Motion", "Synth",  "Lead Split", "Bass Split", "Effects",  "User",  "Rhythm"};
+
+void PutCategoryNames(uint8_t* global) {
+    for (int i = 0; i < 16; ++i) {
+        char name[17];
+        std::snprintf(name, sizeof name, "%-16s", kProgCategories[i]);
+        std::memcpy(global + kProgCategoryNames + 16 * i, name, 16);
+        std::snprintf(name, sizeof name, "%-16s", kCombiCategories[i]);
+        std::memcpy(global + kCombiCategoryNames + 16 * i, name, 16);
+    }
+}
+
 // Small deterministic generator so that factory data is the same on every run.
 uint32_t NextRandom(uint32_t* state) {
     *state = *state * 1664525u + 1013904223u;
@@ -140,6 +161,7 @@ void SimImage::FillFactory(uint32_t seed) {
             }
         }
     }
+    PutCategoryNames(Record(Area::Global, 0));
 }
 
 void SimImage::Fill(uint8_t value) {
