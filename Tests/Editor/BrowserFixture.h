@@ -17,6 +17,7 @@
 #include "Common/QnUtils/QnUtils.h"
 #include "Hfc/Draw/HfcBmp.h"
 #include "Hfc/HfcFixture.h"
+#include "Support/SimTableLocator.h"
 #include "Support/SynthHarness.h"
 
 inline std::string BrowserGalleryPath(const std::string& name) {
@@ -134,10 +135,13 @@ protected:
         const tagHfcRect& c = control->GetRect();
         ClickAt(l.left + (c.left + c.right) / 2, l.top + (c.top + c.bottom) / 2);
     }
-    // A connected instrument in program play whose memory the editor holds.
+    // A connected instrument in program play whose memory the editor holds; it writes the parameter
+    // changes it is sent into its memory, as the instrument does.
     void MakeSynced(unsigned char pmid = QorX0::kPmidTolva) {
         model = pmid;
         Make(pmid);
+        sim->With(
+            [](Sim::SimCore& c) { c.SetParamLocator(Sim::MakeTableLocator(c.GetModel(), &c.Image())); });
         ASSERT_TRUE(synth->ExecCommand(2, 0, 0, 0, 0));
         Settle();
         log.Clear();

@@ -72,6 +72,7 @@ TEST_F(PickList, PicksAreWrittenUnderOneAuditionAndOKKeepsTheLast) {
     EXPECT_FALSE(page->IsModal());
     EXPECT_FALSE(synth->GetAuditionState());
     EXPECT_EQ(Timbre1(), picked) << "OK keeps the pick";
+    ExpectImageEqual("after OK");
 }
 
 // How a pick list ends without OK: Cancel, Escape in its list, or the page destroyed.
