@@ -76,6 +76,31 @@ TEST_F(WriteDialog, ProposesTheEditBuffersOwnNameAndCategoryAndWritesThem) {
     ExpectImageEqual("after the write");
 }
 
+TEST_F(WriteDialog, InProgramPlayAnEditedNameReachesTheInstrumentWithTheWrite) {
+    // A name is not a parameter change: it stays in the editor's edit buffer until the write sends
+    // the buffer, which the instrument then stores with its new name.
+    MakeSynced();
+    ASSERT_EQ(synth->GetMode(), 2);
+    synth->GetEditBuffer(2)->PutParamS(0xFF00, "Played Name");
+    Settle();
+    auto simName = [&](Sim::Area area, int index) {
+        return sim->With([&](Sim::SimCore& c) {
+            return std::string(reinterpret_cast<const char*>(c.Image().Record(area, index)), 16);
+        });
+    };
+    EXPECT_NE(simName(Sim::Area::CurProgram, 0), "Played Name     ");
+    Open();
+    EXPECT_EQ(Text(WriteBrowser::kIdName), "Played Name");
+    page->OnHfcCtrlIntValueChanged(Control(WriteBrowser::kIdBank), 2);
+    Type(WriteBrowser::kIdNumber, "9");
+    AnswerBoxes(HFC_MB_RESULT_DEFAULT);
+    page->OnSave();
+    Settle();
+    EXPECT_EQ(simName(Sim::Area::Program, 2 * 128 + 9), "Played Name     ");
+    EXPECT_EQ(StoredName(2, 9), "Played Name     ");
+    ExpectImageEqual("after the write in program play");
+}
+
 TEST_F(WriteDialog, TypedNumbersAreHeldToTheBank) {
     MakeSynced();
     Open();
