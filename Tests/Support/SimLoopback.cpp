@@ -26,9 +26,13 @@ SimLoopbackPort::SimLoopbackPort(CMidiLoopback& loopback, SimInstrument& sim, co
         });
 }
 
+// The instrument is unplugged: its endpoints leave the list, so that another instrument under the
+// same names is the one found next.
 SimLoopbackPort::~SimLoopbackPort() {
     mLoopback.SetListener(mDestination, nullptr);
     mSim.Detach();
+    mLoopback.RemoveEndpoint(mSource);
+    mLoopback.RemoveEndpoint(mDestination);
 }
 
 void SimLoopbackPort::OnLoopbackSend(uint32_t, const uint8_t* bytes, size_t length, bool) {

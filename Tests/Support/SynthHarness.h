@@ -105,12 +105,10 @@ protected:
     }
 
     // A simulated instrument with deterministic memory that differs from the initial image, and the
-    // synthesizer with its ports saved; connected unless told otherwise. A test that makes a second
-    // instrument of the same model gives it another device name.
-    void Make(unsigned char pmid, bool connect = true, bool synchronise = false,
-              const std::string& device = "") {
+    // synthesizer with its ports saved; connected unless told otherwise.
+    void Make(unsigned char pmid, bool connect = true, bool synchronise = false) {
         sim = std::make_unique<Sim::SimInstrument>(SimModel(pmid), 0);
-        port = std::make_unique<Sim::SimLoopbackPort>(loopback, *sim, device);
+        port = std::make_unique<Sim::SimLoopbackPort>(loopback, *sim);
         sim->With([](Sim::SimCore& c) { c.Image().FillFactory(7); });
         synth.reset(QorX0::RemoteSynthCreate(pmid));
         ASSERT_TRUE(synth);

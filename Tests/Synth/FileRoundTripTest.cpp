@@ -157,7 +157,7 @@ TEST_P(FileRoundTrip, EveryKindLoadsBackAsSaved) {
     Drop();
 
     // Load each into an instrument and an editor that hold other data meanwhile.
-    Make(targetModel, true, true, "Second");
+    Make(targetModel, true, true);
     uint32_t seed = 40;
     for (size_t i = 0; i < Kinds().size(); ++i) {
         const KindCase& k = Kinds()[i];
@@ -243,7 +243,7 @@ TEST_P(PcgFileRoundTrip, EveryExportImportsIntoAFreshInstrument) {
     for (const PcgCase& c : kPcgCases) ASSERT_TRUE(synth->SaveFile(path(c).c_str(), c.kind, 0)) << c.kind;
     Drop();
 
-    Make(pmid, true, true, "Second");
+    Make(pmid, true, true);
     uint32_t seed = 60;
     for (const PcgCase& c : kPcgCases) {
         SCOPED_TRACE(::testing::Message() << "kind " << c.kind);
