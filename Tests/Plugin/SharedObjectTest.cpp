@@ -40,7 +40,7 @@ protected:
         std::filesystem::remove_all(m_dir);
     }
     // Nothing of ours runs once the last effect is closed.
-    void ExpectNoThreadOfOurs() { EXPECT_EQ(TestHost::ThreadCount(), m_threads); }
+    void ExpectNoThreadOfOurs() { EXPECT_EQ(TestHost::ThreadCountSettled(m_threads), m_threads); }
     static bool StillMapped() {
         void* handle = dlopen(TOLVA_PLUGIN_SO, RTLD_LAZY | RTLD_NOLOAD);
         if (handle != nullptr) dlclose(handle);

@@ -4,7 +4,9 @@
 #include <dlfcn.h>
 
 #include <atomic>
+#include <chrono>
 #include <cstring>
+#include <thread>
 
 namespace {
 // The callback has no user pointer before the effect exists: one host at a time.
@@ -159,6 +161,16 @@ int TestHost::ThreadCount() {
         while (dirent* entry = readdir(dir))
             if (entry->d_name[0] != '.') ++count;
         closedir(dir);
+    }
+    return count;
+}
+
+int TestHost::ThreadCountSettled(int expected, int waitMs) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(waitMs);
+    int count = ThreadCount();
+    while (count > expected && std::chrono::steady_clock::now() < deadline) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        count = ThreadCount();
     }
     return count;
 }

@@ -61,6 +61,9 @@ public:
 
     // Threads of this process (the entries of /proc/self/task).
     static int ThreadCount();
+    // The thread count once it has come down to expected, or as it is after waitMs: a thread that
+    // was joined can still be listed for a moment while the kernel finishes its exit.
+    static int ThreadCountSettled(int expected, int waitMs = 5000);
 
 private:
     static VstIntPtr Callback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
