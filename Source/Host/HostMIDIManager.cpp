@@ -355,7 +355,7 @@ VintorHostMIDIManager::SourceData* VintorHostMIDIManager::FindSource(uint32_t en
 
 void VintorHostMIDIManager::Connect(uint32_t endpoint) {
     if (++m_connectCount[endpoint] > 1) return;
-    auto input = m_backend->OpenInput(endpoint, this);
+    auto input = m_backend->OpenInput(endpoint, this, kInputPortName);
     if (!input) {
         m_connectCount.erase(endpoint);
         throw ZbrMacOSException(-19);  // ENODEV
@@ -380,7 +380,7 @@ uint32_t VintorHostMIDIManager::SlotSource(int slot) {
 void VintorHostMIDIManager::Send(uint32_t destination, const MidiBytes& bytes) {
     auto it = m_outputs.find(destination);
     if (it == m_outputs.end()) {
-        auto out = m_backend->OpenOutput(destination);
+        auto out = m_backend->OpenOutput(destination, kOutputPortName);
         if (!out) throw ZbrMacOSException(-19);
         it = m_outputs.emplace(destination, std::move(out)).first;
     }
@@ -492,7 +492,7 @@ void VintorHostMIDIManager::SetClockSyncSource(uint32_t endpoint) {
     m_clockSource = endpoint;
     m_clockRestart.store(true);
     if (endpoint) {
-        m_clockInput = m_backend->OpenInput(endpoint, m_clockSink.get());
+        m_clockInput = m_backend->OpenInput(endpoint, m_clockSink.get(), kClockPortName);
         if (!m_clockInput) {
             m_clockSource = 0;
             throw ZbrMacOSException(-19);

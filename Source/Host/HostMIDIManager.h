@@ -84,6 +84,11 @@ public:
     static constexpr int kSlotCount = 3;
     static constexpr size_t kSysExMax = 128;
     static constexpr unsigned kReplyWaitMs = 100;
+    // The program's own ports as other programs see them: the input for the chosen sources (and
+    // the probe), the clock source's input, and the output to the controllers.
+    static constexpr const char* kInputPortName = "Vintor Input Port";
+    static constexpr const char* kClockPortName = "Vintor ClockSync Input Port";
+    static constexpr const char* kOutputPortName = "Vintor Output Port";
 
     // Source kinds.
     enum : uint32_t {

@@ -123,7 +123,7 @@ protected:
     // The instrument, the effect over it, connected; the editor open unless told otherwise.
     void Start(bool open = true, bool connect = true) {
         if (m_sim == nullptr) {
-            m_sim = std::make_unique<Sim::SimInstrument>(Sim::Model::Tolva, 0);
+            m_sim = std::make_unique<Sim::SimInstrument>(static_cast<Sim::Model>(model), 0);
             m_port = std::make_unique<Sim::SimLoopbackPort>(m_loopback, *m_sim);
             m_sim->With([](Sim::SimCore& c) { c.Image().FillFactory(7); });
         }
@@ -135,7 +135,7 @@ protected:
             return synth;
         });
         SetPluginEditorHooks(&QorVstEditorShell::Hooks());
-        effect = static_cast<AEffect*>(QorVst::CreateInstance(1, &HostLog::Callback));
+        effect = static_cast<AEffect*>(QorVst::CreateInstance(model, &HostLog::Callback));
         ASSERT_NE(effect, nullptr);
         vst = static_cast<QorVst*>(AudioEffect::FromAEffect(effect));
         synth = vst->GetRemoteSynth();
@@ -251,6 +251,7 @@ protected:
     // One audio block as the host's audio thread gives it (host-path MIDI goes out).
     void Block() { TestHost::Process(effect, {}, 256); }
 
+    unsigned char model = QorX0::kPmidTolva;  // of the plug-in and the instrument
     Sim::TempConfigHome m_config;
     RunLoop m_loop;
     CAsyncProgressHeadless m_headless;

@@ -4,10 +4,14 @@
 
 #include <cmath>
 #include <memory>
+#include <set>
+#include <string>
+#include <tuple>
 
 #include "Host/HostMIDIManager.h"
 #include "HostFakes.h"
 #include "Linux/MidiIO/Loopback/LoopbackBackend.h"
+#include "Linux/MidiIO/MidiIO.h"
 
 namespace {
 
@@ -265,7 +269,7 @@ TEST_F(HostMIDITest, PacketsCarryTheirSourceAndTime) {
         uint32_t source = 0;
         uint64_t time = 0;
     } sink;
-    auto input = loop.OpenInput(plainSource, &sink);
+    auto input = loop.OpenInput(plainSource, &sink, nullptr);
     const uint8_t note[] = {0x90, 1, 2};
     loop.InjectStamped(plainSource, note, 3, 123456789);
     Settle();
@@ -276,4 +280,39 @@ TEST_F(HostMIDITest, PacketsCarryTheirSourceAndTime) {
     Settle();
     EXPECT_GE(sink.time, before);
     EXPECT_EQ(sink.plain, 0);
+}
+
+// The program's ports carry its own names (the clock source's input told apart), while the plug-in's
+// port layer, in the same process, keeps its names.
+TEST_F(HostMIDITest, EachPortIsOpenedWithItsName) {
+    // A new source is probed: a request goes to every destination through an output.
+    const uint32_t destination = loop.AddDestination("Keys", "In");
+    const uint32_t newSource = loop.AddSource("Pads", "Out");
+    manager->RebuildDataList(MIDIEndpointList(&loop));
+    manager->SetSource(0, plainSource, false);
+    manager->SetClockSyncSource(clockSource);
+    MidiBackendSet(&loop);
+    std::unique_ptr<IMIDIIn> in(MIDIInCreate());
+    std::unique_ptr<IMIDIOut> out(MIDIOutCreate());
+    const MIDIDevKey source("keys out", plainSource), sink("keys in", destination);
+    ASSERT_TRUE(in->Open(&source, nullptr, 128, 2048));
+    ASSERT_TRUE(out->Open(&sink, 4, 1024));
+    in.reset();
+    out.reset();
+    MidiBackendSet(nullptr);
+
+    using Port = std::tuple<uint32_t, bool, std::string>;
+    std::set<Port> opened;
+    for (const CMidiLoopback::OpenedPort& p : loop.GetOpenedPorts())
+        opened.insert({p.endpoint, p.input, p.name});
+    const std::set<Port> expected = {
+        {plainSource, true, "Vintor Input Port"},            // probe and slot
+        {clockSource, true, "Vintor Input Port"},            // probe
+        {newSource, true, "Vintor Input Port"},              // probe
+        {clockSource, true, "Vintor ClockSync Input Port"},  // clock source
+        {destination, false, "Vintor Output Port"},          // probe requests
+        {plainSource, true, "Input Port"},                   // the plug-in's input
+        {destination, false, "Output Port"},                 // the plug-in's output
+    };
+    EXPECT_EQ(opened, expected);
 }

@@ -4,6 +4,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
 #include "Host/HostMIDIManager.h"
 #include "HostFakes.h"
 #include "Linux/MidiIO/Alsa/AlsaBackend.h"
@@ -42,4 +47,73 @@ TEST(HostMidiBackend, ClientsOfThisProcessAreNeverListed) {
     for (const auto& e : AlsaMidiBackend()->Sources()) EXPECT_NE(e.device, "Same Process Client");
     for (const auto& e : AlsaMidiBackend()->Destinations()) EXPECT_NE(e.device, "Same Process Client");
     snd_seq_close(other);
+}
+
+// The name a port is asked to carry, or the plug-in's names when none is asked.
+TEST(HostMidiBackend, SequencerPortNames) {
+    struct Case {
+        const char* asked;
+        bool input;
+        const char* name;
+    };
+    const Case cases[] = {
+        {nullptr, true, "Input Port"},
+        {"", false, "Output Port"},
+        {VintorHostMIDIManager::kInputPortName, true, "Vintor Input Port"},
+        {VintorHostMIDIManager::kClockPortName, true, "Vintor ClockSync Input Port"},
+        {VintorHostMIDIManager::kOutputPortName, false, "Vintor Output Port"},
+    };
+    for (const Case& c : cases)
+        EXPECT_STREQ(AlsaMidiPortName(c.asked, c.input), c.name) << (c.asked ? c.asked : "(null)");
+}
+
+// On a real sequencer the ports this process opens carry the names they were opened with, as another
+// program lists them.
+TEST(HostMidiBackend, OpenedPortsCarryTheirNamesOnTheSequencer) {
+    if (access("/dev/snd/seq", R_OK | W_OK) != 0)
+        GTEST_SKIP() << "no ALSA sequencer here (/dev/snd/seq is missing or not accessible)";
+    snd_seq_t* peer = nullptr;
+    ASSERT_EQ(snd_seq_open(&peer, "default", SND_SEQ_OPEN_DUPLEX, 0), 0);
+    snd_seq_set_client_name(peer, "Port Name Peer");
+    const int client = snd_seq_client_id(peer);
+    const int out = snd_seq_create_simple_port(
+        peer, "Out", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ, SND_SEQ_PORT_TYPE_MIDI_GENERIC);
+    const int in = snd_seq_create_simple_port(
+        peer, "In", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE, SND_SEQ_PORT_TYPE_MIDI_GENERIC);
+    ASSERT_GE(out, 0);
+    ASSERT_GE(in, 0);
+    struct Sink : IMidiPacketSink {
+        void OnMidiPacket(const uint8_t*, size_t) override {}
+    } sink;
+    IMidiBackend* alsa = AlsaMidiBackend();
+    std::vector<std::unique_ptr<IMidiBackendInput>> inputs;
+    std::vector<std::unique_ptr<IMidiBackendOutput>> outputs;
+    for (const char* name : {VintorHostMIDIManager::kInputPortName, VintorHostMIDIManager::kClockPortName,
+                             static_cast<const char*>(nullptr)})
+        inputs.push_back(alsa->OpenInput(AlsaEndpointHandle(client, out), &sink, name));
+    for (const char* name : {VintorHostMIDIManager::kOutputPortName, static_cast<const char*>(nullptr)})
+        outputs.push_back(alsa->OpenOutput(AlsaEndpointHandle(client, in), name));
+    for (const auto& i : inputs) ASSERT_NE(i, nullptr);
+    for (const auto& o : outputs) ASSERT_NE(o, nullptr);
+
+    // Every port of this process's other clients, as the peer sees them.
+    std::vector<std::string> names;
+    snd_seq_client_info_t* info;
+    snd_seq_port_info_t* port;
+    snd_seq_client_info_alloca(&info);
+    snd_seq_port_info_alloca(&port);
+    snd_seq_client_info_set_client(info, -1);
+    while (snd_seq_query_next_client(peer, info) >= 0) {
+        const int id = snd_seq_client_info_get_client(info);
+        if (id == client || snd_seq_client_info_get_pid(info) != static_cast<int>(getpid())) continue;
+        snd_seq_port_info_set_client(port, id);
+        snd_seq_port_info_set_port(port, -1);
+        while (snd_seq_query_next_port(peer, port) >= 0) names.push_back(snd_seq_port_info_get_name(port));
+    }
+    for (const char* want : {"Vintor Input Port", "Vintor ClockSync Input Port", "Vintor Output Port",
+                             "Input Port", "Output Port"})
+        EXPECT_NE(std::find(names.begin(), names.end(), want), names.end()) << want;
+    inputs.clear();
+    outputs.clear();
+    snd_seq_close(peer);
 }

@@ -11,6 +11,12 @@
 #include "Common/Model/ParamDesc.h"
 #include "Common/Model/Sections.h"
 #include "Common/Model/SynthData.h"
+#include "Common/Model/Tables/EffectTables.h"
+#include "Common/Model/Tables/SmallTables.h"
+#include "Common/Model/Tables/SoundTables.h"
+#include "Common/Pages/GlobalArpeggioPatternLayer.h"
+#include "Common/Pages/GlobalDrumKitLayer.h"
+#include "Common/Pages/GlobalSystemPages.h"
 
 using namespace QorX0;
 
@@ -62,6 +68,7 @@ std::vector<CoverageAllowRow> ParseCoverageAllowlist(const std::string& text, st
         row.model = fields[0];
         row.table = fields[1];
         row.reason = fields[3];
+        row.window = row.reason.rfind("window:", 0) == 0;
         rows.push_back(row);
     }
     return rows;
@@ -83,12 +90,14 @@ std::vector<CoverageAllowRow> LoadCoverageAllowlist(std::string& error) {
     return ParseCoverageAllowlist(text.str(), error);
 }
 
-void CoverageHarness::RequireSection(ISection* section, const std::string& table, bool local) {
+void CoverageHarness::RequireSection(ISection* section, const std::string& table, bool local,
+                                     const std::string& family) {
     if (!section) {
         m_failures.push_back("no section for table " + table);
         return;
     }
     m_sections[section] = Required{table, local};
+    m_family[table] = family.empty() ? table : family;
     for (int i = 0; i < section->GetParamCount(); ++i) {
         PARAMDESC desc{};
         if (!section->GetParamDescByIndex(static_cast<unsigned>(i), &desc)) continue;
@@ -106,8 +115,41 @@ CoverageHarness::Key CoverageHarness::KeyOf(ISection* section, int pid) const {
     return {it->second.table, it->second.local ? (pid & 0xFF) : pid};
 }
 
+void CoverageHarness::Reached(ISection* section, int pid, const std::string& where) {
+    const Key key = KeyOf(section, pid);
+    if (!key.first.empty()) m_reached.emplace(key, where);
+}
+
 void CoverageHarness::Collect(CTabPageLayer* page, const std::string& where) {
     CollectLayer(page, where, 0);
+}
+
+void CoverageHarness::CollectWalking(CTabPageLayer* page, const std::string& where) {
+    Collect(page, where);
+    if (auto* kit = dynamic_cast<GlobalDrumKitLayer*>(page)) {
+        for (int key = 0; key < 128; ++key) {
+            kit->ChangeCurrentNote(key);
+            Collect(page, where + " key " + std::to_string(key));
+        }
+    } else if (auto* arp = dynamic_cast<GlobalArpeggioPatternLayer*>(page)) {
+        for (int tone = 0; tone < 12; ++tone) {
+            arp->ChangeNoteNo(tone);
+            Collect(page, where + " tone " + std::to_string(tone));
+        }
+        for (int step = 0; step < 48; ++step) {
+            arp->ChangedStep(step);
+            Collect(page, where + " step " + std::to_string(step));
+        }
+    } else if (auto* scale = dynamic_cast<GlobalUserScaleLayer*>(page)) {
+        for (int s = 0; s < 16; ++s) {
+            scale->OnUserOctaveChanged(s);
+            Collect(page, where + " scale " + std::to_string(s));
+        }
+        for (int octave = 0; octave <= 10; ++octave) {
+            scale->OnAllNotesOctaveChanged(octave);
+            Collect(page, where + " octave " + std::to_string(octave));
+        }
+    }
 }
 
 void CoverageHarness::CollectLayer(CTabPageLayer* page, const std::string& where, int depth) {
@@ -136,11 +178,14 @@ void CoverageHarness::CollectLayer(CTabPageLayer* page, const std::string& where
         }
         ++m_links;
         PARAMDESC desc{};
-        if (!link.section->GetParamDesc(link.pid, &desc)) {
+        if (link.section->GetParamDesc(link.pid, &desc)) {
+            m_linkedStorage.insert(Storage{desc.record, desc.offset, desc.lobit, desc.hibit});
+        } else if (link.section->GetIndexByParamID(link.pid) < 0) {
             m_failures.push_back(name + " is linked to " + Hex(link.pid) + ", which its section lacks");
             continue;
         }
-        m_linkedStorage.insert(Storage{desc.record, desc.offset, desc.lobit, desc.hibit});
+        // Otherwise the row's description follows another row and is absent for now (a tone
+        // adjust's value while its destination is off): the control stays linked to it.
         const Key key = KeyOf(link.section, link.pid);
         if (key.first.empty()) continue;  // a section of another mode (realtime, global)
         m_linked.insert(key);
@@ -152,19 +197,25 @@ void CoverageHarness::CollectLayer(CTabPageLayer* page, const std::string& where
 }
 
 CoverageHarness::Result CoverageHarness::Evaluate(const std::string& mode,
-                                                  const std::vector<CoverageAllowRow>& allow) const {
+                                                  const std::vector<CoverageAllowRow>& allow,
+                                                  bool complete) const {
     Result result;
     result.failures = m_failures;
     std::map<Key, const CoverageAllowRow*> allowed;
     std::set<std::string> tables;
     for (const auto& [section, required] : m_sections) tables.insert(required.table);
     for (const auto& [key, row] : m_rows) tables.insert(key.first);
-    for (const CoverageAllowRow& row : allow)
-        if ((row.model == "both" || row.model == ModelName(m_model)) && tables.count(row.table))
+    for (const CoverageAllowRow& row : allow) {
+        if (row.model != "both" && row.model != ModelName(m_model)) continue;
+        if (tables.count(row.table))
             allowed[{row.table, row.pid}] = &row;
+        else if (complete)
+            result.failures.push_back("allow-list row " + row.table + " " + Hex(row.pid) +
+                                      " names no table of the window");
+    }
 
     struct Counts {
-        int rows = 0, linked = 0, aliases = 0, allowed = 0, missing = 0;
+        int rows = 0, linked = 0, window = 0, aliases = 0, allowed = 0, missing = 0;
     };
     std::map<std::string, Counts> counts;
     std::ostringstream detail;
@@ -172,12 +223,25 @@ CoverageHarness::Result CoverageHarness::Evaluate(const std::string& mode,
         // Tables of one sub-section under several types ("IFX/FX07") are counted together.
         Counts& c = counts[key.first.substr(0, key.first.find('/'))];
         ++c.rows;
+        const std::string name = key.first + " " + Hex(key.second);
+        auto listed = allowed.find(key);
+        const CoverageAllowRow* entry = listed != allowed.end() ? listed->second : nullptr;
         if (m_linked.count(key)) {
             ++c.linked;
-            auto stale = allowed.find(key);
-            if (stale != allowed.end())
-                result.failures.push_back("allow-list row " + key.first + " " + Hex(key.second) +
-                                          " is on a page now (" + m_linkedWhere.at(key) + "): remove it");
+            result.status[key] = Status::OnPage;
+            if (entry)
+                result.failures.push_back("allow-list row " + name + " is on a page now (" +
+                                          m_linkedWhere.at(key) + "): remove it");
+            continue;
+        }
+        auto reached = m_reached.find(key);
+        if (reached != m_reached.end()) {
+            ++c.window;
+            result.status[key] = Status::Window;
+            detail << "  window   " << name << " " << row.name << ": " << reached->second << "\n";
+            if (entry && !entry->window)
+                result.failures.push_back("allow-list row " + name + " is edited by the window (" +
+                                          reached->second + "): remove it or give its reason as \"window:\"");
             continue;
         }
         bool alias = false;
@@ -187,19 +251,31 @@ CoverageHarness::Result CoverageHarness::Evaluate(const std::string& mode,
                 alias = true;
         if (alias) {
             ++c.aliases;
-            detail << "  alias    " << key.first << " " << Hex(key.second) << " " << row.name << "\n";
+            result.status[key] = Status::Alias;
+            detail << "  alias    " << name << " " << row.name << "\n";
+            if (entry)
+                result.failures.push_back("allow-list row " + name +
+                                          " is an alias of a row on a page now: remove it");
             continue;
         }
-        auto listed = allowed.find(key);
-        if (listed != allowed.end()) {
+        if (entry && entry->window && complete) {
+            ++c.missing;
+            result.status[key] = Status::Missing;
+            detail << "  MISSING  " << name << " " << row.name << "\n";
+            result.failures.push_back("allow-list row " + name +
+                                      " says a window control edits it; none does");
+            continue;
+        }
+        if (entry) {
             ++c.allowed;
-            detail << "  allowed  " << key.first << " " << Hex(key.second) << " " << row.name << ": "
-                   << listed->second->reason << "\n";
+            result.status[key] = Status::Allowed;
+            detail << "  allowed  " << name << " " << row.name << ": " << entry->reason << "\n";
             continue;
         }
         ++c.missing;
-        detail << "  MISSING  " << key.first << " " << Hex(key.second) << " " << row.name << "\n";
-        result.failures.push_back("row " + key.first + " " + Hex(key.second) + " (" + row.name +
+        result.status[key] = Status::Missing;
+        detail << "  MISSING  " << name << " " << row.name << "\n";
+        result.failures.push_back("row " + name + " (" + row.name +
                                   ") is on no page, is no alias and is not on the allow-list");
     }
     for (const auto& [key, row] : allowed)
@@ -210,15 +286,94 @@ CoverageHarness::Result CoverageHarness::Evaluate(const std::string& mode,
     std::ostringstream report;
     report << "Coverage of " << mode << " pages, model " << ModelName(m_model) << ": " << m_links
            << " links collected\n";
-    report << "  table            rows  on page  alias  allowed  missing\n";
+    report << "  table            rows  on page  window  alias  allowed  missing\n";
     for (const auto& [table, c] : counts) {
         char line[128];
-        std::snprintf(line, sizeof line, "  %-15s %5d  %7d  %5d  %7d  %7d\n", table.c_str(), c.rows, c.linked,
-                      c.aliases, c.allowed, c.missing);
+        std::snprintf(line, sizeof line, "  %-15s %5d  %7d  %6d  %5d  %7d  %7d\n", table.c_str(), c.rows,
+                      c.linked, c.window, c.aliases, c.allowed, c.missing);
         report << line;
     }
     report << detail.str();
     for (const std::string& failure : result.failures) report << "  FAILURE  " << failure << "\n";
     result.report = report.str();
     return result;
+}
+
+std::vector<CoverageHarness::Table> CoverageHarness::AllTables() {
+    std::vector<Table> tables = {
+        {"SETUP", &TABLEDESC_SETUP, false},           {"RTCTL", &TABLEDESC_RTCTL, false},
+        {"GLOBAL", &TABLEDESC_GLOBAL, false},         {"EXTCONTROL", &TABLEDESC_EXTCONTROL, false},
+        {"ARPPATTERN", &TABLEDESC_ARPPATTERN, false}, {"DRUMKIT", &TABLEDESC_DRUMKIT, false},
+        {"PROGPLAY", &TABLEDESC_PROGPLAY, false},     {"PROGEDIT", &TABLEDESC_PROGEDIT, false},
+        {"COMBIPLAY", &TABLEDESC_COMBIPLAY, false},   {"COMBIPLAYTRK", &TABLEDESC_COMBIPLAYTRK, false},
+        {"COMBIEDIT", &TABLEDESC_COMBIEDIT, false},   {"COMBIEDITTRK", &TABLEDESC_COMBIEDITTRK, false},
+        {"TONEADJ", &TABLEDESC_TONEADJ, false},       {"TONEADJDESTTMPL", &TABLEDESC_TONEADJDESTTMPL, true},
+        {"MULTI", &TABLEDESC_MULTI, false},           {"MULTITRK", &TABLEDESC_MULTITRK, false},
+    };
+    for (unsigned type = 0; type < kFxTypeCount; ++type) {
+        char name[16];
+        std::snprintf(name, sizeof name, "FX%02u", type);
+        tables.push_back({name, &TABLEARRAY_FX[type], false});
+    }
+    return tables;
+}
+
+std::string CoverageHarness::TableReport(const std::vector<Table>& tables, Result& result) const {
+    // Each table row takes the worst status of its instances.
+    std::map<Key, Status> rows;
+    for (const auto& [key, status] : result.status) {
+        auto family = m_family.find(key.first);
+        const Key row{family != m_family.end() ? family->second : key.first, key.second};
+        auto [it, fresh] = rows.emplace(row, status);
+        if (!fresh) it->second = Worst(it->second, status);
+    }
+    struct Counts {
+        int rows = 0, captions = 0, templates = 0, status[5] = {}, absent = 0;
+    };
+    std::map<std::string, Counts> counts;  // effect types counted together
+    Counts total;
+    std::set<Key> seen;
+    for (const Table& table : tables) {
+        Counts& c = counts[table.name.rfind("FX", 0) == 0 ? std::string("FX (every type)") : table.name];
+        for (uint32_t i = 0; i < table.rows->count; ++i) {
+            const PARAMDESC& desc = table.rows->rows[i];
+            for (Counts* t : {&c, &total}) ++t->rows;
+            if (desc.ptype == kPTypeCaption) {
+                for (Counts* t : {&c, &total}) ++t->captions;
+                continue;
+            }
+            if (table.templates) {
+                for (Counts* t : {&c, &total}) ++t->templates;
+                continue;
+            }
+            auto it = rows.find({table.name, desc.pid});
+            if (it == rows.end()) {
+                for (Counts* t : {&c, &total}) ++t->absent;
+                continue;
+            }
+            seen.insert(it->first);
+            for (Counts* t : {&c, &total}) ++t->status[static_cast<int>(it->second)];
+        }
+    }
+    for (const auto& [key, status] : rows)
+        if (!seen.count(key))
+            result.failures.push_back("row " + key.first + " " + Hex(key.second) + " belongs to no table");
+
+    std::ostringstream report;
+    report << "Every row of every table, model " << ModelName(m_model) << ": " << total.rows << " rows, "
+           << total.captions << " captions, " << total.templates << " template rows, "
+           << total.rows - total.captions - total.templates << " parameter rows\n";
+    report << "  table              rows  caption  templ  on page  window  alias  allowed  missing  absent\n";
+    auto line = [&report](const std::string& name, const Counts& c) {
+        char text[160];
+        std::snprintf(text, sizeof text, "  %-17s %5d  %7d  %5d  %7d  %6d  %5d  %7d  %7d  %6d\n",
+                      name.c_str(), c.rows, c.captions, c.templates, c.status[0], c.status[1], c.status[2],
+                      c.status[3], c.status[4], c.absent);
+        report << text;
+    };
+    for (const auto& [name, c] : counts) line(name, c);
+    line("all", total);
+    report << "  (absent: rows this model's sections do not hold; a row of several instances takes the\n"
+              "  worst status of its timbres, tracks or effect slots)\n";
+    return report.str();
 }

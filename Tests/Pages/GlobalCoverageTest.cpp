@@ -6,9 +6,6 @@
 #include <cstdio>
 
 #include "Common/Model/Sections.h"
-#include "Common/Pages/GlobalArpeggioPatternLayer.h"
-#include "Common/Pages/GlobalDrumKitLayer.h"
-#include "Common/Pages/GlobalSystemPages.h"
 #include "Pages/CoverageHarness.h"
 #include "Pages/PagesFixture.h"
 
@@ -39,31 +36,7 @@ TEST_P(GlobalCoverageTest, EveryGlobalRowIsOnAPageAnAliasOrAllowListed) {
         CTabPageLayer* page = AdoptCatalogued(kEditTabGlobal, i);
         ShowPage(page);
         const std::string where = "global " + std::to_string(i);
-        harness.Collect(page, where);
-        if (auto* kit = dynamic_cast<GlobalDrumKitLayer*>(page)) {
-            for (int key = 0; key < 128; ++key) {
-                kit->ChangeCurrentNote(key);
-                harness.Collect(page, where + " key " + std::to_string(key));
-            }
-        } else if (auto* arp = dynamic_cast<GlobalArpeggioPatternLayer*>(page)) {
-            for (int tone = 0; tone < 12; ++tone) {
-                arp->ChangeNoteNo(tone);
-                harness.Collect(page, where + " tone " + std::to_string(tone));
-            }
-            for (int step = 0; step < 48; ++step) {
-                arp->ChangedStep(step);
-                harness.Collect(page, where + " step " + std::to_string(step));
-            }
-        } else if (auto* scale = dynamic_cast<GlobalUserScaleLayer*>(page)) {
-            for (int s = 0; s < 16; ++s) {
-                scale->OnUserOctaveChanged(s);
-                harness.Collect(page, where + " scale " + std::to_string(s));
-            }
-            for (int octave = 0; octave <= 10; ++octave) {
-                scale->OnAllNotesOctaveChanged(octave);
-                harness.Collect(page, where + " octave " + std::to_string(octave));
-            }
-        }
+        harness.CollectWalking(page, where);
     }
     const CoverageHarness::Result result = harness.Evaluate("global", allow);
     std::printf("%s", result.report.c_str());

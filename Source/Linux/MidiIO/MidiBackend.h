@@ -73,9 +73,12 @@ public:
     // In the backend's own order.
     virtual std::vector<MidiEndpoint> Sources() = 0;
     virtual std::vector<MidiEndpoint> Destinations() = 0;
-    // Null when the source or destination does not exist or cannot be opened.
-    virtual std::unique_ptr<IMidiBackendInput> OpenInput(uint32_t source, IMidiPacketSink* sink) = 0;
-    virtual std::unique_ptr<IMidiBackendOutput> OpenOutput(uint32_t destination) = 0;
+    // Null when the source or destination does not exist or cannot be opened. portName is what the
+    // port made for it is called where the system shows ports to other programs (null or empty: the
+    // backend's own name).
+    virtual std::unique_ptr<IMidiBackendInput> OpenInput(uint32_t source, IMidiPacketSink* sink,
+                                                         const char* portName) = 0;
+    virtual std::unique_ptr<IMidiBackendOutput> OpenOutput(uint32_t destination, const char* portName) = 0;
     // Pause after a completed exclusive send of 100 bytes or more, per byte sent, in microseconds:
     // gives a slow interface behind the backend time to pass the bytes on.
     virtual unsigned ExclusivePauseMicrosPerByte() const { return 0; }

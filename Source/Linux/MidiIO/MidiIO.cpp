@@ -132,6 +132,10 @@ void CMidiPacketSplitter::Split(const uint8_t* bytes, size_t length, IMIDIIn* po
 
 namespace {
 
+// The plug-in's ports as other programs see them.
+constexpr const char* kInputPortName = "Input Port";
+constexpr const char* kOutputPortName = "Output Port";
+
 class CMidiIn final : public IMIDIIn, private IMidiPacketSink {
 public:
     CMidiIn() { m_lock.Create(); }
@@ -153,7 +157,7 @@ public:
         m_callback = callback;
         m_splitter.Reset();
         m_lock.Unlock();
-        std::unique_ptr<IMidiBackendInput> input = backend->OpenInput(key->Handle(), this);
+        std::unique_ptr<IMidiBackendInput> input = backend->OpenInput(key->Handle(), this, kInputPortName);
         if (!input) return false;
         m_lock.Lock();
         m_input = std::move(input);
@@ -207,7 +211,7 @@ public:
         Close();
         IMidiBackend* backend = MidiBackendGet();
         if (!backend || !key || key->Handle() == 0) return false;
-        m_output = backend->OpenOutput(key->Handle());
+        m_output = backend->OpenOutput(key->Handle(), kOutputPortName);
         m_pausePerByte = backend->ExclusivePauseMicrosPerByte();
         return m_output != nullptr;
     }

@@ -77,8 +77,9 @@ public:
 
     std::vector<MidiEndpoint> Sources() override { return List(true); }
     std::vector<MidiEndpoint> Destinations() override { return List(false); }
-    std::unique_ptr<IMidiBackendInput> OpenInput(uint32_t source, IMidiPacketSink* sink) override;
-    std::unique_ptr<IMidiBackendOutput> OpenOutput(uint32_t destination) override;
+    std::unique_ptr<IMidiBackendInput> OpenInput(uint32_t source, IMidiPacketSink* sink,
+                                                 const char* portName) override;
+    std::unique_ptr<IMidiBackendOutput> OpenOutput(uint32_t destination, const char* portName) override;
     unsigned ExclusivePauseMicrosPerByte() const override { return 5; }
     void AddSetupListener(IMidiSetupListener* listener) override { m_setupListeners.Add(listener); }
     void RemoveSetupListener(IMidiSetupListener* listener) override { m_setupListeners.Remove(listener); }
@@ -204,11 +205,13 @@ int CAlsaBackend::CreatePort(const char* name, unsigned caps) {
                                       SND_SEQ_PORT_TYPE_MIDI_GENERIC | SND_SEQ_PORT_TYPE_APPLICATION);
 }
 
-std::unique_ptr<IMidiBackendInput> CAlsaBackend::OpenInput(uint32_t source, IMidiPacketSink* sink) {
+std::unique_ptr<IMidiBackendInput> CAlsaBackend::OpenInput(uint32_t source, IMidiPacketSink* sink,
+                                                           const char* portName) {
     if (!m_seq || !m_running || !sink) return nullptr;
     const int peerClient = static_cast<int>(source >> 16), peerPort = static_cast<int>(source & 0xFFFF);
     m_seqLock.Lock();
-    const int port = CreatePort("Input Port", SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE);
+    const int port =
+        CreatePort(AlsaMidiPortName(portName, true), SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE);
     std::unique_ptr<AlsaInput> input;
     if (port >= 0) {
         if (snd_seq_connect_from(m_seq, port, peerClient, peerPort) < 0) {
@@ -227,14 +230,15 @@ std::unique_ptr<IMidiBackendInput> CAlsaBackend::OpenInput(uint32_t source, IMid
     return input;
 }
 
-std::unique_ptr<IMidiBackendOutput> CAlsaBackend::OpenOutput(uint32_t destination) {
+std::unique_ptr<IMidiBackendOutput> CAlsaBackend::OpenOutput(uint32_t destination, const char* portName) {
     if (!m_seq) return nullptr;
     const int peerClient = static_cast<int>(destination >> 16),
               peerPort = static_cast<int>(destination & 0xFFFF);
     snd_midi_event_t* encoder = nullptr;
     if (snd_midi_event_new(kShortBufferSize, &encoder) < 0) return nullptr;
     m_seqLock.Lock();
-    const int port = CreatePort("Output Port", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ);
+    const int port =
+        CreatePort(AlsaMidiPortName(portName, false), SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ);
     bool ok = port >= 0;
     if (ok && snd_seq_connect_to(m_seq, port, peerClient, peerPort) < 0) {
         snd_seq_delete_simple_port(m_seq, port);
@@ -430,6 +434,11 @@ MidiSendResult AlsaOutput::SendExclusive(const uint8_t* bytes, size_t length, un
 
 void AlsaMidiListOwnProcessClients(bool list) {
     g_listOwnProcess.store(list);
+}
+
+const char* AlsaMidiPortName(const char* asked, bool input) {
+    if (asked && *asked) return asked;
+    return input ? "Input Port" : "Output Port";
 }
 
 void AlsaMidiSetClientName(const char* name) {

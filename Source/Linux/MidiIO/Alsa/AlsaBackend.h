@@ -11,6 +11,10 @@ IMidiBackend* AlsaMidiBackend();
 // backend (later calls change nothing).
 void AlsaMidiSetClientName(const char* name);
 
+// The name a port opened with the asked name carries: that name, or "Input Port" / "Output Port"
+// when none was asked.
+const char* AlsaMidiPortName(const char* asked, bool input);
+
 // For tests that make their peer clients inside the test process: list this process's other
 // clients too (our own client is never listed).
 void AlsaMidiListOwnProcessClients(bool list);

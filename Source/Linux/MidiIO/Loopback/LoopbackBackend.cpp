@@ -110,7 +110,8 @@ std::vector<MidiEndpoint> CMidiLoopback::Destinations() {
     return List(false);
 }
 
-std::unique_ptr<IMidiBackendInput> CMidiLoopback::OpenInput(uint32_t source, IMidiPacketSink* sink) {
+std::unique_ptr<IMidiBackendInput> CMidiLoopback::OpenInput(uint32_t source, IMidiPacketSink* sink,
+                                                            const char* portName) {
     m_lock.Lock();
     auto it = m_endpoints.find(source);
     const bool ok = sink && it != m_endpoints.end() && it->second.isSource && !it->second.removed;
@@ -118,15 +119,17 @@ std::unique_ptr<IMidiBackendInput> CMidiLoopback::OpenInput(uint32_t source, IMi
     if (ok) {
         input = std::make_unique<Input>(this, source, sink);
         m_inputs.push_back(input.get());
+        m_opened.push_back(OpenedPort{source, true, portName ? portName : ""});
     }
     m_lock.Unlock();
     return input;
 }
 
-std::unique_ptr<IMidiBackendOutput> CMidiLoopback::OpenOutput(uint32_t destination) {
+std::unique_ptr<IMidiBackendOutput> CMidiLoopback::OpenOutput(uint32_t destination, const char* portName) {
     m_lock.Lock();
     auto it = m_endpoints.find(destination);
     const bool ok = it != m_endpoints.end() && !it->second.isSource && !it->second.removed;
+    if (ok) m_opened.push_back(OpenedPort{destination, false, portName ? portName : ""});
     m_lock.Unlock();
     if (!ok) return nullptr;
     return std::make_unique<Output>(this, destination);
@@ -139,6 +142,13 @@ void CMidiLoopback::DetachInput(Input* input) {
     m_inputs.erase(std::remove(m_inputs.begin(), m_inputs.end(), input), m_inputs.end());
     m_lock.Unlock();
     m_deliveryLock.Unlock();
+}
+
+std::vector<CMidiLoopback::OpenedPort> CMidiLoopback::GetOpenedPorts() {
+    m_lock.Lock();
+    std::vector<OpenedPort> opened = m_opened;
+    m_lock.Unlock();
+    return opened;
 }
 
 size_t CMidiLoopback::InputCount(uint32_t source) {

@@ -70,6 +70,13 @@ public:
     bool WaitIdle(unsigned timeoutMs);
     // Number of opened inputs connected to the source.
     size_t InputCount(uint32_t source);
+    // Every port opened so far, in order, with the name it was asked to carry ("" for none).
+    struct OpenedPort {
+        uint32_t endpoint;
+        bool input;
+        std::string name;
+    };
+    std::vector<OpenedPort> GetOpenedPorts();
 
     // ---- Output of the system under test.
     std::vector<Sent> GetSent();   // a copy of everything captured so far
@@ -87,8 +94,9 @@ public:
     // ---- IMidiBackend
     std::vector<MidiEndpoint> Sources() override;
     std::vector<MidiEndpoint> Destinations() override;
-    std::unique_ptr<IMidiBackendInput> OpenInput(uint32_t source, IMidiPacketSink* sink) override;
-    std::unique_ptr<IMidiBackendOutput> OpenOutput(uint32_t destination) override;
+    std::unique_ptr<IMidiBackendInput> OpenInput(uint32_t source, IMidiPacketSink* sink,
+                                                 const char* portName) override;
+    std::unique_ptr<IMidiBackendOutput> OpenOutput(uint32_t destination, const char* portName) override;
     unsigned ExclusivePauseMicrosPerByte() const override { return m_pausePerByte; }
     void AddSetupListener(IMidiSetupListener* listener) override { m_setupListeners.Add(listener); }
     void RemoveSetupListener(IMidiSetupListener* listener) override { m_setupListeners.Remove(listener); }
@@ -132,6 +140,7 @@ private:
     std::vector<Input*> m_inputs;
     std::deque<Packet> m_queue;
     std::vector<Sent> m_sent;
+    std::vector<OpenedPort> m_opened;
     uint32_t m_nextHandle = 0x100;
     bool m_delivering = false;
     bool m_running = false;
