@@ -3,8 +3,12 @@
 #include "Editor/WindowFixture.h"
 
 #include "Common/Controls/QnSimpleControls.h"
+#include "Common/Controls/XBCtrlEnvelopeGraph.h"
+#include "Common/Controls/XBCtrlFilterGraph.h"
+#include "Common/Model/ModelStrings.h"
 #include "Common/QnUtils/QnUtils.h"
 #include "Hfc/Core/HfcCtrlCharEditText.h"
+#include "Hfc/Core/HfcCtrlKeyboard.h"
 
 using namespace WindowTest;
 
@@ -25,6 +29,22 @@ protected:
         if (m_preset) m_sim->With(m_preset);
         Open();
         (void)open;
+    }
+    // A main tab's page chosen by a click on its tab, as a musician does.
+    void ClickMainTab(int tab, int index) {
+        const tagHfcRect tabs = Tab(tab)->GetRect();
+        const int step = ArtGeometry::kMainTabWidth + ArtGeometry::kMainTabGap;
+        Click(tabs.left + index * step + 10, tabs.top + 10);
+        Settle();
+    }
+    // A control of a main tab's shown page, or of its shown sub-page.
+    CHfcControl* PageControl(int tab, int id) {
+        CTabPageLayer* page = Tab(tab)->GetActivePage();
+        if (page == nullptr) return nullptr;
+        if (CHfcControl* c = page->GetControlById(id, 0)) return c;
+        CTabControl* sub = page->GetSubTabControl();
+        CTabPageLayer* subPage = sub != nullptr ? sub->GetActivePage() : nullptr;
+        return subPage != nullptr ? subPage->GetControlById(id, 0) : nullptr;
     }
     std::function<void(Sim::SimCore&)> m_preset;
 };
@@ -48,7 +68,6 @@ TEST_F(WindowScenario, OpensOnTheInstrumentsModeAndSound) {
     EXPECT_EQ(Text(BackgroundLayer::kIdSoundName), QnUtils::GetProgramName(synth, 2, 1, 12));
     EXPECT_EQ(Text(BackgroundLayer::kIdBank), "B");
     EXPECT_EQ(Control(BackgroundLayer::kIdLogoMaker)->GetIntValue(), 0);
-    Save("program-connected");
 }
 
 namespace {
@@ -72,7 +91,6 @@ TEST_F(WindowScenario, ModeSwitchesAskTheInstrumentAndTheScreenFollowsIt) {
     EXPECT_TRUE(Tab(BackgroundLayer::kTabCombi)->IsVisible());
     EXPECT_FALSE(Tab(BackgroundLayer::kTabProg)->IsVisible());
     EXPECT_EQ(Root()->GetGUIMode(), BackgroundLayer::kTabCombi);
-    Save("combination-connected");
 
     ClickControl(BackgroundLayer::kIdModeSwitch, BackgroundLayer::kTabProg);
     Settle();
@@ -88,7 +106,6 @@ TEST_F(WindowScenario, ModeSwitchesAskTheInstrumentAndTheScreenFollowsIt) {
     EXPECT_EQ(synth->GetMode(), QorX0::kModeProgEdit);
     EXPECT_EQ(m_sim->With([](Sim::SimCore& c) { return c.State().mode; }), Sim::Mode::ProgEdit);
     EXPECT_EQ(Tab(BackgroundLayer::kTabProg)->GetActiveIndex(), 5);
-    Save("program-edit-connected");
 
     // The instrument's own panel goes to multi: the window shows the multi tab.
     m_sim->With([](Sim::SimCore& c) { c.PanelModeChange(Sim::Mode::Multi); });
@@ -96,13 +113,11 @@ TEST_F(WindowScenario, ModeSwitchesAskTheInstrumentAndTheScreenFollowsIt) {
     EXPECT_EQ(Root()->GetGUIMode(), BackgroundLayer::kTabMulti);
     EXPECT_TRUE(Tab(BackgroundLayer::kTabMulti)->IsVisible());
     EXPECT_EQ(Tab(BackgroundLayer::kTabMulti)->GetActiveIndex(), 0);
-    Save("multi-connected");
 
     ClickControl(BackgroundLayer::kIdModeSwitch, BackgroundLayer::kTabGlobal);
     Settle();
     EXPECT_EQ(synth->GetMode(), QorX0::kModeGlobal);
     EXPECT_TRUE(Tab(BackgroundLayer::kTabGlobal)->IsVisible());
-    Save("global-connected");
 }
 
 // S3: stepping and typing the sound.
@@ -178,6 +193,43 @@ TEST_F(WindowScenario, TheInstrumentsPanelShowsInTheWindow) {
     Settle();
     EXPECT_EQ(Text(BackgroundLayer::kIdKnobLabel1), QnUtils::GetKnobAssignShortName(value));
     EXPECT_EQ(Text(BackgroundLayer::kIdKnobAssign1), QnUtils::GetKnobAssignShortName(value));
+
+    // With the instrument's local control on (its keys play it, not the host), a key played on it
+    // lights the window's key and fills the key field being typed into; its release puts the key out.
+    m_sim->With([](Sim::SimCore& c) { c.PanelControlChange(122, 127); });
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            QorX0::MODEANDSTATE state{};
+            return synth->GetConnectionState(nullptr, nullptr, nullptr, &state, nullptr) &&
+                   state.LocalControl();
+        },
+        10000));
+    ClickMainTab(BackgroundLayer::kTabProg, 7);
+    CHfcControl* topKey = PageControl(BackgroundLayer::kTabProg, 0x1D0A);
+    ASSERT_NE(topKey, nullptr);
+    auto* field = static_cast<CHfcCtrlCharEditText*>(topKey);
+    ASSERT_TRUE(field->EnterEdit(""));
+    auto* keyboard = static_cast<CHfcCtrlKeyboard*>(Control(BackgroundLayer::kIdKeyboard));
+    const int region = ArtGeometry::CtlWhiteIndex(60 - 21);
+    m_sim->With([](Sim::SimCore& c) { c.PanelNote(true, 60, 100); });
+    EXPECT_TRUE(PumpUntil([&] { return (keyboard->GetRegionState(region) & 1) != 0; }, 5000));
+    EXPECT_TRUE(PumpUntil(
+        [&] {
+            return field->GetPtrValue() &&
+                   std::string(static_cast<const char*>(field->GetPtrValue())) == "C4";
+        },
+        5000));
+    Save("panel-note");
+    m_sim->With([](Sim::SimCore& c) { c.PanelNote(false, 60, 64); });
+    EXPECT_TRUE(PumpUntil([&] { return (keyboard->GetRegionState(region) & 1) == 0; }, 5000));
+
+    // The instrument's modulation wheel moves the window's.
+    CHfcControl* modWheel = Control(BackgroundLayer::kIdWheel, 1);
+    for (const int cc : {64, 127, 0}) {
+        m_sim->With([cc](Sim::SimCore& c) { c.PanelControlChange(1, cc); });
+        const int want = cc * BackgroundLayer::kWheelMax / 127;
+        EXPECT_TRUE(PumpUntil([&] { return modWheel->GetIntValue() == want; }, 5000)) << cc;
+    }
 }
 
 // S6: the keyboard and wheels play the instrument.
@@ -368,5 +420,202 @@ TEST_F(WindowScenario, InstrumentLostShowsDisconnectedAndClosesTheModal) {
     EXPECT_TRUE(PumpUntil([&] { return Control(BackgroundLayer::kIdLogoMaker)->GetIntValue() == 1; }, 10000));
     EXPECT_EQ(Control(BackgroundLayer::kIdLogoProduct)->GetIntValue(), 1);
     EXPECT_TRUE(PumpUntil([&] { return Root()->GetModalLayer() == nullptr; }, 1000));
-    Save("program-disconnected");
 }
+
+namespace {
+
+// One oscillator's filter and amplifier settings, as written into the program.
+struct OscSound {
+    int type, resonance, cutoffA, cutoffB, level, pan;
+    int levels[4], times[3], release;
+};
+// What its boxes show.
+struct OscShown {
+    const char* type;
+    const char* level;
+    const char* pan;
+};
+constexpr int kOsc2Offset = 0xD00;  // oscillator 2's rows stand this far after oscillator 1's
+
+void WriteOsc(QorX0::ISoundSection* prog, int osc, const OscSound& s) {
+    const int o = osc * kOsc2Offset;
+    const std::pair<int, int> rows[] = {
+        {1536, s.type},      {1538, s.resonance}, {1792, s.cutoffA},   {2048, s.cutoffB},
+        {2816, s.level},     {3584, s.pan},       {3072, s.levels[0]}, {3074, s.levels[1]},
+        {3076, s.levels[2]}, {3078, s.levels[3]}, {3073, s.times[0]},  {3075, s.times[1]},
+        {3077, s.times[2]},  {3079, s.release},
+    };
+    for (const auto& [pid, value] : rows) {
+        // Oscillator 2's rows live in a section of their own.
+        QorX0::ISection* holder = nullptr;
+        ASSERT_TRUE(prog->FindSectionByPID(pid + o, &holder) && holder != nullptr) << pid + o;
+        holder->PutParamI(pid + o, value);
+    }
+}
+
+}  // namespace
+
+// The overview's Filter and AMP boxes show each oscillator's filter and amplifier, and the program's
+// edits once the play page is back; oscillator 2's boxes are in use in double mode only.
+TEST_F(WindowScenario, OverviewFilterAndAmpBoxesShowTheProgramAndItsEdits) {
+    Start();
+    ASSERT_EQ(synth->GetMode(), QorX0::kModeProgPlay);
+    QorX0::ISoundSection* prog = synth->GetEditBuffer(QorX0::kModeProgEdit);
+    ASSERT_NE(prog, nullptr);
+    struct Case {
+        int oscMode;
+        OscSound sound[2];
+        OscShown shown[2];
+        const char* shot;
+    };
+    const Case cases[] = {
+        {0,
+         {{0, 40, 70, 10, 100, 64, {10, 20, 30, 40}, {5, 6, 7}, 8},
+          {1, 0, 30, 20, 127, 0, {0, 99, 50, 0}, {1, 2, 3}, 4}},
+         {{"LPF+RES", "Lvl:100", "Pan:C064"}, {}},
+         "program-overview-single"},
+        {1,
+         {{1, 0, 30, 20, 127, 1, {99, 0, 99, 0}, {9, 0, 99}, 99},
+          {0, 99, 99, 0, 0, 127, {0, 0, 0, 0}, {0, 0, 0}, 0}},
+         {{"LPF&HPF", "Lvl:127", "Pan:L001"}, {"LPF+RES", "Lvl:0", "Pan:R127"}},
+         "program-overview-double"},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.shot);
+        // Edited on an edit page, then back on the play page.
+        ClickMainTab(BackgroundLayer::kTabProg, 4);
+        ASSERT_EQ(synth->GetMode(), QorX0::kModeProgEdit);
+        prog->PutParamI(1, k.oscMode);
+        for (int o = 0; o < 2; ++o) WriteOsc(prog, o, k.sound[o]);
+        Settle();
+        ClickMainTab(BackgroundLayer::kTabProg, 0);
+        ASSERT_EQ(synth->GetMode(), QorX0::kModeProgPlay);
+        for (int o = 0; o < 2; ++o) {
+            SCOPED_TRACE(o);
+            const OscSound& s = k.sound[o];
+            const int c = BackgroundLayer::kIdOverviewFirst + 3 + 12 * o;
+            // Oscillator 2's texts and graphs are in use in double mode only (the instrument keeps
+            // none of its edits in single mode).
+            const bool used = o == 0 || k.oscMode == 1;
+            for (int id = c; id <= c + 11; ++id) EXPECT_EQ(Control(id)->IsEnabled(), used) << id;
+            if (!used) continue;
+            EXPECT_EQ(Text(c + 6), "Type :");
+            EXPECT_EQ(Text(c + 7), k.shown[o].type);
+            EXPECT_EQ(Text(c + 8), k.shown[o].level);
+            EXPECT_EQ(Text(c + 9), k.shown[o].pan);
+            // The LFO texts close their bracket.
+            EXPECT_EQ(Text(c + 3).back(), ')');
+            auto* filter = dynamic_cast<CXBCtrlFilterGraph*>(Control(c + 10));
+            ASSERT_NE(filter, nullptr);
+            tagFilterValue v{};
+            ASSERT_TRUE(filter->GetFilterValue(&v, 0));
+            if (s.type == 0) {
+                EXPECT_EQ(filter->GetHandleCount(), 1);
+                EXPECT_EQ(v.resonance, 2 * s.resonance);
+                EXPECT_EQ(v.cutoff, 2 * s.cutoffA);
+            } else {
+                EXPECT_EQ(filter->GetHandleCount(), 2);
+                EXPECT_EQ(v.resonance, 99);
+                EXPECT_EQ(v.cutoff, 2 * s.cutoffA);
+                ASSERT_TRUE(filter->GetFilterValue(&v, 1));
+                EXPECT_EQ(v.resonance, 198);
+                EXPECT_EQ(v.cutoff, s.cutoffB);
+            }
+            auto* amp = dynamic_cast<CXBCtrlEnvelopeGraph*>(Control(c + 11));
+            ASSERT_NE(amp, nullptr);
+            const int want[6][2] = {{0, 2 * s.levels[0]},
+                                    {2 * s.times[0], 2 * s.levels[1]},
+                                    {2 * s.times[1], 2 * s.levels[2]},
+                                    {2 * s.times[2], 2 * s.levels[3]},
+                                    {198, 2 * s.levels[3]},
+                                    {2 * s.release, 0}};
+            for (int i = 0; i < 6; ++i) {
+                tagEnvelopeValue p{};
+                ASSERT_TRUE(amp->GetEnvelopeValue(&p, i));
+                EXPECT_EQ(p.time, want[i][0]) << "point " << i;
+                EXPECT_EQ(p.level, want[i][1]) << "point " << i;
+            }
+        }
+        Save(k.shot);
+    }
+}
+
+// A click on a box opens its edit page: by the box, and in the Master FX box by the half clicked.
+TEST_F(WindowScenario, OverviewBoxesOpenTheirEditPages) {
+    Start();
+    // Double mode: oscillator 2's graphs are in use and take presses too.
+    ClickMainTab(BackgroundLayer::kTabProg, 4);
+    synth->GetEditBuffer(QorX0::kModeProgEdit)->PutParamI(1, 1);
+    Settle();
+    ClickMainTab(BackgroundLayer::kTabProg, 0);
+    constexpr int kTitle = BackgroundLayer::kIdOverviewTitle;
+    constexpr int kFirst = BackgroundLayer::kIdOverviewFirst;
+    struct Case {
+        int control;  // clicked at its centre
+        int page, sub;
+    };
+    for (const Case& k :
+         {Case{kTitle + 5, 4, 0}, Case{kFirst + 13, 4, 0}, Case{kTitle + 6, 6, 0}, Case{kFirst + 14, 6, 0},
+          Case{kTitle + 10, 5, 0}, Case{kFirst + 25, 5, 0}, Case{kTitle + 11, 6, 3}, Case{kFirst + 26, 6, 3},
+          Case{kTitle + 2, 1, 1}, Case{kTitle + 9, 3, 3}, Case{kTitle + 13, 9, 1}, Case{kFirst + 29, 9, 2},
+          Case{kTitle + 14, 9, 3}}) {
+        SCOPED_TRACE(k.control);
+        ASSERT_EQ(synth->GetMode(), QorX0::kModeProgPlay);
+        ClickControl(k.control);
+        Settle();
+        EXPECT_EQ(synth->GetMode(), QorX0::kModeProgEdit);
+        CTabControl* tab = Tab(BackgroundLayer::kTabProg);
+        EXPECT_EQ(tab->GetActiveIndex(), k.page);
+        CTabControl* sub =
+            tab->GetActivePage() != nullptr ? tab->GetActivePage()->GetSubTabControl() : nullptr;
+        if (sub != nullptr) {
+            EXPECT_EQ(sub->GetActiveIndex(), k.sub);
+        } else {
+            EXPECT_EQ(k.sub, 0);
+        }
+        ClickMainTab(BackgroundLayer::kTabProg, 0);
+    }
+}
+
+namespace {
+
+struct ModeShot {
+    uint8_t mode;
+    int tab;
+    const char* name;
+};
+
+class WindowInEachMode : public WindowScenario, public ::testing::WithParamInterface<ModeShot> {};
+
+}  // namespace
+
+// The window in each mode, connected and then with the instrument gone.
+TEST_P(WindowInEachMode, ShowsTheModeConnectedAndDisconnected) {
+    const ModeShot& m = GetParam();
+    Start();
+    // The instrument's own panel chooses the mode.
+    m_sim->With([&](Sim::SimCore& c) { c.PanelModeChange(m.mode); });
+    Settle();
+    ASSERT_EQ(Root()->GetGUIMode(), m.tab);
+    EXPECT_EQ(Control(BackgroundLayer::kIdLogoMaker)->GetIntValue(), 0);
+    Save(std::string(m.name) + "-connected");
+    m_sim->With(
+        [](Sim::SimCore& c) { c.AddFault(Sim::Fault::Make(Sim::FaultAction::Vanish, Sim::kAnyCode)); });
+    EXPECT_TRUE(PumpUntil([&] { return Control(BackgroundLayer::kIdLogoMaker)->GetIntValue() == 1; }, 10000));
+    EXPECT_EQ(Root()->GetGUIMode(), m.tab);
+    Save(std::string(m.name) + "-disconnected");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Modes, WindowInEachMode,
+    ::testing::Values(ModeShot{Sim::Mode::CombiPlay, BackgroundLayer::kTabCombi, "combination"},
+                      ModeShot{Sim::Mode::Multi, BackgroundLayer::kTabMulti, "multi"},
+                      ModeShot{Sim::Mode::ProgPlay, BackgroundLayer::kTabProg, "program"},
+                      ModeShot{Sim::Mode::ProgEdit, BackgroundLayer::kTabProg, "program-edit"},
+                      ModeShot{Sim::Mode::Global, BackgroundLayer::kTabGlobal, "global"}),
+    [](const ::testing::TestParamInfo<ModeShot>& info) {
+        std::string n = info.param.name;
+        for (char& ch : n)
+            if (ch == '-') ch = '_';
+        return n;
+    });

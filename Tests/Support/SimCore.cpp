@@ -966,6 +966,11 @@ void SimCore::PanelControlChange(int controller, int value) {
     Send({static_cast<uint8_t>(0xB0 | mState.channel), cc, v});
 }
 
+void SimCore::PanelNote(bool on, int note, int velocity) {
+    const uint8_t status = static_cast<uint8_t>((on ? 0x90 : 0x80) | mState.channel);
+    Send({status, static_cast<uint8_t>(note & 0x7F), static_cast<uint8_t>(velocity & 0x7F)});
+}
+
 bool SimCore::PanelSendDump(const DumpSpec& spec) {
     Bytes dump;
     if (!BuildDump(spec, &dump)) return false;

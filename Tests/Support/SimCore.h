@@ -183,6 +183,9 @@ public:
     bool PanelSongSelect(int number);               // selects the multi in multi mode
     void PanelMasterVolume(unsigned volume);
     void PanelControlChange(int controller, int value);
+    // A key played on the instrument: note-on (or note-off) on the global channel, sent as the
+    // instrument sends its keyboard.
+    void PanelNote(bool on, int note, int velocity);
     bool PanelSendDump(const DumpSpec& spec);
 
     // Records that differ from the editor's flat image; with 'withState' also the current-sound

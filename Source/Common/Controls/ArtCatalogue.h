@@ -78,7 +78,7 @@ inline constexpr ImageInfo kImages[] = {
     {"Container_ProgPlay_Overview_LFO", G::kOverviewOscWidth, G::kOverviewOscHeight, 1},
     {"Container_ProgPlay_Overview_FG", G::kOverviewFgWidth, G::kOverviewFgHeight, 1},
     {"Container_ProgPlay_Overview_MasterFX", G::kOverviewFxWidth, G::kOverviewMasterFxHeight, 1},
-    {"Container_ProgPlay_Overview_MasterEQ", G::kOverviewFxWidth, G::kOverviewMasterEqHeight, 1},
+    {"Container_ProgPlay_Overview_MasterEQ", G::kOverviewMasterEqWidth, G::kOverviewMasterEqHeight, 1},
 
     // Text fields, dropdowns and displays.
     {"EditText_23X13", 23, 13, 1},

@@ -514,6 +514,12 @@ bool BackgroundLayer::OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int
         OnKnobLabelPress();
         return true;
     }
+    if (id >= kIdOverviewFirst && id < kIdOverviewFirst + 30) {
+        QorX0::IRemoteSynth* synth = GetSynth();
+        if (synth != nullptr && synth->GetSoundMode() == QorX0::kModeProgPlay)
+            OnOverviewControlPress(control);
+        return true;
+    }
     (void)x;
     (void)y;
     (void)modifiers;

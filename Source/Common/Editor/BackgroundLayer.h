@@ -89,6 +89,7 @@ public:
         kIdKeyboard = 38,
         kIdWheel = 39,
         kIdOverviewFirst = 40,
+        kIdOverviewTitle = 0x10000,  // + the box's container id
     };
     // The keyboard row at the bottom: never covered by a modal browser, never ends an audition.
     static constexpr int kKeyboardRowHeight = 72;
@@ -259,6 +260,8 @@ private:
     void OnMainTabValue(int tab, int page);
     void OnRealtimeControl(CHfcControl* control, int value);
     void OnOverviewPress(int x, int y);
+    // A press on a control of an overview box (its graphs take presses): the box's page opens.
+    bool OnOverviewControlPress(CHfcControl* control);
     void OnLogoPress(CHfcControl* logo);
     void SendMidi(unsigned char status, unsigned char data1, unsigned char data2);
     void PlayKey(int value);

@@ -1,39 +1,64 @@
 // The overview of the current program under the program play page: boxes of its basic settings,
 // pitch envelope, oscillators and LFOs, effects; a click on a box opens its edit page.
 #include <string>
+#include <string_view>
 
 #include "Common/Controls/QnControlCreater.h"
 #include "Common/Controls/QnSimpleControls.h"
+#include "Common/Controls/ArtGeometry.h"
 #include "Common/Controls/XBCtrlEnvelopeGraph.h"
+#include "Common/Controls/XBCtrlFilterGraph.h"
 #include "Common/Editor/BackgroundLayer.h"
 #include "Common/Editor/BackgroundLayerParts.h"
 #include "Common/FontManager/FontManager.h"
 #include "Common/Layers/QnControlContainer.h"
+#include "Common/Model/ModelStrings.h"
 #include "Hfc/Draw/HfcBmp.h"
 
 namespace {
 
+namespace G = ArtGeometry;
+
 constexpr uint32_t kTextColour = 0xFFFFFFFF;
+constexpr uint32_t kTitleColour = 0xFF6178C2;
+constexpr int kTextHeight =
+    10;  // the font's line; the OSC and LFO rows are no taller than a line and its top
+
+// The rows of the OSC and LFO boxes, and the row of the filter and amplifier boxes below them.
+constexpr int kOscX = 397;
+constexpr int kRow(int i) {
+    return 343 + G::kOverviewOscHeight * i;
+}
+constexpr int kFgY = kRow(6) + 2;
+constexpr int kFg(int i) {
+    return kOscX + G::kOverviewFgWidth * i;
+}
 
 struct Box {
     int id;
     const char* image;
     int x, y;
+    const char* title;
 };
 // The boxes by container id. The OSC and LFO boxes of each oscillator stand one below the other at
-// x 397.
+// x 397; the Filter and AMP boxes of both oscillators stand in one row under them, with the Master EQ
+// box at the row's end (where the boxes leave it room).
 constexpr Box kBoxes[] = {
-    {0, "Container_ProgPlay_Overview_Basic", 261, 343},
-    {1, "Container_ProgPlay_Overview_EG", 279, 389},
-    {2, "Container_ProgPlay_Overview_OSC", 397, 343},
-    {3, "Container_ProgPlay_Overview_LFO", 397, 363},
-    {4, "Container_ProgPlay_Overview_LFO", 397, 383},
-    {7, "Container_ProgPlay_Overview_OSC", 397, 403},
-    {8, "Container_ProgPlay_Overview_LFO", 397, 423},
-    {9, "Container_ProgPlay_Overview_LFO", 397, 443},
-    {12, "Container_ProgPlay_Overview_Basic", 673, 343},
-    {13, "Container_ProgPlay_Overview_MasterFX", 673, 389},
-    {14, "Container_ProgPlay_Overview_MasterEQ", 673, 447},
+    {0, "Container_ProgPlay_Overview_Basic", 261, 343, "Basic"},
+    {1, "Container_ProgPlay_Overview_EG", 279, 389, "Pitch EG"},
+    {2, "Container_ProgPlay_Overview_OSC", kOscX, kRow(0), "OSC1"},
+    {3, "Container_ProgPlay_Overview_LFO", kOscX, kRow(1), "LFO1"},
+    {4, "Container_ProgPlay_Overview_LFO", kOscX, kRow(2), "LFO2"},
+    {7, "Container_ProgPlay_Overview_OSC", kOscX, kRow(3), "OSC2"},
+    {8, "Container_ProgPlay_Overview_LFO", kOscX, kRow(4), "LFO1"},
+    {9, "Container_ProgPlay_Overview_LFO", kOscX, kRow(5), "LFO2"},
+    {5, "Container_ProgPlay_Overview_FG", kFg(0), kFgY, "Filter"},
+    {6, "Container_ProgPlay_Overview_FG", kFg(1), kFgY, "AMP"},
+    {10, "Container_ProgPlay_Overview_FG", kFg(2), kFgY, "Filter"},
+    {11, "Container_ProgPlay_Overview_FG", kFg(3), kFgY, "AMP"},
+    {12, "Container_ProgPlay_Overview_Basic", 673, 343, "Insert FX"},
+    {13, "Container_ProgPlay_Overview_MasterFX", 673, 389, "Master FX"},
+    {14, "Container_ProgPlay_Overview_MasterEQ", kFg(4) + 2, 447, "Master EQ"},
 };
 
 struct PagePick {
@@ -78,8 +103,42 @@ PagePick PageOfBox(int id, int yInBox) {
 
 struct OscPids {
     int msHigh, msLow, lfo1Wave, lfo1Freq, lfo2Wave, lfo2Freq;
+    int filterType, resonance, cutoffA, cutoffB, ampLevel, ampPan;
+    int ampLevels[4];
+    int ampTimes[3], ampRelease;
 };
-constexpr OscPids kOscPids[2] = {{513, 518, 768, 770, 1024, 1026}, {3841, 3846, 4096, 4098, 4352, 4354}};
+constexpr OscPids kOscPids[2] = {
+    {513,
+     518,
+     768,
+     770,
+     1024,
+     1026,
+     1536,
+     1538,
+     1792,
+     2048,
+     2816,
+     3584,
+     {3072, 3074, 3076, 3078},
+     {3073, 3075, 3077},
+     3079},
+    {3841,
+     3846,
+     4096,
+     4098,
+     4352,
+     4354,
+     4864,
+     4866,
+     5120,
+     5376,
+     6144,
+     6912,
+     {6400, 6402, 6404, 6406},
+     {6401, 6403, 6405},
+     6407},
+};
 
 }  // namespace
 
@@ -98,18 +157,28 @@ void BackgroundLayer::CreateOverview() {
         container->m_bVisible = false;
         m_overview.push_back(container);
         QnControlCreater creater(image, box.x, box.y);
-        auto text = [&](int x, int y, int w, int id, const char* initial) {
-            QnStaticText* t =
-                creater.CreateStaticText(x, y, w, 12, initial, FontName_Geneva9, kTextColour, 0, 1, id);
-            if (t == nullptr) return;
-            m_owned.push_back(t);
-            AddControl(t, false);
-            t->SetListener(this);
-            t->Hide(false);
-            container->AddControl(t);
+        auto add = [&](CHfcControl* control) {
+            m_owned.push_back(control);
+            AddControl(control, false);
+            control->Hide(false);
+            container->AddControl(control);
         };
+        auto text = [&](int x, int y, int w, int id, const char* initial) {
+            QnStaticText* t = creater.CreateStaticText(x, y, w, kTextHeight, initial, FontName_Geneva9,
+                                                       kTextColour, 0, 1, id);
+            if (t == nullptr) return;
+            add(t);
+            t->SetListener(this);
+        };
+        // The box's title, left of the box's first text (at x 44 in the filter and amplifier boxes).
+        const bool fg = std::string_view(box.image) == "Container_ProgPlay_Overview_FG";
+        if (QnStaticText* title =
+                creater.CreateStaticText(fg ? 3 : 4, 6, fg ? 40 : 50, kTextHeight, box.title,
+                                         FontName_Geneva9, kTitleColour, 0, 1, kIdOverviewTitle + box.id))
+            add(title);
         const int osc = box.id >= 7 && box.id <= 11 ? 1 : 0;
         const int c = kIdOverviewFirst + 3 + 12 * osc;
+        const int valueWidth = container->m_width - 44 - 2;
         switch (box.id) {
             case 0:
                 text(4, 22, container->m_width - 8, kIdOverviewFirst, "OSC MODE : ");
@@ -117,27 +186,42 @@ void BackgroundLayer::CreateOverview() {
             case 1:
                 if (CXBCtrlEnvelopeGraph* graph =
                         creater.CreateMiniEnvelopeGraph(14, 28, 0, kIdOverviewFirst + 2)) {
-                    m_owned.push_back(graph);
-                    AddControl(graph, false);
-                    graph->Hide(false);
+                    add(graph);
                     graph->Disable(false);
-                    container->AddControl(graph);
                 }
                 break;
             case 2:
             case 7:
                 text(56, 6, 104, c, "");
-                text(161, 6, 110, c + 1, "");
+                text(161, 6, container->m_width - 163, c + 1, "");
                 break;
             case 3:
             case 8:
                 text(56, 6, 104, c + 2, "");
-                text(161, 6, 110, c + 3, "");
+                text(161, 6, container->m_width - 163, c + 3, "");
                 break;
             case 4:
             case 9:
                 text(56, 6, 104, c + 4, "");
-                text(161, 6, 110, c + 5, "");
+                text(161, 6, container->m_width - 163, c + 5, "");
+                break;
+            case 5:
+            case 10:
+                text(44, 6, valueWidth, c + 6, "Type :");
+                text(44, 17, valueWidth, c + 7, "");
+                if (CXBCtrlFilterGraph* graph = creater.CreateMiniFilterGraph(3, 30, c + 10)) {
+                    add(graph);
+                    graph->SetListener(this);
+                }
+                break;
+            case 6:
+            case 11:
+                text(44, 6, valueWidth, c + 8, "");
+                text(44, 17, valueWidth, c + 9, "");
+                if (CXBCtrlEnvelopeGraph* graph = creater.CreateMiniEnvelopeGraph(3, 30, 0, c + 11)) {
+                    add(graph);
+                    graph->SetListener(this);
+                }
                 break;
             case 12:
                 text(4, 22, container->m_width - 8, kIdOverviewFirst + 27, "No Effect");
@@ -174,11 +258,13 @@ void BackgroundLayer::UpdateOverview() {
     RequestRedraw();
     if (!shown) return;
     constexpr int kProg = QorX0::kModeProgEdit;
+    // A parameter's display text (its long name, without the short one behind it).
+    auto textOf = [this](int pid) { return QorX0::multiszlong(GetParamString(kProg, pid)); };
     auto setText = [this](int id, std::string text) {
         if (CHfcControl* control = GetControlById(id, 0)) control->SetPtrValue(text.data(), true);
     };
     const int oscMode = GetParamValue(kProg, 1);
-    setText(kIdOverviewFirst, "OSC MODE : " + GetParamString(kProg, 1));
+    setText(kIdOverviewFirst, "OSC MODE : " + textOf(1));
     if (auto* graph = dynamic_cast<CXBCtrlEnvelopeGraph*>(GetControlById(kIdOverviewFirst + 2, 0))) {
         // What the section gives for no parameter: 0.
         const int none = GetParamValue(kProg, -1);
@@ -200,7 +286,7 @@ void BackgroundLayer::UpdateOverview() {
             const int pid = i == 0 ? pids.msHigh : pids.msLow;
             CHfcControl* control = GetControlById(c + i, 0);
             if (control == nullptr) continue;
-            setText(c + i, std::string(drums ? "D:" : (i == 0 ? "H:" : "L:")) + GetParamString(kProg, pid));
+            setText(c + i, std::string(drums ? "D:" : (i == 0 ? "H:" : "L:")) + textOf(pid));
             QorX0::PARAMDESC desc{};
             const bool locked = GetParamDesc(&desc, kProg, pid) && (desc.flags & 3) != 0;
             if (locked || (o == 1 && oscMode != 1))
@@ -208,24 +294,58 @@ void BackgroundLayer::UpdateOverview() {
             else
                 control->Enable(true);
         }
-        setText(c + 2, GetParamString(kProg, pids.lfo1Wave));
-        setText(c + 3, "(Freq:" + GetParamString(kProg, pids.lfo1Freq) + ")");
-        setText(c + 4, GetParamString(kProg, pids.lfo2Wave));
-        setText(c + 5, "(Freq:" + GetParamString(kProg, pids.lfo2Freq) + ")");
-        if (o == 1) {
-            for (int id = c + 2; id <= c + 5; ++id) {
-                if (CHfcControl* control = GetControlById(id, 0)) {
-                    if (oscMode == 1)
-                        control->Enable(true);
-                    else
-                        control->Disable(true);
-                }
+        setText(c + 2, textOf(pids.lfo1Wave));
+        setText(c + 3, "(Freq:" + textOf(pids.lfo1Freq) + ")");
+        setText(c + 4, textOf(pids.lfo2Wave));
+        setText(c + 5, "(Freq:" + textOf(pids.lfo2Freq) + ")");
+        const int filterType = GetParamValue(kProg, pids.filterType);
+        setText(c + 6, "Type :");
+        // The type's short name: the box has room for "LPF+RES" and no more.
+        setText(c + 7, filterType == 0 ? std::string("LPF+RES")
+                                       : QorX0::multiszshort(GetParamString(kProg, pids.filterType)));
+        setText(c + 8, "Lvl:" + textOf(pids.ampLevel));
+        setText(c + 9, "Pan:" + textOf(pids.ampPan));
+        if (auto* graph = dynamic_cast<CXBCtrlFilterGraph*>(GetControlById(c + 10, 0))) {
+            const int cutoffA = 2 * GetParamValue(kProg, pids.cutoffA);
+            if (filterType == 0) {
+                graph->SetFilterType(0, true);
+                const tagFilterValue low{0, 2 * GetParamValue(kProg, pids.resonance), cutoffA};
+                graph->SetFilterValue(0, &low, true);
+            } else {
+                graph->SetFilterType(1, true);
+                const tagFilterValue low{0, 99, cutoffA};
+                const tagFilterValue high{0, 198, GetParamValue(kProg, pids.cutoffB)};
+                graph->SetFilterValue(0, &low, true);
+                graph->SetFilterValue(1, &high, true);
+            }
+        }
+        if (auto* graph = dynamic_cast<CXBCtrlEnvelopeGraph*>(GetControlById(c + 11, 0))) {
+            auto level = [&](int i) { return 2 * GetParamValue(kProg, pids.ampLevels[i]); };
+            auto time = [&](int i) { return 2 * GetParamValue(kProg, pids.ampTimes[i]); };
+            const tagEnvelopeValue points[6] = {
+                {0, level(0), 0},
+                {1, level(1), time(0)},
+                {2, level(2), time(1)},
+                {3, level(3), time(2)},
+                {4, level(3), 198},
+                // Its level is that of no parameter, as the pitch envelope's third point's.
+                {5, 2 * GetParamValue(kProg, -1), 2 * GetParamValue(kProg, pids.ampRelease)},
+            };
+            for (const tagEnvelopeValue& p : points) graph->SetEnvelopeValue(&p, true);
+        }
+        // Oscillator 2's boxes are in use in double mode only; the multisample texts follow their rows.
+        for (int id = c + 2; id <= c + 11; ++id) {
+            if (CHfcControl* control = GetControlById(id, 0)) {
+                if (o == 0 || oscMode == 1)
+                    control->Enable(true);
+                else
+                    control->Disable(true);
             }
         }
     }
-    setText(kIdOverviewFirst + 27, GetParamString(kProg, 7680));
-    setText(kIdOverviewFirst + 28, GetParamString(kProg, 8192));
-    setText(kIdOverviewFirst + 29, GetParamString(kProg, 8193));
+    setText(kIdOverviewFirst + 27, textOf(7680));
+    setText(kIdOverviewFirst + 28, textOf(8192));
+    setText(kIdOverviewFirst + 29, textOf(8193));
     RequestRedraw();
 }
 
@@ -239,4 +359,14 @@ void BackgroundLayer::OnOverviewPress(int x, int y) {
         SelectEditTabPage(QorX0::kModeProgEdit, pick.page, pick.sub);
         return;
     }
+}
+
+bool BackgroundLayer::OnOverviewControlPress(CHfcControl* control) {
+    for (QnControlContainer* container : m_overview) {
+        if (!container->m_bVisible || container->FindControl(control) < 0) continue;
+        const tagHfcRect& r = control->GetRect();
+        OnOverviewPress(r.left, r.top);
+        return true;
+    }
+    return false;
 }
