@@ -1,10 +1,17 @@
 // The editor window's own rules where a careless window would lose, stall or crash: the pitch wheel's
 // centre, one modal at a time, input stopping at the modal, nothing opened or closed inside a nested
-// loop, what a mode change leaves behind, notes off the keyboard, the MIDI ring after the end.
+// loop, what a mode change leaves behind, notes off the keyboard, the MIDI ring after the end, the
+// host closing the window under a handler's nested loop, and the host's calls made from its threads.
 #include "Editor/WindowFixture.h"
+
+#include <atomic>
+#include <thread>
 
 #include "Hfc/Base/HfcUtil.h"
 #include "Hfc/Core/HfcCtrlKeyboard.h"
+#include "Hfc/Core/HfcDialogs.h"
+#include "Hfc/Core/HfcFileDialog.h"
+#include "Hfc/Core/HfcModal.h"
 
 using namespace WindowTest;
 
@@ -224,4 +231,169 @@ TEST_F(WindowFaults, WindowIsThePanelsSize) {
     // The sub-pages of 559 start at x 251 (the main tab at 244 and the page's own 7).
     EXPECT_GE(ArtGeometry::kWindowWidth, 251 + ArtGeometry::kSubPageWidth);
     EXPECT_GE(ArtGeometry::kWindowWidth, right);
+}
+
+namespace {
+
+// What a handler of the window may have up when the host closes it: a box and a transfer's progress
+// run a loop of their own; a file dialog answers later through its listener.
+enum class Nested { MessageBox, Progress, FileDialog };
+struct NestedCase {
+    Nested kind;
+    const char* name;
+    bool ownLoop;
+    // What the handler gets back: the box's Cancel; the transfer's success (it goes on to its end
+    // without its window); the dialog's Cancel.
+    int answer;
+};
+
+class RecordingListener : public CHfcFileDialogListener {
+public:
+    std::function<void(int)> onAction;
+    bool terminated = false;
+    void OnHfcFileDialogAction(CHfcFileDialog*, int accepted, void*) override {
+        if (onAction) onAction(accepted);
+    }
+    void OnHfcFileDialogTerminate(CHfcFileDialog* dialog, void* userData) override {
+        terminated = true;
+        CHfcFileDialogListener::OnHfcFileDialogTerminate(dialog, userData);
+    }
+};
+
+// The toolkit's own boxes, progress window and file dialogs, as in a host.
+class WindowHostClose : public EditorWindow, public ::testing::WithParamInterface<NestedCase> {
+protected:
+    void SetUp() override {
+        EditorWindow::SetUp();
+        HfcSetMessageBoxHook(nullptr);
+        HfcInstallToolkitWindows();
+    }
+    void TearDown() override {
+        HfcUninstallToolkitWindows();
+        EditorWindow::TearDown();
+    }
+};
+
+}  // namespace
+
+// The host closes the window while a handler has a box, a transfer's progress or a file dialog up:
+// that ends (cancelled), the window goes at once, and its layers only once the handler has returned,
+// so nothing the handler still touches has been freed (and nothing leaks).
+TEST_P(WindowHostClose, EndsWhatIsUpAndTearsDownAfterTheHandler) {
+    const NestedCase& k = GetParam();
+    Start();
+    QorVstEditor* editor = Editor();
+    bool closed = false, layersWhenClosed = false;
+    const RunLoop::TimerId closer = m_loop.AddTimer(this, 5, [&](RunLoop::TimerMessage) {
+        if (closed || HfcModalCount() == 0) return;
+        closed = true;
+        CloseWindow();
+        layersWhenClosed = editor->GetRootLayer() != nullptr;
+    });
+    int answer = -1;
+    bool layersAtAnswer = false;
+    RecordingListener listener;
+    listener.onAction = [&](int accepted) {
+        answer = accepted;
+        layersAtAnswer = editor->GetRootLayer() != nullptr && editor->GetRootLayer()->GetGUIMode() >= 0;
+    };
+    bool handled = false, layersAfterHandler = false;
+    // A handler of the window, run by the loop as input is.
+    m_loop.Post(nullptr, [&] {
+        BackgroundLayer* root = editor->GetRootLayer();
+        {
+            BackgroundLayer::NestedLoopScope nested;
+            switch (k.kind) {
+                case Nested::MessageBox:
+                    answer = HfcMessageBoxForWindow("Are you sure?", "Tolva Plug-In Editor", editor,
+                                                    HFC_MB_OKCANCEL, 0);
+                    break;
+                case Nested::Progress:
+                    answer = synth->ExecCommand(1, 0, 0, 0, 0) ? 1 : 0;
+                    break;
+                case Nested::FileDialog: {
+                    auto* dialog = new CHfcOpenFileDialog();
+                    if (!dialog->Create(editor, &listener, nullptr) || !dialog->GetOneFile()) delete dialog;
+                    break;
+                }
+            }
+            if (k.ownLoop) layersAtAnswer = editor->GetRootLayer() == root;
+        }
+        // On its way out the handler touches its layers: they are still there.
+        layersAfterHandler = editor->GetRootLayer() == root && root->GetGUIMode() >= 0;
+        handled = true;
+    });
+    ASSERT_TRUE(m_loop.RunUntil([&] { return handled && closed; }, 30000));
+    m_loop.RemoveTimer(closer);
+    Pump(100);
+    EXPECT_EQ(answer, k.answer);
+    EXPECT_TRUE(layersAtAnswer);
+    EXPECT_TRUE(layersAfterHandler);
+    // Under a loop of the handler's, the layers outlived the close; without one they went with it.
+    EXPECT_EQ(layersWhenClosed, k.ownLoop);
+    EXPECT_EQ(editor->GetRootLayer(), nullptr);
+    EXPECT_EQ(HfcModalCount(), 0);
+    EXPECT_EQ(listener.terminated, k.kind == Nested::FileDialog);
+    // Opened again, the window is whole.
+    Open();
+    EXPECT_NE(Root(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Nested, WindowHostClose,
+                         ::testing::Values(NestedCase{Nested::MessageBox, "MessageBox", true,
+                                                      HFC_MB_RESULT_CANCEL},
+                                           NestedCase{Nested::Progress, "Progress", true, 1},
+                                           NestedCase{Nested::FileDialog, "FileDialog", false, 0}),
+                         [](const ::testing::TestParamInfo<NestedCase>& info) { return info.param.name; });
+
+// Where a host thread may wait for the main thread, the realtime knob's host calls (begin edit,
+// automation, end edit) are queued on the main thread and made from the host's thread, in order.
+TEST_F(WindowFaults, KnobHostCallsAreMadeFromTheHostsThreadInOrder) {
+    Start();
+    vst->SetDeferHostCalls(true);
+    ClickControl(BackgroundLayer::kIdGroupSwitch, 2);
+    Settle();
+    QorX0::ISection* rtc = synth->GetRealtimeControl();
+    ASSERT_EQ(rtc->GetParamI(0x8000), 2);
+    const int before = rtc->GetParamI(0x800A);
+    HostLog::Clear();
+    DragKnobUp(BackgroundLayer::kIdKnob1 + 1);
+    ASSERT_NE(rtc->GetParamI(0x800A), before);
+    auto edits = [] {
+        std::vector<TestHost::Call> out;
+        std::lock_guard<std::mutex> hold(HostLog::lock);
+        for (const TestHost::Call& c : HostLog::calls)
+            if (c.opcode == audioMasterAutomate || c.opcode == audioMasterBeginEdit ||
+                c.opcode == audioMasterEndEdit)
+                out.push_back(c);
+        return out;
+    };
+    // The main thread has called the host for none of them.
+    EXPECT_TRUE(edits().empty());
+
+    // A host call that waits for the main thread returns, and they are made on its thread.
+    std::thread::id hostThread;
+    std::atomic<bool> done{false};
+    std::thread host([&] {
+        hostThread = std::this_thread::get_id();
+        effect->dispatcher(effect, effGetProgram, 0, 0, nullptr, 0);
+        done = true;
+    });
+    EXPECT_TRUE(PumpUntil([&] { return done.load(); }, 10000));
+    host.join();
+    const std::vector<TestHost::Call> calls = edits();
+    ASSERT_GE(calls.size(), 3u);
+    EXPECT_EQ(calls.front().opcode, audioMasterBeginEdit);
+    EXPECT_EQ(calls.back().opcode, audioMasterEndEdit);
+    for (size_t i = 0; i < calls.size(); ++i) {
+        EXPECT_EQ(calls[i].index, 9) << i;
+        EXPECT_EQ(calls[i].thread, hostThread) << i;
+        if (i > 0 && i + 1 < calls.size()) {
+            EXPECT_EQ(calls[i].opcode, audioMasterAutomate) << i;
+        }
+    }
+    QorX0::PARAMDESC desc{};
+    ASSERT_TRUE(rtc->GetParamDescByIndex(10, &desc));
+    EXPECT_FLOAT_EQ(calls[calls.size() - 2].opt,
+                    static_cast<float>(rtc->GetParamI(0x800A) - desc.minval) / (desc.maxval - desc.minval));
 }

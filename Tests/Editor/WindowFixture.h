@@ -210,6 +210,21 @@ protected:
         Click((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     }
 
+    // A knob turned up by a drag from its centre, in steps as a hand moves, then let go.
+    void DragKnobUp(int id, int sub = 0) {
+        CHfcControl* c = Control(id, sub);
+        ASSERT_NE(c, nullptr) << "control " << id;
+        const tagHfcRect r = c->GetRect();
+        const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
+        Press(cx, cy);
+        for (int y = cy; y >= cy - 30; y -= 3) {
+            DragTo(cx, y);
+            Pump(10);
+        }
+        Release();
+        Settle();
+    }
+
     virtual std::unique_ptr<CHfcBmp> Shot() {
         Pump(60);
         auto whole = m_screen.Snapshot();

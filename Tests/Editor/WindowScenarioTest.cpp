@@ -16,20 +16,6 @@ namespace {
 
 class WindowScenario : public EditorWindow {
 protected:
-    void StartIn(uint8_t mode, int bank, int number) {
-        m_preset = [=](Sim::SimCore& c) {
-            c.State().mode = mode;
-            c.State().progBank = static_cast<uint8_t>(bank);
-            c.State().progNumber = static_cast<uint8_t>(number);
-        };
-        StartWith();
-    }
-    void StartWith(bool open = true, bool connect = true) {
-        Start(false, connect);
-        if (m_preset) m_sim->With(m_preset);
-        Open();
-        (void)open;
-    }
     // A main tab's page chosen by a click on its tab, as a musician does.
     void ClickMainTab(int tab, int index) {
         const tagHfcRect tabs = Tab(tab)->GetRect();
@@ -46,7 +32,6 @@ protected:
         CTabPageLayer* subPage = sub != nullptr ? sub->GetActivePage() : nullptr;
         return subPage != nullptr ? subPage->GetControlById(id, 0) : nullptr;
     }
-    std::function<void(Sim::SimCore&)> m_preset;
 };
 
 }  // namespace
@@ -332,15 +317,7 @@ TEST_F(WindowScenario, RealtimeKnobsWriteTheirParameterAndAutomateTheHost) {
     HostLog::Clear();
     const int before = rtc->GetParamI(0x800A);
     CHfcControl* knob = Control(BackgroundLayer::kIdKnob1 + 1);
-    const tagHfcRect r = knob->GetRect();
-    const int cx = (r.left + r.right) / 2, cy = (r.top + r.bottom) / 2;
-    Press(cx, cy);
-    for (int y = cy; y >= cy - 30; y -= 3) {
-        DragTo(cx, y);
-        Pump(10);
-    }
-    Release();
-    Settle();
+    DragKnobUp(BackgroundLayer::kIdKnob1 + 1);
     EXPECT_NE(rtc->GetParamI(0x800A), before);
     const auto automate = HostLog::Of(audioMasterAutomate);
     ASSERT_FALSE(automate.empty());
@@ -507,6 +484,16 @@ TEST_F(WindowScenario, OverviewFilterAndAmpBoxesShowTheProgramAndItsEdits) {
             EXPECT_EQ(Text(c + 3).back(), ')');
             auto* filter = dynamic_cast<CXBCtrlFilterGraph*>(Control(c + 10));
             ASSERT_NE(filter, nullptr);
+            // Each graph inside its own box (the box's title stands at (3, 6) in it).
+            for (int g = 0; g < 2; ++g) {
+                const tagHfcRect title =
+                    Control(BackgroundLayer::kIdOverviewTitle + 5 + g + 5 * o)->GetRect();
+                const tagHfcRect graph = Control(c + 10 + g)->GetRect();
+                EXPECT_GE(graph.left, title.left - 3);
+                EXPECT_GE(graph.top, title.top - 6);
+                EXPECT_LE(graph.right, title.left - 3 + ArtGeometry::kOverviewFgWidth);
+                EXPECT_LE(graph.bottom, title.top - 6 + ArtGeometry::kOverviewFgHeight);
+            }
             tagFilterValue v{};
             ASSERT_TRUE(filter->GetFilterValue(&v, 0));
             if (s.type == 0) {

@@ -187,8 +187,14 @@ void DrawColumn(cairo_t* cr, int w, int h) {
 
 void DrawOverview(cairo_t* cr, const std::string& name, int w, int h) {
     Plate(cr, 0, 0, w, h);
-    if (name == "Container_ProgPlay_Overview_FG" || name == "Container_ProgPlay_Overview_EG") {
-        Fill(cr, 2, 28, w - 4, h - 29, 0xFF050607);
+    const bool fg = name == "Container_ProgPlay_Overview_FG";
+    if (fg || name == "Container_ProgPlay_Overview_EG") {
+        // The filter and amplifier boxes' well reaches the box's edges: their graph's control covers
+        // all of it, corners included, and redraws it from here.
+        if (fg)
+            Fill(cr, 0, 27, w, h - 27, 0xFF050607);
+        else
+            Fill(cr, 2, 28, w - 4, 59, 0xFF050607);
         Fill(cr, 3, 30, 85, 55, 0xFF0A0D11);
         for (int i = 1; i < 4; ++i) Fill(cr, 3 + 85 * i / 4, 30, 1, 55, 0xFF161B21);
     }

@@ -250,15 +250,16 @@ inline constexpr int kOverviewBasicWidth = 134;
 inline constexpr int kOverviewBasicHeight = 42;
 inline constexpr int kOverviewEgWidth = 112;
 inline constexpr int kOverviewEgHeight = 88;
-// The six OSC and LFO rows (a line of text below a 6-pixel top) stacked from y 343, and under them a
-// row of the four filter and amplifier boxes (a mini graph of 85 x 55 at (3, 30)) down to y 527.
+// The six OSC and LFO rows (a line of text below a 5-pixel top) stacked from y 343, and under them
+// a row of the four filter and amplifier boxes down to y 527, each holding a mini graph at (3, 30)
+// whose control reaches 2 pixels left of and above the graph and 4 right of and below it.
 inline constexpr int kOverviewOscWidth = 276;
 inline constexpr int kOverviewOscHeight = 16;
-inline constexpr int kOverviewFgWidth = 90;
-inline constexpr int kOverviewFgHeight = 86;
+inline constexpr int kOverviewFgWidth = 92;
+inline constexpr int kOverviewFgHeight = 89;
 inline constexpr int kOverviewFxWidth = 140;
 inline constexpr int kOverviewMasterFxHeight = 50;
-inline constexpr int kOverviewMasterEqWidth = 54;
+inline constexpr int kOverviewMasterEqWidth = 51;
 inline constexpr int kOverviewMasterEqHeight = 76;
 
 // Columns of the combination and multi pages: eight containers of this width from x 4.

@@ -176,11 +176,11 @@ CXBCtrlEnvelopeGraph* QnControlCreater::CreateMiniEnvelopeGraph(int x, int y, in
 }
 
 CXBCtrlFilterGraph* QnControlCreater::CreateFilterGraph(int x, int y, int id) {
-    return MakeFilterGraph(FilterRecord(PlaceX(x), PlaceY(y)), id);
+    return MakeFilterGraph(FilterRecord(x, y), id);
 }
 
 CXBCtrlFilterGraph* QnControlCreater::CreateMiniFilterGraph(int x, int y, int id) {
-    tagXBCtrlFilterGraphParam p = FilterRecord(PlaceX(x), PlaceY(y));
+    tagXBCtrlFilterGraphParam p = FilterRecord(x, y);
     MakeMini(&p, kMiniFilterWidth, m_background, x, y);
     p.fillColour = 0;
     return MakeFilterGraph(p, id);

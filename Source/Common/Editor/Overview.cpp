@@ -21,17 +21,22 @@ namespace G = ArtGeometry;
 
 constexpr uint32_t kTextColour = 0xFFFFFFFF;
 constexpr uint32_t kTitleColour = 0xFF6178C2;
-constexpr int kTextHeight =
-    10;  // the font's line; the OSC and LFO rows are no taller than a line and its top
+// A line of the font with its descenders: texts never draw outside their own rectangle, and never
+// over a box's edge.
+constexpr int kTextHeight = 11;
+// The OSC and LFO rows are a line and its top margin high; their texts start a row higher than in the
+// other boxes so that the line ends inside the row.
+constexpr int kRowTextY = 5;
 
 // The rows of the OSC and LFO boxes, and the row of the filter and amplifier boxes below them.
 constexpr int kOscX = 397;
 constexpr int kRow(int i) {
     return 343 + G::kOverviewOscHeight * i;
 }
-constexpr int kFgY = kRow(6) + 2;
+// The row starts just right of the pitch EG box, which reaches below the OSC and LFO rows.
+constexpr int kFgY = kRow(6);
 constexpr int kFg(int i) {
-    return kOscX + G::kOverviewFgWidth * i;
+    return 393 + G::kOverviewFgWidth * i;
 }
 
 struct Box {
@@ -172,8 +177,12 @@ void BackgroundLayer::CreateOverview() {
         };
         // The box's title, left of the box's first text (at x 44 in the filter and amplifier boxes).
         const bool fg = std::string_view(box.image) == "Container_ProgPlay_Overview_FG";
+        const bool row = container->m_height == G::kOverviewOscHeight;
+        const int y = row ? kRowTextY : 6;
+        // The right-hand text of a row stops short of the box's rounded corner.
+        const int rightWidth = container->m_width - 161 - 6;
         if (QnStaticText* title =
-                creater.CreateStaticText(fg ? 3 : 4, 6, fg ? 40 : 50, kTextHeight, box.title,
+                creater.CreateStaticText(fg ? 3 : 4, y, fg ? 40 : 50, kTextHeight, box.title,
                                          FontName_Geneva9, kTitleColour, 0, 1, kIdOverviewTitle + box.id))
             add(title);
         const int osc = box.id >= 7 && box.id <= 11 ? 1 : 0;
@@ -192,24 +201,28 @@ void BackgroundLayer::CreateOverview() {
                 break;
             case 2:
             case 7:
-                text(56, 6, 104, c, "");
-                text(161, 6, container->m_width - 163, c + 1, "");
+                text(56, y, 104, c, "");
+                text(161, y, rightWidth, c + 1, "");
                 break;
             case 3:
             case 8:
-                text(56, 6, 104, c + 2, "");
-                text(161, 6, container->m_width - 163, c + 3, "");
+                text(56, y, 104, c + 2, "");
+                text(161, y, rightWidth, c + 3, "");
                 break;
             case 4:
             case 9:
-                text(56, 6, 104, c + 4, "");
-                text(161, 6, container->m_width - 163, c + 5, "");
+                text(56, y, 104, c + 4, "");
+                text(161, y, rightWidth, c + 5, "");
                 break;
             case 5:
             case 10:
                 text(44, 6, valueWidth, c + 6, "Type :");
                 text(44, 17, valueWidth, c + 7, "");
                 if (CXBCtrlFilterGraph* graph = creater.CreateMiniFilterGraph(3, 30, c + 10)) {
+                    // The factory leaves a filter graph where it is asked for, not offset into the
+                    // box as the box's other controls are: it goes there.
+                    const tagHfcRect r = graph->GetRect();
+                    graph->Move(r.left + box.x, r.top + box.y, false);
                     add(graph);
                     graph->SetListener(this);
                 }
@@ -227,8 +240,8 @@ void BackgroundLayer::CreateOverview() {
                 text(4, 22, container->m_width - 8, kIdOverviewFirst + 27, "No Effect");
                 break;
             case 13:
-                text(4, 16, container->m_width - 8, kIdOverviewFirst + 28, "");
-                text(4, 38, container->m_width - 8, kIdOverviewFirst + 29, "");
+                text(4, 18, container->m_width - 8, kIdOverviewFirst + 28, "");
+                text(4, 37, container->m_width - 8, kIdOverviewFirst + 29, "");
                 break;
             default:
                 break;
