@@ -1,5 +1,6 @@
 // The overview of the current program under the program play page: boxes of its basic settings,
 // pitch envelope, oscillators and LFOs, effects; a click on a box opens its edit page.
+#include <algorithm>
 #include <string>
 #include <string_view>
 
@@ -181,9 +182,12 @@ void BackgroundLayer::CreateOverview() {
         const int y = row ? kRowTextY : 6;
         // The right-hand text of a row stops short of the box's rounded corner.
         const int rightWidth = container->m_width - 161 - 6;
+        // Narrow boxes put their title a pixel nearer the edge; it never reaches the box's right edge.
+        const int titleX = container->m_width < 100 ? 3 : 4;
+        const int titleWidth = fg ? 40 : std::min(50, container->m_width - titleX - 1);
         if (QnStaticText* title =
-                creater.CreateStaticText(fg ? 3 : 4, y, fg ? 40 : 50, kTextHeight, box.title,
-                                         FontName_Geneva9, kTitleColour, 0, 1, kIdOverviewTitle + box.id))
+                creater.CreateStaticText(titleX, y, titleWidth, kTextHeight, box.title, FontName_Geneva9,
+                                         kTitleColour, 0, 1, kIdOverviewTitle + box.id))
             add(title);
         const int osc = box.id >= 7 && box.id <= 11 ? 1 : 0;
         const int c = kIdOverviewFirst + 3 + 12 * osc;
