@@ -1,5 +1,6 @@
 #include "Common/Files/PcgImport.h"
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <vector>
@@ -35,7 +36,13 @@ bool IsExpansion(uint32_t bank) {
 // the image as it was without copying the whole image first. Reads see the image as it was.
 class CStagedBufferAccessor final : public CQorxxBufferAccessor {
 public:
-    using CQorxxBufferAccessor::CQorxxBufferAccessor;
+    // A file's records take at most about twice its length in the image (the smallest family's
+    // combination grows from 352 to 544 bytes) and never more than the image, unless it repeats
+    // records: room for that is made at once, so a whole file is not copied again as it grows.
+    CStagedBufferAccessor(unsigned modelIndex, unsigned char* image, int length)
+        : CQorxxBufferAccessor(modelIndex, image) {
+        m_bytes.reserve(std::min<size_t>(2 * static_cast<size_t>(std::max(length, 0)), kSizeImage));
+    }
 
     // Writes the held records in the order they were stored (a later one wins).
     void commit() const {
@@ -225,7 +232,7 @@ bool PcgImportIntoImage(const char* data, int length, unsigned char* image, int 
                         const PcgConversionTables& tables) {
     try {
         if (!image) return false;
-        CStagedBufferAccessor accessor(static_cast<unsigned>(modelIndex), image);
+        CStagedBufferAccessor accessor(static_cast<unsigned>(modelIndex), image, length);
         CImportPcg importer(data, length, accessor, tables);
         importer.import();
         accessor.commit();
