@@ -4,6 +4,7 @@
 #include <strings.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <iterator>
 #include <set>
@@ -35,54 +36,106 @@ std::set<const INITVALUE*>& Resolved() {
     return resolved;
 }
 
-bool Matches(const INITVALUE& v, const std::string& caption, const std::string& name) {
-    const char* slash = strchr(v.row, '/');
-    // Row names may themselves hold a slash ("FOOT PEDAL/SW FILTER"): try the whole key first.
-    if (strcasecmp(v.row, name.c_str()) == 0) return true;
-    if (!slash) return false;
-    return strncasecmp(v.row, caption.c_str(), caption.size()) == 0 &&
-           static_cast<size_t>(slash - v.row) == caption.size() && strcasecmp(slash + 1, name.c_str()) == 0;
+int Lower(const char* text) {
+    return tolower(static_cast<unsigned char>(*text));
 }
 
-void PutValue(const PARAMDESC& row, uint8_t* record, int value) {
-    const IAccessorI* a = RowAccessorI(row);
-    if (!a) return;
-    if (auto* mapped = dynamic_cast<const IAccessorMapped*>(row.accessor))
-        mapped->PutPlain(record, row.offset, value);
-    else
-        a->Put(record, row.offset, value);
+// A row that may take an initial value: its long name, the caption above it and the name's first
+// letter in lower case.
+struct NamedRow {
+    const PARAMDESC* row;
+    const char* caption;
+    const char* name;
+    int first;
+};
+
+// An initial value's key: a row's long name, or "CAPTION/NAME" (row names may themselves hold a
+// slash, "FOOT PEDAL/SW FILTER": the whole key is tried first).
+struct RowKey {
+    explicit RowKey(const char* key) : whole(key), wholeFirst(Lower(key)) {
+        const char* slash = strchr(key, '/');
+        captionSize = slash ? static_cast<size_t>(slash - key) : 0;
+        name = slash ? slash + 1 : nullptr;
+        nameFirst = slash ? Lower(name) : -1;
+    }
+    bool Matches(const NamedRow& r) const {
+        // Most rows differ in their first letter: no comparison of the rest.
+        if (r.first != wholeFirst && r.first != nameFirst) return false;
+        if (strcasecmp(whole, r.name) == 0) return true;
+        return name && strcasecmp(name, r.name) == 0 && strlen(r.caption) == captionSize &&
+               strncasecmp(whole, r.caption, captionSize) == 0;
+    }
+    const char* whole;
+    int wholeFirst;
+    size_t captionSize;
+    const char* name;  // after the slash, or null
+    int nameFirst;
+};
+
+// A row an initial value names, and the value (kInitSubIndex: the sub-record's number). A list row
+// takes the stored value itself, not a position in its list.
+struct RowValue {
+    RowValue(const PARAMDESC& r, int v)
+        : row(&r),
+          value(v),
+          plain(RowAccessorI(r)),
+          mapped(dynamic_cast<const IAccessorMapped*>(r.accessor)) {}
+    void Put(uint8_t* record, int v) const {
+        if (mapped)
+            mapped->PutPlain(record, row->offset, v);
+        else if (plain)
+            plain->Put(record, row->offset, v);
+    }
+    const PARAMDESC* row;
+    int value;
+    const IAccessorI* plain;
+    const IAccessorMapped* mapped;
+};
+
+// The rows the use's initial values name, in the order they are written: a value names the rows whose
+// long name (or caption/name) is its key, all of them or the one of its occurrence.
+std::vector<RowValue> NamedRows(const CParamTable& table, const TableUse& use) {
+    std::vector<NamedRow> rows;
+    rows.reserve(table.GetCount());
+    const char* caption = "";
+    for (unsigned i = 0; i < table.GetCount(); ++i) {
+        const PARAMDESC& row = *table.GetAt(i);
+        const char* name = row.name ? row.name : "";
+        if (row.ptype == kPTypeCaption)
+            caption = name;
+        else
+            rows.push_back({&row, caption, name, Lower(name)});
+    }
+    std::vector<RowValue> named;
+    for (const INITVALUES* list : use.values) {
+        for (unsigned n = 0; n < list->count; ++n) {
+            const INITVALUE& v = list->values[n];
+            const RowKey key(v.row);
+            int seen = 0;
+            for (const NamedRow& r : rows) {
+                if (!key.Matches(r)) continue;
+                if (v.occurrence < 0 || v.occurrence == seen) {
+                    named.emplace_back(*r.row, v.value);
+                    Resolved().insert(&v);
+                }
+                ++seen;
+            }
+        }
+    }
+    return named;
 }
 
 void Apply(uint8_t* record, const TableUse& use) {
     // Bound for the Nerimo: its lists are a superset of the Tolva's.
     const CParamTable* table = CParamTable::GetInstance(*use.table, kPmidNerimo, use.size);
+    const std::vector<RowValue> named = NamedRows(*table, use);
     for (unsigned k = 0; k < use.count; ++k) {
         uint8_t* sub = record + use.base + k * use.stride;
         for (unsigned i = 0; i < table->GetCount(); ++i) {
             const PARAMDESC& row = *table->GetAt(i);
             if (const IAccessorI* a = RowAccessorI(row)) a->Put(sub, row.offset, row.defval);
         }
-        for (const INITVALUES* list : use.values) {
-            for (unsigned n = 0; n < list->count; ++n) {
-                const INITVALUE& v = list->values[n];
-                std::string caption;
-                int seen = 0;
-                for (unsigned i = 0; i < table->GetCount(); ++i) {
-                    const PARAMDESC& row = *table->GetAt(i);
-                    const std::string name = RowLongName(row);
-                    if (row.ptype == kPTypeCaption) {
-                        caption = name;
-                        continue;
-                    }
-                    if (!Matches(v, caption, name)) continue;
-                    if (v.occurrence < 0 || v.occurrence == seen) {
-                        PutValue(row, sub, v.value == kInitSubIndex ? static_cast<int>(k) : v.value);
-                        Resolved().insert(&v);
-                    }
-                    ++seen;
-                }
-            }
-        }
+        for (const RowValue& r : named) r.Put(sub, r.value == kInitSubIndex ? static_cast<int>(k) : r.value);
     }
 }
 
