@@ -6,7 +6,9 @@
 
 #include "Common/Model/ModelStrings.h"
 #include "Common/Model/ParamTable.h"
+#include "Common/Model/SynthData.h"
 #include "Common/Model/Tables/SmallTables.h"
+#include "Common/Model/Tables/SoundTables.h"
 
 using namespace QorX0;
 
@@ -43,4 +45,47 @@ TEST(ParamTableThreaded, ConcurrentBindingYieldsOneSharedTable) {
     // Each model's table carries its own piece of the per-model format.
     EXPECT_EQ(multiszlong(seen[0]->GetAt(2)->converter->Format(-60)), "-60");
     EXPECT_EQ(multiszlong(seen[1]->GetAt(2)->converter->Format(-60)), "-6.0");
+}
+
+// Rows are given their accessor, converter and format when first asked for, from whichever thread asks
+// first: threads walking a fresh table in different orders (by index and by PID) must all see every
+// row whole, as a table bound before them shows it.
+TEST(ParamTableThreaded, RowsBoundOnFirstUseAgreeAcrossThreads) {
+    for (unsigned char pmid : {kPmidTolva, kPmidNerimo}) {
+        SCOPED_TRACE(static_cast<int>(pmid));
+        const CParamTable* known = CParamTable::GetInstance(TABLEDESC_PROGEDIT, pmid, kSizeProgram);
+        const unsigned count = known->GetCount();
+        const CParamTable fresh(TABLEDESC_PROGEDIT, pmid, kSizeProgram);
+        constexpr int kThreads = 6;
+        std::vector<std::vector<const PARAMDESC*>> seen(kThreads, std::vector<const PARAMDESC*>(count));
+        std::atomic<bool> go{false};
+        std::vector<std::thread> threads;
+        for (int t = 0; t < kThreads; ++t) {
+            threads.emplace_back([&, t] {
+                while (!go.load()) std::this_thread::yield();
+                for (unsigned n = 0; n < count; ++n) {
+                    const unsigned i =
+                        t % 2 ? count - 1 - n : (n + count * static_cast<unsigned>(t) / kThreads) % count;
+                    const int pid = fresh.IndexToPID(i);
+                    const PARAMDESC* byPid = t % 3 == 0 && pid != kPidNone ? fresh.FindPID(pid) : nullptr;
+                    seen[t][i] = byPid && byPid == fresh.GetAt(i) ? byPid : fresh.GetAt(i);
+                }
+            });
+        }
+        go = true;
+        for (auto& t : threads) t.join();
+        for (unsigned i = 0; i < count; ++i) {
+            const PARAMDESC& want = *known->GetAt(i);
+            for (int t = 0; t < kThreads; ++t) {
+                const PARAMDESC& got = *seen[t][i];
+                ASSERT_EQ(&got, fresh.GetAt(i));
+                EXPECT_EQ(got.accessor, want.accessor) << i;
+                EXPECT_EQ(got.converter, want.converter) << i;
+                EXPECT_STREQ(got.format, want.format) << i;
+                EXPECT_EQ(got.minval, want.minval) << i;
+                EXPECT_EQ(got.maxval, want.maxval) << i;
+                EXPECT_EQ(got.pid, want.pid) << i;
+            }
+        }
+    }
 }

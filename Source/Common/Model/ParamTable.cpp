@@ -113,11 +113,26 @@ unsigned CParamTable::FieldWidth(const PARAMDESC& row) {
     }
 }
 
-CParamTable::CParamTable(const TABLEDESC& table, unsigned char pmid, unsigned recordSize) : m_pmid(pmid) {
+CParamTable::CParamTable(const TABLEDESC& table, unsigned char pmid, unsigned recordSize)
+    : m_pmid(pmid), m_bound(new std::atomic<bool>[table.count]()) {
     m_rows.assign(table.rows, table.rows + table.count);
     m_formats.resize(m_rows.size());
-    for (unsigned i = 0; i < m_rows.size(); ++i) SetupEntry(m_rows[i], i, recordSize);
+    for (unsigned i = 0; i < m_rows.size(); ++i) ShapeEntry(m_rows[i], i, recordSize);
     IndexPids();
+}
+
+const PARAMDESC* CParamTable::GetAt(unsigned index) const {
+    if (index >= m_rows.size()) return nullptr;
+    if (!m_bound[index].load(std::memory_order_acquire)) {
+        // Bound on first use: a table's rows are many and most are never shown. Each row is written
+        // once, under the lock, before its flag tells other threads to read it.
+        std::lock_guard<std::mutex> hold(m_bindLock);
+        if (!m_bound[index].load(std::memory_order_relaxed)) {
+            BindEntry(m_rows[index], index);
+            m_bound[index].store(true, std::memory_order_release);
+        }
+    }
+    return &m_rows[index];
 }
 
 namespace {
@@ -149,8 +164,11 @@ void CParamTable::IndexPids() {
     }
 }
 
-void CParamTable::SetupEntry(PARAMDESC& row, unsigned index, unsigned recordSize) {
-    if (row.accessor && row.converter) return;
+void CParamTable::ShapeEntry(PARAMDESC& row, unsigned index, unsigned recordSize) {
+    if (row.accessor && row.converter) {
+        m_bound[index].store(true, std::memory_order_relaxed);
+        return;
+    }
     // A field that would reach past its record (or beyond the bits of its bytes) is never bound:
     // the row becomes a caption instead of reading or writing outside the record later.
     const unsigned width = FieldWidth(row);
@@ -164,6 +182,16 @@ void CParamTable::SetupEntry(PARAMDESC& row, unsigned index, unsigned recordSize
         m_refused.push_back(index);
         row.ptype = kPTypeCaption;
     }
+    row.initval = row.defval;
+    if (row.ptype == kPTypeCaption) {
+        row.accessor = nullptr;
+        row.converter = nullptr;
+        row.pid = kPidNone;
+        row.flags |= 1;
+    }
+}
+
+void CParamTable::BindEntry(PARAMDESC& row, unsigned index) const {
     // A format for every model is the static row's own text; only per-model pieces are copied.
     const bool perModel = row.format && strchr(row.format, '\f');
     if (perModel) {
@@ -172,30 +200,20 @@ void CParamTable::SetupEntry(PARAMDESC& row, unsigned index, unsigned recordSize
     } else if (!row.format) {
         row.format = "";
     }
-    if (row.ptype != kPTypeCaption) {
-        CAccessorPool& accessors = CAccessorPool::Instance();
-        CStringConverterPool& converters = CStringConverterPool::Instance();
-        if (perModel) {
-            row.accessor = accessors.Get(m_pmid, row.ptype, row.atype, row.lobit, row.hibit, row.format);
-            row.converter = converters.Get(m_pmid, row.ptype, row.minval, row.maxval, row.format);
-        } else {
-            row.accessor =
-                accessors.GetStable(m_pmid, row.ptype, row.atype, row.lobit, row.hibit, row.format);
-            row.converter = converters.GetStable(m_pmid, row.ptype, row.minval, row.maxval, row.format);
-        }
-        if (row.converter) {
-            const auto range = row.converter->Range();
-            row.minval = range.first;
-            row.maxval = range.second;
-        }
+    if (row.ptype == kPTypeCaption) return;
+    CAccessorPool& accessors = CAccessorPool::Instance();
+    CStringConverterPool& converters = CStringConverterPool::Instance();
+    if (perModel) {
+        row.accessor = accessors.Get(m_pmid, row.ptype, row.atype, row.lobit, row.hibit, row.format);
+        row.converter = converters.Get(m_pmid, row.ptype, row.minval, row.maxval, row.format);
     } else {
-        row.accessor = nullptr;
-        row.converter = nullptr;
+        row.accessor = accessors.GetStable(m_pmid, row.ptype, row.atype, row.lobit, row.hibit, row.format);
+        row.converter = converters.GetStable(m_pmid, row.ptype, row.minval, row.maxval, row.format);
     }
-    row.initval = row.defval;
-    if (row.ptype == kPTypeCaption) {
-        row.pid = kPidNone;
-        row.flags |= 1;
+    if (row.converter) {
+        const auto range = row.converter->Range();
+        row.minval = range.first;
+        row.maxval = range.second;
     }
 }
 
@@ -211,7 +229,7 @@ int CParamTable::PIDToIndex(int pid) const {
 
 const PARAMDESC* CParamTable::FindPID(int pid) const {
     int index = PIDToIndex(pid);
-    return index < 0 ? nullptr : &m_rows[index];
+    return index < 0 ? nullptr : GetAt(static_cast<unsigned>(index));
 }
 
 std::string RowLongName(const PARAMDESC& row) {

@@ -1,7 +1,12 @@
 #pragma once
 // A parameter table bound to one model: each row copied and given its shared accessor and converter,
 // its model's display format and the converter's range. One shared instance per (table, model).
+// Rows are checked against their record when the table is made, and given their accessor, converter
+// and format when first asked for (from any thread).
+#include <atomic>
 #include <cstdint>
+#include <memory>
+#include <mutex>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,7 +30,7 @@ public:
     CParamTable(const CParamTable&) = delete;  // rows point into m_formats
     CParamTable& operator=(const CParamTable&) = delete;
 
-    const PARAMDESC* GetAt(unsigned index) const { return index < m_rows.size() ? &m_rows[index] : nullptr; }
+    const PARAMDESC* GetAt(unsigned index) const;
     unsigned GetCount() const { return static_cast<unsigned>(m_rows.size()); }
     int IndexToPID(unsigned index) const { return index < m_rows.size() ? m_rows[index].pid : kPidNone; }
     int PIDToIndex(int pid) const;
@@ -42,14 +47,20 @@ public:
     static unsigned FieldWidth(const PARAMDESC& row);
 
 private:
-    void SetupEntry(PARAMDESC& row, unsigned index, unsigned recordSize);
+    // At construction: refuses a row whose field passes the record, makes captions of such rows.
+    void ShapeEntry(PARAMDESC& row, unsigned index, unsigned recordSize);
+    // On first use: the model's format, the accessor, the converter and its range.
+    void BindEntry(PARAMDESC& row, unsigned index) const;
     // Builds the PID index over the bound rows (a later row with the same PID replaces an earlier one).
     void IndexPids();
     size_t PidSlotOf(int pid) const;
 
     unsigned char m_pmid;
-    std::vector<PARAMDESC> m_rows;
-    std::vector<std::string> m_formats;  // the model's piece of each row's format (rows point here)
+    // Written only by BindEntry, each row once, under m_bindLock and before its m_bound flag is set.
+    mutable std::vector<PARAMDESC> m_rows;
+    mutable std::vector<std::string> m_formats;  // the model's piece of each row's format (rows point here)
+    std::unique_ptr<std::atomic<bool>[]> m_bound;
+    mutable std::mutex m_bindLock;
     // Row index by PID: open addressing over a power-of-two table at most half full, so a lookup
     // costs a multiply and a probe or two (PIDs of a table are sparse, up to 0xFFxx).
     struct PidSlot {
