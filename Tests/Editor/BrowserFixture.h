@@ -15,6 +15,7 @@
 #include "Common/Layers/QnLayerBase.h"
 #include "Common/Layers/TabControl.h"
 #include "Common/QnUtils/QnUtils.h"
+#include "Editor/EditorImageDiffs.h"
 #include "Hfc/Draw/HfcBmp.h"
 #include "Hfc/HfcFixture.h"
 #include "Support/SimTableLocator.h"
@@ -146,16 +147,10 @@ protected:
         Settle();
         log.Clear();
     }
-    // The simulator's memory against the editor's image, without what the two keep apart by design:
-    // the Tolva has no external-control sets, and the poll writes the instrument's control track
-    // into the editor's current multi only.
+    // The simulator's memory against the editor's image.
     void ExpectImageEqual(const char* where) {
         Settle();
-        std::vector<Sim::ImageDiff> left;
-        for (const Sim::ImageDiff& d : Diffs(false))
-            if (!(synth->GetEditBuffer(0) && model == QorX0::kPmidTolva && d.area == Sim::Area::ExtControl) &&
-                d.area != Sim::Area::CurMulti)
-                left.push_back(d);
+        const std::vector<Sim::ImageDiff> left = EditorImageDiffs(*sim, synth.get(), model);
         EXPECT_TRUE(left.empty()) << where << ": " << Sim::FormatDiffs(left);
     }
     // Answers every message box with answer and writes down "caption / text".

@@ -9,6 +9,7 @@
 #include "Common/Editor/BlueBrowser.h"
 #include "Common/Model/Banks.h"
 #include "Editor/BrowserFixture.h"
+#include "Editor/BrowserItems.h"
 #include "Hfc/Core/HfcCtrlSwitch.h"
 
 namespace {
@@ -42,18 +43,11 @@ protected:
     }
     // Clicks item i of the page's list on the screen (scrolled into view first).
     void ClickItem(BlueBrowserBase* page, int i) {
-        CMMPCtrlList* list = page->GetList();
-        list->AutoScroll(i, 0);
-        tagHfcPoint p{};
-        list->ViewIndexToPoint(&p, list->IndexToViewIndex(i));
-        const tagHfcRect& l = page->GetRect();
-        ClickAt(l.left + p.x + 20, l.top + p.y + 5);
+        const tagHfcPoint p = BrowserItemPoint(page, i);
+        ClickAt(p.x, p.y);
         Tick();
     }
-    SOUNDINDEX ItemSound(BlueBrowserBase* page, int i) {
-        const int v = page->GetList()->GetItem(i)->m_user1;
-        return {static_cast<uint8_t>(v >> 8), static_cast<uint8_t>(v & 0xFF)};
-    }
+    SOUNDINDEX ItemSound(BlueBrowserBase* page, int i) { return BrowserItemSound(page, i); }
     int ProgramChanges() {
         sim->WaitIdle();
         return sim->With([](Sim::SimCore& c) {

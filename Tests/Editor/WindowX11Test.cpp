@@ -4,13 +4,7 @@
 // the built plug-in itself, loaded by the test host, opens its window in the host's.
 #include <dlfcn.h>
 
-#include "Editor/WindowFixture.h"
-#include "Hfc/Core/HfcDialogs.h"
-#include "Hfc/X11/HfcX11.h"
-#include "Support/XvfbServer.h"
-
-#include "Hfc/HfcX11Shot.h"
-#include <X11/extensions/XTest.h>
+#include "Editor/WindowX11Fixture.h"
 
 #ifndef TOLVA_PLUGIN_SO
 #error "the plug-in's path is given by the build"
@@ -20,108 +14,12 @@ using namespace WindowTest;
 
 namespace {
 
-int g_hostErrors = 0;
-int CountHostError(Display*, XErrorEvent*) {
-    ++g_hostErrors;
-    return 0;
-}
-
-// The steps of the scenarios, the same on both backends: each names a picture.
-using Shots = std::vector<std::pair<std::string, std::unique_ptr<CHfcBmp>>>;
-
-class WindowOnX : public EditorWindow {
+class WindowOnX : public EditorWindowOnX {
 protected:
-    void TearDown() override {
-        CloseEffect();
-        if (m_x) {
-            HfcUninstallToolkitWindows();
-            m_x11.Close();
-            if (HfcGetPlatform() == &m_x11) HfcSetPlatform(nullptr);
-            if (m_host != nullptr) XCloseDisplay(m_host);
-            m_host = nullptr;
-            m_screen.Install();
-        }
-        EditorWindow::TearDown();
-    }
-    // From here on the window opens on the X server.
-    bool UseX() {
-        m_server = std::make_unique<CXvfbServer>("1280x1024x24");
-        if (!m_server->Available()) return false;
-        m_host = XOpenDisplay(m_server->Name());
-        if (m_host == nullptr) return false;
-        XSetErrorHandler(&CountHostError);
-        m_xHost =
-            XCreateSimpleWindow(m_host, DefaultRootWindow(m_host), kHostX, kHostY, 900, 700, 0, 0, 0x808080);
-        XMapWindow(m_host, m_xHost);
-        XSync(m_host, False);
-        if (!m_x11.Open(m_server->Name())) return false;
-        m_x11.Install();
-        HfcInstallToolkitWindows();
-        m_x = true;
-        return true;
-    }
-    void Open() override {
-        if (!m_x) return EditorWindow::Open();
-        ASSERT_EQ(effect->dispatcher(effect, effEditOpen, 0, 0, reinterpret_cast<void*>(m_xHost), 0), 1);
-        ASSERT_NE(Root(), nullptr);
-        Pump(400);
-    }
-    void Pump(uint32_t ms = 60) override {
-        if (m_x) {
-            XSync(m_host, False);
-            m_x11.Sync();
-        }
-        m_loop.RunUntil([] { return false; }, ms);
-    }
-    int RootX(int x) {
-        int ox = 0, oy = 0;
-        Editor()->GetFrame()->GetRootOrigin(&ox, &oy);
-        return ox + x;
-    }
-    int RootY(int y) {
-        int ox = 0, oy = 0;
-        Editor()->GetFrame()->GetRootOrigin(&ox, &oy);
-        return oy + y;
-    }
-    void Click(int x, int y) override {
-        if (!m_x) return EditorWindow::Click(x, y);
-        Press(x, y);
-        Release();
-        Pump(100);
-    }
-    void Press(int x, int y) override {
-        if (!m_x) return EditorWindow::Press(x, y);
-        m_x11.Sync();
-        XTestFakeMotionEvent(m_host, 0, RootX(x), RootY(y), 0);
-        XTestFakeButtonEvent(m_host, 1, True, 0);
-        XSync(m_host, False);
-        Pump(30);
-    }
-    void Release() override {
-        if (!m_x) return EditorWindow::Release();
-        XTestFakeButtonEvent(m_host, 1, False, 0);
-        XSync(m_host, False);
-        Pump(30);
-    }
-    void DragTo(int x, int y) override {
-        if (!m_x) return EditorWindow::DragTo(x, y);
-        XTestFakeMotionEvent(m_host, 0, RootX(x), RootY(y), 0);
-        XSync(m_host, False);
-    }
-    std::unique_ptr<CHfcBmp> Shot() override {
-        if (!m_x) return EditorWindow::Shot();
-        Pump(150);
-        return HfcX11Grab(m_host, m_xHost, 0, 0, ArtGeometry::kWindowWidth, ArtGeometry::kWindowHeight);
-    }
-
     // S1, S2, S6 and S14 in one run: a picture after each step.
-    void Scenario(Shots& shots, const char* backend) {
-        auto shot = [&](const std::string& name) {
-            auto bmp = Shot();
-            ASSERT_NE(bmp, nullptr);
-            HfcWritePng(bmp.get(), GalleryPath(std::string(backend) + "-" + name).c_str());
-            shots.emplace_back(name, std::move(bmp));
-        };
+    void Scenario(Shots& shots) {
+        const char* backend = Backend();
+        auto shot = [&](const std::string& name) { Take(shots, name); };
         Start(false);
         QorX0::SOUNDINDEX b012{1, 12};
         synth->PutCurSound(b012);
@@ -163,27 +61,12 @@ protected:
         // The instrument stays for the next run, back where it started.
         m_sim->With([](Sim::SimCore& c) { c.State().mode = Sim::Mode::ProgPlay; });
     }
-
-    std::unique_ptr<CXvfbServer> m_server;
-    Display* m_host = nullptr;
-    Window m_xHost = 0;
-    CHfcX11Platform m_x11;
-    bool m_x = false;
 };
 
 }  // namespace
 
 TEST_F(WindowOnX, ScenariosShowOnTheServerAsTheyRenderHeadless) {
-    Shots headless, x;
-    Scenario(headless, "headless");
-    if (HasFatalFailure()) return;
-    if (!UseX()) GTEST_SKIP() << "no private X server: " << (m_server ? m_server->Reason() : "");
-    Scenario(x, "x11");
-    ASSERT_EQ(x.size(), headless.size());
-    for (size_t i = 0; i < x.size(); ++i) {
-        EXPECT_EQ(HfcDifferentPixels(x[i].second.get(), headless[i].second.get()), 0) << x[i].first;
-    }
-    EXPECT_EQ(g_hostErrors, 0);
+    OnBothBackends([this](Shots& shots) { Scenario(shots); });
 }
 
 // The built plug-in in a host: its window opens inside the host's, shows the panel, and follows a

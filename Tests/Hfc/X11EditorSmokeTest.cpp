@@ -1,11 +1,12 @@
 // The editor bridge and the toolkit's own windows on a real X server (a private Xvfb): a fake host
 // window on a connection of its own, the bridge opening our window inside it, XTest input reaching
-// our layers, a menu chosen with the mouse, a message box answered with a click, a file chosen by
-// typing its name, and the host closing the editor while a message box is up.
+// our layers, a menu chosen with the mouse and with the keys, a message box answered with a click, a file
+// chosen by typing its name, and the host closing the editor while a message box is up.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <memory>
 
 #include "Hfc/Core/HfcDialogs.h"
@@ -155,6 +156,22 @@ protected:
             Pump([&] { return !m_log.empty() && m_log.back().find(" after ") != std::string::npos; }, 8000));
         ASSERT_FALSE(m_log.empty());
     }
+    // A menu of "Seven" (7), "Eight" and "Nine" opened at (20, 20) of the editor, item 0 under the
+    // point, while choose runs from the loop; what it gave. A menu the input never reached is ended
+    // (-1) after a while.
+    std::string TrackThreeItems(std::function<void()> choose) {
+        CHfcPopupMenu menu;
+        menu.Create(0);
+        menu.InsertItem(0, 7, "Seven", 0);
+        menu.InsertItem(1, 8, "Eight", 0);
+        menu.InsertItem(2, 9, "Nine", 0);
+        m_loop.Post(nullptr, std::move(choose));
+        const RunLoop::TimerId stop =
+            m_loop.AddTimer(this, 10000, [](RunLoop::TimerMessage) { HfcModalAbortAll(); });
+        const int chosen = menu.TrackPopupById(20, 20, m_editor.get(), 0);
+        m_loop.RemoveTimer(stop);
+        return std::to_string(chosen);
+    }
     void ClickButtonOfTop(const char* text) {
         auto* dialog = dynamic_cast<CHfcDialogWindow*>(HfcModalTop());
         ASSERT_NE(dialog, nullptr);
@@ -253,17 +270,31 @@ TEST_F(X11Editor, AMenuIsChosenWithTheMouse) {
     ASSERT_TRUE(m_editor->open(HostId()));
     Pump([] { return false; }, 200);
     m_editor->layer->onClick = [&] {
-        CHfcPopupMenu menu;
-        menu.Create(0);
-        menu.InsertItem(0, 7, "Seven", 0);
-        menu.InsertItem(1, 8, "Eight", 0);
-        menu.InsertItem(2, 9, "Nine", 0);
-        m_loop.Post(nullptr, [&] {
+        return TrackThreeItems([&] {
             // The menu's left at the click, item 0 under it: the third row is 40 pixels lower.
             m_x11.Sync();
             Click(kLeft + 20 + 30, kTop + 20 + 40 + 10);
         });
-        return std::to_string(menu.TrackPopupById(20, 20, m_editor.get(), 0));
+    };
+    ClickAndWait(kLeft + 20, kTop + 20);
+    EXPECT_EQ(m_log.back(), "editor after 9");
+    EXPECT_EQ(m_x11.ErrorCount(), 0);
+    m_editor->close();
+}
+
+// The editor holds the input focus when its click opens a menu (a dropdown of a dialog page): the
+// keys still reach the menu, which holds the input while it is open.
+TEST_F(X11Editor, AMenuIsChosenWithTheKeysWhileTheEditorHasTheFocus) {
+    ASSERT_TRUE(m_editor->open(HostId()));
+    Pump([] { return false; }, 200);
+    m_editor->GetFrame()->SetInputFocus();
+    ASSERT_TRUE(Pump([&] { return m_editor->IsWindowActive(); }));
+    m_editor->layer->onClick = [&] {
+        return TrackThreeItems([&] {
+            Key(XK_Down);
+            Key(XK_Down);
+            Key(XK_Return);
+        });
     };
     ClickAndWait(kLeft + 20, kTop + 20);
     EXPECT_EQ(m_log.back(), "editor after 9");

@@ -311,7 +311,9 @@ bool CHfcX11Frame::GrabInput() {
             ButtonPressMask | ButtonReleaseMask | PointerMotionMask | EnterWindowMask | LeaveWindowMask,
             GrabModeAsync, GrabModeAsync, None, None, CurrentTime);
         if (pointer == GrabSuccess) {
-            if (XGrabKeyboard(display, m_window, True, GrabModeAsync, GrabModeAsync, CurrentTime) ==
+            // Keys go to this frame even where another window of ours has the input focus (the
+            // editor that opened a menu): owner events would hand them to that window instead.
+            if (XGrabKeyboard(display, m_window, False, GrabModeAsync, GrabModeAsync, CurrentTime) ==
                 GrabSuccess) {
                 m_bGrabbed = true;
                 XFlush(display);
