@@ -12,9 +12,7 @@
 #include "Common/Editor/WriteBrowser.h"
 #include "Common/QnUtils/QnUtils.h"
 #include "Editor/BrowserItems.h"
-#include "Editor/EditorImageDiffs.h"
 #include "Editor/WindowX11Fixture.h"
-#include "Support/SimTableLocator.h"
 #include "Hfc/Core/HfcCtrlCharEditText.h"
 
 using namespace WindowTest;
@@ -32,35 +30,15 @@ class BrowsersOnX : public EditorWindowOnX {
 protected:
     void SetUp() override {
         EditorWindowOnX::SetUp();
-        // The real dialog pages; message boxes are written down, and shown for the person to answer
-        // while m_askPerson is set.
-        BackgroundLayer::SetModalPageFactory(nullptr);
-        HfcSetMessageBoxHook([this](const HfcMessageBoxRequest& r) {
-            boxes.push_back(r.caption + " / " + r.text);
-            return m_askPerson ? HfcPresentMessageBox(r) : static_cast<int>(HFC_MB_RESULT_CANCEL);
-        });
+        UseRealDialogs();
     }
 
-    // The editor on an instrument in program play with its first memory, holding the instrument's
-    // whole memory, with an edit buffer that is no longer its slot's (as after a one-program file was
-    // loaded). The instrument and its port stay from one run to the next, as the host's would.
+    // The editor on the instrument's first memory with an edit buffer that is no longer its slot's:
+    // a one-program file of the current program, renamed and under category 7, loaded into it in
+    // program edit mode (the instrument takes a program's edit buffer only there).
     void StartEdited() {
-        CloseEffect();
-        if (m_sim == nullptr) {
-            m_sim = std::make_unique<Sim::SimInstrument>(Sim::Model::Tolva, 0);
-            m_port = std::make_unique<Sim::SimLoopbackPort>(m_loopback, *m_sim);
-        }
-        m_sim->With([](Sim::SimCore& c) {
-            c.State() = Sim::SimState{};
-            c.Image().FillFactory(7);
-            c.SetParamLocator(Sim::MakeTableLocator(c.GetModel(), &c.Image()));
-            c.ClearLogs();
-        });
-        Start(false);
-        ASSERT_TRUE(synth->ExecCommand(2, 0, 0, 0, 0));
-        Settle();
-        // A one-program file of the current program, renamed and under category 7, loaded into it
-        // in program edit mode (the instrument takes a program's edit buffer only there).
+        StartOnFirstMemory();
+        if (HasFatalFailure()) return;
         synth->PutMode(QorX0::kModeProgEdit);
         Settle();
         QnUtils::SetCurSoundCategory(synth, QorX0::kModeProgPlay, 7);
@@ -69,21 +47,8 @@ protected:
         ASSERT_TRUE(synth->SaveFile(file.c_str(), QorX0::FTYPE_PROG, 0));
         ASSERT_TRUE(synth->LoadFile(file.c_str(), 0));
         Settle();
-
         Open();
     }
-    void ExpectImageEqual(const char* where) {
-        Settle();
-        const auto left = EditorImageDiffs(*m_sim, synth, QorX0::kPmidTolva);
-        EXPECT_TRUE(left.empty()) << Backend() << ", " << where << ": " << Sim::FormatDiffs(left);
-    }
-    std::unique_ptr<QorX0::CHUNK_REMOTESYNTH> EditorImage() {
-        auto image = std::make_unique<QorX0::CHUNK_REMOTESYNTH>();
-        static_cast<QorX0::CRemoteSynthImpl*>(synth)->CopyImage(image.get());
-        return image;
-    }
-
-    bool m_askPerson = false;
 
     BlueBrowserBase* BrowserPage(int index) {
         return dynamic_cast<BlueBrowserBase*>(Root()->GetBrowserTab()->GetTabPageLayer(index));
@@ -251,7 +216,7 @@ protected:
         // Save, and OK to the question.
         std::unique_ptr<CHfcBmp> question;
         auto answered = WhenReady(&DialogUp, [&] {
-            question = DialogShot();
+            question = TopShot();
             RawRelease();
             RawClickDialogButton("OK");
         });
@@ -264,9 +229,7 @@ protected:
         m_askPerson = false;
         DropScheduled();
         EXPECT_EQ(boxes, std::vector<std::string>{"Tolva Plug-In Editor / Are you sure?"}) << Backend();
-        ASSERT_NE(question, nullptr) << Backend();
-        HfcWritePng(question.get(), GalleryPath(std::string(Backend()) + "-s9-are-you-sure").c_str());
-        shots.emplace_back("s9-are-you-sure", std::move(question));
+        Keep(shots, "s9-are-you-sure", std::move(question));
         EXPECT_TRUE(PumpUntil([&] { return Root()->GetModalLayer() == nullptr; }, 5000)) << Backend();
         Settle();
         ExpectImageEqual("after the write");

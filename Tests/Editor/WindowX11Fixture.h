@@ -12,15 +12,18 @@
 #include <utility>
 #include <vector>
 
+#include "Editor/EditorImageDiffs.h"
 #include "Editor/WindowFixture.h"
 #include "Hfc/Core/HfcDialogs.h"
 #include "Hfc/Core/HfcInput.h"
 #include "Hfc/Core/HfcModal.h"
 #include "Hfc/X11/HfcX11.h"
+#include "Support/SimTableLocator.h"
 #include "Support/XvfbServer.h"
 
 #include "Hfc/HfcX11Shot.h"
 #include <X11/extensions/XTest.h>
+#include <X11/keysym.h>
 
 namespace WindowTest {
 
@@ -137,7 +140,13 @@ protected:
         XTestFakeButtonEvent(m_host, 1, False, 0);
         XSync(m_host, False);
     }
-    // A key by its keysym (printable ASCII keysyms are their characters), down and up.
+    void RawMoveTo(int rootX, int rootY) {
+        if (!m_x) return m_screen.MoveTo(rootX, rootY);
+        XTestFakeMotionEvent(m_host, 0, rootX, rootY, 0);
+        XSync(m_host, False);
+    }
+    // A key by its keysym (printable ASCII keysyms are their characters), down and up; on the server
+    // a capital letter is typed with the shift key held.
     void RawKey(unsigned long keysym) {
         if (!m_x) {
             int ch = 0, vk = 0;
@@ -145,12 +154,16 @@ protected:
             m_screen.Key(ch, vk);
             return;
         }
+        const bool shifted = keysym >= 'A' && keysym <= 'Z';
+        const KeyCode shift = XKeysymToKeycode(m_host, XK_Shift_L);
         const KeyCode code = XKeysymToKeycode(m_host, keysym);
+        if (shifted) XTestFakeKeyEvent(m_host, shift, True, 0);
         XTestFakeKeyEvent(m_host, code, True, 0);
         XTestFakeKeyEvent(m_host, code, False, 0);
+        if (shifted) XTestFakeKeyEvent(m_host, shift, False, 0);
         XSync(m_host, False);
     }
-    // Lower-case letters, digits, space and '.': the keys need no shift on either backend.
+    // Letters, digits, space and '.'.
     void RawType(const char* text) {
         for (const char* p = text; *p != 0; ++p) RawKey(static_cast<unsigned char>(*p));
     }
@@ -207,13 +220,14 @@ protected:
         }
         ADD_FAILURE() << "no button " << text;
     }
-    // The dialog on top as the screen shows it (on the server: what the root window shows there).
-    std::unique_ptr<CHfcBmp> DialogShot() {
-        CHfcDialogWindow* dialog = TopDialog();
-        if (dialog == nullptr) return nullptr;
+    // The window on top of the modal stack (a menu, a message box, a file dialog) as the screen shows
+    // it (on the server: what the root window shows there).
+    std::unique_ptr<CHfcBmp> TopShot() {
+        CHfcWindow* top = HfcModalTop();
+        if (top == nullptr || top->GetFrame() == nullptr) return nullptr;
         int ox = 0, oy = 0;
-        dialog->GetFrame()->GetRootOrigin(&ox, &oy);
-        const int w = dialog->GetFrame()->GetWidth(), h = dialog->GetFrame()->GetHeight();
+        top->GetFrame()->GetRootOrigin(&ox, &oy);
+        const int w = top->GetFrame()->GetWidth(), h = top->GetFrame()->GetHeight();
         if (m_x) {
             m_x11.Sync();
             XSync(m_host, False);
@@ -226,13 +240,14 @@ protected:
             for (int x = 0; x < w; ++x) bmp->SetPixel(x, y, whole->GetPixel(ox + x, oy + y));
         return bmp;
     }
-    // Takes a picture of the window into shots and the gallery as "<backend>-<name>".
-    void Take(Shots& shots, const std::string& name) {
-        auto bmp = Shot();
-        ASSERT_NE(bmp, nullptr);
+    // A picture taken meanwhile, into shots and the gallery as "<backend>-<name>".
+    void Keep(Shots& shots, const std::string& name, std::unique_ptr<CHfcBmp> bmp) {
+        ASSERT_NE(bmp, nullptr) << Backend() << ": " << name;
         HfcWritePng(bmp.get(), GalleryPath(std::string(Backend()) + "-" + name).c_str());
         shots.emplace_back(name, std::move(bmp));
     }
+    // Takes a picture of the window into shots and the gallery as "<backend>-<name>".
+    void Take(Shots& shots, const std::string& name) { Keep(shots, name, Shot()); }
     // The pictures of the two runs, step by step.
     static void ExpectSamePictures(const Shots& x, const Shots& headless) {
         ASSERT_EQ(x.size(), headless.size());
@@ -240,6 +255,45 @@ protected:
             EXPECT_EQ(x[i].first, headless[i].first);
             EXPECT_EQ(HfcDifferentPixels(x[i].second.get(), headless[i].second.get()), 0) << x[i].first;
         }
+    }
+
+    // The window's real dialog pages; message boxes are written down and answered with Cancel, or
+    // shown for the person to answer while m_askPerson is set.
+    void UseRealDialogs() {
+        BackgroundLayer::SetModalPageFactory(nullptr);
+        HfcSetMessageBoxHook([this](const HfcMessageBoxRequest& r) {
+            boxes.push_back(r.caption + " / " + r.text);
+            return m_askPerson ? HfcPresentMessageBox(r) : static_cast<int>(HFC_MB_RESULT_CANCEL);
+        });
+    }
+    // The effect on the instrument in program play with its first memory, the editor holding the
+    // instrument's whole memory; the window not open yet. The instrument and its port stay from one
+    // run to the next, as the host's would.
+    void StartOnFirstMemory() {
+        CloseEffect();
+        if (m_sim == nullptr) {
+            m_sim = std::make_unique<Sim::SimInstrument>(Sim::Model::Tolva, 0);
+            m_port = std::make_unique<Sim::SimLoopbackPort>(m_loopback, *m_sim);
+        }
+        m_sim->With([](Sim::SimCore& c) {
+            c.State() = Sim::SimState{};
+            c.Image().FillFactory(7);
+            c.SetParamLocator(Sim::MakeTableLocator(c.GetModel(), &c.Image()));
+            c.ClearLogs();
+        });
+        Start(false);
+        ASSERT_TRUE(synth->ExecCommand(2, 0, 0, 0, 0));
+        Settle();
+    }
+    void ExpectImageEqual(const char* where) {
+        Settle();
+        const auto left = EditorImageDiffs(*m_sim, synth, QorX0::kPmidTolva);
+        EXPECT_TRUE(left.empty()) << Backend() << ", " << where << ": " << Sim::FormatDiffs(left);
+    }
+    std::unique_ptr<QorX0::CHUNK_REMOTESYNTH> EditorImage() {
+        auto image = std::make_unique<QorX0::CHUNK_REMOTESYNTH>();
+        static_cast<QorX0::CRemoteSynthImpl*>(synth)->CopyImage(image.get());
+        return image;
     }
 
     // The scenario headless, then on the server (skipped without one); the pictures of the two runs
@@ -260,6 +314,7 @@ protected:
     Window m_xHost = 0;
     CHfcX11Platform m_x11;
     bool m_x = false;
+    bool m_askPerson = false;
     std::vector<RunLoop::TimerId> m_scheduled;
 };
 
