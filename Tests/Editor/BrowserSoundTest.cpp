@@ -11,6 +11,7 @@
 #include "Editor/BrowserFixture.h"
 #include "Editor/BrowserItems.h"
 #include "Hfc/Core/HfcCtrlSwitch.h"
+#include "Hfc/Core/HfcPopupMenu.h"
 
 namespace {
 
@@ -169,6 +170,37 @@ TEST_F(BrowserSound, AFilterChosenOnOnePageShowsOnTheOtherAndHidingThePickEndsTh
     EXPECT_EQ(small->GetBankControl()->GetIntValue(), 1);
     Tick();
     Shot("small_browser_filtered");
+}
+
+// The small page's dropdowns show "ALL" at first, and each entry of their menus is the filter it
+// names: "ALL" none, the first bank (or category) 0, the next 1.
+TEST_F(BrowserSound, TheSmallPagesDropdownsShowAllAndTheirEntriesAreTheFiltersTheyName) {
+    Open();
+    struct Case {
+        QnDropdownList* control;
+        int (BlueBrowserData::*filter)() const;
+    };
+    for (const Case& c : {Case{small->GetCategoryControl(), &BlueBrowserData::GetCategoryFilter},
+                          Case{small->GetBankControl(), &BlueBrowserData::GetBankFilter}}) {
+        std::string shown;
+        c.control->GetItemText(shown, c.control->ItemOfValue(c.control->GetIntValue()));
+        EXPECT_EQ(shown, "ALL") << c.control->GetId();
+        for (int entry : {1, 2, 0}) {
+            std::vector<std::string> offered;
+            HfcSetPopupMenuHook([&](const HfcPopupMenuRequest& r) {
+                for (const auto& item : r.items) offered.push_back(item.text);
+                return entry + 1;
+            });
+            ClickOn(small, c.control);
+            Tick();
+            HfcSetPopupMenuHook(nullptr);
+            ASSERT_GT(offered.size(), 2u);
+            EXPECT_EQ(offered[0], "ALL");
+            EXPECT_EQ((data.get()->*c.filter)(), entry - 1) << c.control->GetId() << " " << offered[entry];
+            c.control->GetItemText(shown, c.control->ItemOfValue(c.control->GetIntValue()));
+            EXPECT_EQ(shown, offered[entry]) << c.control->GetId();
+        }
+    }
 }
 
 TEST_F(BrowserSound, AModeChangeCancelsTheAuditionAndResetsTheFilters) {

@@ -449,7 +449,6 @@ void SmallBlueBrowserLayer::UpdateBankSwitch() {
     if (!banks) return;
     m_pBank->AddItem("ALL", false);
     const int count = static_cast<int>(banks->GetCount());
-    m_pBank->SetMinIntValue(-1, false);
     if (count < 2) {
         m_pBank->Disable(false);
         m_pBank->SetMaxIntValue(-1, false);
@@ -459,6 +458,8 @@ void SmallBlueBrowserLayer::UpdateBankSwitch() {
         m_pBank->Enable(false);
         m_pBank->SetMaxIntValue(count - 1, false);
     }
+    // After the items: adding one starts the range at 0 again, and "ALL" is -1.
+    m_pBank->SetMinIntValue(-1, false);
     m_pBank->SetIntValue(-1, true);
 }
 
