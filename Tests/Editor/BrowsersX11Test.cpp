@@ -1,6 +1,7 @@
 // The sound browser and the write dialog in the editor window, on the headless screen and then on a
-// private Xvfb with XTest input: auditioning by clicks, Cancel and OK; writing the edit buffer
-// to a slot through the dialog's menu, a typed number and the question. The instrument is the
+// private Xvfb with XTest input: auditioning by clicks, Cancel and OK; the dialog opened from the
+// Utility menu, writing the edit buffer to a slot through the bank's menu, a typed number and the
+// question. The instrument is the
 // simulated one; after every data move its memory equals the editor's image, and what the server
 // shows equals the headless render at every step.
 #include <X11/keysym.h>
@@ -175,12 +176,12 @@ protected:
         return s;
     }
 
-    // S9: the write dialog proposes the edit buffer's name and category; bank B from its menu, "7"
-    // typed; OK to "Are you sure?" writes the buffer to B007.
+    // S9: "Write Program" from the Utility menu; the write dialog proposes the edit buffer's name and
+    // category; bank B from its menu, "7" typed; OK to "Are you sure?" writes the buffer to B007.
     void WriteScenario(Shots& shots) {
         StartEdited();
         if (HasFatalFailure()) return;
-        Root()->RequestOpenWriteBrowser();
+        ChooseFromUtility("Write Program", shots, "s9-utility-menu");
         ASSERT_TRUE(PumpUntil([&] { return WritePage() != nullptr; }, 5000)) << Backend();
         Pump(100);
         WriteBrowser* page = WritePage();

@@ -4,13 +4,9 @@
 // changed, and the same file loaded back through "Load", typed in the open dialog, putting the
 // instrument back. The menu, the dialogs and the window on the server equal the headless render.
 #include <filesystem>
-#include <list>
 
-#include "Common/Editor/MenuItems.h"
-#include "Common/Pages/EditTabPageLayerBase.h"
 #include "Editor/WindowX11Fixture.h"
 #include "Hfc/Core/HfcFileDialog.h"
-#include "Hfc/Core/HfcPopupMenu.h"
 
 using namespace WindowTest;
 
@@ -23,47 +19,6 @@ protected:
         UseRealDialogs();
     }
 
-    // The top of the Utility menu's row with this text, in the menu window: the rows the page on view
-    // gives, then a separator and "All Sound Off", without the page-local ones.
-    int MenuRowTop(const std::string& text) {
-        CTabControl* tab = Tab(Root()->GetGUIMode());
-        auto* page = tab != nullptr ? dynamic_cast<EditTabPageLayerBase*>(tab->GetActivePage()) : nullptr;
-        if (page == nullptr) return -1;
-        std::list<MenuItemInfo> items;
-        page->GetMenuItemInfoList(items);
-        items.push_back(kMenuItemInfo_Separator);
-        items.push_back(kMenuItemInfo_AllSoundOff);
-        int top = 0;
-        for (const MenuItemInfo& item : items) {
-            if (IsPageLocalMenuItemId(item.id)) continue;
-            if (item.name == text && item.id != kMenuItemInfo_Separator.id) return top;
-            top += item.id == kMenuItemInfo_Separator.id ? kHfcMenuSeparatorHeight : kHfcMenuRowHeight;
-        }
-        return -1;
-    }
-    static bool MenuUp() { return HfcModalCount() > 0 && !DialogUp(); }
-
-    // A press on the Utility switch opens the menu; the pointer goes down onto the item and lets go
-    // there. The open menu is pictured as "<shot>".
-    void ChooseFromUtility(const std::string& item, Shots& shots, const std::string& shot) {
-        const int row = MenuRowTop(item);
-        ASSERT_GE(row, 0) << item;
-        std::unique_ptr<CHfcBmp> menu;
-        auto chosen = WhenReady(&MenuUp, [&] {
-            menu = TopShot();
-            int ox = 0, oy = 0;
-            HfcModalTop()->GetFrame()->GetRootOrigin(&ox, &oy);
-            RawMoveTo(ox + 30, oy + row + kHfcMenuRowHeight / 2);
-            RawRelease();
-        });
-        CHfcControl* utility = Control(BackgroundLayer::kIdUtility);
-        ASSERT_NE(utility, nullptr);
-        const tagHfcRect r = utility->GetRect();
-        Press((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        EXPECT_TRUE(PumpUntil([&] { return *chosen && !MenuUp(); }, 40000)) << Backend() << ": " << item;
-        DropScheduled();
-        Keep(shots, shot, std::move(menu));
-    }
     // The file dialog the menu opened, pictured as "<shot>"; typed into, then Return.
     void AnswerFileDialog(const std::string& typed, int erase, Shots& shots, const std::string& shot) {
         ASSERT_TRUE(PumpUntil([] { return DialogUp(); }, 10000)) << Backend();

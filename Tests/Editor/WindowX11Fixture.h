@@ -7,16 +7,20 @@
 // Clicks that open a nested loop (a menu, a message box, a file dialog) do not return until it ends:
 // what the person does inside it is scheduled beforehand with WhenReady and runs from the loop.
 #include <functional>
+#include <list>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "Common/Editor/MenuItems.h"
+#include "Common/Pages/EditTabPageLayerBase.h"
 #include "Editor/EditorImageDiffs.h"
 #include "Editor/WindowFixture.h"
 #include "Hfc/Core/HfcDialogs.h"
 #include "Hfc/Core/HfcInput.h"
 #include "Hfc/Core/HfcModal.h"
+#include "Hfc/Core/HfcPopupMenu.h"
 #include "Hfc/X11/HfcX11.h"
 #include "Support/SimTableLocator.h"
 #include "Support/XvfbServer.h"
@@ -296,6 +300,47 @@ protected:
         return image;
     }
 
+    // The top of the Utility menu's row with this text, in the menu window: the rows the page on view
+    // gives, then a separator and "All Sound Off", without the page-local ones.
+    int MenuRowTop(const std::string& text) {
+        CTabControl* tab = Tab(Root()->GetGUIMode());
+        auto* page = tab != nullptr ? dynamic_cast<EditTabPageLayerBase*>(tab->GetActivePage()) : nullptr;
+        if (page == nullptr) return -1;
+        std::list<MenuItemInfo> items;
+        page->GetMenuItemInfoList(items);
+        items.push_back(kMenuItemInfo_Separator);
+        items.push_back(kMenuItemInfo_AllSoundOff);
+        int top = 0;
+        for (const MenuItemInfo& item : items) {
+            if (IsPageLocalMenuItemId(item.id)) continue;
+            if (item.name == text && item.id != kMenuItemInfo_Separator.id) return top;
+            top += item.id == kMenuItemInfo_Separator.id ? kHfcMenuSeparatorHeight : kHfcMenuRowHeight;
+        }
+        return -1;
+    }
+    static bool MenuUp() { return HfcModalCount() > 0 && !DialogUp(); }
+
+    // A press on the Utility switch opens the menu; the pointer goes down onto the item and lets go
+    // there. The open menu is pictured as "<shot>".
+    void ChooseFromUtility(const std::string& item, Shots& shots, const std::string& shot) {
+        const int row = MenuRowTop(item);
+        ASSERT_GE(row, 0) << item;
+        std::unique_ptr<CHfcBmp> menu;
+        auto chosen = WhenReady(&MenuUp, [&] {
+            menu = TopShot();
+            int ox = 0, oy = 0;
+            HfcModalTop()->GetFrame()->GetRootOrigin(&ox, &oy);
+            RawMoveTo(ox + 30, oy + row + kHfcMenuRowHeight / 2);
+            RawRelease();
+        });
+        CHfcControl* utility = Control(BackgroundLayer::kIdUtility);
+        ASSERT_NE(utility, nullptr);
+        const tagHfcRect r = utility->GetRect();
+        Press((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        EXPECT_TRUE(PumpUntil([&] { return *chosen && !MenuUp(); }, 40000)) << Backend() << ": " << item;
+        DropScheduled();
+        Keep(shots, shot, std::move(menu));
+    }
     // The scenario headless, then on the server (skipped without one); the pictures of the two runs
     // equal step by step, and no X error on either connection.
     void OnBothBackends(const std::function<void(Shots&)>& scenario) {
