@@ -1,9 +1,8 @@
 // The sound browser and the write dialog in the editor window, on the headless screen and then on a
 // private Xvfb with XTest input: auditioning by clicks, Cancel and OK; the dialog opened from the
 // Utility menu, writing the edit buffer to a slot through the bank's menu, a typed number and the
-// question. The instrument is the
-// simulated one; after every data move its memory equals the editor's image, and what the server
-// shows equals the headless render at every step.
+// question. The instrument is the simulated one; after every data move its memory equals the
+// editor's image, and what the server shows equals the headless render at every step.
 #include <X11/keysym.h>
 
 #include <cstring>
