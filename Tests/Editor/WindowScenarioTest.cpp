@@ -2,9 +2,11 @@
 // the simulated instrument, driven as a musician drives it.
 #include "Editor/WindowFixture.h"
 
+#include "Common/Controls/MMPCtrlList.h"
 #include "Common/Controls/QnSimpleControls.h"
 #include "Common/Controls/XBCtrlEnvelopeGraph.h"
 #include "Common/Controls/XBCtrlFilterGraph.h"
+#include "Common/Editor/PickList.h"
 #include "Common/Model/ModelStrings.h"
 #include "Common/QnUtils/QnUtils.h"
 #include "Hfc/Core/HfcCtrlCharEditText.h"
@@ -606,3 +608,43 @@ INSTANTIATE_TEST_SUITE_P(
             if (ch == '-') ch = '_';
         return n;
     });
+
+// S14: the host closes the window while a pick-list auditions a pick: the audition ends without the
+// pick, so the combination keeps the program it had, and nothing of the browser is left.
+TEST_F(WindowScenario, CloseWhileAPickListAuditionsPutsTheSoundBack) {
+    BackgroundLayer::SetModalPageFactory(nullptr);  // the real pick-lists
+    Start();
+    synth->PutMode(QorX0::kModeCombiEdit);
+    Settle();
+    ASSERT_EQ(synth->GetMode(), QorX0::kModeCombiEdit);
+    constexpr int kTimbre1Program = 0x100;
+    auto timbre1 = [&] {
+        QorX0::ISection* timbre = nullptr;
+        if (!synth->GetEditBuffer(QorX0::kModeCombiEdit)->FindSectionByPID(kTimbre1Program, &timbre))
+            return -1;
+        return timbre->GetParamI(kTimbre1Program);
+    };
+    const int start = timbre1();
+    Root()->RequestOpenRedBrowser(0, QorX0::kModeCombiEdit, kTimbre1Program);
+    ASSERT_TRUE(PumpUntil([&] { return Root()->GetModalTab() != nullptr; }, 2000));
+    auto* page = dynamic_cast<RedBrowserBase*>(Root()->GetModalTab()->GetActivePage());
+    ASSERT_NE(page, nullptr);
+    Pump(100);
+    // A pick: the list's fourth row.
+    CMMPCtrlList* list = page->GetList();
+    list->AutoScroll(3, 0);
+    Pump(100);
+    tagHfcPoint p{};
+    list->ViewIndexToPoint(&p, list->IndexToViewIndex(3));
+    const int picked = list->GetItem(3)->m_user1;
+    ASSERT_NE(picked, start);
+    Click(page->GetRect().left + p.x + 20, page->GetRect().top + p.y + 5);
+    Settle();
+    ASSERT_TRUE(synth->GetAuditionState());
+    ASSERT_EQ(timbre1(), picked);
+    CloseWindow();
+    Settle();
+    EXPECT_EQ(Root(), nullptr);
+    EXPECT_FALSE(synth->GetAuditionState());
+    EXPECT_EQ(timbre1(), start);
+}
