@@ -1,6 +1,9 @@
 #include "Common/Model/ParamTable.h"
 
+#include <algorithm>
 #include <cstring>
+#include <new>
+#include <type_traits>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -113,33 +116,64 @@ unsigned CParamTable::FieldWidth(const PARAMDESC& row) {
     }
 }
 
+static_assert(std::is_trivially_destructible_v<PARAMDESC> && std::is_trivially_copyable_v<PARAMDESC>);
+
 CParamTable::CParamTable(const TABLEDESC& table, unsigned char pmid, unsigned recordSize)
-    : m_pmid(pmid), m_bound(new std::atomic<bool>[table.count]()) {
-    m_rows.assign(table.rows, table.rows + table.count);
-    m_formats.resize(m_rows.size());
-    for (unsigned i = 0; i < m_rows.size(); ++i) ShapeEntry(m_rows[i], i, recordSize);
+    : m_pmid(pmid),
+      m_static(table.rows),
+      m_count(table.count),
+      m_rows(static_cast<PARAMDESC*>(::operator new(sizeof(PARAMDESC) * std::max(table.count, 1u)))),
+      m_bound(new std::atomic<bool>[table.count]()),
+      m_isRefused(table.count, false) {
+    for (unsigned i = 0; i < m_count; ++i) {
+        const PARAMDESC& row = m_static[i];
+        if (PreBound(row) || !OutsideRecord(row, recordSize)) continue;
+        TRACE("CParamTable: WARNING - row %u (%s) outside its record, bound as caption\n", i,
+              row.name ? row.name : "");
+        m_refused.push_back(i);
+        m_isRefused[i] = true;
+    }
     IndexPids();
 }
 
+CParamTable::~CParamTable() {
+    ::operator delete(m_rows);
+}
+
 const PARAMDESC* CParamTable::GetAt(unsigned index) const {
-    if (index >= m_rows.size()) return nullptr;
+    if (index >= m_count) return nullptr;
     if (!m_bound[index].load(std::memory_order_acquire)) {
         // Bound on first use: a table's rows are many and most are never shown. Each row is written
         // once, under the lock, before its flag tells other threads to read it.
         std::lock_guard<std::mutex> hold(m_bindLock);
         if (!m_bound[index].load(std::memory_order_relaxed)) {
-            BindEntry(m_rows[index], index);
+            BindEntry(*new (&m_rows[index]) PARAMDESC(m_static[index]), index);
             m_bound[index].store(true, std::memory_order_release);
         }
     }
     return &m_rows[index];
 }
 
-namespace {
-bool Indexed(const PARAMDESC& row) {
-    return row.pid != kPidNone && row.ptype != 0 && row.atype != 0;
+bool CParamTable::OutsideRecord(const PARAMDESC& row, unsigned recordSize) {
+    // A field that would reach past its record (or beyond the bits of its bytes) is never bound:
+    // the row becomes a caption instead of reading or writing outside the record later.
+    const unsigned width = FieldWidth(row);
+    const bool bitsOk = row.atype == kATypeName16 || row.atype == kATypeName32 || row.atype == kATypeBnkPgm ||
+                        (row.lobit <= row.hibit && row.hibit < width * 8);
+    return row.ptype != kPTypeCaption && width != 0 &&
+           (row.offset < 0 || !bitsOk ||
+            (recordSize && static_cast<unsigned>(row.offset) + width > recordSize));
 }
-}  // namespace
+
+int CParamTable::ShapedPid(unsigned index) const {
+    const PARAMDESC& row = m_static[index];
+    if (PreBound(row)) return row.pid;
+    return row.ptype == kPTypeCaption || m_isRefused[index] ? kPidNone : row.pid;
+}
+
+int CParamTable::IndexToPID(unsigned index) const {
+    return index < m_count ? ShapedPid(index) : kPidNone;
+}
 
 size_t CParamTable::PidSlotOf(int pid) const {
     // Fibonacci hashing: the top bits of the product spread neighbouring PIDs over the table.
@@ -147,41 +181,30 @@ size_t CParamTable::PidSlotOf(int pid) const {
 }
 
 void CParamTable::IndexPids() {
-    size_t indexed = 0;
-    for (const PARAMDESC& row : m_rows) indexed += Indexed(row);
-    if (indexed == 0) return;
+    // A row is found by PID when it stores a value: not a caption (nor refused), with a kind and a field.
+    const auto indexed = [this](unsigned i) {
+        return ShapedPid(i) != kPidNone && m_static[i].ptype != 0 && m_static[i].atype != 0;
+    };
+    size_t count = 0;
+    for (unsigned i = 0; i < m_count; ++i) count += indexed(i);
+    if (count == 0) return;
     unsigned bits = 1;
-    while ((size_t{1} << bits) < 2 * indexed) ++bits;
+    while ((size_t{1} << bits) < 2 * count) ++bits;
     m_pidShift = 32 - bits;
     m_pidSlots.assign(size_t{1} << bits, PidSlot{0, kNoRow});
     const size_t mask = m_pidSlots.size() - 1;
-    for (unsigned i = 0; i < m_rows.size(); ++i) {
-        if (!Indexed(m_rows[i])) continue;
-        const int pid = m_rows[i].pid;
+    for (unsigned i = 0; i < m_count; ++i) {
+        if (!indexed(i)) continue;
+        const int pid = m_static[i].pid;
         size_t at = PidSlotOf(pid);
         while (m_pidSlots[at].index != kNoRow && m_pidSlots[at].pid != pid) at = (at + 1) & mask;
         m_pidSlots[at] = PidSlot{pid, i};
     }
 }
 
-void CParamTable::ShapeEntry(PARAMDESC& row, unsigned index, unsigned recordSize) {
-    if (row.accessor && row.converter) {
-        m_bound[index].store(true, std::memory_order_relaxed);
-        return;
-    }
-    // A field that would reach past its record (or beyond the bits of its bytes) is never bound:
-    // the row becomes a caption instead of reading or writing outside the record later.
-    const unsigned width = FieldWidth(row);
-    const bool bitsOk = row.atype == kATypeName16 || row.atype == kATypeName32 || row.atype == kATypeBnkPgm ||
-                        (row.lobit <= row.hibit && row.hibit < width * 8);
-    if (row.ptype != kPTypeCaption && width != 0 &&
-        (row.offset < 0 || !bitsOk ||
-         (recordSize && static_cast<unsigned>(row.offset) + width > recordSize))) {
-        TRACE("CParamTable: WARNING - row %u (%s) outside its record, bound as caption\n", index,
-              row.name ? row.name : "");
-        m_refused.push_back(index);
-        row.ptype = kPTypeCaption;
-    }
+void CParamTable::BindEntry(PARAMDESC& row, unsigned index) const {
+    if (PreBound(row)) return;
+    if (m_isRefused[index]) row.ptype = kPTypeCaption;
     row.initval = row.defval;
     if (row.ptype == kPTypeCaption) {
         row.accessor = nullptr;
@@ -189,14 +212,11 @@ void CParamTable::ShapeEntry(PARAMDESC& row, unsigned index, unsigned recordSize
         row.pid = kPidNone;
         row.flags |= 1;
     }
-}
-
-void CParamTable::BindEntry(PARAMDESC& row, unsigned index) const {
     // A format for every model is the static row's own text; only per-model pieces are copied.
     const bool perModel = row.format && strchr(row.format, '\f');
     if (perModel) {
-        m_formats[index] = extractformatforpmid(row.format, m_pmid);
-        row.format = m_formats[index].c_str();
+        m_formats.push_back(extractformatforpmid(row.format, m_pmid));
+        row.format = m_formats.back().c_str();
     } else if (!row.format) {
         row.format = "";
     }

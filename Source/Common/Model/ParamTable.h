@@ -5,6 +5,7 @@
 // and format when first asked for (from any thread).
 #include <atomic>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -27,12 +28,13 @@ public:
                                           unsigned recordSize = 0);
 
     CParamTable(const TABLEDESC& table, unsigned char pmid, unsigned recordSize = 0);
+    ~CParamTable();
     CParamTable(const CParamTable&) = delete;  // rows point into m_formats
     CParamTable& operator=(const CParamTable&) = delete;
 
     const PARAMDESC* GetAt(unsigned index) const;
-    unsigned GetCount() const { return static_cast<unsigned>(m_rows.size()); }
-    int IndexToPID(unsigned index) const { return index < m_rows.size() ? m_rows[index].pid : kPidNone; }
+    unsigned GetCount() const { return m_count; }
+    int IndexToPID(unsigned index) const;
     int PIDToIndex(int pid) const;
     const PARAMDESC* FindPID(int pid) const;
     unsigned char GetPMID() const { return m_pmid; }
@@ -47,19 +49,29 @@ public:
     static unsigned FieldWidth(const PARAMDESC& row);
 
 private:
-    // At construction: refuses a row whose field passes the record, makes captions of such rows.
-    void ShapeEntry(PARAMDESC& row, unsigned index, unsigned recordSize);
-    // On first use: the model's format, the accessor, the converter and its range.
+    // A row whose field passes the record (or the bits of its bytes): bound as a caption.
+    static bool OutsideRecord(const PARAMDESC& row, unsigned recordSize);
+    // A row that came with its accessor and converter: taken as it stands.
+    static bool PreBound(const PARAMDESC& row) { return row.accessor && row.converter; }
+    // The PID a row is found by, kPidNone for captions (refused rows among them).
+    int ShapedPid(unsigned index) const;
+    // On first use: the row copied, made a caption if refused, given the model's format, the accessor,
+    // the converter and its range.
     void BindEntry(PARAMDESC& row, unsigned index) const;
-    // Builds the PID index over the bound rows (a later row with the same PID replaces an earlier one).
+    // Builds the PID index over the rows (a later row with the same PID replaces an earlier one).
     void IndexPids();
     size_t PidSlotOf(int pid) const;
 
     unsigned char m_pmid;
-    // Written only by BindEntry, each row once, under m_bindLock and before its m_bound flag is set.
-    mutable std::vector<PARAMDESC> m_rows;
-    mutable std::vector<std::string> m_formats;  // the model's piece of each row's format (rows point here)
+    const PARAMDESC* m_static;  // the table's own rows (they live as long as the process)
+    unsigned m_count;
+    // Storage for the bound rows, each made by BindEntry once, under m_bindLock, before its m_bound
+    // flag lets other threads read it. Rows never asked for are never written (nor their memory
+    // touched).
+    PARAMDESC* m_rows;
     std::unique_ptr<std::atomic<bool>[]> m_bound;
+    std::vector<bool> m_isRefused;
+    mutable std::deque<std::string> m_formats;  // per-model format pieces (rows point here; never moved)
     mutable std::mutex m_bindLock;
     // Row index by PID: open addressing over a power-of-two table at most half full, so a lookup
     // costs a multiply and a probe or two (PIDs of a table are sparse, up to 0xFFxx).
