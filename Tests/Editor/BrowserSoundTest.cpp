@@ -118,6 +118,16 @@ TEST_F(BrowserSound, OKKeepsTheLastSoundAndEscapeCancels) {
     EXPECT_FALSE(synth->GetAuditionState());
     EXPECT_EQ(synth->GetCurSound().number, last.number);
     ExpectImageEqual("after Escape");
+
+    // Escape pressed on the keyboard: a click on a sound gives the page the keys.
+    Tick();
+    ClickItem(small, 14);
+    ASSERT_TRUE(synth->GetAuditionState());
+    screen.Key(27, 27);
+    Tick();
+    EXPECT_FALSE(synth->GetAuditionState());
+    EXPECT_EQ(synth->GetCurSound().number, last.number);
+    ExpectImageEqual("after Escape on the keyboard");
 }
 
 TEST_F(BrowserSound, LargePageOKSwitchesBackToTheSmallPageAndShowsAssignments) {

@@ -75,7 +75,8 @@ TEST_F(PickList, PicksAreWrittenUnderOneAuditionAndOKKeepsTheLast) {
     ExpectImageEqual("after OK");
 }
 
-// How a pick list ends without OK: Cancel, Escape in its list, or the page destroyed.
+// How a pick list ends without OK: Cancel, Escape in its list, the page destroyed, or Escape pressed
+// on the keyboard (the page holds the keys while it is up).
 class PickListDiscard : public PickList, public ::testing::WithParamInterface<int> {};
 
 TEST_P(PickListDiscard, PutsTheSoundBack) {
@@ -88,6 +89,7 @@ TEST_P(PickListDiscard, PutsTheSoundBack) {
     ASSERT_NE(Timbre1(), start);
     if (way == 0) ClickOn(page, page->GetControlById(RedBrowserBase::kIdCancel, 0));
     if (way == 1) page->GetList()->OnHfcKeyDown(nullptr, 27, 27, 0);
+    if (way == 3) screen.Key(27, 27);
     if (way != 2) {
         EXPECT_FALSE(page->IsModal());
     }
@@ -98,7 +100,7 @@ TEST_P(PickListDiscard, PutsTheSoundBack) {
     auto now = Image();
     EXPECT_EQ(0, std::memcmp(now->Bytes(), saved->Bytes(), sizeof *now));
 }
-INSTANTIATE_TEST_SUITE_P(Ways, PickListDiscard, ::testing::Values(0, 1, 2));
+INSTANTIATE_TEST_SUITE_P(Ways, PickListDiscard, ::testing::Values(0, 1, 2, 3));
 
 TEST_F(PickList, OKWithNothingPickedKeepsThePageOpen) {
     Open();

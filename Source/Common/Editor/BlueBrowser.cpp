@@ -377,6 +377,13 @@ bool BlueBrowserBase::OnHfcCtrlKeyDown(CHfcControl*, int character, int key, int
     return true;
 }
 
+bool BlueBrowserBase::OnHfcKeyDown(CHfcKeyFocus*, int character, int key, int) {
+    // The page keeps the keys after an audition: Escape then has nothing to end and is not taken.
+    if ((character != 27 && key != 27) || m_pData->GetAuditionIndex().bank == 0xFF) return false;
+    OnCancel();
+    return true;
+}
+
 void BlueBrowserBase::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
     if (control->GetId() == kIdScroll && m_pList) {
         m_pList->SetCurrentLine(value);
@@ -390,6 +397,7 @@ bool BlueBrowserBase::OnHfcCtrlEvent(CHfcControl* control, int event, int argume
     switch (event) {
         case CHfcCtrlList::kEventSelect:
             if (!item || argument != 1 || item->m_user1 < 0) return false;
+            SetFocus(this);
             RequestSetCurrentSound(
                 {static_cast<uint8_t>(item->m_user1 >> 8), static_cast<uint8_t>(item->m_user1 & 0xFF)});
             return true;

@@ -51,6 +51,9 @@ public:
     bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int modifiers) override;
     bool OnHfcCtrlMouseMButtonDoubleClick(CHfcControl*, int, int, int) override { return false; }
     bool OnHfcCtrlKeyDown(CHfcControl* control, int character, int key, int modifiers) override;
+    // The page takes the keys when a sound is clicked, so that Escape ends the audition.
+    using CHfcKeyListener::OnHfcKeyDown;
+    bool OnHfcKeyDown(CHfcKeyFocus* focus, int character, int key, int modifiers) override;
     bool OnHfcCtrlEvent(CHfcControl* control, int event, int argument, void* pointer) override;
     void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
     bool OnCreate() override;

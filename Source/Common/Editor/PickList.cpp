@@ -123,7 +123,9 @@ bool RedBrowserBase::OnCreate() {
     }
     m_pCancel = Put(creater.CreateSwitch(49, 385, "Switch_Red_Cancel", 2, kIdCancel));
     if (m_pCancel) m_pCancel->SetIntValue(1, false);
-    return CTabPageLayer::OnCreate();
+    if (!CTabPageLayer::OnCreate()) return false;
+    SetFocus(this);
+    return true;
 }
 
 bool RedBrowserBase::OnDestroy() {
@@ -218,6 +220,12 @@ void RedBrowserBase::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {
 }
 
 bool RedBrowserBase::OnHfcCtrlKeyDown(CHfcControl*, int character, int key, int) {
+    if (character != 27 && key != 27) return false;
+    DoCancel();
+    return true;
+}
+
+bool RedBrowserBase::OnHfcKeyDown(CHfcKeyFocus*, int character, int key, int) {
     if (character != 27 && key != 27) return false;
     DoCancel();
     return true;

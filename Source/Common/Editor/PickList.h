@@ -37,6 +37,9 @@ public:
     bool OnHfcCtrlKeyDown(CHfcControl* control, int character, int key, int modifiers) override;
     using CHfcKeyFocusListener::OnHfcKeyChar;
     bool OnHfcKeyChar(CHfcKey* key, int character, int value) override;
+    // The page holds the keys while it is up, so that Escape cancels it.
+    using CHfcKeyListener::OnHfcKeyDown;
+    bool OnHfcKeyDown(CHfcKeyFocus* focus, int character, int key, int modifiers) override;
 
     int GetParamId() const { return m_iParamId; }
     int GetStartingValue() const { return m_iStartValue; }
