@@ -40,7 +40,8 @@ std::map<ISection*, std::vector<RowKey>>& Baseline() {
     return keys;
 }
 
-void ReadAll(ISection* section, bool namesChanged) {
+// Every row of a section, or only those of one PID group (group >= 0).
+void ReadAll(ISection* section, bool namesChanged, int group = -1) {
     if (!section) return;
     PARAMDESC d;
     auto [it, first] = Baseline().try_emplace(section);
@@ -49,6 +50,8 @@ void ReadAll(ISection* section, bool namesChanged) {
     const int count = section->GetParamCount(), step = count > 1000 ? 13 : 1;
     if (first) base.resize(static_cast<size_t>(count));
     for (int i = 0; i < count; i += step) {
+        if (group >= 0 && ((section->GetParamIDByIndex(static_cast<unsigned>(i)) >> 8) & 0xFF) != group)
+            continue;
         if (!section->GetParamDescByIndex(static_cast<unsigned>(i), &d) || d.pid == kPidNone) continue;
         const RowKey key{
             section->GetParamI(d.pid), d.minval, d.maxval, d.flags, d.ptype, d.converter, d.name};
@@ -85,6 +88,7 @@ enum : unsigned {
     kDirtyRtc = 128,
     kDirtySetup = 256,
     kDirtyAll = 511,
+    kDirtyGlobalArp = 512,  // only the global section's arpeggiator rows, which show the current sound's
 };
 
 // The sections of the set the mask names, each row read and described, formatted where it may show
@@ -103,6 +107,9 @@ void ReadSections(unsigned mask, bool namesChanged) {
                                                      {&s.rtc, kDirtyRtc},           {&s.setup, kDirtySetup}};
     for (auto [sec, bit] : others)
         if (mask & bit) ReadAll(sec, namesChanged);
+    // The global rows other than the arpeggiator's show the global record alone.
+    constexpr int kGlobalArpGroup = 0x7C;
+    if ((mask & kDirtyGlobalArp) && !(mask & kDirtyGlobal)) ReadAll(&s.global, namesChanged, kGlobalArpGroup);
 }
 
 // The pristine image every input starts from; put back only when an input changed it.
@@ -138,7 +145,7 @@ bool Differs(const CHUNK_REMOTESYNTH& a, const AREADESC& area) {
 // The sections that show an area of the image: the current sounds their sections, and the global
 // section through its arpeggiator rows, which show the current sound's; bank programs the sounds
 // whose tracks play them; kit names the programs, pattern names every sound and the global data; the
-// global data its section and the patterns' (pattern number); the mode byte the global section. The
+// global data its section and the patterns' (pattern number); the mode byte the arpeggiator rows. The
 // realtime section shows values of all of them. Sections shown by none of the changed areas (nor
 // reached by an input's operations) show what they showed in the pristine state, which the first
 // read checked already.
@@ -152,13 +159,13 @@ unsigned DirtyFromImage(const CHUNK_REMOTESYNTH& image) {
         {kAreaPrograms, kSounds},
         {kAreaCombis, kDirtyCombi},
         {kAreaMultis, kDirtyMulti},
-        {kAreaCurProgram, kDirtyProg | kDirtyGlobal},
-        {kAreaCurCombi, kDirtyCombi | kDirtyGlobal},
-        {kAreaCurMulti, kDirtyMulti | kDirtyGlobal},
+        {kAreaCurProgram, kDirtyProg | kDirtyGlobalArp},
+        {kAreaCurCombi, kDirtyCombi | kDirtyGlobalArp},
+        {kAreaCurMulti, kDirtyMulti | kDirtyGlobalArp},
         {kAreaCurProgramRecord, kDirtyProg},
         {kAreaCurCombiRecord, kDirtyCombi},
         {kAreaCurMultiRecord, kDirtyMulti},
-        {AREADESC{kOffMode, 1, 1}, kDirtyGlobal},
+        {AREADESC{kOffMode, 1, 1}, kDirtyGlobalArp},
     };
     // Every byte of the image belongs to one of the areas.
     static const bool covered = [] {
@@ -213,8 +220,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     unsigned dirty = 0;
     // Where a change lands: the sound pairs share their records; control changes and knob writes
     // reach the realtime section and the sections of the current modes, some of whose rows live
-    // outside the image (the program's performance record); mode changes reach the realtime and global
-    // sections. Whatever they wrote in the image, the image shows afterwards (DirtyFromImage).
+    // outside the image (the program's performance record); mode changes reach the realtime section and
+    // the global arpeggiator rows. Whatever they wrote in the image, the image shows afterwards
+    // (DirtyFromImage).
     static const unsigned kByReceiver[6] = {kDirtyProg,  kDirtyProg,  kDirtyCombi,
                                             kDirtyCombi, kDirtyMulti, kDirtyGlobal};
     static const unsigned kByArray[3] = {
@@ -222,7 +230,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         kDirtyExts | kDirtyRtc};
     for (size_t at = 0; at + 6 <= size; at += 6) {
         const uint8_t* op = data + at;
-        static const unsigned kByOp[6] = {0, 0, kDirtyRtc, kDirtyRtc | kDirtyGlobal, kDirtyRtc, 0};
+        static const unsigned kByOp[6] = {0, 0, kDirtyRtc, kDirtyRtc | kDirtyGlobalArp, kDirtyRtc, 0};
         dirty |= kByOp[op[0] % 6];
         if (op[0] % 6 == 2 || op[0] % 6 == 4)
             dirty |= ShownInMode(s.host.mode) | ShownInMode(s.host.virtualMode);
