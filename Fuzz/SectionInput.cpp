@@ -2,6 +2,8 @@
 // (stored raw, unclamped), array element changes, control changes and mode changes. Whatever they
 // hold, every row they reach must then read, format and describe itself without leaving its records.
 #include <algorithm>
+#include <array>
+#include <iterator>
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -24,9 +26,10 @@ SectionSet& Sections() {
 }
 
 // What one row showed: its value and everything of its descriptor that decides its text. A row
-// that shows the same as it did in the pristine state formats to the same text (a converter's text
-// is a function of its value), so only rows that differ are formatted again; rows whose text comes
-// from the image's names (strings, kit and pattern lists) always are.
+// that shows what some row showed before, in the pristine state or after any input, formats to the
+// same text (a converter's text is a function of its value), so only rows that show something new
+// are formatted; rows whose text comes from the image's names (strings, kit and pattern lists)
+// always are.
 struct RowKey {
     int value, minval, maxval, flags, ptype;
     const void* converter;
@@ -34,46 +37,225 @@ struct RowKey {
     bool operator==(const RowKey&) const = default;
 };
 
-// Pristine keys by section and row index, filled by the first read of each section.
-std::map<ISection*, std::vector<RowKey>>& Baseline() {
-    static std::map<ISection*, std::vector<RowKey>> keys;
-    return keys;
-}
+struct RowKeyHash {
+    size_t operator()(const RowKey& k) const {
+        size_t h = std::hash<const void*>()(k.converter) ^ (std::hash<const char*>()(k.name) << 1);
+        for (int v : {k.value, k.minval, k.maxval, k.flags, k.ptype}) h = h * 1000003u ^ std::hash<int>()(v);
+        return h;
+    }
+};
 
-// Every row of a section, or only those of one PID group (group >= 0).
-void ReadAll(ISection* section, bool namesChanged, int group = -1) {
-    if (!section) return;
-    PARAMDESC d;
-    auto [it, first] = Baseline().try_emplace(section);
-    std::vector<RowKey>& base = it->second;
-    // The drum kit's 128 keys repeat one layout: a sample of its rows is enough.
-    const int count = section->GetParamCount(), step = count > 1000 ? 13 : 1;
-    if (first) base.resize(static_cast<size_t>(count));
-    for (int i = 0; i < count; i += step) {
-        if (group >= 0 && ((section->GetParamIDByIndex(static_cast<unsigned>(i)) >> 8) & 0xFF) != group)
-            continue;
-        if (!section->GetParamDescByIndex(static_cast<unsigned>(i), &d) || d.pid == kPidNone) continue;
-        const RowKey key{
-            section->GetParamI(d.pid), d.minval, d.maxval, d.flags, d.ptype, d.converter, d.name};
-        const bool fromImage =
-            d.ptype == kPTypeString ||
-            (namesChanged && (dynamic_cast<const CStringConverterEnumDKit*>(d.converter) ||
-                              dynamic_cast<const CStringConverterEnumArppat*>(d.converter)));
-        if (first || static_cast<size_t>(i) >= base.size() || !(base[static_cast<size_t>(i)] == key) ||
-            fromImage) {
-            section->GetParamS(d.pid);
-            if (first && static_cast<size_t>(i) < base.size()) base[static_cast<size_t>(i)] = key;
+// Whether a row shows something not shown before (then remembered). A table of fixed size, so an
+// input allocates nothing that outlives it (that would look like a leak to the fuzzer, which then
+// runs the input again to find it); a long run forgets and formats again.
+bool ShowsNew(const RowKey& key) {
+    constexpr size_t kSlots = size_t{1} << 18;
+    static std::vector<RowKey> keys(kSlots);
+    static std::vector<bool> used(kSlots);
+    static size_t count = 0;
+    if (count >= kSlots / 2) {
+        std::fill(used.begin(), used.end(), false);
+        count = 0;
+    }
+    for (size_t at = RowKeyHash()(key) & (kSlots - 1);; at = (at + 1) & (kSlots - 1)) {
+        if (!used[at]) {
+            used[at] = true;
+            keys[at] = key;
+            ++count;
+            return true;
         }
+        if (keys[at] == key) return false;
     }
 }
 
-void ReadSound(ISoundSection& sound, bool namesChanged) {
-    ReadAll(&sound, namesChanged);
-    ReadAll(sound.GetIFX(), namesChanged);
-    ReadAll(sound.GetMFX1(), namesChanged);
-    ReadAll(sound.GetMFX2(), namesChanged);
+// The same row description, wherever its record lies (an array section's selected element).
+bool SameDesc(const PARAMDESC& a, const PARAMDESC& b) {
+    return a.name == b.name && a.unit == b.unit && a.pid == b.pid && a.ptype == b.ptype &&
+           a.atype == b.atype && a.offset == b.offset && a.lobit == b.lobit && a.hibit == b.hibit &&
+           a.defval == b.defval && a.minval == b.minval && a.maxval == b.maxval && a.initval == b.initval &&
+           a.flags == b.flags && a.format == b.format && a.accessor == b.accessor &&
+           a.converter == b.converter;
+}
+
+// Bytes a row's accessor reads from its offset (0 when it has none).
+unsigned FieldWidth(const PARAMDESC& d) {
+    if (!d.accessor) return 0;
+    if (const IAccessorI* a = d.accessor->AsInteger()) return a->Width();
+    if (const IAccessorS* a = d.accessor->AsText()) return a->Width();
+    return 0;
+}
+
+// A row as the pristine state described it, with the bytes of its field.
+struct PristineRow {
+    bool described = false;
+    int pid = kPidNone;  // by index (the tables of sections read by group are never rebound)
+    PARAMDESC desc{};
+    uint8_t field[32] = {};
+    RowKey key{};
+};
+
+// What else than its own record a sub-section's rows read, where it can be told from outside.
+enum class Reads {
+    kRecord,          // its record alone (tone adjusts, timbres in play view, the edit views' own rows, the
+                      // global rows but the arpeggiator's)
+    kRecordFxType,    // its record and the effect type it is bound to
+    kRecordPrograms,  // its record and the bank programs it plays (their oscillator mode)
+    kElement,         // the selected element of an array and, for one row, the selection of patterns
+    kAnything,        // the section is always read row by row
+};
+
+struct PristineSection {
+    Reads reads = Reads::kAnything;
+    bool overridesGet = false;  // values not read through its rows' accessors alone
+    std::vector<uint8_t> record;
+    unsigned fxType = 0;
+    std::vector<PristineRow> rows;
+    std::vector<bool> elementRead;  // by selection: all rows read while the element was pristine
+};
+
+// Pristine state by section, filled by the first read of each section.
+std::map<ISection*, PristineSection>& Baseline() {
+    static std::map<ISection*, PristineSection> sections;
+    return sections;
+}
+
+Reads ReadsOf(ISection* section) {
+    if (dynamic_cast<CToneAdjustSectionImpl*>(section) || dynamic_cast<CStdSectionImpl*>(section) ||
+        dynamic_cast<CProgEditSectionImpl*>(section) || dynamic_cast<CCombiEditSectionImpl*>(section) ||
+        dynamic_cast<CMultiSectionImpl*>(section) || dynamic_cast<CGlobalSectionImpl*>(section))
+        return Reads::kRecord;
+    if (dynamic_cast<CFXSectionImpl*>(section)) return Reads::kRecordFxType;
+    if (dynamic_cast<CTrackSectionImpl*>(section)) return Reads::kRecordPrograms;
+    if (dynamic_cast<CGArraySectionImpl*>(section)) return Reads::kElement;
+    return Reads::kAnything;
+}
+
+std::vector<uint8_t> RecordOf(ISection* section) {
+    std::vector<uint8_t> bytes(section->RawSize());
+    bytes.resize(section->RawGet(bytes.data(), 0, static_cast<unsigned>(bytes.size())));
+    return bytes;
+}
+
+// What of the image outside the sections' own records an input changed.
+struct Changed {
+    bool names = false;     // kit or pattern names (lists of them show in rows)
+    bool programs = false;  // bank programs (tracks play them)
+};
+
+// Whether a sub-section shows exactly what it showed in the pristine state: its descriptors and
+// values are functions of its record and of what Reads names, all as they were. Names listed from
+// the image are not among them, so a change of names reads it again.
+bool ShowsPristine(ISection* section, const PristineSection& base, const Changed& changed) {
+    if (base.reads == Reads::kAnything || changed.names) return false;
+    if (base.reads == Reads::kRecordFxType &&
+        static_cast<CFXSectionImpl*>(section)->GetFXType() != base.fxType)
+        return false;
+    if (base.reads == Reads::kRecordPrograms && changed.programs) return false;
+    static std::vector<uint8_t> now;
+    now.resize(section->RawSize());
+    now.resize(section->RawGet(now.data(), 0, static_cast<unsigned>(now.size())));
+    return now == base.record;
+}
+
+const CHUNK_REMOTESYNTH& Pristine();
+
+// Whether the element an array section's rows read (the selected one) holds its pristine bytes.
+// Its rows read that element alone; the pattern section's selection row, which reads the section's
+// own state, is not looked at here.
+bool ElementPristine(ISection* section, int count) {
+    PARAMDESC d;
+    const uint8_t* element = nullptr;
+    for (int i = 0; i < count && !element; ++i)
+        if (section->GetParamDescByIndex(static_cast<unsigned>(i), &d) &&
+            d.pid != CGArraySectionImpl::kPidArpSelect)
+            element = static_cast<const uint8_t*>(d.record);
+    const uint8_t* image = Sections().host.GetRawChunk()->Bytes();
+    const size_t size = section->RawSize();
+    if (!element || element < image || element + size > image + sizeof(CHUNK_REMOTESYNTH)) return false;
+    return std::memcmp(element, Pristine().Bytes() + (element - image), size) == 0;
+}
+
+// Every row of a section, or only those of one PID group (group >= 0).
+void ReadAll(ISection* section, const Changed& changed, int group = -1) {
+    if (!section) return;
+    PARAMDESC d;
+    auto [it, first] = Baseline().try_emplace(section);
+    PristineSection& base = it->second;
+    // The drum kit's 128 keys repeat one layout: a sample of its rows is enough.
+    const int count = section->GetParamCount(), step = count > 1000 ? 13 : 1;
+    if (first) {
+        base.reads = ReadsOf(section);
+        base.overridesGet = dynamic_cast<CRTCSectionImpl*>(section) != nullptr;
+        base.record = RecordOf(section);
+        if (base.reads == Reads::kRecordFxType)
+            base.fxType = static_cast<CFXSectionImpl*>(section)->GetFXType();
+        base.rows.resize(static_cast<size_t>(count));
+        if (base.reads == Reads::kElement) base.elementRead.resize(1024);
+    } else if (group < 0 && ShowsPristine(section, base, changed)) {
+        return;
+    }
+    // An array section whose selected element was read before with the bytes it holds shows what it
+    // showed then (its descriptors and values are functions of the selection and the element): only
+    // the selection row is read.
+    int onlyPid = kPidNone;
+    bool markElement = false;
+    const unsigned sel =
+        base.reads == Reads::kElement ? static_cast<CGArraySectionImpl*>(section)->GetCurSel() : 0;
+    if (base.reads == Reads::kElement && group < 0 && !changed.names && sel < base.elementRead.size() &&
+        ElementPristine(section, count)) {
+        if (base.elementRead[sel])
+            onlyPid = CGArraySectionImpl::kPidArpSelect;
+        else
+            markElement = true;
+    }
+    for (int i = 0; i < count; i += step) {
+        const unsigned index = static_cast<unsigned>(i);
+        PristineRow* row = index < base.rows.size() ? &base.rows[index] : nullptr;
+        if (first && row) row->pid = section->GetParamIDByIndex(index);
+        const int pid = row ? row->pid : section->GetParamIDByIndex(index);
+        if ((group >= 0 && ((pid >> 8) & 0xFF) != group) || (onlyPid != kPidNone && pid != onlyPid)) continue;
+        if (!section->GetParamDescByIndex(index, &d) || d.pid == kPidNone) continue;
+        // A row described as in the pristine state whose field holds the bytes it held then reads the
+        // same value: GetParamI describes the same row again (its PID names this index) and reads
+        // those bytes through the same accessor.
+        const unsigned width = FieldWidth(d);
+        const uint8_t* field = d.record ? static_cast<const uint8_t*>(d.record) + d.offset : nullptr;
+        const bool unchanged = !first && row && row->described && !base.overridesGet && field &&
+                               width <= sizeof row->field && SameDesc(d, row->desc) &&
+                               std::memcmp(field, row->field, width) == 0 &&
+                               section->GetIndexByParamID(d.pid) == i;
+        const RowKey key =
+            unchanged
+                ? row->key
+                : RowKey{
+                      section->GetParamI(d.pid), d.minval, d.maxval, d.flags, d.ptype, d.converter, d.name};
+        const bool fromImage =
+            d.ptype == kPTypeString ||
+            (changed.names && (dynamic_cast<const CStringConverterEnumDKit*>(d.converter) ||
+                               dynamic_cast<const CStringConverterEnumArppat*>(d.converter)));
+        if (first || fromImage || (!(row && row->key == key) && ShowsNew(key))) {
+            section->GetParamS(d.pid);
+            if (first && row) {
+                row->described = true;
+                row->desc = d;
+                row->key = key;
+                if (field && width <= sizeof row->field)
+                    std::memcpy(row->field, field, width);
+                else
+                    row->described = false;
+            }
+        }
+    }
+    if (markElement) base.elementRead[sel] = true;
+}
+
+void ReadSound(ISoundSection& sound, const Changed& changed) {
+    ReadAll(&sound, changed);
+    ReadAll(sound.GetIFX(), changed);
+    ReadAll(sound.GetMFX1(), changed);
+    ReadAll(sound.GetMFX2(), changed);
     for (ISectionList* list : {sound.GetTrack(), sound.GetToneAdj()})
-        for (unsigned i = 0; list && i < list->GetCount(); ++i) ReadAll(list->GetAt(i), namesChanged);
+        for (unsigned i = 0; list && i < list->GetCount(); ++i) ReadAll(list->GetAt(i), changed);
 }
 
 // Sections an input may have changed, by what its changes reach.
@@ -93,7 +275,7 @@ enum : unsigned {
 
 // The sections of the set the mask names, each row read and described, formatted where it may show
 // a new text.
-void ReadSections(unsigned mask, bool namesChanged) {
+void ReadSections(unsigned mask, const Changed& changed) {
     SectionSet& s = Sections();
     const std::pair<ISoundSection*, unsigned> sounds[] = {{&s.progPlay, kDirtyProg},
                                                           {&s.progEdit, kDirtyProg},
@@ -101,15 +283,22 @@ void ReadSections(unsigned mask, bool namesChanged) {
                                                           {&s.combiEdit, kDirtyCombi},
                                                           {&s.multi, kDirtyMulti}};
     for (auto [sound, bit] : sounds)
-        if (mask & bit) ReadSound(*sound, namesChanged);
+        if (mask & bit) ReadSound(*sound, changed);
     const std::pair<ISection*, unsigned> others[] = {{&s.global, kDirtyGlobal},     {&s.kits, kDirtyKits},
                                                      {&s.patterns, kDirtyPatterns}, {&s.exts, kDirtyExts},
                                                      {&s.rtc, kDirtyRtc},           {&s.setup, kDirtySetup}};
     for (auto [sec, bit] : others)
-        if (mask & bit) ReadAll(sec, namesChanged);
-    // The global rows other than the arpeggiator's show the global record alone.
+        if ((mask & bit) && sec != &s.global) ReadAll(sec, changed);
+    // The global rows other than the arpeggiator's show the global record alone: while it shows what
+    // it showed in the pristine state, only the arpeggiator rows (which show the current sound's) are
+    // read.
     constexpr int kGlobalArpGroup = 0x7C;
-    if ((mask & kDirtyGlobalArp) && !(mask & kDirtyGlobal)) ReadAll(&s.global, namesChanged, kGlobalArpGroup);
+    if (mask & (kDirtyGlobal | kDirtyGlobalArp)) {
+        const auto base = Baseline().find(&s.global);
+        const bool whole = base == Baseline().end() ||
+                           ((mask & kDirtyGlobal) && !ShowsPristine(&s.global, base->second, changed));
+        ReadAll(&s.global, changed, whole ? -1 : kGlobalArpGroup);
+    }
 }
 
 // The pristine image every input starts from; put back only when an input changed it.
@@ -122,15 +311,15 @@ const CHUNK_REMOTESYNTH& Pristine() {
     return *image;
 }
 
-// Puts the pristine image back where an input changed it, block by block (most inputs change a few
-// records); whether anything was put back.
-bool PutBackPristine(CHUNK_REMOTESYNTH* image) {
+// Puts the pristine image back where it differs within [begin, end), block by block (most inputs
+// change a few records); whether anything was put back.
+bool PutBackPristine(CHUNK_REMOTESYNTH* image, size_t begin, size_t end) {
     constexpr size_t kBlock = 4096;
     uint8_t* to = reinterpret_cast<uint8_t*>(image);
     const uint8_t* from = reinterpret_cast<const uint8_t*>(&Pristine());
     bool changed = false;
-    for (size_t at = 0; at < sizeof(CHUNK_REMOTESYNTH); at += kBlock) {
-        const size_t n = std::min(kBlock, sizeof(CHUNK_REMOTESYNTH) - at);
+    for (size_t at = begin; at < end; at += kBlock) {
+        const size_t n = std::min(kBlock, end - at);
         if (std::memcmp(to + at, from + at, n) == 0) continue;
         std::memcpy(to + at, from + at, n);
         changed = true;
@@ -149,24 +338,42 @@ bool Differs(const CHUNK_REMOTESYNTH& a, const AREADESC& area) {
 // realtime section shows values of all of them. Sections shown by none of the changed areas (nor
 // reached by an input's operations) show what they showed in the pristine state, which the first
 // read checked already.
-unsigned DirtyFromImage(const CHUNK_REMOTESYNTH& image) {
-    constexpr unsigned kSounds = kDirtyProg | kDirtyCombi | kDirtyMulti;
-    static const std::pair<AREADESC, unsigned> kShownBy[] = {
-        {kAreaGlobal, kDirtyGlobal | kDirtyPatterns},
-        {kAreaDrumKits, kDirtyKits | kDirtyProg},
-        {kAreaArpPatterns, kDirtyPatterns | kDirtyGlobal | kSounds},
-        {kAreaExtControls, kDirtyExts},
-        {kAreaPrograms, kSounds},
-        {kAreaCombis, kDirtyCombi},
-        {kAreaMultis, kDirtyMulti},
-        {kAreaCurProgram, kDirtyProg | kDirtyGlobalArp},
-        {kAreaCurCombi, kDirtyCombi | kDirtyGlobalArp},
-        {kAreaCurMulti, kDirtyMulti | kDirtyGlobalArp},
-        {kAreaCurProgramRecord, kDirtyProg},
-        {kAreaCurCombiRecord, kDirtyCombi},
-        {kAreaCurMultiRecord, kDirtyMulti},
-        {AREADESC{kOffMode, 1, 1}, kDirtyGlobalArp},
-    };
+constexpr unsigned kSounds = kDirtyProg | kDirtyCombi | kDirtyMulti;
+constexpr std::pair<AREADESC, unsigned> kShownBy[] = {
+    {kAreaGlobal, kDirtyGlobal | kDirtyPatterns},
+    {kAreaDrumKits, kDirtyKits | kDirtyProg},
+    {kAreaArpPatterns, kDirtyPatterns | kDirtyGlobal | kSounds},
+    {kAreaExtControls, kDirtyExts},
+    {kAreaPrograms, kSounds},
+    {kAreaCombis, kDirtyCombi},
+    {kAreaMultis, kDirtyMulti},
+    {kAreaCurProgram, kDirtyProg | kDirtyGlobalArp},
+    {kAreaCurCombi, kDirtyCombi | kDirtyGlobalArp},
+    {kAreaCurMulti, kDirtyMulti | kDirtyGlobalArp},
+    {kAreaCurProgramRecord, kDirtyProg},
+    {kAreaCurCombiRecord, kDirtyCombi},
+    {kAreaCurMultiRecord, kDirtyMulti},
+    {AREADESC{kOffMode, 1, 1}, kDirtyGlobalArp},
+};
+constexpr size_t kAreaCount = std::size(kShownBy);
+
+// The areas that differed from the pristine image after the last input: only they are put back.
+// Whatever else writes the image (nothing should) is found differing after the next input and put
+// back after it; until then the sections showing it are read, as for any change.
+std::array<bool, kAreaCount>& AreasChanged() {
+    static std::array<bool, kAreaCount> changed{};
+    return changed;
+}
+
+bool PutBackChangedAreas(CHUNK_REMOTESYNTH* image) {
+    bool changed = false;
+    for (size_t i = 0; i < kAreaCount; ++i)
+        if (std::exchange(AreasChanged()[i], false))
+            changed |= PutBackPristine(image, kShownBy[i].first.offset, kShownBy[i].first.End());
+    return changed;
+}
+
+unsigned DirtyFromImage(const CHUNK_REMOTESYNTH& image, Changed* changed) {
     // Every byte of the image belongs to one of the areas.
     static const bool covered = [] {
         unsigned at = 0;
@@ -178,8 +385,15 @@ unsigned DirtyFromImage(const CHUNK_REMOTESYNTH& image) {
     }();
     if (!covered) std::abort();
     unsigned dirty = 0;
-    for (const auto& [area, shown] : kShownBy)
-        if (Differs(image, area)) dirty |= shown | kDirtyRtc;
+    for (size_t i = 0; i < kAreaCount; ++i) {
+        const auto& [area, shown] = kShownBy[i];
+        if (!Differs(image, area)) continue;
+        AreasChanged()[i] = true;
+        dirty |= shown | kDirtyRtc;
+        if (area.offset == kAreaDrumKits.offset || area.offset == kAreaArpPatterns.offset)
+            changed->names = true;
+        if (area.offset == kAreaPrograms.offset) changed->programs = true;
+    }
     return dirty;
 }
 
@@ -208,13 +422,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CHUNK_REMOTESYNTH* image = s.host.GetRawChunk();
     s.host.SetMode(kModeProgEdit);
     static bool started = false;
-    if (PutBackPristine(image) || !started) {
+    const bool putBack =
+        started ? PutBackChangedAreas(image) : PutBackPristine(image, 0, sizeof(CHUNK_REMOTESYNTH));
+    if (putBack || !started) {
         // A fresh image: effect slots rebind to its types.
         s.progEdit.OnReinitialized();
         s.combiEdit.OnReinitialized();
         s.multi.OnReinitialized();
         // The first read of the pristine state formats every row and keeps what each showed.
-        if (!started) ReadSections(kDirtyAll, false);
+        if (!started) ReadSections(kDirtyAll, Changed{});
         started = true;
     }
     unsigned dirty = 0;
@@ -284,12 +500,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
     }
     s.host.link.Clear();
-    dirty |= DirtyFromImage(*image);
+    Changed changed;
+    dirty |= DirtyFromImage(*image, &changed);
     // The editor's setup lives outside the image; whatever wrote it reaches the realtime section.
     if (std::memcmp(s.setupRecord, INITCHUNK_SETUP, sizeof s.setupRecord) != 0)
         dirty |= kDirtySetup | kDirtyRtc;
     // Rows that show what they showed in the pristine state are not formatted again, unless the
     // names they list changed.
-    ReadSections(dirty, Differs(*image, kAreaDrumKits) || Differs(*image, kAreaArpPatterns));
+    ReadSections(dirty, changed);
     return 0;
 }
