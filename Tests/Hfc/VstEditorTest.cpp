@@ -92,6 +92,25 @@ public:
     HfcLog* m_log;
 };
 
+// A folder of its own holding one empty file "c", where the next file dialog starts; gone with it.
+struct FolderWithAFile {
+    FolderWithAFile() {
+        char pattern[] = "/tmp/tolva-dialog-XXXXXX";
+        if (mkdtemp(pattern) == nullptr) return;
+        folder = pattern;
+        file = folder + "/c";
+        if (FILE* f = std::fopen(file.c_str(), "w")) std::fclose(f);
+        HfcFileDialogSetStartFolder(folder.c_str());
+    }
+    ~FolderWithAFile() {
+        std::remove(file.c_str());
+        rmdir(folder.c_str());
+    }
+    bool Made() const { return !folder.empty() && access(file.c_str(), F_OK) == 0; }
+    std::string folder;
+    std::string file;
+};
+
 }  // namespace
 
 class VstEditor : public testing::Test {
@@ -418,13 +437,8 @@ TEST_F(VstEditor, TheHostsMouseCallsFollowTheDoubleClickAndControlClickRulesWith
 }
 
 TEST_F(VstEditor, CloseWhileASaveDialogAsksAboutReplacingAFile) {
-    char folder[] = "/tmp/tolva-replace-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    const std::string existing = std::string(folder) + "/c";
-    FILE* file = std::fopen(existing.c_str(), "w");
-    ASSERT_NE(file, nullptr);
-    std::fclose(file);
-    HfcFileDialogSetStartFolder(folder);
+    FolderWithAFile folder;
+    ASSERT_TRUE(folder.Made());
     ASSERT_TRUE(m_editor->open(Host()));
     RecordingFileListener listener(&m_log);
     AtTopLevel([&] {
@@ -449,20 +463,13 @@ TEST_F(VstEditor, CloseWhileASaveDialogAsksAboutReplacingAFile) {
     EXPECT_EQ(m_log, (HfcLog{"action 0 items 0 err -50", "terminate"}));
     EXPECT_EQ(HfcModalCount(), 0);
     EXPECT_EQ(m_editor->destroys, 1);
-    std::remove(existing.c_str());
-    rmdir(folder);
 }
 
 // A window's own layer listens to its dialogs and goes with the window: released, the dialog ends
 // without calling the gone listener and deletes itself once the question's loop has returned.
 TEST_F(VstEditor, AReleasedDialogEndsUnderItsQuestionWithoutItsListener) {
-    char folder[] = "/tmp/tolva-release-XXXXXX";
-    ASSERT_NE(mkdtemp(folder), nullptr);
-    const std::string existing = std::string(folder) + "/c";
-    FILE* file = std::fopen(existing.c_str(), "w");
-    ASSERT_NE(file, nullptr);
-    std::fclose(file);
-    HfcFileDialogSetStartFolder(folder);
+    FolderWithAFile folder;
+    ASSERT_TRUE(folder.Made());
     ASSERT_TRUE(m_editor->open(Host()));
     auto listener = std::make_unique<RecordingFileListener>(&m_log);
     CHfcSaveFileDialog* dialog = nullptr;
@@ -490,6 +497,4 @@ TEST_F(VstEditor, AReleasedDialogEndsUnderItsQuestionWithoutItsListener) {
     EXPECT_EQ(m_log, (HfcLog{"action 0 items 0 err -50"}));
     EXPECT_EQ(HfcModalCount(), 0);
     EXPECT_EQ(m_editor->destroys, 1);
-    std::remove(existing.c_str());
-    rmdir(folder);
 }
