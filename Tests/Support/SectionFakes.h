@@ -141,6 +141,9 @@ public:
 };
 
 std::string Hex(const std::vector<uint8_t>& bytes);
+// Whether two descriptions describe the same row the same way, wherever its record lies (an array
+// section's selected element).
+bool SameParamDesc(const PARAMDESC& a, const PARAMDESC& b);
 // The bytes a message builder makes, as Hex writes them.
 std::string MsgHex(const SXMessage& m);
 
@@ -253,6 +256,14 @@ inline std::string RecordingSink::Joined() const {
     std::string s;
     for (const auto& e : events) s += (s.empty() ? "" : " ") + e;
     return s;
+}
+
+inline bool SameParamDesc(const PARAMDESC& a, const PARAMDESC& b) {
+    return a.name == b.name && a.unit == b.unit && a.pid == b.pid && a.ptype == b.ptype &&
+           a.atype == b.atype && a.offset == b.offset && a.lobit == b.lobit && a.hibit == b.hibit &&
+           a.defval == b.defval && a.minval == b.minval && a.maxval == b.maxval && a.initval == b.initval &&
+           a.flags == b.flags && a.format == b.format && a.accessor == b.accessor &&
+           a.converter == b.converter;
 }
 
 inline std::string Hex(const std::vector<uint8_t>& bytes) {
