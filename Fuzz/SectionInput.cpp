@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "Common/Model/Converters.h"
+#include "Support/SectionAnnouncements.h"
 #include "Support/SectionSet.h"
 
 using namespace QorX0;
@@ -94,14 +95,6 @@ bool ListsImageNames(const IStringConverter* converter) {
     return it->second;
 }
 
-// Bytes a row's accessor reads from its offset (0 when it has none).
-unsigned FieldWidth(const PARAMDESC& d) {
-    if (!d.accessor) return 0;
-    if (const IAccessorI* a = d.accessor->AsInteger()) return a->Width();
-    if (const IAccessorS* a = d.accessor->AsText()) return a->Width();
-    return 0;
-}
-
 // A row as the pristine state described it, with the bytes of its field.
 struct PristineRow {
     bool described = false;
@@ -109,9 +102,6 @@ struct PristineRow {
     PARAMDESC desc{};
     uint8_t field[32] = {};
     RowKey key{};
-    // The bits of its record a write through its accessor can change (none for texts and wide fields).
-    uint8_t mask[4] = {};
-    unsigned maskWidth = 0;
 };
 
 // What else than its own record a sub-section's rows read, where it can be told from outside.
@@ -127,9 +117,11 @@ enum class Reads {
 struct PristineSection {
     Reads reads = Reads::kAnything;
     bool overridesGet = false;  // values not read through its rows' accessors alone
-    bool followed = false;      // its announcements are heard (kRecord and kRecordPrograms sections)
-    int alwaysGroup = -1;       // a PID group whose rows show more than the record (read whenever it is)
-    std::vector<bool> covered;  // by byte of the record: some row's field holds it
+    // For a section whose rows show its record alone: what it announces for each row, and each row's
+    // field as described in the pristine state (empty for others).
+    std::vector<RowAnnouncement> learned;
+    std::vector<FieldSpan> fields;
+    int alwaysGroup = -1;  // a PID group whose rows show more than the record (read whenever it is)
     std::vector<uint8_t> record;
     unsigned fxType = 0;
     std::vector<PristineRow> rows;
@@ -156,53 +148,26 @@ Reads ReadsOf(ISection* section) {
     return Reads::kAnything;
 }
 
-// What the sections announced during the current input: a section tells its observers of every row
-// whose description a change alters (the editor's controls rely on it, and a model test checks it
-// for every row of these sections), and of every row whose value it changed.
-class Announcements : public ISectionSink {
-public:
-    void OnSectionReinitialized(ISection* s) override { m_told.push_back({s, kReinit}); }
-    void OnSectionParamPropsChanged(ISection* s, int pid) override { m_told.push_back({s, pid}); }
-    void OnSectionParamChanged(ISection* s, int pid) override { m_told.push_back({s, pid}); }
-    void Clear() { m_told.clear(); }
-    // The PIDs one section announced, sorted; false when it was reinitialised.
-    bool RowsOf(ISection* section, std::vector<int>* pids) const {
-        pids->clear();
-        for (const auto& [s, pid] : m_told) {
-            if (s != section) continue;
-            if (pid == kReinit) return false;
-            pids->push_back(pid);
-        }
-        std::sort(pids->begin(), pids->end());
-        return true;
-    }
-
-private:
-    static constexpr int kReinit = kPidNone;
-    std::vector<std::pair<ISection*, int>> m_told;
-};
-
-Announcements& Told() {
-    static Announcements told;
-    return told;
+// What each section whose rows show its record alone announces for each of its rows, learned
+// before the first read.
+std::map<ISection*, std::vector<RowAnnouncement>>& Learned() {
+    static std::map<ISection*, std::vector<RowAnnouncement>> learned;
+    return learned;
 }
 
-// The bits a write through the row's accessor can change in the record, found by writing values
-// over a copy of it. A bit no such write changed is left out, which only makes the section read in
-// full more often.
-void FindWriteMask(const PARAMDESC& d, const std::vector<uint8_t>& record, PristineRow* row) {
-    const IAccessorI* a = d.accessor ? d.accessor->AsInteger() : nullptr;
-    const unsigned width = a ? a->Width() : 0;
-    if (!a || width > sizeof row->mask || d.offset < 0 || d.offset + width > record.size()) return;
-    std::vector<uint8_t> scratch;
-    std::vector<int> probes = {0, -1, 0x7FFFFFFF, d.minval, d.maxval};
-    for (int bit = 0; bit < 31; ++bit) probes.push_back(1 << bit);
-    for (int probe : probes) {
-        scratch = record;
-        a->PutRaw(scratch.data(), static_cast<unsigned>(d.offset), probe);
-        for (unsigned i = 0; i < width; ++i) row->mask[i] |= scratch[d.offset + i] ^ record[d.offset + i];
+// Learns, before anything is read, what each section whose rows show its record alone announces.
+void LearnRecordSections(SectionSet& s) {
+    std::vector<ISection*> sections = {&s.global};
+    for (ISoundSection* sound :
+         {static_cast<ISoundSection*>(&s.progEdit), static_cast<ISoundSection*>(&s.combiPlay),
+          static_cast<ISoundSection*>(&s.combiEdit), static_cast<ISoundSection*>(&s.multi)}) {
+        sections.push_back(sound);
+        for (ISectionList* list : {sound->GetTrack(), sound->GetToneAdj()})
+            for (unsigned i = 0; list && i < list->GetCount(); ++i) sections.push_back(list->GetAt(i));
     }
-    row->maskWidth = width;
+    for (ISection* section : sections)
+        if (ReadsOf(section) == Reads::kRecord || ReadsOf(section) == Reads::kRecordPrograms)
+            Learned()[section] = LearnAnnouncements(section, [&] { s.host.Pump(); });
 }
 
 std::vector<uint8_t> RecordOf(ISection* section) {
@@ -217,15 +182,15 @@ struct Changed {
     bool programs = false;  // bank programs (tracks play them)
 };
 
-// Whether a sub-section shows exactly what it showed in the pristine state: its descriptors and
-// values are functions of its record and of what Reads names, all as they were. Names listed from
-// the image are not among them, so a change of names reads it again.
 // The section's record as it is now (as ShowsPristine last read it).
 std::vector<uint8_t>& RecordNow() {
     static std::vector<uint8_t> now;
     return now;
 }
 
+// Whether a sub-section shows exactly what it showed in the pristine state: its descriptors and
+// values are functions of its record and of what Reads names, all as they were. Names listed from
+// the image are not among them, so a change of names reads it again.
 bool ShowsPristine(ISection* section, const PristineSection& base, const Changed& changed) {
     if (base.reads == Reads::kAnything || changed.names) return false;
     if (base.reads == Reads::kRecordFxType &&
@@ -238,32 +203,20 @@ bool ShowsPristine(ISection* section, const PristineSection& base, const Changed
     return now.size() == base.record.size() && SameBytes(now.data(), base.record.data(), now.size());
 }
 
-// Whether a section whose rows show its record alone, found changed by ShowsPristine, changed only
-// through rows it announced: every bit of its record that differs from the pristine one lies in the
-// write mask of a row it named, or in a byte no row of it holds (an effect's parameters, which its
-// effect sections show), and it was not reinitialised. Its rows describe themselves from the fields
-// of its rows, so every row whose description differs from the pristine one is among those named
-// (`told`), and every other row whose field holds its pristine bytes shows what it showed then. A
-// write to a field it did not announce (a silent write, another view of the same record, the
-// realtime section) leaves a bit unexplained and the section is read in full.
-bool ChangedOnlyAsTold(ISection* section, const PristineSection& base, const Changed& changed,
-                       std::vector<int>* told) {
-    if (!base.followed || changed.names || (base.reads == Reads::kRecordPrograms && changed.programs))
+// The rows of a section whose rows show its record alone, found changed by ShowsPristine, that may
+// show something new: each row whose field changed, and the rows the section announces for it (a
+// section tells its observers of every row whose description may follow a row, whatever the state
+// and the value; a model test checks it for every row of these sections). False when any row may
+// (a change it answers by reinitialising, or one never learned); bytes no row holds (an effect's
+// parameters, which its effect section shows) reach none.
+bool RowsChangesReach(ISection* section, const PristineSection& base, const Changed& changed,
+                      std::vector<bool>* reached) {
+    if (base.learned.empty() || changed.names || (base.reads == Reads::kRecordPrograms && changed.programs))
         return false;
-    if (!Told().RowsOf(section, told)) return false;
     const std::vector<uint8_t>& now = RecordNow();
-    if (now.size() != base.record.size()) return false;
-    static std::vector<uint8_t> explained;
-    explained.assign(now.size(), 0);
-    for (int pid : *told) {
-        const int index = section->GetIndexByParamID(pid);
-        if (index < 0 || static_cast<size_t>(index) >= base.rows.size()) continue;
-        const PristineRow& row = base.rows[static_cast<size_t>(index)];
-        for (unsigned i = 0; i < row.maskWidth; ++i) explained[row.desc.offset + i] |= row.mask[i];
-    }
-    for (size_t i = 0; i < now.size(); ++i)
-        if (((now[i] ^ base.record[i]) & ~explained[i]) && base.covered[i]) return false;
-    return true;
+    return now.size() == base.record.size() &&
+           RowsAChangeReaches(section, base.fields, base.learned, base.record.data(), now.data(), now.size(),
+                              reached);
 }
 
 const CHUNK_REMOTESYNTH& Pristine();
@@ -300,15 +253,16 @@ void ReadAll(ISection* section, const Changed& changed, int group = -1) {
             base.fxType = static_cast<CFXSectionImpl*>(section)->GetFXType();
         base.rows.resize(static_cast<size_t>(count));
         if (base.reads == Reads::kElement) base.elementRead.resize(1024);
-        if ((base.reads == Reads::kRecord || base.reads == Reads::kRecordPrograms) && step == 1)
-            base.followed = section->AdviseSink(&Told());
+        if (auto learned = Learned().find(section); learned != Learned().end() && step == 1) {
+            base.learned = learned->second;
+            base.fields.resize(base.rows.size());
+        }
         if (dynamic_cast<CGlobalSectionImpl*>(section)) base.alwaysGroup = kGlobalArpGroup;
-        base.covered.assign(base.record.size(), false);
     } else if (group < 0 && ShowsPristine(section, base, changed)) {
         return;
     }
-    static std::vector<int> told;
-    const bool asTold = !first && group < 0 && ChangedOnlyAsTold(section, base, changed, &told);
+    static std::vector<bool> reached;
+    const bool onlyReached = !first && group < 0 && RowsChangesReach(section, base, changed, &reached);
     // An array section whose selected element was read before with the bytes it holds shows what it
     // showed then (its descriptors and values are functions of the selection and the element): only
     // the selection row is read.
@@ -329,23 +283,13 @@ void ReadAll(ISection* section, const Changed& changed, int group = -1) {
         if (first && row) row->pid = section->GetParamIDByIndex(index);
         const int pid = row ? row->pid : section->GetParamIDByIndex(index);
         if ((group >= 0 && ((pid >> 8) & 0xFF) != group) || (onlyPid != kPidNone && pid != onlyPid)) continue;
-        // A row not announced, whose field holds its pristine bytes, shows what it showed then.
-        if (asTold && row && row->described && ((pid >> 8) & 0xFF) != base.alwaysGroup &&
-            !std::binary_search(told.begin(), told.end(), pid)) {
-            const unsigned width = FieldWidth(row->desc);
-            const size_t at = static_cast<size_t>(row->desc.offset);
-            if (at + width <= base.record.size() &&
-                SameBytes(RecordNow().data() + at, base.record.data() + at, width))
-                continue;
-        }
+        if (onlyReached && !reached[index] && ((pid >> 8) & 0xFF) != base.alwaysGroup) continue;
         if (!section->GetParamDescByIndex(index, &d) || d.pid == kPidNone) continue;
-        if (first && d.offset >= 0)
-            for (unsigned i = 0, width = FieldWidth(d); i < width && d.offset + i < base.covered.size(); ++i)
-                base.covered[d.offset + i] = true;
+        if (first && index < base.fields.size()) base.fields[index] = FieldOf(d);
         // A row described as in the pristine state whose field holds the bytes it held then reads the
         // same value: GetParamI describes the same row again (its PID names this index) and reads
         // those bytes through the same accessor.
-        const unsigned width = FieldWidth(d);
+        const unsigned width = FieldOf(d).width;
         const uint8_t* field = d.record ? static_cast<const uint8_t*>(d.record) + d.offset : nullptr;
         const bool unchanged = !first && row && row->described && !base.overridesGet && field &&
                                width <= sizeof row->field && SameParamDesc(d, row->desc) &&
@@ -367,7 +311,6 @@ void ReadAll(ISection* section, const Changed& changed, int group = -1) {
                     std::memcpy(row->field, field, width);
                 else
                     row->described = false;
-                if (base.followed) FindWriteMask(d, base.record, row);
             }
         }
     }
@@ -558,7 +501,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     s.host.SetMode(kModeProgEdit);
     static bool started = false;
     const unsigned rebind = started ? PutBackChangedAreas(image) : kSounds;
-    if (!started) PutBackPristine(image, 0, sizeof(CHUNK_REMOTESYNTH));
+    if (!started) {
+        LearnRecordSections(s);
+        PutBackPristine(image, 0, sizeof(CHUNK_REMOTESYNTH));
+    }
     if (rebind) {
         // A fresh image: effect slots rebind to its types.
         if (rebind & kDirtyProg) s.progEdit.OnReinitialized();
@@ -568,8 +514,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (!started) ReadSections(kDirtyAll, Changed{});
         started = true;
     }
-    // What the sections announce from here on is what this input did.
-    Told().Clear();
     unsigned dirty = 0;
     // Where a change lands: the sound pairs share their records; control changes and knob writes
     // reach the realtime section and the sections of the current modes, some of whose rows live

@@ -1,44 +1,22 @@
 // A section tells its observers about every row whose description a change alters: a control
 // describes its row again only when told (its properties changed, its value changed, or the whole
-// section was reinitialised), so an untold change leaves a stale range, list or lock on screen.
+// section was reinitialised), so an untold change leaves a stale range, list or lock on screen. What
+// it tells depends on the changed row alone, whatever the state and the value: the rows a change of
+// the record can reach follow from the rows whose fields changed (the section fuzz target reads
+// only those).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "Support/SectionAnnouncements.h"
 #include "Support/SectionSet.h"
 
 namespace QorX0 {
 namespace {
-
-// What one section announced since the last Clear.
-class Announced : public ISectionSink {
-public:
-    explicit Announced(ISection* section) : m_section(section) { section->AdviseSink(this); }
-    ~Announced() { m_section->UnadviseSink(this); }
-    void OnSectionReinitialized(ISection* s) override { reinitialized |= s == m_section; }
-    void OnSectionParamPropsChanged(ISection* s, int pid) override { Note(s, pid); }
-    void OnSectionParamChanged(ISection* s, int pid) override { Note(s, pid); }
-    bool Names(int pid) const {
-        for (int p : pids)
-            if (p == pid) return true;
-        return false;
-    }
-    void Clear() {
-        reinitialized = false;
-        pids.clear();
-    }
-    bool reinitialized = false;
-    std::vector<int> pids;
-
-private:
-    void Note(ISection* s, int pid) {
-        if (s == m_section) pids.push_back(pid);
-    }
-    ISection* m_section;
-};
 
 std::vector<PARAMDESC> Described(ISection* section) {
     std::vector<PARAMDESC> rows(static_cast<size_t>(section->GetParamCount()));
@@ -73,9 +51,11 @@ std::vector<RecordSection> RecordSections(SectionSet& s) {
 // Every value change a row can take from the state in `start`: edited values at the ends and the
 // middle of its range, and raw values as the instrument may send them (stored as they come). Each
 // row whose description the change alters must have been announced, unless the section was
-// reinitialised. Returns the states in which a change altered other rows' descriptions (a row that
+// reinitialised, and must be among the rows the changed fields reach by what was learned of the
+// section. Returns the states in which a change altered other rows' descriptions (a row that
 // selects how others are shown).
 std::vector<std::vector<uint8_t>> CheckEveryChangeFrom(SectionSet& s, const RecordSection& at,
+                                                       const std::vector<RowAnnouncement>& learned,
                                                        const std::vector<uint8_t>& start,
                                                        unsigned char pmid) {
     ISection* section = at.section;
@@ -83,8 +63,12 @@ std::vector<std::vector<uint8_t>> CheckEveryChangeFrom(SectionSet& s, const Reco
     section->RawPut(start.data(), 0, size);
     s.host.Pump();
     const std::vector<PARAMDESC> before = Described(section);
+    std::vector<FieldSpan> fields;
+    for (const PARAMDESC& d : before) fields.push_back(d.pid == kPidNone ? FieldSpan{} : FieldOf(d));
     std::vector<std::vector<uint8_t>> selecting;
-    Announced told(section);
+    std::vector<uint8_t> changed(size);
+    std::vector<bool> reached;
+    AnnouncementLog told(section);
     for (const PARAMDESC& row : before) {
         if (row.pid == kPidNone || row.ptype < kPTypeCont || row.ptype > kPTypeSwitch) continue;
         const struct {
@@ -102,22 +86,30 @@ std::vector<std::vector<uint8_t>> CheckEveryChangeFrom(SectionSet& s, const Reco
             else
                 section->PutParamIEx(row.pid, probe.value, kPutNotify);
             s.host.Pump();
+            section->RawGet(changed.data(), 0, size);
+            const bool anyRow =
+                !RowsAChangeReaches(section, fields, learned, start.data(), changed.data(), size, &reached);
             const std::vector<PARAMDESC> after = Described(section);
             bool altersOthers = false;
             for (size_t j = 0; j < after.size(); ++j) {
                 if (SameParamDesc(before[j], after[j]) && before[j].record == after[j].record) continue;
                 altersOthers |= before[j].pid != row.pid;
+                const auto change = [&] {
+                    std::ostringstream text;
+                    text << "model " << int(pmid) << ": " << (probe.received ? "received " : "edited ")
+                         << std::dec << probe.value << " in PID 0x" << std::hex << row.pid << " (" << row.name
+                         << ") changes the description of PID 0x" << before[j].pid << " ("
+                         << (before[j].name ? before[j].name : "") << ")";
+                    return text.str();
+                };
                 EXPECT_TRUE(told.reinitialized || told.Names(before[j].pid) || told.Names(after[j].pid))
-                    << "model " << int(pmid) << ": " << (probe.received ? "received " : "edited ")
-                    << probe.value << " in PID 0x" << std::hex << row.pid << " (" << row.name
-                    << ") changes the description of PID 0x" << before[j].pid << " ("
-                    << (before[j].name ? before[j].name : "") << ") untold";
+                    << change() << " untold";
+                EXPECT_TRUE(anyRow || reached[j])
+                    << change() << ", not among the rows the changed fields reach";
             }
             if (altersOthers || told.reinitialized) {
-                std::vector<uint8_t> state(size);
-                section->RawGet(state.data(), 0, size);
-                if (std::find(selecting.begin(), selecting.end(), state) == selecting.end())
-                    selecting.push_back(std::move(state));
+                if (std::find(selecting.begin(), selecting.end(), changed) == selecting.end())
+                    selecting.push_back(changed);
             }
         }
     }
@@ -134,8 +126,10 @@ TEST(SectionAnnouncements, EveryRowWhoseDescriptionAChangeAltersIsAnnounced) {
         for (const RecordSection& at : RecordSections(s)) {
             std::vector<uint8_t> pristine(at.section->RawSize());
             at.section->RawGet(pristine.data(), 0, static_cast<unsigned>(pristine.size()));
-            for (const std::vector<uint8_t>& state : CheckEveryChangeFrom(s, at, pristine, pmid))
-                CheckEveryChangeFrom(s, at, state, pmid);
+            const std::vector<RowAnnouncement> learned =
+                LearnAnnouncements(at.section, [&] { s.host.Pump(); });
+            for (const std::vector<uint8_t>& state : CheckEveryChangeFrom(s, at, learned, pristine, pmid))
+                CheckEveryChangeFrom(s, at, learned, state, pmid);
             at.section->RawPut(pristine.data(), 0, static_cast<unsigned>(pristine.size()));
         }
     }
