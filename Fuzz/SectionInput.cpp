@@ -451,6 +451,14 @@ unsigned PutBackChangedAreas(CHUNK_REMOTESYNTH* image) {
     return rebind;
 }
 
+// Whether a name in an area of kits or patterns differs from the pristine one: the lists of them show
+// each record's name, its first 16 bytes.
+bool NamesDiffer(const CHUNK_REMOTESYNTH& image, const AREADESC& area) {
+    for (unsigned i = 0; i < area.count; ++i)
+        if (!SameBytes(image.Bytes() + area.At(i), Pristine().Bytes() + area.At(i), 16)) return true;
+    return false;
+}
+
 unsigned DirtyFromImage(const CHUNK_REMOTESYNTH& image, Changed* changed) {
     // Every byte of the image belongs to one of the areas.
     static const bool covered = [] {
@@ -469,7 +477,7 @@ unsigned DirtyFromImage(const CHUNK_REMOTESYNTH& image, Changed* changed) {
         AreasChanged()[i] = true;
         dirty |= shown | kDirtyRtc;
         if (area.offset == kAreaDrumKits.offset || area.offset == kAreaArpPatterns.offset)
-            changed->names = true;
+            changed->names |= NamesDiffer(image, area);
         if (area.offset == kAreaPrograms.offset) changed->programs = true;
     }
     return dirty;
