@@ -127,6 +127,14 @@ bool CRemoteSynthImpl::LoadStream(std::istream& is, unsigned index) {
         return false;
     }
 
+    // A stream of no kind we read (a host's chunk from elsewhere, a damaged file) is refused before a
+    // scratch image is made for it.
+    FTYPE found = FTYPE_UNKNOWN;
+    const bool known = PersistFindStreamType(is, &found, nullptr);
+    is.clear();
+    is.seekg(start);
+    if (!known || !is) return false;
+
     // Read into a scratch copy first: nothing changes unless the whole stream loads.
     auto scratch = std::make_unique<CHUNK_REMOTESYNTH>();
     CopyImage(scratch.get());
