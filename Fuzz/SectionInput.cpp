@@ -170,12 +170,6 @@ void LearnRecordSections(SectionSet& s) {
             Learned()[section] = LearnAnnouncements(section, [&] { s.host.Pump(); });
 }
 
-std::vector<uint8_t> RecordOf(ISection* section) {
-    std::vector<uint8_t> bytes(section->RawSize());
-    bytes.resize(section->RawGet(bytes.data(), 0, static_cast<unsigned>(bytes.size())));
-    return bytes;
-}
-
 // What of the image outside the sections' own records an input changed.
 struct Changed {
     bool names = false;     // kit or pattern names (lists of them show in rows)
@@ -198,8 +192,7 @@ bool ShowsPristine(ISection* section, const PristineSection& base, const Changed
         return false;
     if (base.reads == Reads::kRecordPrograms && changed.programs) return false;
     std::vector<uint8_t>& now = RecordNow();
-    now.resize(section->RawSize());
-    now.resize(section->RawGet(now.data(), 0, static_cast<unsigned>(now.size())));
+    ReadRecord(section, &now);
     return now.size() == base.record.size() && SameBytes(now.data(), base.record.data(), now.size());
 }
 
@@ -248,13 +241,13 @@ void ReadAll(ISection* section, const Changed& changed, int group = -1) {
     if (first) {
         base.reads = ReadsOf(section);
         base.overridesGet = dynamic_cast<CRTCSectionImpl*>(section) != nullptr;
-        base.record = RecordOf(section);
+        ReadRecord(section, &base.record);
         if (base.reads == Reads::kRecordFxType)
             base.fxType = static_cast<CFXSectionImpl*>(section)->GetFXType();
         base.rows.resize(static_cast<size_t>(count));
         if (base.reads == Reads::kElement) base.elementRead.resize(1024);
         if (auto learned = Learned().find(section); learned != Learned().end() && step == 1) {
-            base.learned = learned->second;
+            base.learned = std::move(learned->second);
             base.fields.resize(base.rows.size());
         }
         if (dynamic_cast<CGlobalSectionImpl*>(section)) base.alwaysGroup = kGlobalArpGroup;

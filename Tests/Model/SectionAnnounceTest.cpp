@@ -124,8 +124,8 @@ TEST(SectionAnnouncements, EveryRowWhoseDescriptionAChangeAltersIsAnnounced) {
     for (unsigned char pmid : {kPmidTolva, kPmidNerimo}) {
         SectionSet s(pmid);
         for (const RecordSection& at : RecordSections(s)) {
-            std::vector<uint8_t> pristine(at.section->RawSize());
-            at.section->RawGet(pristine.data(), 0, static_cast<unsigned>(pristine.size()));
+            std::vector<uint8_t> pristine;
+            ReadRecord(at.section, &pristine);
             const std::vector<RowAnnouncement> learned =
                 LearnAnnouncements(at.section, [&] { s.host.Pump(); });
             for (const std::vector<uint8_t>& state : CheckEveryChangeFrom(s, at, learned, pristine, pmid))

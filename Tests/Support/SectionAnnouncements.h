@@ -59,13 +59,20 @@ inline FieldSpan FieldOf(const PARAMDESC& d) {
     return {};
 }
 
+// A section's record as it is now, into `bytes` (its size kept, so a buffer used again allocates
+// nothing).
+inline void ReadRecord(ISection* section, std::vector<uint8_t>* bytes) {
+    bytes->resize(section->RawSize());
+    bytes->resize(section->RawGet(bytes->data(), 0, static_cast<unsigned>(bytes->size())));
+}
+
 // By row index: changes each row once through the section (past its lock, observers told), notes
 // what the section announces, and puts its record back. `settle` runs what was posted to the main
 // thread.
 template <class Settle>
 std::vector<RowAnnouncement> LearnAnnouncements(ISection* section, Settle settle) {
-    std::vector<uint8_t> record(section->RawSize());
-    record.resize(section->RawGet(record.data(), 0, static_cast<unsigned>(record.size())));
+    std::vector<uint8_t> record;
+    ReadRecord(section, &record);
     std::vector<RowAnnouncement> rows(static_cast<size_t>(std::max(section->GetParamCount(), 0)));
     AnnouncementLog log(section);
     constexpr unsigned kFlags = kPutNotify | kPutForce;

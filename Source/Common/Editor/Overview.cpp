@@ -113,38 +113,33 @@ struct OscPids {
     int ampLevels[4];
     int ampTimes[3], ampRelease;
 };
-constexpr OscPids kOscPids[2] = {
-    {513,
-     518,
-     768,
-     770,
-     1024,
-     1026,
-     1536,
-     1538,
-     1792,
-     2048,
-     2816,
-     3584,
-     {3072, 3074, 3076, 3078},
-     {3073, 3075, 3077},
-     3079},
-    {3841,
-     3846,
-     4096,
-     4098,
-     4352,
-     4354,
-     4864,
-     4866,
-     5120,
-     5376,
-     6144,
-     6912,
-     {6400, 6402, 6404, 6406},
-     {6401, 6403, 6405},
-     6407},
-};
+// Oscillator 2's rows lie 0x0D00 above oscillator 1's.
+constexpr OscPids Osc2Of(OscPids p) {
+    for (int* pid : {&p.msHigh, &p.msLow, &p.lfo1Wave, &p.lfo1Freq, &p.lfo2Wave, &p.lfo2Freq, &p.filterType,
+                     &p.resonance, &p.cutoffA, &p.cutoffB, &p.ampLevel, &p.ampPan, &p.ampRelease})
+        *pid += 0x0D00;
+    for (int& pid : p.ampLevels) pid += 0x0D00;
+    for (int& pid : p.ampTimes) pid += 0x0D00;
+    return p;
+}
+constexpr OscPids kOsc1Pids = {.msHigh = 0x0201,
+                               .msLow = 0x0206,
+                               .lfo1Wave = 0x0300,
+                               .lfo1Freq = 0x0302,
+                               .lfo2Wave = 0x0400,
+                               .lfo2Freq = 0x0402,
+                               .filterType = 0x0600,
+                               .resonance = 0x0602,
+                               .cutoffA = 0x0700,
+                               .cutoffB = 0x0800,
+                               .ampLevel = 0x0B00,
+                               .ampPan = 0x0E00,
+                               .ampLevels = {0x0C00, 0x0C02, 0x0C04, 0x0C06},
+                               .ampTimes = {0x0C01, 0x0C03, 0x0C05},
+                               .ampRelease = 0x0C07};
+constexpr OscPids kOscPids[2] = {kOsc1Pids, Osc2Of(kOsc1Pids)};
+static_assert(kOscPids[1].msHigh == 3841 && kOscPids[1].ampRelease == 6407 &&
+              kOscPids[1].ampTimes[2] == 6405);
 
 }  // namespace
 
