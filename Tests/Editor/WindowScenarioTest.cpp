@@ -418,11 +418,13 @@ constexpr int kOsc2Offset = 0xD00;  // oscillator 2's rows stand this far after 
 
 void WriteOsc(QorX0::ISoundSection* prog, int osc, const OscSound& s) {
     const int o = osc * kOsc2Offset;
+    // Multisamples the instrument has (the simulator's factory data holds any number there), so the
+    // overview's pictures show their names.
     const std::pair<int, int> rows[] = {
-        {1536, s.type},      {1538, s.resonance}, {1792, s.cutoffA},   {2048, s.cutoffB},
-        {2816, s.level},     {3584, s.pan},       {3072, s.levels[0]}, {3074, s.levels[1]},
-        {3076, s.levels[2]}, {3078, s.levels[3]}, {3073, s.times[0]},  {3075, s.times[1]},
-        {3077, s.times[2]},  {3079, s.release},
+        {0x0201, 2 * osc},   {0x0206, 2 * osc + 1}, {1536, s.type},      {1538, s.resonance},
+        {1792, s.cutoffA},   {2048, s.cutoffB},     {2816, s.level},     {3584, s.pan},
+        {3072, s.levels[0]}, {3074, s.levels[1]},   {3076, s.levels[2]}, {3078, s.levels[3]},
+        {3073, s.times[0]},  {3075, s.times[1]},    {3077, s.times[2]},  {3079, s.release},
     };
     for (const auto& [pid, value] : rows) {
         // Oscillator 2's rows live in a section of their own.

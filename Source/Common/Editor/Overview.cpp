@@ -187,6 +187,9 @@ void BackgroundLayer::CreateOverview() {
         const int osc = box.id >= 7 && box.id <= 11 ? 1 : 0;
         const int c = kIdOverviewFirst + 3 + 12 * osc;
         const int valueWidth = container->m_width - 44 - 2;
+        // The left column stops short of the right one: a long sample name is cut a few pixels
+        // before the next name begins, not run into it.
+        constexpr int kLeftWidth = 100;
         switch (box.id) {
             case 0:
                 text(4, 22, container->m_width - 8, kIdOverviewFirst, "OSC MODE : ");
@@ -200,17 +203,17 @@ void BackgroundLayer::CreateOverview() {
                 break;
             case 2:
             case 7:
-                text(56, y, 104, c, "");
+                text(56, y, kLeftWidth, c, "");
                 text(161, y, rightWidth, c + 1, "");
                 break;
             case 3:
             case 8:
-                text(56, y, 104, c + 2, "");
+                text(56, y, kLeftWidth, c + 2, "");
                 text(161, y, rightWidth, c + 3, "");
                 break;
             case 4:
             case 9:
-                text(56, y, 104, c + 4, "");
+                text(56, y, kLeftWidth, c + 4, "");
                 text(161, y, rightWidth, c + 5, "");
                 break;
             case 5:
