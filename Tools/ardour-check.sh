@@ -2,6 +2,8 @@
 # The plug-in in a real host, headless: Ardour's VST scanner loads, identifies and closes it; then an
 # Ardour session keeps the plug-in's chunk byte for byte across a fresh process.
 #   bash Tools/ardour-check.sh <build folder>     (default build/default)
+# With ARDOUR_CHECK_INSTALLED=1 the plug-in is not copied from the build folder but found where the
+# host's own plug-in path finds an installed one.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build/default}
@@ -12,18 +14,33 @@ if [ ! -x "$scanner" ] || ! command -v ardour7-lua >/dev/null; then
   echo "ardour check SKIPPED: Ardour 7 is not installed (Tools/setup.sh installs it)" >&2
   exit 0
 fi
-[ -f "$so" ] || { echo "ardour check: $so is not built" >&2; exit 1; }
+[ -n "${ARDOUR_CHECK_INSTALLED:-}" ] || [ -f "$so" ] || { echo "ardour check: $so is not built" >&2; exit 1; }
 
 T=$(mktemp -d /tmp/tolva-ardour-XXXXXX)
 trap 'rm -rf "$T"' EXIT
 mkdir -p "$T/plugins" "$T/cache" "$T/config"
-cp "$so" "$T/plugins/"
-plugin="$T/plugins/$(basename "$so")"
+fail() { echo "ardour check FAILED: $*" >&2; exit 1; }
+# A home, caches, settings and the lock folder of the check's own.
+export HOME="$T" XDG_CACHE_HOME="$T/cache" XDG_CONFIG_HOME="$T/config" TOLVA_LOCK_DIR="$T"
+if [ -n "${ARDOUR_CHECK_INSTALLED:-}" ]; then
+  # An installed plug-in, found as the host's rescan finds it: in a folder of the host's own plug-in
+  # path (its default unless LXVST_PATH is set).
+  printf 'print("PATH=" .. ARDOUR.config():get_plugin_path_lxvst())\n' >"$T/path.lua"
+  search=$(timeout 60 ardour7-lua "$T/path.lua" 2>/dev/null | sed -n 's/^PATH=//p')
+  plugin=""
+  IFS=: read -r -a folders <<<"$search"
+  for folder in "${folders[@]}"; do
+    if [ -f "$folder/$(basename "$so")" ]; then plugin="$folder/$(basename "$so")"; break; fi
+  done
+  [ -n "$plugin" ] || fail "the host's plug-in path ($search) holds no $(basename "$so")"
+  echo "found by the host's plug-in path: $plugin"
+else
+  cp "$so" "$T/plugins/"
+  plugin="$T/plugins/$(basename "$so")"
+  export LXVST_PATH="$T/plugins"
+fi
 # The host ignores a cache entry written in the same second as the plug-in's modification time.
 touch -d '-1 minute' "$plugin"
-# A home, caches, settings and the lock folder of the check's own.
-export HOME="$T" XDG_CACHE_HOME="$T/cache" XDG_CONFIG_HOME="$T/config" TOLVA_LOCK_DIR="$T" LXVST_PATH="$T/plugins"
-fail() { echo "ardour check FAILED: $*" >&2; exit 1; }
 
 echo "-- scanner"
 LD_LIBRARY_PATH=/usr/lib/ardour7 timeout 60 "$scanner" -f "$plugin" >"$T/scan.log" 2>&1 ||

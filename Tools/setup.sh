@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth libxtst-dev
   ardour
+  desktop-file-utils dpkg-dev
 )
 missing=()
 for p in "${packages[@]}"; do

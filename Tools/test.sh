@@ -21,6 +21,9 @@ ctest --test-dir build/default -j "$jobs" --output-on-failure --no-tests=error
 stage "the plug-in in Ardour, headless"
 bash Tools/ardour-check.sh build/default
 
+stage "install: layout, desktop entry, the installed program and host finding the plug-in, Debian package"
+bash Tools/install-check.sh build/default
+
 stage "AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"

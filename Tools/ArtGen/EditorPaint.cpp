@@ -64,8 +64,6 @@ void Panel(cairo_t* cr, int x, int y, int w, int h) {
     Bevel(cr, x, y, w, h, true);
 }
 
-namespace {
-
 void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) {
     cairo_new_sub_path(cr);
     cairo_arc(cr, x + w - r, y + r, r, -M_PI / 2, 0);
@@ -74,8 +72,6 @@ void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r) 
     cairo_arc(cr, x + r, y + r, r, M_PI, 3 * M_PI / 2);
     cairo_close_path(cr);
 }
-
-}  // namespace
 
 void Plate(cairo_t* cr, int x, int y, int w, int h, bool framed) {
     // Shadow edge, highlight edge, then the face, so corners stay crisp at 1 pixel.

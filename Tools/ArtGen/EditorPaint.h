@@ -41,6 +41,8 @@ void Bevel(cairo_t* cr, int x, int y, int w, int h, bool raised, uint32_t light 
            uint32_t dark = kShadow);
 uint32_t Mix(uint32_t a, uint32_t b, double t);
 
+// Adds a closed rounded-rectangle path (corner radius r) to the context's path.
+void RoundedRect(cairo_t* cr, double x, double y, double w, double h, double r);
 // The panel: graphite gradient with a raised edge.
 void Panel(cairo_t* cr, int x, int y, int w, int h);
 // A raised plate with rounded corners (containers); framed adds a fine accent hairline.
