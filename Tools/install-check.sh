@@ -116,4 +116,7 @@ ns=(unshare --mount --propagation private)
   cmake --install "$BUILD" --prefix /usr/local >/dev/null
   ARDOUR_CHECK_INSTALLED=1 bash Tools/ardour-check.sh "$BUILD"
 ' || fail "the host did not find and keep the system-wide installed plug-in (a mount namespace needs root or user namespaces)"
+echo "-- the user's own install found by the host once ~/.vst is in its plug-in path"
+LXVST_PATH="$home/.vst" ARDOUR_CHECK_INSTALLED=1 bash Tools/ardour-check.sh "$build" ||
+  fail "the host did not find and keep the plug-in installed in ~/.vst"
 echo "install check passed"
