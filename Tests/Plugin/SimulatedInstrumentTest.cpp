@@ -10,7 +10,10 @@
 #include <thread>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "Common/Link/RemoteSynthImpl.h"
+#include "Common/Model/SynthData.h"
 #include "Common/Plugin/QorVst.h"
 #include "Hfc/Base/HfcMessageBox.h"
 #include "Linux/AsyncProgressHeadless.h"
@@ -18,6 +21,7 @@
 #include "Linux/MidiIO/MidiIO.h"
 #include "Linux/RunLoop.h"
 #include "Linux/SysTick.h"
+#include "Support/KnownStreams.h"
 #include "Support/SimInstrument.h"
 #include "Support/SimLoopback.h"
 #include "Support/TempConfigHome.h"
@@ -66,6 +70,90 @@ protected:
         HfcSetMessageBoxHook(nullptr);
         CAtomicInstance::SetFolder("");
         std::filesystem::remove_all(m_dir);
+    }
+
+    AEffect* Create() { return static_cast<AEffect*>(QorVst::CreateInstance(GetParam(), Host)); }
+    static QorX0::CRemoteSynthImpl* SynthOf(AEffect* effect) {
+        auto* vst = static_cast<QorVst*>(AudioEffect::FromAEffect(effect));
+        return dynamic_cast<QorX0::CRemoteSynthImpl*>(vst->GetRemoteSynth());
+    }
+    // Once the connection has run to its end: the instrument's data received, any state the host
+    // handed over merged and sent.
+    bool WaitConnected(AEffect* effect) {
+        QorX0::CRemoteSynthImpl* synth = SynthOf(effect);
+        const bool done = m_loop.RunUntil(
+            [&] { return synth->IsConnected() && synth->IsSynced() && !synth->IsConnecting(); }, 60000);
+        m_loop.RunUntil([] { return false; }, 50);
+        return done;
+    }
+    static std::unique_ptr<QorX0::CHUNK_REMOTESYNTH> ImageOf(AEffect* effect) {
+        auto image = std::make_unique<QorX0::CHUNK_REMOTESYNTH>();
+        SynthOf(effect)->CopyImage(image.get());
+        return image;
+    }
+    static std::string GetChunk(AEffect* effect, bool preset) {
+        void* data = nullptr;
+        const VstIntPtr size = effect->dispatcher(effect, effGetChunk, preset ? 1 : 0, 0, &data, 0.0f);
+        if (size <= 0 || data == nullptr) return std::string();
+        return std::string(static_cast<const char*>(data), static_cast<size_t>(size));
+    }
+    static VstIntPtr SetChunk(AEffect* effect, bool preset, const std::string& bytes) {
+        return effect->dispatcher(effect, effSetChunk, preset ? 1 : 0, static_cast<VstIntPtr>(bytes.size()),
+                                  const_cast<char*>(bytes.data()), 0.0f);
+    }
+    // The project keeps every part of the instrument's data: every kind and every bank selected.
+    static void SelectEverything(AEffect* effect) {
+        QorX0::ISection* setup = SynthOf(effect)->GetSetup();
+        const int rows[][2] = {{0x8200, 1}, {0x8300, -1}, {0x8500, 1}, {0x8600, -1}, {0x8800, 1},
+                               {0x8A00, 1}, {0x8C00, 1},  {0x8E00, 1}, {0x8100, 1}};
+        for (const auto& row : rows) setup->PutParamIEx(row[0], row[1], QorX0::kPutForce | QorX0::kPutNotify);
+    }
+    struct Area {
+        const char* name;
+        unsigned offset;
+        unsigned size;
+    };
+    // The parts of the image a chunk of this kind carries.
+    std::vector<Area> AreasOf(QorX0::FTYPE kind) const {
+        using namespace QorX0;
+        switch (kind) {
+            case FTYPE_VSTPROG:
+                return {{"current program", kAreaCurProgram.offset, kAreaCurProgram.Size()}};
+            case FTYPE_VSTCOMBI:
+                return {{"current combination", kAreaCurCombi.offset, kAreaCurCombi.Size()}};
+            case FTYPE_VSTMULTI:
+                return {{"current multi", kAreaCurMulti.offset, kAreaCurMulti.Size()}};
+            default: {
+                std::vector<Area> areas = {
+                    {"global", kAreaGlobal.offset, kAreaGlobal.Size()},
+                    {"drum kits", kAreaDrumKits.offset, kAreaDrumKits.Size()},
+                    {"arpeggio patterns", kAreaArpPatterns.offset, kAreaArpPatterns.Size()},
+                    {"programs", kAreaPrograms.offset,
+                     ProgramBankCount(GetParam()) * kAreaPrograms.BankSize()},
+                    {"combinations", kAreaCombis.offset, kAreaCombis.Size()},
+                    {"multis", kAreaMultis.offset, kAreaMultis.Size()}};
+                if (GetParam() == kPmidNerimo)
+                    areas.push_back({"external controls", kAreaExtControls.offset, kAreaExtControls.Size()});
+                return areas;
+            }
+        }
+    }
+    // Opens a fresh effect (no instrument reached yet), hands it the chunk and expects it to show the
+    // parts the chunk carries as they are in want, where before they were not.
+    void ExpectFreshEffectShows(const std::string& chunk, bool preset, QorX0::FTYPE kind,
+                                const QorX0::CHUNK_REMOTESYNTH& want) {
+        AEffect* fresh = Create();
+        ASSERT_NE(fresh, nullptr);
+        const auto before = ImageOf(fresh);
+        EXPECT_EQ(SetChunk(fresh, preset, chunk), 1);
+        const auto shown = ImageOf(fresh);
+        for (const Area& area : AreasOf(kind)) {
+            EXPECT_FALSE(SynthTest::SameBytes(*before, want, area.offset, area.size))
+                << area.name << " was already there";
+            EXPECT_TRUE(SynthTest::SameBytes(*shown, want, area.offset, area.size))
+                << area.name << " of kind " << kind << " differs";
+        }
+        fresh->dispatcher(fresh, effClose, 0, 0, nullptr, 0.0f);
     }
 
     Sim::TempConfigHome m_config;
@@ -178,6 +266,65 @@ TEST_P(PluginOnSimulator, CloseWhileATransferRunsAbortsItAndLeavesNothing) {
     m_sim->With([](Sim::SimCore& c) { c.ClearFaults(); });
     m_effect = static_cast<AEffect*>(QorVst::CreateInstance(GetParam(), Host));
     EXPECT_NE(m_effect, nullptr);
+}
+
+// A project saved while the instrument is connected keeps the instrument's data: every kind of chunk,
+// in every sound mode, loads into a fresh effect (as when the project is opened again) and shows the
+// image the instrument had.
+TEST_P(PluginOnSimulator, ChunksSavedWhileConnectedLoadIntoAFreshEffect) {
+    m_effect = Create();
+    ASSERT_NE(m_effect, nullptr);
+    SelectEverything(m_effect);
+    ASSERT_TRUE(WaitConnected(m_effect));
+    QorX0::CRemoteSynthImpl* synth = SynthOf(m_effect);
+    struct Saved {
+        bool preset;
+        QorX0::FTYPE kind;
+        std::string chunk;
+        std::unique_ptr<QorX0::CHUNK_REMOTESYNTH> image;
+    };
+    std::vector<Saved> saved;
+    const struct {
+        unsigned char mode;
+        QorX0::FTYPE kind;
+    } modes[] = {{QorX0::kModeProgPlay, QorX0::FTYPE_VSTPROG},
+                 {QorX0::kModeCombiPlay, QorX0::FTYPE_VSTCOMBI},
+                 {QorX0::kModeMulti, QorX0::FTYPE_VSTMULTI}};
+    for (const auto& m : modes) {
+        synth->PutMode(m.mode);
+        ASSERT_TRUE(m_loop.RunUntil([&] { return synth->GetSoundMode() == m.mode; }, 5000)) << int(m.mode);
+        m_loop.RunUntil([] { return false; }, 50);
+        std::string chunk = GetChunk(m_effect, true);
+        saved.push_back(Saved{true, m.kind, std::move(chunk), ImageOf(m_effect)});
+    }
+    saved.push_back(Saved{false, QorX0::FTYPE_VSTBANK, GetChunk(m_effect, false), ImageOf(m_effect)});
+    m_effect->dispatcher(m_effect, effClose, 0, 0, nullptr, 0.0f);
+    m_effect = nullptr;
+
+    for (const Saved& s : saved) {
+        SCOPED_TRACE(testing::Message() << "kind " << s.kind);
+        // More than the empty state: the instrument's data.
+        ASSERT_GT(s.chunk.size(), 4u);
+        ExpectFreshEffectShows(s.chunk, s.preset, s.kind, *s.image);
+    }
+}
+
+// A project opened before the instrument answered: the state the host handed over goes to the
+// instrument when it connects, and a save after that hands the same state back.
+TEST_P(PluginOnSimulator, StateHandedOverBeforeConnectingIsSavedWholeAfterIt) {
+    const auto known = SynthTest::KnownImage(29);
+    const std::string restored = SynthTest::StreamOf(GetParam(), *known, QorX0::FTYPE_VSTBANK);
+    m_effect = Create();
+    ASSERT_NE(m_effect, nullptr);
+    SelectEverything(m_effect);
+    ASSERT_EQ(SetChunk(m_effect, false, restored), 1);
+    ASSERT_TRUE(WaitConnected(m_effect));
+    ASSERT_TRUE(SynthOf(m_effect)->PendingState().empty());
+    const std::string chunk = GetChunk(m_effect, false);
+    m_effect->dispatcher(m_effect, effClose, 0, 0, nullptr, 0.0f);
+    m_effect = nullptr;
+    ASSERT_GT(chunk.size(), 4u);
+    ExpectFreshEffectShows(chunk, false, QorX0::FTYPE_VSTBANK, *known);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothModels, PluginOnSimulator, ::testing::Values(1, 9));

@@ -1,4 +1,5 @@
 // What the host sees of the plug-in's state: chunks, programs, automation parameters, names.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <istream>
@@ -13,27 +14,47 @@
 namespace {
 
 // Writes into a string that grows as needed (a Nerimo bank is 900,000 bytes exactly, host states
-// kept for later may be larger).
+// kept for later may be larger). The save goes back to fill in the sizes of what it wrote: a seek
+// within what was written moves the write position, and what is written there overwrites.
 class StringOutBuf : public std::streambuf {
 public:
     explicit StringOutBuf(std::string& out) : m_out(out) {}
 
 protected:
     int_type overflow(int_type c) override {
-        if (c != traits_type::eof()) m_out.push_back(static_cast<char>(c));
-        return traits_type::not_eof(c);
+        if (c == traits_type::eof()) return traits_type::not_eof(c);
+        const char ch = static_cast<char>(c);
+        Put(&ch, 1);
+        return c;
     }
     std::streamsize xsputn(const char* s, std::streamsize n) override {
-        m_out.append(s, static_cast<size_t>(n));
+        if (n > 0) Put(s, static_cast<size_t>(n));
         return n;
     }
-    pos_type seekoff(off_type off, std::ios_base::seekdir dir, std::ios_base::openmode) override {
-        if (off == 0 && dir == std::ios_base::cur) return pos_type(static_cast<off_type>(m_out.size()));
-        return pos_type(off_type(-1));
+    pos_type seekoff(off_type off, std::ios_base::seekdir dir, std::ios_base::openmode which) override {
+        const off_type base = dir == std::ios_base::beg   ? 0
+                              : dir == std::ios_base::cur ? static_cast<off_type>(m_pos)
+                                                          : static_cast<off_type>(m_out.size());
+        return seekpos(pos_type(base + off), which);
+    }
+    pos_type seekpos(pos_type pos, std::ios_base::openmode which) override {
+        const off_type p = pos;
+        if (!(which & std::ios_base::out) || p < 0 || p > static_cast<off_type>(m_out.size()))
+            return pos_type(off_type(-1));
+        m_pos = static_cast<size_t>(p);
+        return pos;
     }
 
 private:
+    void Put(const char* s, size_t n) {
+        const size_t over = std::min(n, m_out.size() - m_pos);
+        m_out.replace(m_pos, over, s, over);
+        m_out.append(s + over, n - over);
+        m_pos += n;
+    }
+
     std::string& m_out;
+    size_t m_pos = 0;
 };
 
 // Reads a byte range in place.
