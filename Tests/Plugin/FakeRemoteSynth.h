@@ -3,6 +3,7 @@
 // set by the test. Sections and bank lists come from a real synthesizer object (no link traffic).
 #include <atomic>
 #include <cstring>
+#include <functional>
 #include <istream>
 #include <iterator>
 #include <stdexcept>
@@ -50,8 +51,10 @@ public:
     QorX0::SOUNDINDEX curSound{1, 7};
     unsigned char timbreChannel[16] = {};
     bool throwOnConnect = false;
-    std::string streamToSave;       // what SaveStream writes; empty: it fails
-    std::string loadPrefix = "OK";  // LoadStream accepts what begins so
+    std::string streamToSave;                 // what SaveStream writes; empty: it fails
+    std::string loadPrefix = "OK";            // LoadStream accepts what begins so
+    std::function<void()> onRealtimeControl;  // what the first GetRealtimeControl once armed runs
+    std::atomic<bool> armRealtimeControl{false};
 
     // What the plug-in did.
     std::mutex lock;
@@ -154,7 +157,11 @@ public:
     bool SaveFile(const char*, QorX0::FTYPE, unsigned) override { return false; }
     QorX0::IBankList* GetAllSounds(int kind) override { return m_real->GetAllSounds(kind); }
     QorX0::ISoundSection* GetEditBuffer(int kind) override { return m_real->GetEditBuffer(kind); }
-    QorX0::ISection* GetRealtimeControl() override { return m_real->GetRealtimeControl(); }
+    QorX0::ISection* GetRealtimeControl() override {
+        // Runs once, the first time the realtime controls are asked for after the test armed it.
+        if (onRealtimeControl && armRealtimeControl.exchange(false)) onRealtimeControl();
+        return m_real->GetRealtimeControl();
+    }
     QorX0::ISection* GetGlobal() override { return m_real->GetGlobal(); }
     QorX0::IGlobalArraySection* GetDrumKits() override { return m_real->GetDrumKits(); }
     QorX0::IGlobalArraySection* GetArpPatterns() override { return m_real->GetArpPatterns(); }

@@ -117,7 +117,8 @@ QorVst::QorVst(unsigned char model, audioMasterCallback audioMaster)
     }
     for (int i = 0; i < kNumParams; ++i) {
         m_paramValue[i].store(0.0f, std::memory_order_relaxed);
-        m_paramDirty[i].store(false, std::memory_order_relaxed);
+        m_paramSet[i].store(0, std::memory_order_relaxed);
+        m_paramWritten[i].store(0, std::memory_order_relaxed);
     }
     // The main thread: the caller's own loop (tests, and a program that runs ours), else the
     // process's UI thread, which this effect holds until it is deleted.

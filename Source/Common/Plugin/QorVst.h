@@ -227,8 +227,11 @@ private:
     // Sound changes posted from the audio thread and not yet done, and when the last was posted.
     std::atomic<int> m_soundChangesPending{0};
     std::atomic<uint32_t> m_soundChangePostedAt{0};
-    // Parameter values set on other threads, applied on the main thread.
+    // Parameter values set on other threads, applied on the main thread. Each set counts one more;
+    // the count a write covered is noted only once the value is in the row, so until then a read
+    // answers with the value set.
     std::atomic<float> m_paramValue[kNumParams];
-    std::atomic<bool> m_paramDirty[kNumParams];
+    std::atomic<uint32_t> m_paramSet[kNumParams];
+    std::atomic<uint32_t> m_paramWritten[kNumParams];
     std::atomic<bool> m_paramPosted{false};
 };

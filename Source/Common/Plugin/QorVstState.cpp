@@ -89,10 +89,11 @@ void CopyCut(char* dst, const std::string& text, size_t max) {
     dst[n] = 0;
 }
 
-// Program names go into 24-byte buffers, parameter texts into 8-byte ones (some hosts allocate
-// exactly that): the text and its terminator fit.
+// Program names go into 24-byte buffers (some hosts allocate exactly that): the text and its
+// terminator fit. Parameter texts are 8 characters, as the realtime-control rows name them, and a
+// terminator.
 constexpr size_t kProgramNameChars = kVstMaxProgNameLen - 1;
-constexpr size_t kParamTextChars = kVstMaxParamStrLen - 1;
+constexpr size_t kParamTextChars = kVstMaxParamStrLen;
 
 // The record of the private value/text conversions.
 struct VendorValueText {
@@ -240,7 +241,7 @@ void QorVst::setParameter(VstInt32 index, float value) {
     if (index < 0 || index >= kNumParams) return;
     value = SaneValue(value);
     m_paramValue[index].store(value, std::memory_order_relaxed);
-    m_paramDirty[index].store(true, std::memory_order_release);
+    m_paramSet[index].fetch_add(1, std::memory_order_acq_rel);
     if (OnMainThread()) {
         ApplyParameters();
         return;
@@ -253,12 +254,15 @@ void QorVst::setParameter(VstInt32 index, float value) {
 void QorVst::ApplyParameters() {
     m_paramPosted.store(false);
     for (int i = 0; i < kNumParams; ++i) {
-        if (!m_paramDirty[i].exchange(false, std::memory_order_acquire)) continue;
-        QorX0::PARAMDESC desc{};
-        if (!ParamRow(i, &desc)) continue;
+        const uint32_t set = m_paramSet[i].load(std::memory_order_acquire);
+        if (set == m_paramWritten[i].load(std::memory_order_relaxed)) continue;
         const float value = m_paramValue[i].load(std::memory_order_relaxed);
-        m_synth->GetRealtimeControl()->PutParamI(
-            desc.pid, CParameter::QuantizeToInt(value, RangeOf(desc), desc.minval));
+        QorX0::PARAMDESC desc{};
+        if (ParamRow(i, &desc))
+            m_synth->GetRealtimeControl()->PutParamI(
+                desc.pid, CParameter::QuantizeToInt(value, RangeOf(desc), desc.minval));
+        // A value set meanwhile stays pending: the event it posted writes it.
+        m_paramWritten[i].store(set, std::memory_order_release);
     }
 }
 
@@ -267,7 +271,8 @@ float QorVst::getParameter(VstInt32 index) {
     if (!ParamRow(index, &desc)) return 0.0f;
     const int n = RangeOf(desc);
     // A value set but not yet written answers as it will be written.
-    if (m_paramDirty[index].load(std::memory_order_acquire)) {
+    if (m_paramSet[index].load(std::memory_order_acquire) !=
+        m_paramWritten[index].load(std::memory_order_acquire)) {
         const float pending = m_paramValue[index].load(std::memory_order_relaxed);
         return CParameter::RegulateFromInt(CParameter::QuantizeToInt(pending, n, desc.minval), n,
                                            desc.minval);
