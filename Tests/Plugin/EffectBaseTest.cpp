@@ -1,10 +1,15 @@
 // The effect base as a host sees it: the record, the opcode routing, the host-call wrappers.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <climits>
+#include <condition_variable>
 #include <cstring>
 #include <functional>
+#include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "Common/Plugin/AudioEffectX.h"
@@ -327,6 +332,107 @@ TEST(EffectBase, CloseThroughTheEntryDeletesTheEffect) {
     AEffect* a = r->getAeffect();
     EXPECT_EQ(a->dispatcher(a, effClose, 0, 0, nullptr, 0), 1);
     EXPECT_TRUE(destroyed);
+}
+
+namespace {
+
+// What a host thread's call saw of an effect that the host closed meanwhile (outlives the effect).
+struct CallInFlight {
+    std::mutex lock;
+    std::condition_variable cv;
+    bool inside = false;
+    bool released = false;
+    std::atomic<bool> closeReached{false};
+    std::atomic<bool> destroyed{false};
+    std::atomic<bool> destroyedWhileInside{false};
+    std::atomic<int> refusedReached{0};
+};
+
+// An effect whose chunk call waits until the test releases it.
+class SlowChunkEffect : public AudioEffectX {
+public:
+    explicit SlowChunkEffect(CallInFlight& s) : AudioEffectX(nullptr, 1, 1), m_s(s) {}
+    ~SlowChunkEffect() override { m_s.destroyed = true; }
+    void processReplacing(float**, float**, VstInt32) override { ++m_s.refusedReached; }
+    float getParameter(VstInt32) override {
+        ++m_s.refusedReached;
+        return 0.5f;
+    }
+    VstInt32 getVstVersion() override {
+        ++m_s.refusedReached;
+        return 2400;
+    }
+    void close() override { m_s.closeReached = true; }
+    VstInt32 getChunk(void** data, bool) override {
+        std::unique_lock<std::mutex> l(m_s.lock);
+        m_s.inside = true;
+        m_s.cv.notify_all();
+        m_s.cv.wait(l, [&] { return m_s.released; });
+        if (m_s.destroyed) m_s.destroyedWhileInside = true;
+        *data = nullptr;
+        return 5;
+    }
+
+private:
+    CallInFlight& m_s;
+};
+
+}  // namespace
+
+// The host closes the effect on one thread while another is inside a chunk call: the close waits
+// until that call has left the effect, and a call that comes in meanwhile is refused without reaching
+// it.
+TEST(EffectBaseThreaded, CloseWaitsForCallsInFlightAndRefusesNewOnes) {
+    CallInFlight s;
+    AEffect* a = (new SlowChunkEffect(s))->getAeffect();
+    std::atomic<VstIntPtr> chunkSize{-1};
+    std::atomic<bool> closed{false};
+    auto release = [&] {
+        std::lock_guard<std::mutex> l(s.lock);
+        s.released = true;
+        s.cv.notify_all();
+    };
+    std::thread chunk([&] {
+        void* data = nullptr;
+        chunkSize = a->dispatcher(a, effGetChunk, 0, 0, &data, 0);
+    });
+    {
+        std::unique_lock<std::mutex> l(s.lock);
+        s.cv.wait(l, [&] { return s.inside; });
+    }
+    std::thread closer([&] {
+        a->dispatcher(a, effClose, 0, 0, nullptr, 0);
+        closed = true;
+    });
+    struct Join {
+        std::function<void()> release;
+        std::thread& a;
+        std::thread& b;
+        ~Join() {
+            release();
+            if (a.joinable()) a.join();
+            if (b.joinable()) b.join();
+        }
+    } join{release, chunk, closer};
+    while (!s.closeReached) std::this_thread::yield();
+    // Long enough for a close that does not wait to have deleted the effect.
+    for (int i = 0; i < 200 && !s.destroyed; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_FALSE(s.destroyed) << "the effect went while a host call was inside it";
+    EXPECT_FALSE(closed);
+    // Refused while the close waits: nothing reached, nothing answered.
+    float* outs[2] = {nullptr, nullptr};
+    EXPECT_EQ(a->dispatcher(a, effGetVstVersion, 0, 0, nullptr, 0), 0);
+    EXPECT_EQ(a->getParameter(a, 0), 0.0f);
+    a->processReplacing(a, nullptr, outs, 0);
+    EXPECT_EQ(s.refusedReached.load(), 0);
+
+    release();
+    chunk.join();
+    closer.join();
+    EXPECT_EQ(chunkSize.load(), 5);
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(s.destroyed);
+    EXPECT_FALSE(s.destroyedWhileInside);
 }
 
 TEST(EffectBase, HostCallWrappersUseTheirOpcodes) {

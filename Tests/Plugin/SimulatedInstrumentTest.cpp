@@ -328,3 +328,43 @@ TEST_P(PluginOnSimulator, StateHandedOverBeforeConnectingIsSavedWholeAfterIt) {
 }
 
 INSTANTIATE_TEST_SUITE_P(BothModels, PluginOnSimulator, ::testing::Values(1, 9));
+
+using PluginOnSimulatorThreaded = PluginOnSimulator;
+
+// The host closes the effect on one thread while another thread's restore is being sent to the
+// instrument: the send ends, the close returns only once the restore's call has left the effect, and
+// the effect goes without a thread inside it.
+TEST_P(PluginOnSimulatorThreaded, CloseDuringAChunkCallOnAnotherThreadWaitsForIt) {
+    const std::string restored =
+        SynthTest::StreamOf(GetParam(), *SynthTest::KnownImage(41), QorX0::FTYPE_VSTBANK);
+    m_effect = Create();
+    ASSERT_NE(m_effect, nullptr);
+    ASSERT_TRUE(WaitConnected(m_effect));
+    m_sim->With([](Sim::SimCore& c) { c.ClearLogs(); });
+    AEffect* effect = m_effect;
+    std::atomic<bool> chunkReturned{false};
+    std::atomic<bool> chunkReturnedBeforeClose{false};
+    std::atomic<bool> closed{false};
+    std::thread restore([&] {
+        SetChunk(effect, false, restored);
+        chunkReturned = true;
+    });
+    std::thread closer([&] {
+        // Once the restore is on its way to the instrument.
+        for (int i = 0; i < 2000 && m_sim->With([](Sim::SimCore& c) { return c.ReceivedMessages().empty(); });
+             ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);
+        chunkReturnedBeforeClose = chunkReturned.load();
+        closed = true;
+    });
+    const bool done = m_loop.RunUntil([&] { return closed.load(); }, 60000);
+    restore.join();
+    closer.join();
+    m_effect = nullptr;
+    ASSERT_TRUE(done);
+    EXPECT_TRUE(chunkReturnedBeforeClose);
+    EXPECT_FALSE(std::filesystem::exists(m_dir + "/" + CAtomicInstance::LockName(GetParam())));
+}
+
+INSTANTIATE_TEST_SUITE_P(BothModels, PluginOnSimulatorThreaded, ::testing::Values(1, 9));

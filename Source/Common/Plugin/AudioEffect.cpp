@@ -1,46 +1,65 @@
 #include "Common/Plugin/AudioEffect.h"
 
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 
 namespace {
+
+// One host call in an entry function: the effect behind the record, while the call is counted in
+// flight; none when the record is not ours or the effect is closing.
+class HostCall {
+public:
+    explicit HostCall(AEffect* e) : m_effect(AudioEffect::FromAEffect(e)) {
+        if (m_effect != nullptr && !m_effect->EnterHostCall()) m_effect = nullptr;
+    }
+    ~HostCall() {
+        if (m_effect != nullptr) m_effect->LeaveHostCall();
+    }
+    HostCall(const HostCall&) = delete;
+    HostCall& operator=(const HostCall&) = delete;
+    AudioEffect* operator->() const { return m_effect; }
+    explicit operator bool() const { return m_effect != nullptr; }
+
+private:
+    AudioEffect* m_effect;
+};
 
 // The entry functions of the record: each finds the effect through `object` and never lets an
 // exception into the host.
 void ProcessEntry(AEffect* e, float** inputs, float** outputs, VstInt32 frames) {
     try {
-        if (AudioEffect* effect = AudioEffect::FromAEffect(e)) effect->process(inputs, outputs, frames);
+        if (HostCall effect{e}) effect->process(inputs, outputs, frames);
     } catch (...) {
     }
 }
 
 void ProcessReplacingEntry(AEffect* e, float** inputs, float** outputs, VstInt32 frames) {
     try {
-        if (AudioEffect* effect = AudioEffect::FromAEffect(e))
-            effect->processReplacing(inputs, outputs, frames);
+        if (HostCall effect{e}) effect->processReplacing(inputs, outputs, frames);
     } catch (...) {
     }
 }
 
 void ProcessDoubleReplacingEntry(AEffect* e, double** inputs, double** outputs, VstInt32 frames) {
     try {
-        if (AudioEffect* effect = AudioEffect::FromAEffect(e))
-            effect->processDoubleReplacing(inputs, outputs, frames);
+        if (HostCall effect{e}) effect->processDoubleReplacing(inputs, outputs, frames);
     } catch (...) {
     }
 }
 
 void SetParameterEntry(AEffect* e, VstInt32 index, float value) {
     try {
-        if (AudioEffect* effect = AudioEffect::FromAEffect(e)) effect->setParameter(index, value);
+        if (HostCall effect{e}) effect->setParameter(index, value);
     } catch (...) {
     }
 }
 
 float GetParameterEntry(AEffect* e, VstInt32 index) {
     try {
-        if (AudioEffect* effect = AudioEffect::FromAEffect(e)) return effect->getParameter(index);
+        if (HostCall effect{e}) return effect->getParameter(index);
     } catch (...) {
     }
     return 0.0f;
@@ -50,19 +69,27 @@ float GetParameterEntry(AEffect* e, VstInt32 index) {
 
 VstIntPtr AudioEffectDispatchEntry(AEffect* e, VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr,
                                    float opt) {
-    AudioEffect* effect = AudioEffect::FromAEffect(e);
-    if (effect == nullptr) return 0;
-    try {
-        VstIntPtr result = effect->dispatcher(opcode, index, value, ptr, opt);
-        if (opcode != effClose) return result;
-    } catch (...) {
-        if (opcode != effClose) return 0;
+    AudioEffect* effect = nullptr;
+    {
+        HostCall call{e};
+        if (!call) return 0;
+        // From the close on, no new call comes in; those in flight are waited for below.
+        if (opcode == effClose) call->RefuseHostCalls();
+        try {
+            VstIntPtr result = call->dispatcher(opcode, index, value, ptr, opt);
+            if (opcode != effClose) return result;
+        } catch (...) {
+            if (opcode != effClose) return 0;
+        }
+        effect = AudioEffect::FromAEffect(e);
     }
     try {
-        if (effect->closeDeleter != nullptr)
+        if (effect->closeDeleter != nullptr) {
             effect->closeDeleter(effect);
-        else
+        } else {
+            effect->WaitForHostCalls();
             delete effect;
+        }
     } catch (...) {
     }
     return 1;
@@ -92,6 +119,26 @@ AudioEffect::AudioEffect(audioMasterCallback master, VstInt32 programs, VstInt32
 AudioEffect::~AudioEffect() {
     delete editor;
     editor = nullptr;
+}
+
+bool AudioEffect::EnterHostCall() {
+    if (hostClosing.load()) return false;
+    hostCallsInFlight.fetch_add(1);
+    // A close that began meanwhile may already be waiting: it does not count on this call.
+    if (hostClosing.load()) {
+        hostCallsInFlight.fetch_sub(1);
+        return false;
+    }
+    return true;
+}
+
+void AudioEffect::LeaveHostCall() {
+    // The last touch of the effect by this call: the teardown may delete it right after.
+    hostCallsInFlight.fetch_sub(1);
+}
+
+void AudioEffect::WaitForHostCalls() const {
+    while (hostCallsInFlight.load() != 0) std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 AudioEffect* AudioEffect::FromAEffect(AEffect* effect) {

@@ -1,6 +1,8 @@
 #pragma once
 // The effect base a VST host meets: it fills the effect record, routes the host's opcodes to virtual
 // operations and wraps the host's callback.
+#include <atomic>
+
 #include "Common/Plugin/AEffEditor.h"
 #include "Common/Plugin/VstAbi.h"
 
@@ -71,6 +73,16 @@ public:
     // The effect behind a record the host hands back; null for anything that is not ours.
     static AudioEffect* FromAEffect(AEffect* effect);
 
+    // Host calls in flight. Every entry function counts its call while it runs; once the effect is
+    // closing, new calls are refused (they answer 0 and reach nothing), so that the teardown can wait
+    // until every call that entered has left and no host thread returns into a deleted effect.
+    bool EnterHostCall();
+    void LeaveHostCall();
+    void RefuseHostCalls() { hostClosing.store(true); }
+    int HostCallsInFlight() const { return hostCallsInFlight.load(); }
+    // Blocks until no host call is in flight (calls are refused by then, so none comes in).
+    void WaitForHostCalls() const;
+
 protected:
     void setFlag(VstInt32 flag, bool state) {
         if (state)
@@ -109,6 +121,8 @@ protected:
 private:
     HostCallGate* hostGate = nullptr;
     Deleter closeDeleter = nullptr;
+    std::atomic<int> hostCallsInFlight{0};
+    std::atomic<bool> hostClosing{false};
 };
 
 // The dispatcher entry placed in the effect record (exposed for the entry's own tests).

@@ -91,13 +91,19 @@ void DeleteAtTopLevel(RunLoop* loop, QorVst* vst, const std::shared_ptr<Teardown
         teardown->done = true;
         teardown->cv.notify_all();
     };
-    if (loop == nullptr || loop->NestingDepth() <= 1) {
+    // And once no host call is in flight: a host thread that waits for the loop to serve its call
+    // returns through the effect.
+    auto ready = [loop, vst] {
+        return (loop == nullptr || loop->NestingDepth() <= 1) && vst->HostCallsInFlight() == 0;
+    };
+    if (loop == nullptr) vst->WaitForHostCalls();
+    if (ready()) {
         finish();
         return;
     }
     auto timer = std::make_shared<RunLoop::TimerId>(0);
-    *timer = loop->AddTimer(nullptr, 10, [loop, timer, finish](RunLoop::TimerMessage) {
-        if (loop->NestingDepth() > 1) return;
+    *timer = loop->AddTimer(nullptr, 10, [loop, timer, finish, ready](RunLoop::TimerMessage) {
+        if (!ready()) return;
         loop->RemoveTimer(*timer);
         finish();
     });
@@ -158,6 +164,7 @@ void QorVst::Destroy(AudioEffect* effect) {
         delete effect;
         return;
     }
+    vst->RefuseHostCalls();
     vst->m_closing.store(true);
     // A connection that waits for the user to retry a transfer gives up.
     if (auto* synth = dynamic_cast<QorX0::CRemoteSynthImpl*>(vst->m_synth)) synth->SetClosing();
@@ -166,9 +173,12 @@ void QorVst::Destroy(AudioEffect* effect) {
     RunLoop* loop = vst->m_loop;
     auto teardown = std::make_shared<Teardown>();
     if (loop == nullptr || loop->IsLoopThread()) {
-        // On the main thread itself nothing can wait: inside a nested loop the effect goes later.
+        // On the main thread itself nothing can wait: inside a nested loop, or while a host thread
+        // waits for this loop to serve its call, the effect goes later.
         DeleteAtTopLevel(loop, vst, teardown);
     } else {
+        // The calls in flight end soon: what they wait for on the main thread was aborted above.
+        vst->WaitForHostCalls();
         loop->Post(nullptr, [loop, vst, teardown] { DeleteAtTopLevel(loop, vst, teardown); });
         std::unique_lock<std::mutex> l(teardown->lock);
         teardown->cv.wait(l, [&] { return teardown->done; });
