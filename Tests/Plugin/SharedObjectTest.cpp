@@ -144,7 +144,7 @@ TEST_F(SharedObject, ASessionPlaysAndKeepsItsState) {
         char text[64] = {};
         m_host.Dispatch(a, effGetParamName, i, 0, text);
         EXPECT_GT(std::strlen(text), 0u) << i;
-        EXPECT_LT(std::strlen(text), 8u) << i;
+        EXPECT_LE(std::strlen(text), 8u) << i;
         a->setParameter(a, i, 1.0f);
         EXPECT_FLOAT_EQ(a->getParameter(a, i), 1.0f) << i;
     }
