@@ -24,16 +24,11 @@
 #include "Support/SimInstrument.h"
 #include "Support/SimLoopback.h"
 #include "Support/TempConfigHome.h"
+#include "Support/TestHost.h"
 
 namespace {
 
 std::string g_portName;
-
-VstIntPtr Host(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void* ptr, float) {
-    if (opcode == audioMasterVersion) return 2400;
-    if (opcode == audioMasterGetProductString && ptr != nullptr) static_cast<char*>(ptr)[0] = 0;
-    return 0;
-}
 
 // A bank chunk of a Tolva image whose every part differs from the initial one, all parts selected.
 std::string BankChunk() {
@@ -75,7 +70,7 @@ public:
             synth->SetMIDIOutPortName(g_portName.c_str());
             return synth;
         });
-        effect = static_cast<AEffect*>(QorVst::CreateInstance(QorX0::kPmidTolva, Host));
+        effect = static_cast<AEffect*>(QorVst::CreateInstance(QorX0::kPmidTolva, TestHost::QuietCallback));
     }
     ~Rig() {
         if (effect != nullptr) effect->dispatcher(effect, effClose, 0, 0, nullptr, 0.0f);

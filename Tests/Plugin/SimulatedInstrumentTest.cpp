@@ -31,12 +31,6 @@ namespace {
 
 std::string g_portName;
 
-VstIntPtr Host(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void* ptr, float) {
-    if (opcode == audioMasterVersion) return 2400;
-    if (opcode == audioMasterGetProductString && ptr != nullptr) static_cast<char*>(ptr)[0] = 0;
-    return 0;
-}
-
 class PluginOnSimulator : public ::testing::TestWithParam<unsigned char> {
 protected:
     void SetUp() override {
@@ -72,7 +66,9 @@ protected:
         std::filesystem::remove_all(m_dir);
     }
 
-    AEffect* Create() { return static_cast<AEffect*>(QorVst::CreateInstance(GetParam(), Host)); }
+    AEffect* Create() {
+        return static_cast<AEffect*>(QorVst::CreateInstance(GetParam(), TestHost::QuietCallback));
+    }
     static QorX0::CRemoteSynthImpl* SynthOf(AEffect* effect) {
         auto* vst = static_cast<QorVst*>(AudioEffect::FromAEffect(effect));
         return dynamic_cast<QorX0::CRemoteSynthImpl*>(vst->GetRemoteSynth());
@@ -169,7 +165,7 @@ protected:
 }  // namespace
 
 TEST_P(PluginOnSimulator, HostMidiArrivesAtTheBlockStartPlusOffsetPlusLatency) {
-    m_effect = static_cast<AEffect*>(QorVst::CreateInstance(GetParam(), Host));
+    m_effect = Create();
     ASSERT_NE(m_effect, nullptr);
     auto* vst = static_cast<QorVst*>(AudioEffect::FromAEffect(m_effect));
     // The connection runs on the main thread once the entry has returned.
@@ -210,7 +206,7 @@ TEST_P(PluginOnSimulator, HostMidiArrivesAtTheBlockStartPlusOffsetPlusLatency) {
 // answer (each of its requests would wait 10 s): the close ends the transfer, the effect goes once
 // the main thread is back at its outermost loop, and a new effect starts at once.
 TEST_P(PluginOnSimulator, CloseWhileATransferRunsAbortsItAndLeavesNothing) {
-    m_effect = static_cast<AEffect*>(QorVst::CreateInstance(GetParam(), Host));
+    m_effect = Create();
     ASSERT_NE(m_effect, nullptr);
     auto* vst = static_cast<QorVst*>(AudioEffect::FromAEffect(m_effect));
     QorX0::IRemoteSynth* synth = vst->GetRemoteSynth();
@@ -264,7 +260,7 @@ TEST_P(PluginOnSimulator, CloseWhileATransferRunsAbortsItAndLeavesNothing) {
     EXPECT_FALSE(std::filesystem::exists(m_dir + "/" + CAtomicInstance::LockName(GetParam())));
     // A new effect starts at once.
     m_sim->With([](Sim::SimCore& c) { c.ClearFaults(); });
-    m_effect = static_cast<AEffect*>(QorVst::CreateInstance(GetParam(), Host));
+    m_effect = Create();
     EXPECT_NE(m_effect, nullptr);
 }
 

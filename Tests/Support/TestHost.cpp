@@ -119,6 +119,12 @@ TestHost::ScanResult TestHost::Scan() {
     return result;
 }
 
+VstIntPtr TestHost::QuietCallback(AEffect*, VstInt32 opcode, VstInt32, VstIntPtr, void* ptr, float) {
+    if (opcode == audioMasterVersion) return 2400;
+    if (opcode == audioMasterGetProductString && ptr != nullptr) static_cast<char*>(ptr)[0] = 0;
+    return 0;
+}
+
 VstMidiEvent TestHost::Midi(int delta, unsigned char status, unsigned char data1, unsigned char data2) {
     VstMidiEvent e{};
     e.type = kVstMidiType;

@@ -51,6 +51,10 @@ public:
     // Hands the events over and renders one block into zeroed-checked outputs; false when the plug-in
     // left anything but silence.
     static bool Process(AEffect* effect, const std::vector<VstMidiEvent>& events, int frames);
+    // A host callback for effects made in the test's own process: it answers the version query and
+    // gives an empty product string; every other call gets 0.
+    static VstIntPtr QuietCallback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
+                                   void* ptr, float opt);
     static VstMidiEvent Midi(int delta, unsigned char status, unsigned char data1 = 0,
                              unsigned char data2 = 0);
 
