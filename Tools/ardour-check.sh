@@ -91,7 +91,7 @@ session_without_instrument() {
   grep -q '<lxvst' "$xml" || { cat "$T/create.log"; fail "the session holds no instance of the plug-in"; }
   # No instrument answered and nothing was handed over: the empty state, 4 zero bytes.
   [ "$(chunk_of "$xml")" = "AAAAAA==" ] ||
-    { grep -o '<chunk[^>]*>[^<]\{0,80\}' "$xml"; fail "the new session's chunk is not the empty state"; }
+    { grep -o '<chunk[^>]*>[^<]\{0,80\}' "$xml" || true; fail "the new session's chunk is not the empty state"; }
 
   # The project's state replaced by a known bank chunk, then reloaded and saved by fresh processes.
   "$fixture_tool" "$T/fixture.bin"
@@ -116,18 +116,18 @@ session_with_instrument() {
   echo "-- session, simulated instrument connected"
   export TOLVA_SIM_REPORT="$T/sim-report.txt"
   TOLVA_CHECK_CONNECTED=1 lua create.lua create
-  grep -q 'inquiries=[1-9]' "$TOLVA_SIM_REPORT" || { cat "$TOLVA_SIM_REPORT"; fail "the instrument was never asked"; }
+  grep -q 'inquiries=[1-9]' "$TOLVA_SIM_REPORT" || { cat "$TOLVA_SIM_REPORT" || true; fail "the instrument was never asked"; }
   chunk_of "$xml" | base64 -d >"$T/connected.bin"
   # A bank chunk of the instrument's data, not the empty state.
   [ "$(head -c 4 "$T/connected.bin")" = "Ccnk" ] && [ "$(stat -c %s "$T/connected.bin")" -gt 100000 ] ||
-    { grep -o '<chunk[^>]*>[^<]\{0,80\}' "$xml"; fail "the session saved with the instrument holds no bank chunk"; }
+    { grep -o '<chunk[^>]*>[^<]\{0,80\}' "$xml" || true; fail "the session saved with the instrument holds no bank chunk"; }
   for pass in 1 2; do
     rm -f "$TOLVA_SIM_REPORT"
     # The reopened project's state goes to the instrument (about a bank's worth of bytes) first.
     TOLVA_CHECK_SENT_BYTES=500000 lua reload.lua "reload-$pass"
     local sent
-    sent=$(sed -n 's/^received_bytes=//p' "$TOLVA_SIM_REPORT")
-    [ "${sent:-0}" -ge 500000 ] || { cat "$TOLVA_SIM_REPORT"; fail "reload $pass sent the project's state to no instrument"; }
+    sent=$(sed -n 's/^received_bytes=//p' "$TOLVA_SIM_REPORT" 2>/dev/null || true)
+    [ "${sent:-0}" -ge 500000 ] || { cat "$TOLVA_SIM_REPORT" || true; fail "reload $pass sent the project's state to no instrument"; }
     chunk_of "$xml" | base64 -d >"$T/saved.bin"
     cmp "$T/connected.bin" "$T/saved.bin" || fail "the chunk changed on reload $pass with the instrument"
   done
