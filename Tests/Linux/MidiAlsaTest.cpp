@@ -4,8 +4,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 #include "Linux/MidiIO/Alsa/AlsaBackend.h"
@@ -134,6 +136,106 @@ TEST_F(MidiAlsaThreaded, ReceivesFullBytesAndSendsADumpIntact) {
         }
     }
     EXPECT_EQ(got, dump);
+}
+
+// The port of ours that reads from (or sends to) the peer's port, as the sequencer lists its
+// subscribers.
+snd_seq_addr_t SubscriberOf(snd_seq_t* seq, int client, int port, snd_seq_query_subs_type_t type) {
+    snd_seq_query_subscribe_t* query;
+    snd_seq_query_subscribe_alloca(&query);
+    snd_seq_addr_t root{static_cast<unsigned char>(client), static_cast<unsigned char>(port)};
+    snd_seq_query_subscribe_set_root(query, &root);
+    snd_seq_query_subscribe_set_type(query, type);
+    snd_seq_query_subscribe_set_index(query, 0);
+    if (snd_seq_query_port_subscribers(seq, query) < 0) return snd_seq_addr_t{0, 0};
+    return *snd_seq_query_subscribe_get_addr(query);
+}
+
+int Subscribe(snd_seq_t* by, snd_seq_addr_t sender, snd_seq_addr_t dest) {
+    snd_seq_port_subscribe_t* subs;
+    snd_seq_port_subscribe_alloca(&subs);
+    snd_seq_port_subscribe_set_sender(subs, &sender);
+    snd_seq_port_subscribe_set_dest(subs, &dest);
+    return snd_seq_subscribe_port(by, subs);
+}
+
+TEST_F(MidiAlsaThreaded, OtherClientsNeitherSubscribeToOurPortsNorBreakADump) {
+    std::unique_ptr<IMIDIIn> in(MIDIInCreate());
+    std::unique_ptr<IMIDIOut> out(MIDIOutCreate());
+    Collector c;
+    const MIDIDevKey skey("peer out", AlsaEndpointHandle(m_client, m_out));
+    const MIDIDevKey dkey("peer in", AlsaEndpointHandle(m_client, m_in));
+    ASSERT_TRUE(in->Open(&skey, &c, 0, 0));
+    ASSERT_TRUE(out->Open(&dkey, 0, 0));
+    const snd_seq_addr_t ourIn = SubscriberOf(m_peer, m_client, m_out, SND_SEQ_QUERY_SUBS_READ);
+    const snd_seq_addr_t ourOut = SubscriberOf(m_peer, m_client, m_in, SND_SEQ_QUERY_SUBS_WRITE);
+    ASSERT_NE(ourIn.client, 0);
+    ASSERT_NE(ourOut.client, 0);
+
+    // A patchbay (or a session manager restoring its connections) and a keyboard of their own.
+    snd_seq_t* other = nullptr;
+    ASSERT_GE(snd_seq_open(&other, "default", SND_SEQ_OPEN_DUPLEX, 0), 0);
+    snd_seq_set_client_name(other, "Backend Test Keyboard");
+    const int keys = snd_seq_create_simple_port(other, "Keys",
+                                                SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ |
+                                                    SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE,
+                                                SND_SEQ_PORT_TYPE_MIDI_GENERIC);
+    ASSERT_GE(keys, 0);
+    const snd_seq_addr_t keysAddr{static_cast<unsigned char>(snd_seq_client_id(other)),
+                                  static_cast<unsigned char>(keys)};
+    EXPECT_LT(Subscribe(other, keysAddr, ourIn), 0) << "a keyboard was connected to our input";
+    EXPECT_LT(Subscribe(other, ourOut, keysAddr), 0) << "a client listens to what we send the instrument";
+
+    // Notes sent straight to our input while the peer's dump is on its way are not read.
+    Bytes dump{0xF0, 0x42, 0x30, 0x7A, 0x40, 0x00};
+    for (int i = 0; i < 2000; ++i) dump.push_back(static_cast<uint8_t>(i % 0x80));
+    dump.push_back(0xF7);
+    for (size_t at = 0; at < dump.size(); at += 256) {
+        snd_seq_event_t ev;
+        snd_seq_ev_clear(&ev);
+        snd_seq_ev_set_sysex(&ev, static_cast<unsigned>(std::min<size_t>(256, dump.size() - at)),
+                             dump.data() + at);
+        snd_seq_ev_set_source(&ev, m_out);
+        snd_seq_ev_set_subs(&ev);
+        snd_seq_ev_set_direct(&ev);
+        ASSERT_GE(snd_seq_event_output_direct(m_peer, &ev), 0);
+        snd_seq_ev_clear(&ev);
+        snd_seq_ev_set_noteon(&ev, 0, 60, 100);
+        snd_seq_ev_set_source(&ev, keys);
+        snd_seq_ev_set_dest(&ev, ourIn.client, ourIn.port);
+        snd_seq_ev_set_direct(&ev);
+        ASSERT_GE(snd_seq_event_output_direct(other, &ev), 0);
+    }
+    const uint64_t deadline = MonotonicMicroseconds() + 5000000;
+    while (c.Get().size() < dump.size() && MonotonicMicroseconds() < deadline) QorX0::SleepCurrentThread(1);
+    QorX0::SleepCurrentThread(50);
+    EXPECT_EQ(c.Get(), dump);
+    snd_seq_close(other);
+}
+
+TEST_F(MidiAlsaThreaded, AClientOfThisProcessOpenedOnAnotherThreadIsNeverListed) {
+    // A plug-in opens its client on its own thread; the kernel names that thread, not the process.
+    snd_seq_t* own = nullptr;
+    int ownClient = -1, ownTask = -1;
+    std::thread opener([&] {
+        ownTask = static_cast<int>(gettid());
+        if (snd_seq_open(&own, "default", SND_SEQ_OPEN_DUPLEX, 0) < 0) return;
+        snd_seq_set_client_name(own, "Backend Test Own Thread");
+        snd_seq_create_simple_port(own, "Own Out", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
+                                   SND_SEQ_PORT_TYPE_MIDI_GENERIC);
+        ownClient = snd_seq_client_id(own);
+    });
+    opener.join();
+    ASSERT_GE(ownClient, 0);
+    EXPECT_EQ(AlsaThreadGroupOf(ownTask), static_cast<int>(getpid()));
+    AlsaMidiListOwnProcessClients(false);
+    std::vector<MIDIDevKey> sources;
+    std::unique_ptr<IMIDIIn> in(MIDIInCreate());
+    in->EnumDevices(&sources);
+    AlsaMidiListOwnProcessClients(true);
+    EXPECT_EQ(Find(sources, AlsaEndpointHandle(ownClient, 0)), nullptr) << "an own client was listed";
+    EXPECT_EQ(Find(sources, AlsaEndpointHandle(m_client, m_out)), nullptr) << "an own client was listed";
+    snd_seq_close(own);
 }
 
 }  // namespace

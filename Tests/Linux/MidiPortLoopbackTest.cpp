@@ -2,6 +2,7 @@
 // sending, and the fault switches.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -195,6 +196,28 @@ TEST_F(MidiPortThreaded, ReopeningSwitchesSource) {
     ASSERT_TRUE(loop.WaitIdle(5000));
     ASSERT_EQ(c.Calls().size(), 1u);
     EXPECT_EQ(c.Calls()[0].bytes, b);
+}
+
+TEST_F(MidiPortThreaded, AnotherClientReachingThePortNeverBreaksTheSourcesDump) {
+    // A keyboard (or a patchbay's connection) that reaches the port plays notes and a dump of its
+    // own while the instrument's dump is on its way: the instrument's bytes arrive whole and alone.
+    const uint32_t keyboard = loop.AddSource("Keyboard", "Out");
+    std::unique_ptr<IMIDIIn> in(MIDIInCreate());
+    Collector c;
+    const MIDIDevKey key = SourceKey();
+    ASSERT_TRUE(in->Open(&key, &c, 0, 0));
+    Bytes dump{0xF0, 0x42, 0x30, 0x7A, 0x40, 0x00};
+    for (int i = 0; i < 600; ++i) dump.push_back(static_cast<uint8_t>(i & 0x7F));
+    dump.push_back(0xF7);
+    const Bytes note{0x90, 0x3C, 0x64}, other{0xF0, 0x43, 0x10, 0xF7};
+    for (size_t at = 0; at < dump.size(); at += 200) {
+        loop.Inject(src, dump.data() + at, std::min<size_t>(200, dump.size() - at));
+        loop.InjectForeign(src, keyboard, note.data(), note.size());
+        loop.InjectForeign(src, keyboard, other.data(), other.size());
+    }
+    ASSERT_TRUE(loop.WaitIdle(5000));
+    EXPECT_EQ(c.Exclusive(), dump);
+    for (const Collector::Call& call : c.Calls()) EXPECT_TRUE(call.exclusive) << "a foreign short message";
 }
 
 TEST_F(MidiPortThreaded, OutputSendsAreCapturedWithTheirTime) {

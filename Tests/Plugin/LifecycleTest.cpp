@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "Linux/MidiIO/Alsa/AlsaBackend.h"
 #include "PluginFixture.h"
 
 using Lifecycle = PluginTest;
@@ -29,6 +30,16 @@ TEST_F(Lifecycle, TheEntryBuildsASynthWithAnEditorAndConnectsOnlyAfterReturning)
 
     Close(a);
     EXPECT_EQ(FakeRemoteSynth::s_live.load(), 0);
+}
+
+TEST_F(Lifecycle, TheSequencerClientIsNamedAfterTheModelTheEffectEdits) {
+    for (const auto& [model, name] :
+         {std::pair{1, "Tolva Plug-In Editor"}, std::pair{9, "Nerimo Plug-In Editor"}}) {
+        AEffect* a = Open(model);
+        ASSERT_NE(a, nullptr);
+        EXPECT_STREQ(AlsaMidiClientName(), name);
+        Close(a);
+    }
 }
 
 TEST_F(Lifecycle, CloseDisconnectsAndReleasesEverything) {

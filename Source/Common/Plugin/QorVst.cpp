@@ -10,6 +10,7 @@
 
 #include "Common/Link/RemoteSynthImpl.h"
 #include "Hfc/Base/HfcUtil.h"
+#include "Linux/MidiIO/Alsa/AlsaBackend.h"
 #include "Linux/MidiIO/MidiFifo.h"
 #include "Linux/RunLoop.h"
 #include "Linux/Trace.h"
@@ -219,6 +220,9 @@ bool QorVst::InitializeOnMain() {
     for (auto& row : m_notes)
         for (auto& n : row) n.store(0, std::memory_order_relaxed);
 
+    // Other programs list our sequencer client by the model it edits (named when it first opens).
+    AlsaMidiSetClientName(m_model == QorX0::kPmidNerimo ? QorX0::SZTITLE_Qor40_PLUGIN
+                                                        : QorX0::SZTITLE_Qor30_PLUGIN);
     SynthFactory factory = g_synthFactory.load();
     m_synth = factory != nullptr ? factory(m_model) : QorX0::RemoteSynthCreate(m_model);
     // The host-facing operations use the synthesizer without a test: no synthesizer, no effect.

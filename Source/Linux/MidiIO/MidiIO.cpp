@@ -155,6 +155,7 @@ public:
         if (!backend || !key || key->Handle() == 0) return false;
         m_lock.Lock();
         m_callback = callback;
+        m_source = key->Handle();
         m_splitter.Reset();
         m_lock.Unlock();
         std::unique_ptr<IMidiBackendInput> input = backend->OpenInput(key->Handle(), this, kInputPortName);
@@ -191,10 +192,18 @@ private:
         m_splitter.Split(bytes, length, this, m_callback);
         m_lock.Unlock();
     }
+    // Only the opened source's bytes are read: another client that reaches the port (sending to it
+    // directly, say) must never cut into a message of the source's, nor be taken for it.
+    void OnMidiPacketFrom(uint32_t source, uint64_t, const uint8_t* bytes, size_t length) override {
+        m_lock.Lock();
+        if (source == m_source) m_splitter.Split(bytes, length, this, m_callback);
+        m_lock.Unlock();
+    }
 
     CHfcMutex m_lock;  // recursive; held while the callback runs
     std::unique_ptr<IMidiBackendInput> m_input;
     IMIDIInCallback* m_callback = nullptr;
+    uint32_t m_source = 0;  // the opened source's handle
     CMidiPacketSplitter m_splitter;
 };
 

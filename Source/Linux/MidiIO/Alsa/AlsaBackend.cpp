@@ -7,6 +7,8 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cstdlib>
+#include <cstring>
 #include <map>
 #include <string>
 #include <utility>
@@ -38,6 +40,15 @@ constexpr unsigned kShortSendTimeoutMs = 1000;
 constexpr size_t kShortBufferSize = 256;
 
 class CAlsaBackend;
+
+// The sequencer names the task that opened a client: a thread of a process is named by its own id,
+// so the process is found through the thread group the id belongs to.
+bool IsOwnProcess(int taskId) {
+    if (taskId <= 0) return false;
+    const pid_t self = getpid();
+    if (taskId == self) return true;
+    return AlsaThreadGroupOf(taskId) == self;
+}
 
 class AlsaInput final : public IMidiBackendInput {
 public:
@@ -182,8 +193,7 @@ std::vector<MidiEndpoint> CAlsaBackend::List(bool sources) {
         if (id == m_client || id == SND_SEQ_CLIENT_SYSTEM) continue;
         // Another client of this process (a plug-in's own copy of this layer, say) would feed our
         // output back into our input.
-        if (!g_listOwnProcess.load() && snd_seq_client_info_get_pid(client) == static_cast<int>(getpid()))
-            continue;
+        if (!g_listOwnProcess.load() && IsOwnProcess(snd_seq_client_info_get_pid(client))) continue;
         snd_seq_port_info_set_client(port, id);
         snd_seq_port_info_set_port(port, -1);
         while (snd_seq_query_next_port(m_seq, port) >= 0) {
@@ -210,8 +220,10 @@ std::unique_ptr<IMidiBackendInput> CAlsaBackend::OpenInput(uint32_t source, IMid
     if (!m_seq || !m_running || !sink) return nullptr;
     const int peerClient = static_cast<int>(source >> 16), peerPort = static_cast<int>(source & 0xFFFF);
     m_seqLock.Lock();
-    const int port =
-        CreatePort(AlsaMidiPortName(portName, true), SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE);
+    // Only we connect our ports (the kernel lets a port's owner do so without the subscription
+    // capabilities): another client, a patchbay or a session manager restoring its connections,
+    // cannot subscribe to them.
+    const int port = CreatePort(AlsaMidiPortName(portName, true), SND_SEQ_PORT_CAP_WRITE);
     std::unique_ptr<AlsaInput> input;
     if (port >= 0) {
         if (snd_seq_connect_from(m_seq, port, peerClient, peerPort) < 0) {
@@ -237,8 +249,7 @@ std::unique_ptr<IMidiBackendOutput> CAlsaBackend::OpenOutput(uint32_t destinatio
     snd_midi_event_t* encoder = nullptr;
     if (snd_midi_event_new(kShortBufferSize, &encoder) < 0) return nullptr;
     m_seqLock.Lock();
-    const int port =
-        CreatePort(AlsaMidiPortName(portName, false), SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ);
+    const int port = CreatePort(AlsaMidiPortName(portName, false), SND_SEQ_PORT_CAP_READ);
     bool ok = port >= 0;
     if (ok && snd_seq_connect_to(m_seq, port, peerClient, peerPort) < 0) {
         snd_seq_delete_simple_port(m_seq, port);
@@ -431,6 +442,25 @@ MidiSendResult AlsaOutput::SendExclusive(const uint8_t* bytes, size_t length, un
 }
 
 }  // namespace
+
+int AlsaThreadGroupOf(int taskId) {
+    if (taskId <= 0) return -1;
+    const std::string path = "/proc/" + std::to_string(taskId) + "/status";
+    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return -1;
+    char text[4096];
+    const ssize_t n = read(fd, text, sizeof text - 1);
+    close(fd);
+    if (n <= 0) return -1;
+    text[n] = 0;
+    const char* tgid = std::strstr(text, "\nTgid:");
+    if (!tgid) return -1;
+    return std::atoi(tgid + 6);
+}
+
+const char* AlsaMidiClientName() {
+    return ClientName().c_str();
+}
 
 void AlsaMidiListOwnProcessClients(bool list) {
     g_listOwnProcess.store(list);

@@ -195,6 +195,16 @@ void CMidiLoopback::InjectSplit(uint32_t source, const void* bytes, size_t lengt
     m_wake.Set();
 }
 
+void CMidiLoopback::InjectForeign(uint32_t portsOf, uint32_t sender, const void* bytes, size_t length) {
+    if (!bytes || length == 0) return;
+    const auto* b = static_cast<const uint8_t*>(bytes);
+    m_lock.Lock();
+    m_queue.push_back(
+        Packet{portsOf, std::vector<uint8_t>(b, b + length), 0, MonotonicMicroseconds(), 0, sender});
+    m_lock.Unlock();
+    m_wake.Set();
+}
+
 bool CMidiLoopback::WaitIdle(unsigned timeoutMs) {
     const uint64_t deadline = MonotonicMicroseconds() + uint64_t{timeoutMs} * 1000;
     for (;;) {
@@ -252,7 +262,7 @@ long CMidiLoopback::ThreadProc() {
             const bool attached = std::find(m_inputs.begin(), m_inputs.end(), in) != m_inputs.end();
             m_lock.Unlock();
             if (attached)
-                in->sink->OnMidiPacketFrom(packet.source,
+                in->sink->OnMidiPacketFrom(packet.sender ? packet.sender : packet.source,
                                            packet.stampNs ? packet.stampNs : MidiReceiveTimeNs(),
                                            packet.bytes.data(), packet.bytes.size());
         }

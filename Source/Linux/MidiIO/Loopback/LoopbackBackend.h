@@ -66,6 +66,9 @@ public:
     // The bytes cut into packets of pieceSize bytes (1: one byte at a time), each paced by delayUs.
     void InjectSplit(uint32_t source, const void* bytes, size_t length, size_t pieceSize,
                      unsigned delayUs = 0);
+    // One packet that reaches the inputs opened on portsOf as sent by another client, sender (a
+    // keyboard or a patchbay's connection that reaches those ports, as the sequencer delivers it).
+    void InjectForeign(uint32_t portsOf, uint32_t sender, const void* bytes, size_t length);
     // True once every injected packet has been delivered (and its callbacks have returned).
     bool WaitIdle(unsigned timeoutMs);
     // Number of opened inputs connected to the source.
@@ -122,6 +125,7 @@ private:
         unsigned delayUs;
         uint64_t injectedUs;
         uint64_t stampNs = 0;  // 0: stamped when delivered
+        uint32_t sender = 0;   // 0: the source itself
     };
 
     long ThreadProc() override;
