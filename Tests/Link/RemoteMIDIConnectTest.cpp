@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "Common/Link/RemoteMIDI.h"
+#include "Common/Model/ParamDesc.h"
 #include "RemoteMIDIFixture.h"
 
 using namespace LinkTest;
@@ -62,6 +63,30 @@ TEST_F(RemoteMIDIConnectThreaded, SavedPortsOfAnotherModelOrMissingDoNotConnect)
     EXPECT_FALSE(link->GetConnectionState(nullptr, nullptr, nullptr, nullptr));
     EXPECT_FALSE(link->Connect(&recorder, false, "NoSuchMIDI", "NoSuchMIDI"));
     EXPECT_EQ(link->SendCurProgDumpReq(), QN_FAIL);
+}
+
+TEST_F(RemoteMIDIConnectThreaded, SavedPortsLongerThanTheSetupRowAreFoundByTheirCutNames) {
+    // The setup's name rows keep 32 characters; sequencer keys hold the card's name twice, so a card
+    // of 13 characters or more makes a longer key. A decoy whose key shares the cut name comes
+    // first: the inquiry chooses.
+    const std::string card = "USB MIDI Interface 21";
+    const std::string longKey = card + card + " MIDI 1";
+    loopback.AddDestination(longKey.substr(0, 40), " decoy");
+    loopback.AddSource(longKey.substr(0, 40), " decoy");
+    Instrument& tolva = AddInstrument(Sim::Model::Tolva, 3, longKey);
+    ASSERT_GT(tolva.port.KeyName().size(), 32u);
+    MakeLink(kPmidTolva);
+    const std::string saved = Name32Kept(tolva.port.KeyName());
+    ASSERT_TRUE(link->Connect(&recorder, false, saved, saved));
+    MIDIDevKey out, in;
+    link->GetConnectionState(&out, &in, nullptr, nullptr);
+    EXPECT_EQ(out.name, tolva.port.KeyName());
+    EXPECT_EQ(in.name, tolva.port.KeyName());
+    EXPECT_EQ(link->GetGlobalChannel(), 3);
+    EXPECT_EQ(link->SendGlobalDumpReq(), QS_OK);
+    // A name that is not the cut of any key still finds nothing.
+    link->Disconnect();
+    EXPECT_FALSE(link->Connect(&recorder, false, saved.substr(0, 31) + "x", saved));
 }
 
 TEST_F(RemoteMIDIConnectThreaded, ScanFindsTheModelAmongDecoysAndAWrongModel) {

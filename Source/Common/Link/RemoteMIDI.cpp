@@ -1,4 +1,5 @@
 #include "Common/Link/RemoteMIDI.h"
+#include "Common/Model/ParamDesc.h"
 
 #include <cstring>
 #include <exception>
@@ -311,47 +312,62 @@ bool CRemoteMIDIImpl::Connect(IRemoteMIDICallback* callback, bool captionFlag) {
 
 bool CRemoteMIDIImpl::Connect(IRemoteMIDICallback* callback, bool captionFlag, std::string inputName,
                               std::string outputName) {
+    // The setup keeps what a name row holds of a port's name: the keys are compared cut the same
+    // way, so a stored port whose name is longer than the row is found again. Where several keys
+    // share the cut name, the instrument's inquiry answer chooses among them.
+    inputName = Name32Kept(inputName);
+    outputName = Name32Kept(outputName);
     if (inputName.empty() || outputName.empty()) return false;
     bool found = false;
     IMIDIIn* in = nullptr;
     CLinkMIDIOut* out = nullptr;
     try {
         const bool activated = BeginConnect(callback, captionFlag);
-        MIDIDevKey inKey, outKey;
-        for (const MIDIDevKey& key : GetMIDIInKeyDevArray()) {
-            if (key.name != inputName) continue;
-            in = MIDIInCreate();
-            if (!in->Open(&key, this, kInA, kInB)) {
+        std::vector<MIDIDevKey> inKeys, outKeys;
+        for (const MIDIDevKey& key : GetMIDIInKeyDevArray())
+            if (Name32Kept(key.name) == inputName) inKeys.push_back(key);
+        for (const MIDIDevKey& key : GetMIDIOutKeyDevArray())
+            if (Name32Kept(key.name) == outputName) outKeys.push_back(key);
+        const unsigned total = static_cast<unsigned>(inKeys.size() * outKeys.size());
+        if (total > 0) UIConfigure("Searching...", total, total, 0);
+        unsigned count = 0;
+        for (const MIDIDevKey& outKey : outKeys) {
+            if (found || UIIsAborted()) break;
+            out = new CLinkMIDIOut();
+            if (!out->Open(&outKey, kOutA, kOutB, kOutCapacity)) {
+                delete out;
+                out = nullptr;
+                continue;
+            }
+            m_out.store(out);
+            for (const MIDIDevKey& inKey : inKeys) {
+                if (UIIsAborted()) break;
+                in = MIDIInCreate();
+                if (!in->Open(&inKey, this, kInA, kInB)) {
+                    delete in;
+                    in = nullptr;
+                    continue;
+                }
+                const std::string text = PairText(outKey, inKey);
+                UIProgress(total, count++, text.c_str());
+                TRACE("%s\n", text.c_str());
+                UIWait(kSearchPauseMs);
+                m_in.store(in);
+                if (Inquire()) {
+                    StoreIdentity(outKey, inKey);
+                    found = true;
+                    break;
+                }
+                m_in.store(nullptr);
+                in->Close();
                 delete in;
                 in = nullptr;
             }
-            inKey = key;
-            break;
-        }
-        for (const MIDIDevKey& key : GetMIDIOutKeyDevArray()) {
-            if (key.name != outputName) continue;
-            out = new CLinkMIDIOut();
-            if (!out->Open(&key, kOutA, kOutB, kOutCapacity)) {
+            if (!found) {
+                ReleaseOut();
+                out->Close();
                 delete out;
                 out = nullptr;
-            }
-            outKey = key;
-            break;
-        }
-        if (in != nullptr && out != nullptr) {
-            UIConfigure("Searching...", 1, 1, 0);
-            const std::string text = PairText(outKey, inKey);
-            UIProgress(1, 0, text.c_str());
-            TRACE("%s\n", text.c_str());
-            UIWait(kSearchPauseMs);
-            m_in.store(in);
-            m_out.store(out);
-            if (Inquire()) {
-                StoreIdentity(outKey, inKey);
-                found = true;
-            } else {
-                m_in.store(nullptr);
-                ReleaseOut();
             }
         }
         if (activated) UIDeactivate();

@@ -44,6 +44,7 @@
 // the previous value + 1 (the first such line 0) and is all label: "00:No Effect\n01:Amp Sim".
 // The accessor stores the line's value; the section sees the line's position.
 #include <cstdint>
+#include <string>
 
 namespace QorX0 {
 
@@ -68,6 +69,14 @@ constexpr int32_t kATypeUBF24 = 6;   // unsigned bits in three bytes, big-endian
 constexpr int32_t kATypeBnkPgm = 7;  // bank and program in two 7-bit bytes
 constexpr int32_t kATypeCmbSts = 8;  // combination timbre status
 constexpr int32_t kATypeName32 = 9;  // 32-character zero-padded name
+
+// What a 32-character name row keeps of a text: its first 32 characters, without the spaces and
+// zero bytes that pad them.
+inline std::string Name32Kept(std::string text) {
+    if (text.size() > 32) text.resize(32);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\0')) text.pop_back();
+    return text;
+}
 
 // Row flags.
 constexpr int32_t kPFlagProtected = 0x03;          // plain writes and instrument changes refused

@@ -90,8 +90,7 @@ bool CSetupSectionImpl::SaveRow(CHfcPreferences& prefs, const PARAMDESC& row) {
     if (row.ptype == kPTypeString && row.atype == kATypeName32) {
         const IAccessorS* s = RowAccessorS(row);
         if (!s) return false;
-        std::string text = multiszlong(s->Get(row.record, row.offset)).substr(0, 32);
-        while (!text.empty() && (text.back() == ' ' || text.back() == '\0')) text.pop_back();
+        const std::string text = Name32Kept(multiszlong(s->Get(row.record, row.offset)));
         prefs.WriteString(name.c_str(), text.c_str());
         return true;
     }
