@@ -11,6 +11,7 @@ constexpr QNRESULT QN_ABORT = static_cast<QNRESULT>(0x80000002u);      // aborte
 constexpr QNRESULT QN_BUSY = static_cast<QNRESULT>(0x80000003u);       // another session is running
 constexpr QNRESULT QN_TIMEOUT = static_cast<QNRESULT>(0x80000004u);    // no reply in time
 constexpr QNRESULT QN_QUEUEFULL = static_cast<QNRESULT>(0x80000005u);  // output queue full
+constexpr QNRESULT QN_INPUTLOST = static_cast<QNRESULT>(0x80000006u);  // incoming bytes were lost
 
 constexpr bool QN_SUCCEEDED(QNRESULT r) {
     return r >= 0;

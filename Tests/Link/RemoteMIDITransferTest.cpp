@@ -581,6 +581,47 @@ TEST_F(RemoteMIDIWireThreaded, CancelWhileSendingStopsAfterTheBlockAndTheInstrum
     EXPECT_EQ(recorder.DumpCount(), 1u);
 }
 
+// Incoming bytes lost on their way (the system's buffer overflowed while nobody read it): the broken
+// answer is never taken, the request is made once more, and a second loss fails the transfer at
+// once instead of leaving the link waiting, or holding the old data as if nothing had happened.
+TEST_P(RemoteMIDITransferThreaded, AnAnswerBrokenByLostInputIsAskedForAgainAndArrivesWhole) {
+    const auto received = [&] {
+        return inst->sim.With([](Sim::SimCore& c) { return c.ReceivedMessages().size(); });
+    };
+    const size_t requests = received();
+    const size_t dumps = recorder.DumpCount();
+    loopback.LoseInput(inst->port.Source(), 100, 64);
+    ASSERT_EQ(link->SendCurProgDumpReq(), QS_OK);
+    EXPECT_EQ(received(), requests + 2) << "the request was not made again";
+    ASSERT_EQ(recorder.DumpCount(), dumps + 1);
+    EXPECT_EQ(recorder.Dumps().back().data, Records(inst->sim, Span{Area::CurProgram, 0, 1}));
+}
+
+TEST_P(RemoteMIDITransferThreaded, ASecondLossFailsTheTransferAndTheLinkCarriesOn) {
+    const auto received = [&] {
+        return inst->sim.With([](Sim::SimCore& c) { return c.ReceivedMessages().size(); });
+    };
+    const size_t requests = received();
+    const size_t dumps = recorder.DumpCount();
+    // Answers go out a moment late, so that the second one can be broken too once it is asked for.
+    inst->sim.With([](Sim::SimCore& c) {
+        Sim::Fault late = Sim::Fault::Make(Sim::FaultAction::Delay, Sim::kAnyCode).Times(0);
+        late.delayMs = 300;
+        c.AddFault(late);
+    });
+    loopback.LoseInput(inst->port.Source(), 100, 64);
+    std::thread again([&] {
+        if (inst->sim.WaitReceived(requests + 2, 5000)) loopback.LoseInput(inst->port.Source(), 100, 64);
+    });
+    EXPECT_EQ(link->SendCurProgDumpReq(), QN_FAIL);
+    again.join();
+    EXPECT_EQ(received(), requests + 2);
+    EXPECT_EQ(recorder.DumpCount(), dumps);
+    // With nothing lost the next request is answered.
+    EXPECT_EQ(link->SendCurProgDumpReq(), QS_OK);
+    EXPECT_EQ(recorder.DumpCount(), dumps + 1);
+}
+
 INSTANTIATE_TEST_SUITE_P(Models, RemoteMIDITransferThreaded, ::testing::Values(kPmidTolva, kPmidNerimo),
                          [](const ::testing::TestParamInfo<unsigned char>& info) {
                              return info.param == kPmidTolva ? std::string("Tolva") : std::string("Nerimo");

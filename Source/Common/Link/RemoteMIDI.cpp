@@ -155,23 +155,29 @@ QNRESULT CRemoteMIDIImpl::DoSXSession(unsigned flags, unsigned txTotal, const vo
                                       unsigned timeoutMs) {
     if (!m_connected.load()) return QN_FAIL;
     if ((flags & SXF_TRANSMIT) && m_out.load() == nullptr) return QN_FAIL;
-    const QNRESULT begun =
-        m_session.Begin(flags, txTotal, header, headerLength, body, bodyLength, replySize, reply, error);
-    if (begun < 0) return begun;
-    // This request wants what an earlier cancelled one would have got.
-    if (flags & SXF_WAITREPLY) m_rcv.StopDropping(reply);
-    m_worker.Wake();
-    const unsigned timeout = timeoutMs != 0 ? timeoutMs : SXDefaultWait(flags);
-    const QNRESULT result = m_session.Wait(timeout, (flags & (SXF_TXPROGRESS | SXF_RXPROGRESS)) != 0);
-    if (result < 0) TRACE("RemoteMIDI: SX session failed\n");
-    // The rest of a dump the user gave up on is dropped, never applied; so is an answer that has not
-    // begun yet, for as long as the request would have waited for it.
-    if (result == QN_ABORT || m_session.UIIsAborted()) {
-        m_rcv.SetDiscard(true);
-        if (flags & SXF_WAITREPLY) m_rcv.DropMatching(reply, timeout);
+    // Input lost while the answer was on its way broke it: the request is made once more, and a
+    // second loss fails it as any failed transfer does.
+    for (int attempt = 0;; ++attempt) {
+        const QNRESULT begun =
+            m_session.Begin(flags, txTotal, header, headerLength, body, bodyLength, replySize, reply, error);
+        if (begun < 0) return begun;
+        // This request wants what an earlier cancelled one would have got.
+        if (flags & SXF_WAITREPLY) m_rcv.StopDropping(reply);
+        m_worker.Wake();
+        const unsigned timeout = timeoutMs != 0 ? timeoutMs : SXDefaultWait(flags);
+        const QNRESULT result = m_session.Wait(timeout, (flags & (SXF_TXPROGRESS | SXF_RXPROGRESS)) != 0);
+        if (result < 0) TRACE("RemoteMIDI: SX session failed\n");
+        // The rest of a dump the user gave up on is dropped, never applied; so is an answer that has not
+        // begun yet, for as long as the request would have waited for it.
+        if (result == QN_ABORT || m_session.UIIsAborted()) {
+            m_rcv.SetDiscard(true);
+            if (flags & SXF_WAITREPLY) m_rcv.DropMatching(reply, timeout);
+        }
+        m_session.End();
+        if (result != QN_INPUTLOST) return result;
+        if (attempt > 0 || !m_connected.load()) return QN_FAIL;
+        TRACE("RemoteMIDI: input lost during a transfer; asking again\n");
     }
-    m_session.End();
-    return result;
 }
 
 QNRESULT CRemoteMIDIImpl::DoMessage(const SXMessage& m, const void* body, unsigned bodyLength) {
@@ -575,6 +581,14 @@ void CRemoteMIDIImpl::OnMIDIShort(IMIDIIn* port, long long time, const void* dat
 void CRemoteMIDIImpl::OnMIDILong(IMIDIIn* port, long long, const void* data, unsigned int length) {
     if (port == nullptr || port != m_in.load()) return;
     m_rcv.Frame(data, length, *this);
+}
+
+void CRemoteMIDIImpl::OnMIDILost(IMIDIIn* port) {
+    if (port == nullptr || port != m_in.load()) return;
+    // What was arriving is broken: the rest of it is dropped, and a transfer waiting for it hears at
+    // once instead of at its time-out.
+    m_rcv.End();
+    if (m_session.IsActive()) m_session.NotifyEnd(QN_INPUTLOST);
 }
 
 void CRemoteMIDIImpl::Complete(QNRESULT result) {

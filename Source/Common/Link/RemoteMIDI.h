@@ -105,6 +105,7 @@ public:
     // ---- IMIDIInCallback (MIDI read thread)
     void OnMIDIShort(IMIDIIn* port, long long time, const void* data, unsigned int length) override;
     void OnMIDILong(IMIDIIn* port, long long time, const void* data, unsigned int length) override;
+    void OnMIDILost(IMIDIIn* port) override;
 
     static constexpr long kEventUnsolicitedDump = 1;
 

@@ -31,6 +31,9 @@ public:
         (void)receivedNs;
         OnMidiPacket(bytes, length);
     }
+    // Input was lost between the packets delivered before and after this call (the system's
+    // buffer overflowed while nobody read it): a message that was open when it happened is broken.
+    virtual void OnMidiInputLost() {}
 
 protected:
     ~IMidiPacketSink() = default;

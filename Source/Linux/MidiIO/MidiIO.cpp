@@ -200,6 +200,14 @@ private:
         m_lock.Unlock();
     }
 
+    // What was open is broken: the bytes that still come of it are not taken for a message.
+    void OnMidiInputLost() override {
+        m_lock.Lock();
+        m_splitter.Reset();
+        if (m_callback) m_callback->OnMIDILost(this);
+        m_lock.Unlock();
+    }
+
     CHfcMutex m_lock;  // recursive; held while the callback runs
     std::unique_ptr<IMidiBackendInput> m_input;
     IMIDIInCallback* m_callback = nullptr;

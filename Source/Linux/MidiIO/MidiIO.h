@@ -28,6 +28,8 @@ class IMIDIInCallback {
 public:
     virtual void OnMIDIShort(IMIDIIn* port, long long time, const void* data, unsigned int length) = 0;
     virtual void OnMIDILong(IMIDIIn* port, long long time, const void* data, unsigned int length) = 0;
+    // Bytes were lost between the calls before and after this one: what was open is broken.
+    virtual void OnMIDILost(IMIDIIn* port) { (void)port; }
 
 protected:
     ~IMIDIInCallback() = default;

@@ -205,6 +205,16 @@ void CMidiLoopback::InjectForeign(uint32_t portsOf, uint32_t sender, const void*
     m_wake.Set();
 }
 
+void CMidiLoopback::LoseInput(uint32_t source, size_t afterBytes, size_t dropBytes) {
+    m_lock.Lock();
+    auto it = m_endpoints.find(source);
+    if (it != m_endpoints.end()) {
+        it->second.loseAfter = afterBytes;
+        it->second.loseBytes = dropBytes;
+    }
+    m_lock.Unlock();
+}
+
 bool CMidiLoopback::WaitIdle(unsigned timeoutMs) {
     const uint64_t deadline = MonotonicMicroseconds() + uint64_t{timeoutMs} * 1000;
     for (;;) {
@@ -255,16 +265,48 @@ long CMidiLoopback::ThreadProc() {
         if (live)
             for (Input* in : m_inputs)
                 if (in->source == packet.source) targets.push_back(in);
+        // A loss asked for: the bytes kept before it, the notice, the bytes kept after it.
+        std::vector<uint8_t> after;
+        bool tellLost = false;
+        if (live && ep->second.loseBytes > 0) {
+            Endpoint& e = ep->second;
+            size_t keep = std::min(e.loseAfter, packet.bytes.size());
+            e.loseAfter -= keep;
+            size_t at = keep;
+            if (e.loseAfter == 0) {
+                const size_t drop = std::min(e.loseBytes, packet.bytes.size() - at);
+                e.loseBytes -= drop;
+                at += drop;
+                if (drop > 0) e.lost = true;
+                if (e.loseBytes == 0 && e.lost) {
+                    after.assign(packet.bytes.begin() + static_cast<long>(at), packet.bytes.end());
+                    tellLost = true;
+                    e.lost = false;
+                }
+            }
+            packet.bytes.resize(keep);
+        }
         m_lock.Unlock();
-        for (Input* in : targets) {
-            // An earlier sink may have closed this input from inside its call.
-            m_lock.Lock();
-            const bool attached = std::find(m_inputs.begin(), m_inputs.end(), in) != m_inputs.end();
-            m_lock.Unlock();
-            if (attached)
-                in->sink->OnMidiPacketFrom(packet.sender ? packet.sender : packet.source,
-                                           packet.stampNs ? packet.stampNs : MidiReceiveTimeNs(),
-                                           packet.bytes.data(), packet.bytes.size());
+        const auto deliver = [&](const std::vector<uint8_t>& bytes, bool lost) {
+            for (Input* in : targets) {
+                // An earlier sink may have closed this input from inside its call.
+                m_lock.Lock();
+                const bool attached = std::find(m_inputs.begin(), m_inputs.end(), in) != m_inputs.end();
+                m_lock.Unlock();
+                if (!attached) continue;
+                if (lost) {
+                    in->sink->OnMidiInputLost();
+                } else if (!bytes.empty()) {
+                    in->sink->OnMidiPacketFrom(packet.sender ? packet.sender : packet.source,
+                                               packet.stampNs ? packet.stampNs : MidiReceiveTimeNs(),
+                                               bytes.data(), bytes.size());
+                }
+            }
+        };
+        deliver(packet.bytes, false);
+        if (tellLost) {
+            deliver({}, true);
+            deliver(after, false);
         }
         m_deliveryLock.Unlock();
     }

@@ -69,6 +69,10 @@ public:
     // One packet that reaches the inputs opened on portsOf as sent by another client, sender (a
     // keyboard or a patchbay's connection that reaches those ports, as the sequencer delivers it).
     void InjectForeign(uint32_t portsOf, uint32_t sender, const void* bytes, size_t length);
+    // Input lost as a sequencer loses it when nobody reads in time: once afterBytes more bytes of the
+    // source have been delivered, the next dropBytes are thrown away and its inputs are told so
+    // before the next byte that is kept.
+    void LoseInput(uint32_t source, size_t afterBytes, size_t dropBytes);
     // True once every injected packet has been delivered (and its callbacks have returned).
     bool WaitIdle(unsigned timeoutMs);
     // Number of opened inputs connected to the source.
@@ -118,6 +122,9 @@ private:
         bool neverCompletes = false;
         IListener* listener = nullptr;
         std::vector<uint32_t> connectedSources;
+        size_t loseAfter = 0;  // LoseInput, counted down as bytes are delivered
+        size_t loseBytes = 0;  // 0: nothing to lose
+        bool lost = false;     // bytes were thrown away; the inputs are still to be told
     };
     struct Packet {
         uint32_t source;
