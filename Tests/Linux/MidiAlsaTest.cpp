@@ -5,7 +5,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <memory>
+#include <future>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -213,26 +215,67 @@ TEST_F(MidiAlsaThreaded, OtherClientsNeitherSubscribeToOurPortsNorBreakADump) {
     snd_seq_close(other);
 }
 
+TEST_F(MidiAlsaThreaded, ASinkBusyForSecondsLosesNothingOfALongDump) {
+    // The first piece keeps the sink (the plug-in's host, say) busy for 2 s while the dump goes on
+    // arriving at about four times the wire's speed: far more than the kernel holds for a client.
+    struct SlowCollector : Collector {
+        void OnMIDILong(IMIDIIn* port, long long t, const void* d, unsigned n) override {
+            if (first.exchange(false)) QorX0::SleepCurrentThread(2000);
+            Collector::OnMIDILong(port, t, d, n);
+        }
+        void OnMIDILost(IMIDIIn*) override { lost = true; }
+        std::atomic<bool> first{true}, lost{false};
+    } c;
+    std::unique_ptr<IMIDIIn> in(MIDIInCreate());
+    const MIDIDevKey skey("peer out", AlsaEndpointHandle(m_client, m_out));
+    ASSERT_TRUE(in->Open(&skey, &c, 0, 0));
+    Bytes dump{0xF0, 0x42, 0x30, 0x7A, 0x4C, 0x00};
+    for (int i = 0; i < 300000; ++i) dump.push_back(static_cast<uint8_t>(i % 0x7F));
+    dump.push_back(0xF7);
+    for (size_t at = 0; at < dump.size(); at += 256) {
+        snd_seq_event_t ev;
+        snd_seq_ev_clear(&ev);
+        snd_seq_ev_set_sysex(&ev, static_cast<unsigned>(std::min<size_t>(256, dump.size() - at)),
+                             dump.data() + at);
+        snd_seq_ev_set_source(&ev, m_out);
+        snd_seq_ev_set_subs(&ev);
+        snd_seq_ev_set_direct(&ev);
+        ASSERT_GE(snd_seq_event_output_direct(m_peer, &ev), 0);
+        QorX0::SleepCurrentThread(2);
+    }
+    const uint64_t deadline = MonotonicMicroseconds() + 20000000;
+    while (c.Get().size() < dump.size() && MonotonicMicroseconds() < deadline) QorX0::SleepCurrentThread(5);
+    EXPECT_FALSE(c.lost.load());
+    EXPECT_TRUE(c.Get() == dump) << c.Get().size() << " of " << dump.size() << " bytes";
+}
+
 TEST_F(MidiAlsaThreaded, AClientOfThisProcessOpenedOnAnotherThreadIsNeverListed) {
-    // A plug-in opens its client on its own thread; the kernel names that thread, not the process.
+    // A plug-in opens its client on its own thread, which lives as long as the plug-in; the kernel
+    // names that thread, not the process.
     snd_seq_t* own = nullptr;
     int ownClient = -1, ownTask = -1;
+    std::promise<void> opened, done;
     std::thread opener([&] {
         ownTask = static_cast<int>(gettid());
-        if (snd_seq_open(&own, "default", SND_SEQ_OPEN_DUPLEX, 0) < 0) return;
-        snd_seq_set_client_name(own, "Backend Test Own Thread");
-        snd_seq_create_simple_port(own, "Own Out", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
-                                   SND_SEQ_PORT_TYPE_MIDI_GENERIC);
-        ownClient = snd_seq_client_id(own);
+        if (snd_seq_open(&own, "default", SND_SEQ_OPEN_DUPLEX, 0) >= 0) {
+            snd_seq_set_client_name(own, "Backend Test Own Thread");
+            snd_seq_create_simple_port(own, "Own Out", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
+                                       SND_SEQ_PORT_TYPE_MIDI_GENERIC);
+            ownClient = snd_seq_client_id(own);
+        }
+        opened.set_value();
+        done.get_future().wait();
     });
-    opener.join();
-    ASSERT_GE(ownClient, 0);
+    opened.get_future().wait();
     EXPECT_EQ(AlsaThreadGroupOf(ownTask), static_cast<int>(getpid()));
     AlsaMidiListOwnProcessClients(false);
     std::vector<MIDIDevKey> sources;
     std::unique_ptr<IMIDIIn> in(MIDIInCreate());
     in->EnumDevices(&sources);
     AlsaMidiListOwnProcessClients(true);
+    done.set_value();
+    opener.join();
+    ASSERT_GE(ownClient, 0);
     EXPECT_EQ(Find(sources, AlsaEndpointHandle(ownClient, 0)), nullptr) << "an own client was listed";
     EXPECT_EQ(Find(sources, AlsaEndpointHandle(m_client, m_out)), nullptr) << "an own client was listed";
     snd_seq_close(own);

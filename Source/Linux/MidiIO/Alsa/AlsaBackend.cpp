@@ -7,6 +7,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
 #include <cstdlib>
 #include <cstring>
 #include <map>
@@ -31,6 +34,10 @@ constexpr size_t kExclusiveChunk = 256;
 constexpr size_t kOutputBufferSize = 64 * 1024;
 constexpr size_t kInputBufferSize = 256 * 1024;
 constexpr size_t kKernelPoolEvents = 2000;
+// What the kernel holds for us is small (a few dozen exclusive events); the reading thread moves it
+// at once into the process, where whole dumps of every model fit many times over, so a sink that is
+// slow for a while (its host busy) never makes the kernel drop input.
+constexpr size_t kUserPoolBytes = 16 * 1024 * 1024;
 // A DIN wire carries 31250 baud, ten bits a byte. The output is paced so that at most kBurstBytes
 // wait in the interface's buffer (4096 bytes by default) ahead of the wire: a slow interface then
 // never drops bytes of a long dump.
@@ -78,6 +85,13 @@ private:
 };
 
 class CAlsaBackend final : public IMidiBackend, private IXThreadProc {
+    // The second thread: hands what the reading thread queued to the inputs' sinks.
+    struct Delivery final : IXThreadProc {
+        explicit Delivery(CAlsaBackend* owner) : owner(owner) {}
+        long ThreadProc() override { return owner->DeliveryProc(); }
+        CAlsaBackend* owner;
+    };
+
 public:
     CAlsaBackend() { OpenSequencer(); }
     // Static destruction: a UI thread that effects never released may still send through us.
@@ -106,14 +120,19 @@ private:
     std::vector<MidiEndpoint> List(bool sources);
     int CreatePort(const char* name, unsigned caps);
     long ThreadProc() override;
+    long DeliveryProc();
     struct Packet {
-        int port;
+        int port;  // kLostPort: input was lost here, for every input
         uint32_t source;
         uint64_t receivedNs;
         std::vector<uint8_t> bytes;
     };
-    // Reads what is waiting; true when the system announced a change of clients or ports.
+    static constexpr int kLostPort = -1;
+    // Reads what is waiting, with a kLostPort packet where the kernel dropped input; true when the
+    // system announced a change of clients or ports.
     bool ReadEvents(std::vector<Packet>* packets);
+    // Queues what was read for delivery, in order, and a loss where one happened.
+    void Queue(std::vector<Packet>* packets);
 
     snd_seq_t* m_seq = nullptr;
     int m_client = -1;
@@ -127,6 +146,15 @@ private:
     int m_announcePort = -1;                     // subscribed to the system's announcements
     MidiSetupListeners m_setupListeners;
     XThread m_thread;
+    // Read but not yet delivered, under m_queueMutex.
+    std::mutex m_queueMutex;
+    std::condition_variable m_queued;
+    std::deque<Packet> m_queue;
+    size_t m_queueBytes = 0;
+    bool m_queueLost = false;  // the pool overflowed: the loss is still to be queued
+    bool m_delivering = false;
+    Delivery m_delivery{this};
+    XThread m_deliveryThread;
 };
 
 void CAlsaBackend::OpenSequencer() {
@@ -155,6 +183,12 @@ void CAlsaBackend::OpenSequencer() {
         return;
     }
     m_running = true;
+    m_delivering = true;
+    if (!m_deliveryThread.Run(&m_delivery)) {
+        m_delivering = false;
+        m_running = false;
+        return;
+    }
     if (!m_thread.Run(this)) m_running = false;
 }
 
@@ -166,6 +200,14 @@ void CAlsaBackend::CloseSequencer() {
         const char stop = 1;
         (void)!write(m_wakePipe[1], &stop, 1);
         m_thread.Join();
+    }
+    if (m_deliveryThread.IsRunning()) {
+        {
+            std::lock_guard<std::mutex> lock(m_queueMutex);
+            m_delivering = false;
+        }
+        m_queued.notify_all();
+        m_deliveryThread.Join();
     }
     for (int& fd : m_wakePipe) {
         if (fd >= 0) close(fd);
@@ -310,7 +352,11 @@ bool CAlsaBackend::ReadEvents(std::vector<Packet>* packets) {
     for (;;) {
         snd_seq_event_t* ev = nullptr;
         const int r = snd_seq_event_input(m_seq, &ev);
-        if (r == -ENOSPC) continue;  // the input overran; what is left is still read
+        if (r == -ENOSPC) {
+            // The kernel's pool overran and dropped events: told in order, then the rest is read.
+            packets->push_back(Packet{kLostPort, 0, 0, {}});
+            continue;
+        }
         if (r < 0 || !ev) break;
         const uint64_t receivedNs = MidiReceiveTimeNs();
         if (ev->dest.port == m_announcePort && m_announcePort >= 0) {
@@ -359,15 +405,62 @@ long CAlsaBackend::ThreadProc() {
         if (fds[0].revents & POLLIN) return 0;
         packets.clear();
         const bool changed = ReadEvents(&packets);
+        Queue(&packets);
+        if (changed) m_setupListeners.Notify();
+    }
+}
+
+void CAlsaBackend::Queue(std::vector<Packet>* packets) {
+    if (packets->empty()) return;
+    {
+        std::lock_guard<std::mutex> lock(m_queueMutex);
+        for (Packet& p : *packets) {
+            if (p.port != kLostPort && m_queueBytes + p.bytes.size() > kUserPoolBytes) {
+                m_queueLost = true;  // dropped: the sinks are told before the next packet kept
+                continue;
+            }
+            if (m_queueLost || p.port == kLostPort) {
+                m_queueLost = false;
+                if (m_queue.empty() || m_queue.back().port != kLostPort)
+                    m_queue.push_back(Packet{kLostPort, 0, 0, {}});
+                if (p.port == kLostPort) continue;
+            }
+            m_queueBytes += p.bytes.size();
+            m_queue.push_back(std::move(p));
+        }
+    }
+    m_queued.notify_one();
+}
+
+long CAlsaBackend::DeliveryProc() {
+    std::deque<Packet> batch;
+    for (;;) {
+        {
+            std::unique_lock<std::mutex> lock(m_queueMutex);
+            m_queued.wait(lock, [this] { return !m_queue.empty() || !m_delivering; });
+            if (m_queue.empty() && !m_delivering) return 0;
+            batch.swap(m_queue);
+            m_queueBytes = 0;
+        }
         // Delivered without the sequencer's lock, so that a callback may send.
         m_deliveryLock.Lock();
-        for (const Packet& p : packets) {
+        for (const Packet& p : batch) {
+            if (p.port == kLostPort) {
+                // A sink may close its input (or another) from inside its call.
+                std::vector<int> ports;
+                for (const auto& input : m_inputs) ports.push_back(input.first);
+                for (int port : ports) {
+                    auto it = m_inputs.find(port);
+                    if (it != m_inputs.end()) it->second->sink->OnMidiInputLost();
+                }
+                continue;
+            }
             auto it = m_inputs.find(p.port);
             if (it != m_inputs.end())
                 it->second->sink->OnMidiPacketFrom(p.source, p.receivedNs, p.bytes.data(), p.bytes.size());
         }
         m_deliveryLock.Unlock();
-        if (changed) m_setupListeners.Notify();
+        batch.clear();
     }
 }
 
