@@ -53,6 +53,19 @@ protected:
         return nullptr;
     }
 
+    // The 256 bytes of an exclusive message from at on (or what is left), as the kernel's events
+    // carry them, from the peer's output.
+    int SendPiece(const std::vector<uint8_t>& bytes, size_t at) {
+        snd_seq_event_t ev;
+        snd_seq_ev_clear(&ev);
+        snd_seq_ev_set_sysex(&ev, static_cast<unsigned>(std::min<size_t>(256, bytes.size() - at)),
+                             const_cast<uint8_t*>(bytes.data() + at));
+        snd_seq_ev_set_source(&ev, m_out);
+        snd_seq_ev_set_subs(&ev);
+        snd_seq_ev_set_direct(&ev);
+        return snd_seq_event_output_direct(m_peer, &ev);
+    }
+
     snd_seq_t* m_peer = nullptr;
     int m_client = -1, m_out = -1, m_in = -1, m_hidden = -1;
 };
@@ -193,14 +206,8 @@ TEST_F(MidiAlsaThreaded, OtherClientsNeitherSubscribeToOurPortsNorBreakADump) {
     for (int i = 0; i < 2000; ++i) dump.push_back(static_cast<uint8_t>(i % 0x80));
     dump.push_back(0xF7);
     for (size_t at = 0; at < dump.size(); at += 256) {
+        ASSERT_GE(SendPiece(dump, at), 0);
         snd_seq_event_t ev;
-        snd_seq_ev_clear(&ev);
-        snd_seq_ev_set_sysex(&ev, static_cast<unsigned>(std::min<size_t>(256, dump.size() - at)),
-                             dump.data() + at);
-        snd_seq_ev_set_source(&ev, m_out);
-        snd_seq_ev_set_subs(&ev);
-        snd_seq_ev_set_direct(&ev);
-        ASSERT_GE(snd_seq_event_output_direct(m_peer, &ev), 0);
         snd_seq_ev_clear(&ev);
         snd_seq_ev_set_noteon(&ev, 0, 60, 100);
         snd_seq_ev_set_source(&ev, keys);
@@ -233,14 +240,7 @@ TEST_F(MidiAlsaThreaded, ASinkBusyForSecondsLosesNothingOfALongDump) {
     for (int i = 0; i < 300000; ++i) dump.push_back(static_cast<uint8_t>(i % 0x7F));
     dump.push_back(0xF7);
     for (size_t at = 0; at < dump.size(); at += 256) {
-        snd_seq_event_t ev;
-        snd_seq_ev_clear(&ev);
-        snd_seq_ev_set_sysex(&ev, static_cast<unsigned>(std::min<size_t>(256, dump.size() - at)),
-                             dump.data() + at);
-        snd_seq_ev_set_source(&ev, m_out);
-        snd_seq_ev_set_subs(&ev);
-        snd_seq_ev_set_direct(&ev);
-        ASSERT_GE(snd_seq_event_output_direct(m_peer, &ev), 0);
+        ASSERT_GE(SendPiece(dump, at), 0);
         QorX0::SleepCurrentThread(2);
     }
     const uint64_t deadline = MonotonicMicroseconds() + 20000000;
