@@ -389,6 +389,19 @@ bool CHfcVstEditor::OnHfcMouseMacMouseWheelMove(CHfcMouse* mouse, const HfcPlatf
 }
 
 void CHfcVstEditor::OnPlatformEvent(const HfcPlatformEvent& event) {
+    if (event.kind == HfcEventKind::Destroyed) {
+        // Our window went without close (the display connection broke): closed as the host would
+        // close it, the effect and its link untouched; the next open makes a new window.
+        // Closed from the loop: the connection that reports it is still taking its windows down.
+        m_pFrame = nullptr;
+        HfcForgetWindow(this);
+        if (RunLoop* loop = RunLoop::Current()) {
+            loop->Post(this, [this] { close(); });
+        } else {
+            close();
+        }
+        return;
+    }
     if (event.kind == HfcEventKind::MouseMoved || event.kind == HfcEventKind::MouseDragged)
         m_bRealMotion = true;
     if (event.kind == HfcEventKind::MouseDown) m_bActive = true;

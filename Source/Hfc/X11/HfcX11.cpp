@@ -2,6 +2,7 @@
 
 #include "Hfc/Base/HfcUtil.h"
 #include "Hfc/Core/HfcDialogs.h"
+#include "Hfc/Core/HfcModal.h"
 #include "Linux/RunLoop.h"
 
 // Xlib's macros and its event union meet names of ours: take what we need before its headers, and
@@ -28,6 +29,7 @@ namespace {
 std::mutex g_errorLock;
 std::map<Display*, CHfcX11Platform*> g_open;
 XErrorHandler g_previous = nullptr;
+XIOErrorHandler g_previousIO = nullptr;
 bool g_installed = false;
 
 constexpr long kEventMask = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
@@ -64,6 +66,8 @@ unsigned long Channel(unsigned long mask, uint32_t value8) {
 }
 
 int XlibErrorHandler(Display* display, XErrorEvent* error);
+int XlibIOErrorHandler(Display* display);
+void XlibIOErrorExit(Display* display, void* platform);
 
 Visual* VisualOf(void* visual) {
     return static_cast<Visual*>(visual);
@@ -165,6 +169,11 @@ CHfcX11Frame::CHfcX11Frame(CHfcX11Platform* platform, const HfcFrameParams& para
 CHfcX11Frame::~CHfcX11Frame() {
     Display* display = m_pPlatform->m_pDisplay;
     if (display == nullptr) return;
+    if (m_pPlatform->m_bDead) {
+        // Nothing reaches the server any more; only our memory is given back.
+        if (m_gc != nullptr) XFreeGC(display, m_gc);
+        return;
+    }
     if (m_bGrabbed) UngrabInput();
     if (m_gc != nullptr) XFreeGC(display, m_gc);
     if (m_window != 0 && !m_bGone) XDestroyWindow(display, m_window);
@@ -186,7 +195,7 @@ void CHfcX11Frame::Send(const HfcPlatformEvent& event) {
 }
 
 void CHfcX11Frame::Show() {
-    if (m_bVisible || m_window == 0 || m_bGone) return;
+    if (m_bVisible || m_window == 0 || m_bGone || !m_pPlatform->Live()) return;
     m_bVisible = true;
     XMapRaised(m_pPlatform->m_pDisplay, m_window);
     XFlush(m_pPlatform->m_pDisplay);
@@ -199,7 +208,7 @@ void CHfcX11Frame::Hide() {
     if (!m_bVisible || m_window == 0) return;
     m_bVisible = false;
     if (m_bGrabbed) UngrabInput();
-    if (!m_bGone) {
+    if (!m_bGone && m_pPlatform->Live()) {
         XUnmapWindow(m_pPlatform->m_pDisplay, m_window);
         XFlush(m_pPlatform->m_pDisplay);
     }
@@ -210,13 +219,13 @@ void CHfcX11Frame::Hide() {
 
 void CHfcX11Frame::SetTitle(const char* title) {
     m_title = title != nullptr ? title : "";
-    if (m_window == 0 || m_bGone || m_kind == HfcFrameKind::Child) return;
+    if (m_window == 0 || m_bGone || m_kind == HfcFrameKind::Child || !m_pPlatform->Live()) return;
     XStoreName(m_pPlatform->m_pDisplay, m_window, m_title.c_str());
 }
 
 void CHfcX11Frame::GetRootOrigin(int* x, int* y) const {
     int ox = 0, oy = 0;
-    if (m_window != 0 && !m_bGone) {
+    if (m_window != 0 && !m_bGone && m_pPlatform->Live()) {
         Display* display = m_pPlatform->m_pDisplay;
         Window child = 0;
         XTranslateCoordinates(display, m_window, RootWindow(display, m_pPlatform->m_iScreen), 0, 0, &ox, &oy,
@@ -227,21 +236,22 @@ void CHfcX11Frame::GetRootOrigin(int* x, int* y) const {
 }
 
 void CHfcX11Frame::Move(int x, int y) {
-    if (m_window == 0 || m_bGone) return;
+    if (m_window == 0 || m_bGone || !m_pPlatform->Live()) return;
     XMoveWindow(m_pPlatform->m_pDisplay, m_window, x, y);
     XFlush(m_pPlatform->m_pDisplay);
 }
 
 void CHfcX11Frame::Resize(int width, int height) {
     NewBackBuffer(width, height);
-    if (m_window == 0 || m_bGone || width <= 0 || height <= 0) return;
+    if (m_window == 0 || m_bGone || width <= 0 || height <= 0 || !m_pPlatform->Live()) return;
     XResizeWindow(m_pPlatform->m_pDisplay, m_window, static_cast<unsigned>(width),
                   static_cast<unsigned>(height));
     XFlush(m_pPlatform->m_pDisplay);
 }
 
 void CHfcX11Frame::Present(const tagHfcRect* rects, int count) {
-    if (m_window == 0 || m_bGone || rects == nullptr || m_back.GetWidth() <= 0) return;
+    if (m_window == 0 || m_bGone || rects == nullptr || m_back.GetWidth() <= 0 || !m_pPlatform->Live())
+        return;
     Display* display = m_pPlatform->m_pDisplay;
     const int width = m_back.GetWidth(), height = m_back.GetHeight();
     uint8_t* pixels = m_back.LockPixels();
@@ -296,13 +306,13 @@ void CHfcX11Frame::Present(const tagHfcRect* rects, int count) {
 }
 
 void CHfcX11Frame::SetCursor(int themeCursor) {
-    if (m_window == 0 || m_bGone) return;
+    if (m_window == 0 || m_bGone || !m_pPlatform->Live()) return;
     XDefineCursor(m_pPlatform->m_pDisplay, m_window, m_pPlatform->ThemeCursor(themeCursor));
     XFlush(m_pPlatform->m_pDisplay);
 }
 
 bool CHfcX11Frame::GrabInput() {
-    if (m_window == 0 || m_bGone) return false;
+    if (m_window == 0 || m_bGone || !m_pPlatform->Live()) return false;
     Display* display = m_pPlatform->m_pDisplay;
     // Another program may hold a grab for a moment: try for about 100 ms.
     for (int attempt = 0; attempt < 10; ++attempt) {
@@ -330,6 +340,7 @@ bool CHfcX11Frame::GrabInput() {
 void CHfcX11Frame::UngrabInput() {
     if (!m_bGrabbed) return;
     m_bGrabbed = false;
+    if (!m_pPlatform->Live()) return;
     Display* display = m_pPlatform->m_pDisplay;
     XUngrabKeyboard(display, CurrentTime);
     XUngrabPointer(display, CurrentTime);
@@ -337,7 +348,7 @@ void CHfcX11Frame::UngrabInput() {
 }
 
 void CHfcX11Frame::SetInputFocus() {
-    if (m_window == 0 || m_bGone || !m_bVisible) return;
+    if (m_window == 0 || m_bGone || !m_bVisible || !m_pPlatform->Live()) return;
     Display* display = m_pPlatform->m_pDisplay;
     XSetInputFocus(display, m_window, RevertToParent, CurrentTime);
     XFlush(display);
@@ -368,8 +379,48 @@ int CHfcX11Platform::OnXError(Display* display, void* raw) {
     return previous != nullptr ? previous(display, static_cast<XErrorEvent*>(raw)) : 0;
 }
 
+int CHfcX11Platform::OnXIOError(Display* display) {
+    XIOErrorHandler previous = nullptr;
+    {
+        std::lock_guard<std::mutex> lock(g_errorLock);
+        // Returning hands over to the connection's exit handler, which marks it dead.
+        if (g_open.count(display) != 0) return 0;
+        previous = g_previousIO;
+    }
+    return previous != nullptr ? previous(display) : 0;
+}
+
+void CHfcX11Platform::MarkDead() {
+    if (m_bDead) return;
+    m_bDead = true;
+    // Taken down from the loop, not inside the request that found the break.
+    if (m_pLoop != nullptr) m_pLoop->Post(this, [this] { DropDeadConnection(); });
+}
+
+void CHfcX11Platform::DropDeadConnection() {
+    if (m_pDisplay == nullptr || !m_bDead) return;
+    if (m_pLoop != nullptr) {
+        m_pLoop->SetFdSource(-1, nullptr);
+        m_pLoop->CancelOwner(this);
+    }
+    m_pLoop = nullptr;
+    // Every nested loop of ours ends, then each window goes as if its owner closed it.
+    HfcModalAbortAll();
+    while (!m_frames.empty()) DestroyFrame(m_frames.begin()->second);
+    m_cursors.clear();
+    m_pressedKeys.clear();
+    m_iButtons = 0;
+    XCloseDisplay(m_pDisplay);  // only frees our side: the broken connection sends nothing
+    {
+        std::lock_guard<std::mutex> lock(g_errorLock);
+        g_open.erase(m_pDisplay);
+    }
+    m_pDisplay = nullptr;
+    m_bDead = false;
+}
+
 bool CHfcX11Platform::Open(const char* displayName) {
-    if (m_pDisplay != nullptr) return true;
+    if (m_pDisplay != nullptr) return !m_bDead;
     RunLoop* loop = RunLoop::Current();
     if (loop == nullptr) return false;
     Display* display = XOpenDisplay(displayName);
@@ -378,11 +429,16 @@ bool CHfcX11Platform::Open(const char* displayName) {
         std::lock_guard<std::mutex> lock(g_errorLock);
         if (!g_installed) {
             g_previous = XSetErrorHandler(&XlibErrorHandler);
+            g_previousIO = XSetIOErrorHandler(&XlibIOErrorHandler);
             g_installed = true;
         }
         g_open[display] = this;
     }
+    // Xlib's own exit on a broken connection would end the host.
+    XSetIOErrorExitHandler(display, &XlibIOErrorExit, this);
     m_pDisplay = display;
+    m_bDead = false;
+    m_pLoop = loop;
     m_iScreen = DefaultScreen(display);
     m_wmDelete = XInternAtom(display, "WM_DELETE_WINDOW", False);
     m_wmProtocols = XInternAtom(display, "WM_PROTOCOLS", False);
@@ -399,6 +455,12 @@ bool CHfcX11Platform::Open(const char* displayName) {
 
 void CHfcX11Platform::Close() {
     if (m_pDisplay == nullptr) return;
+    if (m_bDead) {
+        DropDeadConnection();
+        return;
+    }
+    if (m_pLoop != nullptr) m_pLoop->CancelOwner(this);
+    m_pLoop = nullptr;
     while (!m_frames.empty()) DestroyFrame(m_frames.begin()->second);
     for (const auto& [shape, cursor] : m_cursors) XFreeCursor(m_pDisplay, cursor);
     m_cursors.clear();
@@ -417,7 +479,7 @@ void CHfcX11Platform::Install() {
 }
 
 IHfcFrame* CHfcX11Platform::CreateFrame(const HfcFrameParams& params, IHfcFrameClient* client) {
-    if (m_pDisplay == nullptr || params.width <= 0 || params.height <= 0) return nullptr;
+    if (!Live() || params.width <= 0 || params.height <= 0) return nullptr;
     auto frame = std::make_unique<CHfcX11Frame>(this, params, client);
     if (!frame->IsValid()) return nullptr;
     CHfcX11Frame* raw = frame.release();
@@ -454,7 +516,7 @@ void CHfcX11Platform::GetScreenSize(int* width, int* height) const {
 
 void CHfcX11Platform::GetPointer(int* rootX, int* rootY, int* buttons) const {
     int x = 0, y = 0, held = 0;
-    if (m_pDisplay != nullptr) {
+    if (Live()) {
         Window root = 0, child = 0;
         int wx = 0, wy = 0;
         unsigned int mask = 0;
@@ -480,12 +542,12 @@ unsigned long CHfcX11Platform::ThemeCursor(int themeCursor) {
 }
 
 void CHfcX11Platform::SetCursor(int themeCursor) {
-    if (m_pDisplay == nullptr) return;
+    if (!Live()) return;
     for (const auto& [window, frame] : m_frames) frame->SetCursor(themeCursor);
 }
 
 void CHfcX11Platform::Sync() {
-    if (m_pDisplay != nullptr) XSync(m_pDisplay, False);
+    if (Live()) XSync(m_pDisplay, False);
 }
 
 CHfcX11Frame* CHfcX11Platform::Find(unsigned long window) const {
@@ -496,13 +558,13 @@ CHfcX11Frame* CHfcX11Platform::Find(unsigned long window) const {
 bool CHfcX11Platform::Dispatch() {
     if (m_pDisplay == nullptr) return false;
     bool handled = false;
-    while (m_pDisplay != nullptr && XPending(m_pDisplay) > 0) {
+    while (Live() && XPending(m_pDisplay) > 0) {
         XlibEvent event;
         XNextEvent(m_pDisplay, &event);
         // Only the last of a run of motions on one window matters.
         if (event.type == MotionNotify) {
             XlibEvent next;
-            while (XPending(m_pDisplay) > 0) {
+            while (Live() && XPending(m_pDisplay) > 0) {
                 XPeekEvent(m_pDisplay, &next);
                 if (next.type != MotionNotify || next.xmotion.window != event.xmotion.window) break;
                 XNextEvent(m_pDisplay, &event);
@@ -511,7 +573,8 @@ bool CHfcX11Platform::Dispatch() {
         Translate(&event);
         handled = true;
     }
-    return handled;
+    // A broken connection is dropped by the work MarkDead posted (not from inside this source).
+    return handled || m_bDead;
 }
 
 void CHfcX11Platform::Translate(const void* raw) {
@@ -628,6 +691,12 @@ namespace {
 int XlibErrorHandler(Display* display, XErrorEvent* error) {
     return CHfcX11Platform::OnXError(display, error);
 }
+int XlibIOErrorHandler(Display* display) {
+    return CHfcX11Platform::OnXIOError(display);
+}
+void XlibIOErrorExit(Display*, void* platform) {
+    static_cast<CHfcX11Platform*>(platform)->MarkDead();
+}
 }  // namespace
 
 namespace {
@@ -637,6 +706,8 @@ int g_sharedUsers = 0;
 
 bool HfcX11AcquirePlatform() {
     if (g_shared != nullptr) {
+        // A connection that broke was dropped with every window on it: this open makes a new one.
+        if (!g_shared->IsOpen() && !g_shared->Open()) return false;
         ++g_sharedUsers;
         return true;
     }

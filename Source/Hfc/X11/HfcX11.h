@@ -7,7 +7,10 @@
 //
 // X errors: the process-wide handler is chained once; errors on our connection are counted and
 // swallowed (a host may destroy its window under ours), errors of other connections go to the handler
-// that was installed before. A connection that breaks is marked dead and every frame does nothing.
+// that was installed before. A connection that breaks (the server went away) never ends the process:
+// it is marked dead, nothing is drawn or read on it any more, every modal loop of ours ends and every
+// frame is taken down as if its owner had closed it (its client gets Destroyed); the platform can be
+// opened again on a new connection.
 #include <map>
 #include <memory>
 #include <set>
@@ -18,6 +21,7 @@
 #include "Hfc/Draw/HfcBmp.h"
 
 class CHfcX11Platform;
+class RunLoop;
 // Xlib's own types, declared without its header (its macros clash with our names).
 struct _XDisplay;
 struct _XGC;
@@ -53,6 +57,7 @@ public:
 
 private:
     friend class CHfcX11Platform;
+    class RunLoop;
     void Send(const HfcPlatformEvent& event);
     void NewBackBuffer(int width, int height);
 
@@ -83,6 +88,8 @@ public:
     bool Open(const char* displayName = nullptr);
     void Close();
     bool IsOpen() const { return m_pDisplay != nullptr; }
+    // The connection broke and is not closed yet.
+    bool IsDead() const { return m_bDead; }
     // Makes this backend the toolkit's platform.
     void Install();
 
@@ -105,12 +112,21 @@ public:
 
     // The chained X error handler (error: an XErrorEvent).
     static int OnXError(Display* display, void* error);
+    // The chained handler of broken connections: ours are marked dead, others go to the one before.
+    static int OnXIOError(Display* display);
+    // Called by Xlib inside whatever request found our connection broken: only marks it.
+    void MarkDead();
 
 private:
     friend class CHfcX11Frame;
     void Translate(const void* event);
     CHfcX11Frame* Find(unsigned long window) const;
     unsigned long ThemeCursor(int themeCursor);
+    // Usable for requests: open and not broken.
+    bool Live() const { return m_pDisplay != nullptr && !m_bDead; }
+    // At a safe point of the loop: ends our modal loops, takes every frame down and closes the
+    // broken connection.
+    void DropDeadConnection();
 
     Display* m_pDisplay = nullptr;
     int m_iScreen = 0;
@@ -126,6 +142,8 @@ private:
     CHfcClickCounter m_clicks;
     int m_iErrors = 0;
     int m_iLastError = 0;
+    bool m_bDead = false;
+    RunLoop* m_pLoop = nullptr;  // the loop that watches the connection
     int m_iButtons = 0;
     std::set<unsigned int> m_pressedKeys;  // for telling a key's repeats from its first press
 };
