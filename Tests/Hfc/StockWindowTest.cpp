@@ -10,6 +10,9 @@
 #include "Hfc/Core/HfcCtrlKeyboard.h"
 #include "Hfc/Core/HfcCtrlList.h"
 #include "Hfc/Core/HfcCtrlSwitch.h"
+#include "Hfc/Core/HfcCtrlWheel.h"
+#include "Hfc/Core/HfcDialogs.h"
+#include "Hfc/Core/HfcModal.h"
 #include "Hfc/Core/HfcWindow.h"
 #include "Hfc/Core/HfcWindowLayer.h"
 #include "Hfc/Headless/HfcHeadless.h"
@@ -24,6 +27,34 @@ std::string RectText(const tagHfcRect& r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + " " + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
 }
+
+// A keyboard of 8 keys, 8 × 10 pixels each, at (100, 200) of the layer; the lowest note is 36.
+struct EightKeys {
+    EightKeys() {
+        strip.Create(64, 80);
+        for (int k = 0; k < 8; ++k) {
+            HfcSetRect(&regions[k], 8 * k, 0, 8 * k + 8, 10);
+            table[3 * k] = k;
+            table[3 * k + 1] = -1;
+            table[3 * k + 2] = 1;
+        }
+        for (int i = 0; i < 640; ++i) hit[i] = static_cast<uint8_t>((i % 64) / 8);
+        param.x = 100;
+        param.y = 200;
+        param.bitmap = &strip;
+        param.keys = 8;
+        param.regions = 8;
+        param.regionRects = regions;
+        param.keyTable = table;
+        param.hitMap = hit;
+        param.lowestNote = 36;
+    }
+    CHfcBmp strip;
+    tagHfcRect regions[8];
+    int table[24];
+    uint8_t hit[640];
+    tagHfcCtrlKeyboardParam param;
+};
 
 // A 400 × 300 window at (100, 100) of the screen with one layer at (10, 20) of the window.
 class StockWindow : public testing::Test {
@@ -113,31 +144,9 @@ TEST_F(StockWindow, TypingIntoAFieldReportsTheTextOnReturn) {
 }
 
 TEST_F(StockWindow, AKeyboardUpdateCopiesOnlyTheLitSpan) {
-    constexpr int kKeys = 8;
-    CHfcBmp keys;
-    keys.Create(8 * kKeys, 10 * 8);
-    tagHfcRect regions[kKeys];
-    int table[3 * kKeys];
-    uint8_t hit[8 * kKeys * 10];
-    for (int k = 0; k < kKeys; ++k) {
-        HfcSetRect(&regions[k], 8 * k, 0, 8 * k + 8, 10);
-        table[3 * k] = k;
-        table[3 * k + 1] = -1;
-        table[3 * k + 2] = 1;
-    }
-    for (int i = 0; i < 8 * kKeys * 10; ++i) hit[i] = static_cast<uint8_t>((i % (8 * kKeys)) / 8);
-    tagHfcCtrlKeyboardParam p;
-    p.x = 100;
-    p.y = 200;
-    p.bitmap = &keys;
-    p.keys = kKeys;
-    p.regions = kKeys;
-    p.regionRects = regions;
-    p.keyTable = table;
-    p.hitMap = hit;
-    p.lowestNote = 36;
+    EightKeys keys;
     CHfcCtrlKeyboard keyboard;
-    ASSERT_TRUE(keyboard.Create(&p, 1, 0));
+    ASSERT_TRUE(keyboard.Create(&keys.param, 1, 0));
     layer.AddControl(&keyboard, false);
     keyboard.Show(false);
     keyboard.Update(true, true);
@@ -150,6 +159,66 @@ TEST_F(StockWindow, AKeyboardUpdateCopiesOnlyTheLitSpan) {
     Frame()->ClearPresented();
     EXPECT_FALSE(keyboard.Update(false, true));  // nothing dirty
     EXPECT_EQ(Presented(), Calls{});
+}
+
+// A window of ours that opens by itself while a control holds the mouse (a question from the link, a
+// transfer's progress) gets the button's release: the control's gesture ends when it opens, as the
+// release would end it, and the release that follows changes nothing.
+TEST_F(StockWindow, AWindowOpeningMidGestureEndsItAsTheReleaseWould) {
+    EightKeys keys;
+    CHfcCtrlKeyboard keyboard;
+    ASSERT_TRUE(keyboard.Create(&keys.param, 1, 0));
+    CHfcBmp wheelStrip;
+    wheelStrip.Create(16, 30 * 8);
+    tagHfcCtrlWheelParam wp;
+    wp.x = 20;
+    wp.y = 20;
+    wp.bitmap = &wheelStrip;
+    wp.frames = 8;
+    wp.maximum = 20;
+    wp.restValue = 10;
+    wp.returnsToRest = 1;
+    CHfcCtrlWheel wheel;
+    ASSERT_TRUE(wheel.Create(&wp, 2, 0));
+    for (CHfcControl* control : std::initializer_list<CHfcControl*>{&keyboard, &wheel}) {
+        control->SetListener(&recorder);
+        layer.AddControl(control, false);
+        control->Show(false);
+    }
+    wheel.SetIntValue(10, false);
+    struct Owner : IAsyncProgressViewOwner {
+        void OnProgressViewCancel() override {}
+    } owner;
+    struct Case {
+        const char* what;
+        int x, y, dragY;  // in the layer
+        Calls whilePressed;
+        Calls whenTheWindowOpens;
+    };
+    const Case cases[] = {
+        {"a key", 100 + 20, 205, 205, {"begin", "value 38|on"}, {"value 38", "end"}},
+        {"the wheel", 28, 40, 35, {"begin", "value 15"}, {"value 10", "end"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        recorder.calls.clear();
+        MoveTo(c.x, c.y);
+        screen.ButtonDown();
+        MoveTo(c.x, c.dragY);
+        EXPECT_EQ(recorder.Reports(), c.whilePressed);
+        recorder.calls.clear();
+        CHfcProgressWindow progress(&owner);
+        ASSERT_TRUE(progress.Open());
+        EXPECT_EQ(recorder.Reports(), c.whenTheWindowOpens);
+        EXPECT_EQ(CHfcMouse::GetInstance()->GetCapture(), nullptr);
+        recorder.calls.clear();
+        screen.ButtonUp();  // reaches the progress window
+        progress.Close();
+        MoveTo(c.x + 3, c.dragY - 3);
+        EXPECT_EQ(recorder.Reports(), Calls{});
+        EXPECT_EQ(HfcModalCount(), 0);
+    }
+    layer.RemoveAllControls();
 }
 
 class WindowList : public CHfcCtrlList {

@@ -110,6 +110,9 @@ bool CHfcDialogWindow::Open(const char* title, int width, int height, CHfcWindow
     params.parentId = parentId;
     params.title = title != nullptr ? title : "";
     if (!CreateFrame(params)) return false;
+    // The button's release now reaches this window, never the control that holds the mouse: its
+    // gesture ends here as the release would end it (a held note stops, a wheel goes back to rest).
+    if (CHfcMouse* mouse = CHfcMouse::GetInstance()) mouse->OnLostCaptureBySystem();
     m_layer.Create(0, 0, width, height, this);
     // The arrow, whatever a control showed before.
     CHfcMouse::SetCursorByIndex(0);
