@@ -50,9 +50,8 @@ protected:
         boxes.clear();
 
         ChooseFromUtility("Save", shots, "s11-utility-menu");
-        // The dialog proposes "Untitled.Xall": erased and typed over.
-        AnswerFileDialog("Scene.Xall", static_cast<int>(std::string("Untitled.Xall").size()), shots,
-                         "s11-save-dialog");
+        // The dialog proposes "Untitled.Xall" with its base selected: typed over, the extension kept.
+        AnswerFileDialog("Scene", 0, shots, "s11-save-dialog");
         const std::string path = folder + "/Scene.Xall";
         ASSERT_TRUE(std::filesystem::exists(path)) << Backend();
         EXPECT_GT(std::filesystem::file_size(path), 100000u) << Backend();

@@ -18,6 +18,7 @@
 #include "Hfc/Core/HfcDialogs.h"
 #include "Hfc/Core/HfcFileDialog.h"
 #include "Hfc/Core/HfcModal.h"
+#include "Hfc/Core/HfcPopupMenu.h"
 #include "Hfc/HfcDialogDriver.h"
 #include "Hfc/HfcFixture.h"
 #include "Hfc/HfcGallery.h"
@@ -89,6 +90,15 @@ protected:
         std::system(("rm -rf " + m_folder).c_str());
     }
     CHfcDialogWindow* Top() { return HfcTopDialog(); }
+    // A save dialog over the window proposing name, shown and listed.
+    void OpenSave(RecordingListener* listener, const char* name) {
+        HfcFileDialogSetStartFolder(m_folder.c_str());
+        auto* dialog = new CHfcSaveFileDialog();
+        ASSERT_TRUE(dialog->Create(m_window.get(), listener, listener));
+        dialog->SetFilePath(name);
+        ASSERT_TRUE(dialog->GetOneFile());
+        m_loop.RunPending();
+    }
     void ClickButton(const char* text) { HfcClickDialogButton(m_screen, text); }
     // Runs the loop until the dialog's listener has heard its end.
     void ServeUntil(const HfcLog& log, const std::string& last) {
@@ -271,9 +281,8 @@ TEST_F(ToolkitDialogs, SavingOverAFileAsksFirst) {
     ASSERT_TRUE(dialog->GetOneFile());
     m_loop.RunPending();
     m_screen.WritePng(HfcGalleryPath("file-dialog-save"));
-    // Replace the name with one that exists.
-    for (int i = 0; i < 13; ++i) m_screen.Key(8, 8);
-    m_screen.Type("c");
+    // Typing replaces the proposed base: a name that exists.
+    m_screen.Type("a");
     std::vector<std::string> questions;
     HfcSetMessageBoxHook([&](const HfcMessageBoxRequest& r) {
         questions.push_back(r.caption + "|" + r.text + "|" + r.buttons[0] + "," + r.buttons[1]);
@@ -286,9 +295,9 @@ TEST_F(ToolkitDialogs, SavingOverAFileAsksFirst) {
     ClickButton("Save");  // asked again, answered OK
     ServeUntil(log, "terminate");
     HfcSetMessageBoxHook(nullptr);
-    EXPECT_EQ(questions, (std::vector<std::string>(2, "|c already exists. Replace it?|OK,Cancel")));
+    EXPECT_EQ(questions, (std::vector<std::string>(2, "|a.Xall already exists. Replace it?|OK,Cancel")));
     EXPECT_EQ(log, (HfcLog{"action 1 items 1 " + m_folder, "terminate"}));
-    EXPECT_EQ(listener.name, "c");
+    EXPECT_EQ(listener.name, "a.Xall");
 }
 
 TEST_F(ToolkitDialogs, ScriptedAnswersReachTheListenerInTheSameOrder) {
@@ -321,4 +330,171 @@ TEST_F(ToolkitDialogs, ScriptedAnswersReachTheListenerInTheSameOrder) {
     EXPECT_EQ(log, (HfcLog{"type 1", "action 1 items 1 " + m_folder, "terminate"}));
     EXPECT_EQ(listener.name, "new.Xall");
     EXPECT_EQ(listener.filtered.size(), 4u);  // the browse filter saw every entry
+}
+
+// The proposed name's base is selected: typing replaces it and the extension stays; Backspace and the
+// arrows edit the name as a text field does; a separator cannot be typed.
+TEST_F(ToolkitDialogs, TheSaveDialogSelectsTheProposedBaseAndEditsTheNameAsAField) {
+    struct Case {
+        std::vector<std::pair<int, int>> keys;  // character and virtual key; 0: type text
+        const char* text;
+        const char* saved;
+    };
+    const Case cases[] = {
+        {{}, "MyBank", "MyBank.Xall"},
+        {{{8, 8}}, "x", "x.Xall"},
+        {{{29, 39}, {8, 8}}, "", "Untitle.Xall"},
+        {{{28, 37}}, "A", "AUntitled.Xall"},
+        {{}, "a/b", "ab.Xall"},
+        {{{29, 39}, {29, 39}, {127, 46}}, "", "Untitled.all"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " after " + std::to_string(c.keys.size()) + " keys");
+        HfcLog log;
+        RecordingListener listener(&log);
+        OpenSave(&listener, "Untitled.Xall");
+        for (const auto& [character, virtualKey] : c.keys) m_screen.Key(character, virtualKey);
+        m_screen.Type(c.text);
+        m_screen.Key(13, 0);
+        ServeUntil(log, "terminate");
+        EXPECT_EQ(listener.name, c.saved);
+    }
+    // What opens shows the base on the selection colour, the extension on the field's face.
+    HfcLog log;
+    RecordingListener listener(&log);
+    OpenSave(&listener, "Untitled.Xall");
+    m_screen.WritePng(HfcGalleryPath("file-dialog-save-name"));
+    const auto shot = m_screen.Snapshot();
+    int ox = 0, oy = 0;
+    Top()->GetFrame()->GetRootOrigin(&ox, &oy);
+    const int fieldY = oy + Top()->GetFrame()->GetHeight() - 112 + 10 + 4;  // the name field's top row
+    int selected = 0;
+    for (int x = 0; x < 200; ++x) selected += shot->GetPixel(ox + 16 + 64 + x, fieldY) == 0xFF3A6FC4u;
+    EXPECT_GT(selected, 20);
+    EXPECT_LT(selected, 100);
+    ClickButton("Cancel");
+    ServeUntil(log, "terminate");
+}
+
+// Return with a folder chosen in the listing enters it; a folder's name typed is entered, never
+// replaced; a name that is not one entry of the folder shown is refused with a message.
+TEST_F(ToolkitDialogs, TheSaveDialogEntersFoldersAndRefusesPathsAsNames) {
+    std::vector<std::string> boxes;
+    HfcSetMessageBoxHook([&](const HfcMessageBoxRequest& r) {
+        boxes.push_back(r.text);
+        return HFC_MB_RESULT_DEFAULT;
+    });
+    {
+        // Down to "sub" (after the way up), Return: entered; Return again saves there.
+        HfcLog log;
+        RecordingListener listener(&log);
+        OpenSave(&listener, "Untitled.Xall");
+        m_screen.Key(31, 40);
+        m_screen.Key(31, 40);
+        m_screen.Key(13, 0);
+        m_loop.RunPending();
+        EXPECT_TRUE(log.empty());
+        m_screen.Key(13, 0);
+        ServeUntil(log, "terminate");
+        EXPECT_EQ(log, (HfcLog{"action 1 items 1 " + m_folder + "/sub", "terminate"}));
+        EXPECT_EQ(listener.name, "Untitled.Xall");
+    }
+    {
+        // The folder's name typed: entered, the proposed name back, nothing asked.
+        HfcLog log;
+        RecordingListener listener(&log);
+        OpenSave(&listener, "Untitled");
+        m_screen.Type("sub");
+        m_screen.Key(13, 0);
+        m_loop.RunPending();
+        EXPECT_TRUE(log.empty());
+        ClickButton("Save");
+        ServeUntil(log, "terminate");
+        EXPECT_EQ(log, (HfcLog{"action 1 items 1 " + m_folder + "/sub", "terminate"}));
+        EXPECT_EQ(listener.name, "Untitled");
+    }
+    EXPECT_EQ(boxes, std::vector<std::string>{});
+    const char* unusable[] = {"../x.Xall", "sub/x", ".", ".."};
+    for (const char* name : unusable) {
+        SCOPED_TRACE(name);
+        boxes.clear();
+        HfcLog log;
+        RecordingListener listener(&log);
+        auto* dialog = new CHfcSaveFileDialog();
+        ASSERT_TRUE(dialog->Create(m_window.get(), &listener, &listener));
+        ASSERT_TRUE(dialog->GetOneFile());
+        m_loop.RunPending();
+        dialog->SetSaveFileNameToDialog(name);
+        ClickButton("Save");  // refused: the dialog stays
+        m_loop.RunPending();
+        EXPECT_EQ(boxes, std::vector<std::string>{"\"" + std::string(name) +
+                                                  "\" cannot be used as a name. A name has no \"/\" and is "
+                                                  "not \".\" or \"..\"."});
+        EXPECT_TRUE(log.empty());
+        ClickButton("Cancel");
+        ServeUntil(log, "terminate");
+        EXPECT_EQ(log, (HfcLog{"action 0 items 0 err -50", "terminate"}));
+    }
+    // A scripted answer with such a name, or a folder's, is a cancel.
+    for (const char* name : {"../x.Xall", "sub"}) {
+        SCOPED_TRACE(name);
+        HfcLog log;
+        RecordingListener listener(&log);
+        HfcSetFileDialogHook([&](const HfcFileDialogRequest&) {
+            HfcFileDialogAnswer answer;
+            answer.accepted = true;
+            answer.name = name;
+            return answer;
+        });
+        HfcFileDialogSetStartFolder(m_folder.c_str());
+        auto* dialog = new CHfcSaveFileDialog();
+        ASSERT_TRUE(dialog->Create(nullptr, &listener, &listener));
+        ASSERT_TRUE(dialog->GetOneFile());
+        ServeUntil(log, "terminate");
+        EXPECT_EQ(log, (HfcLog{"action 0 items 0 err -50", "terminate"}));
+        HfcSetFileDialogHook(nullptr);
+    }
+    HfcSetMessageBoxHook(nullptr);
+    struct stat st {};
+    EXPECT_NE(stat((m_folder + "/../x.Xall").c_str(), &st), 0);
+}
+
+// Another format in the popup lists the folder again through the browse filter.
+TEST_F(ToolkitDialogs, AnotherFormatListsTheFolderAgainThroughTheFilter) {
+    class TypeListener : public RecordingListener {
+    public:
+        using RecordingListener::RecordingListener;
+        void OnHfcFileDialogFileTypeChanged(CHfcFileDialog* dialog, int index, void* user) override {
+            RecordingListener::OnHfcFileDialogFileTypeChanged(dialog, index, user);
+            onlyXall = index == 1;
+        }
+    };
+    HfcLog log;
+    TypeListener listener(&log);
+    auto* dialog = new CHfcOpenFileDialog();
+    ASSERT_TRUE(dialog->Create(m_window.get(), &listener, &listener));
+    dialog->AddFileType("*", "Everything");
+    dialog->AddFileType("*.Xall", "All data");
+    dialog->SetFileTypeIndex(0);
+    ASSERT_TRUE(dialog->GetOneFile());
+    m_loop.RunPending();
+    EXPECT_EQ(listener.filtered.size(), 4u);
+    HfcSetPopupMenuHook([](const HfcPopupMenuRequest&) { return 2; });  // "All data"
+    int ox = 0, oy = 0;
+    Top()->GetFrame()->GetRootOrigin(&ox, &oy);
+    m_screen.MoveTo(ox + 300, oy + Top()->GetFrame()->GetHeight() - 16 - 24 - 34 + 10);
+    m_screen.Click();
+    HfcSetPopupMenuHook(nullptr);
+    EXPECT_EQ(log, HfcLog{"type 1"});
+    EXPECT_EQ(listener.filtered.size(), 8u);
+    // "c" is no longer listed: typing its name chooses nothing to open.
+    m_screen.Type("c");
+    m_screen.Key(13, 0);
+    m_loop.RunPending();
+    EXPECT_EQ(log, HfcLog{"type 1"});
+    Advance(2000);
+    m_screen.Type("b");
+    m_screen.Key(13, 0);
+    ServeUntil(log, "terminate");
+    EXPECT_EQ(log, (HfcLog{"type 1", "action 1 items 1 " + m_folder + "/b.XALL", "terminate"}));
 }

@@ -12,6 +12,7 @@
 #include "Hfc/Core/HfcDialogs.h"
 #include "Hfc/Core/HfcModal.h"
 #include "Hfc/Core/HfcPopupMenu.h"
+#include "Hfc/Core/HfcTextEngine.h"
 #include "Hfc/Draw/HfcBmp.h"
 #include "Hfc/Draw/HfcDrawContext.h"
 #include "Linux/RunLoop.h"
@@ -79,6 +80,22 @@ constexpr uint32_t kSelection = 0xFF3A6FC4;
 constexpr uint32_t kSelectionText = 0xFFFFFFFF;
 constexpr uint32_t kFolderMark = 0xFF6A8FC8;
 constexpr uint32_t kTypeAheadMs = 1000;
+constexpr int kMaxName = 255;
+
+// The end of a name's base: where its extension starts (a leading dot starts no extension).
+int BaseLength(const std::string& name) {
+    const size_t dot = name.find_last_of('.');
+    return dot == std::string::npos || dot == 0 ? static_cast<int>(name.size()) : static_cast<int>(dot);
+}
+
+// A name the save dialog can save under: one entry of the folder shown, never a path.
+bool IsUsableName(const std::string& name) {
+    return !name.empty() && name.find('/') == std::string::npos && name != "." && name != "..";
+}
+
+std::string UnusableNameText(const std::string& name) {
+    return "\"" + name + "\" cannot be used as a name. A name has no \"/\" and is not \".\" or \"..\".";
+}
 
 }  // namespace
 
@@ -119,7 +136,9 @@ public:
     static constexpr int kCancel = 2;
 
     CHfcFileDialogWindow(CHfcFileDialog* dialog, HfcFileDialogKind kind, const std::string& name)
-        : m_pDialog(dialog), m_kind(kind), m_name(name) {}
+        : m_pDialog(dialog), m_kind(kind), m_proposed(name) {
+        SetName(name);
+    }
 
     bool Open(const std::string& title, const std::string& folder, CHfcWindow* over) {
         if (!CHfcDialogWindow::Open(title.c_str(), kWidth, kHeight, over)) return false;
@@ -142,11 +161,16 @@ public:
         Redraw();
     }
 
+    // The name field holds name with its base selected (typing replaces it, the extension stays).
     void SetName(const std::string& name) {
-        m_name = name;
+        const std::string cut = name.substr(0, kMaxName);
+        m_field.SetText(cut.c_str());
+        const int base = BaseLength(cut);
+        m_field.SetCursorPosition(base);
+        if (base > 0) m_field.SetSelection(0, base);
         Redraw();
     }
-    const std::string& GetName() const { return m_name; }
+    std::string GetName() const { return m_field.GetText(); }
     const std::string& GetFolder() const { return m_folder; }
     void SetTypeIndex(int index) {
         m_iType = index;
@@ -209,13 +233,7 @@ protected:
             ctx->FillRect(kMargin + 60, NameTop(), listW - 60, 22);
             ctx->SetPenColor(kBorder);
             ctx->FrameRect(kMargin + 60, NameTop(), listW - 60, 22);
-            if (font != nullptr) {
-                ctx->DrawBmpTextProportional(kMargin + 64, NameTop() + 5, m_name.c_str(), listW - 70, font,
-                                             kText, false);
-                const int caret = kMargin + 64 + HfcGetBmpTextWidth(font, m_name.c_str());
-                ctx->SetBrushColor(kText);
-                ctx->FillRect(std::min(caret, kWidth - kMargin - 3), NameTop() + 4, 1, 14);
-            }
+            if (font != nullptr) DrawName(ctx, font, kMargin + 64, listW - 70);
         }
         const std::vector<std::string>& types = m_pDialog->GetFileTypes();
         if (!types.empty()) {
@@ -247,8 +265,8 @@ protected:
     bool OnKey(const HfcPlatformEvent& event) override {
         const int ch = event.character;
         if (ch == 13 || ch == 27) {
-            if (ch == 13 && m_kind == HfcFileDialogKind::Open && Selected() != nullptr &&
-                Selected()->folder) {
+            // A folder chosen in the listing is entered, when opening and when saving.
+            if (ch == 13 && Selected() != nullptr && Selected()->folder) {
                 Enter(Target(*Selected()));
                 return true;
             }
@@ -261,10 +279,12 @@ protected:
             return true;
         }
         if (m_kind == HfcFileDialogKind::Save) {
-            if (ch == 8) {
-                if (!m_name.empty()) m_name.pop_back();
-            } else if (ch >= 32 && ch <= 126 && !event.shortcut && m_name.size() < 255) {
-                m_name += static_cast<char>(ch);
+            if (ch == 8 || ch == 28 || ch == 29 || ch == 127) {
+                m_field.KeyDown(ch, CHfcMouse::MacConvertKeyModifiers(event.modifiers));
+            } else if (ch >= 32 && ch <= 126 && !event.shortcut) {
+                // A name is one entry of the folder shown: no separator, and no more than fits.
+                if (ch == '/' || (m_field.GetLength() >= kMaxName && !m_field.HasSelection())) return true;
+                m_field.Input(ch);
             } else {
                 return false;
             }
@@ -335,8 +355,32 @@ private:
         if (i < m_iTop) m_iTop = i;
         if (i >= m_iTop + VisibleRows()) m_iTop = i - VisibleRows() + 1;
         if (m_kind == HfcFileDialogKind::Save && Selected() != nullptr && !Selected()->folder)
-            m_name = Selected()->name;
+            SetName(Selected()->name);
         Redraw();
+    }
+
+    // The name with its selection (text on the selection colour) or its caret.
+    void DrawName(CHfcOffscreenContext* ctx, tagHfcBmpFontInfo* font, int left, int width) {
+        const std::string text = GetName();
+        const int top = NameTop() + 5;
+        auto offset = [&](int position) {
+            return HfcGetBmpTextWidth(font, text.substr(0, static_cast<size_t>(position)).c_str());
+        };
+        ctx->DrawBmpTextProportional(left, top, text.c_str(), width, font, kText, false);
+        if (m_field.HasSelection()) {
+            const int start = m_field.GetSelectionStart(), end = m_field.GetSelectionEnd();
+            const int x = left + offset(start);
+            const int w = std::min(offset(end) - offset(start), left + width - x);
+            ctx->SetBrushColor(kSelection);
+            ctx->FillRect(x, NameTop() + 3, w, 16);
+            const std::string part =
+                text.substr(static_cast<size_t>(start), static_cast<size_t>(end - start));
+            ctx->DrawBmpTextProportional(x, top, part.c_str(), w, font, kSelectionText, false);
+        } else {
+            ctx->SetBrushColor(kText);
+            ctx->FillRect(std::min(left + offset(m_field.GetCursorPosition()), left + width), NameTop() + 4,
+                          1, 14);
+        }
     }
 
     void ChooseType(const tagHfcRect& r) {
@@ -353,7 +397,11 @@ private:
         if (chosen > 0 && chosen - 1 != m_iType) {
             m_iType = chosen - 1;
             Redraw();
+            m_pDialog->BeginBusy();
             m_pDialog->OnMacNavCBPopupMenuSelect(chosen - 1);
+            if (m_pDialog->EndBusy()) return;
+            // Another type shows other files: the folder is listed again through the filter.
+            Enter(m_folder);
         }
     }
 
@@ -368,13 +416,28 @@ private:
             m_pDialog->Answer(true, m_folder, e->name);
             return;
         }
-        if (m_name.empty()) return;
-        m_pDialog->Answer(true, m_folder, m_name);
+        const Entry* e = Selected();
+        if (e != nullptr && e->folder) {
+            Enter(Target(*e));
+            return;
+        }
+        const std::string name = GetName();
+        if (name.empty()) return;
+        m_pDialog->Answer(true, m_folder, name);
     }
 
+public:
+    // A folder typed as the name is entered, never saved over; the name goes back to the one proposed.
+    void EnterFolderNamed(const std::string& name) {
+        Enter(Join(m_folder, name));
+        SetName(m_proposed);
+    }
+
+private:
     CHfcFileDialog* m_pDialog;
     HfcFileDialogKind m_kind;
-    std::string m_name;
+    std::string m_proposed;
+    CHfcEditTextEngine m_field{nullptr, kMaxName + 1};
     std::string m_folder;
     std::vector<Entry> m_entries;
     int m_iSelected = -1;
@@ -534,6 +597,24 @@ void CHfcFileDialog::Answer(bool accepted, const std::string& folder, const std:
     if (!m_bRunning || m_bAnswered) return;
     if (accepted && m_kind == HfcFileDialogKind::Save) {
         const std::string path = Join(folder, name);
+        if (!IsUsableName(name)) {
+            BeginBusy();
+            HfcMessageBoxForWindow(UnusableNameText(name).c_str(), "", nullptr, HFC_MB_OK,
+                                   HFC_MB_ICONCAUTION);
+            if (EndBusy()) return;
+            if (!m_bRunning || m_bAnswered) return;
+            if (m_pWindow == nullptr) Answer(false, folder, "");
+            return;
+        }
+        if (IsFolder(path)) {
+            // Entered, never replaced; a scripted answer has no dialog to enter it in.
+            if (m_pWindow != nullptr) {
+                m_pWindow->EnterFolderNamed(name);
+            } else {
+                Answer(false, folder, "");
+            }
+            return;
+        }
         if (Exists(path)) {
             BeginBusy();
             const int answer = HfcMessageBoxForWindow(HfcReplaceQuestion(name).c_str(), "", nullptr,
