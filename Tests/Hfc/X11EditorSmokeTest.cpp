@@ -420,3 +420,39 @@ TEST_F(X11Editor, AnArgbParentGetsOpaquePixels) {
     XFreeColormap(m_host, set.colormap);
     EXPECT_EQ(m_x11.ErrorCount(), 0);
 }
+
+// A field of ours that takes the keys borrows the input focus from the host's window; letting the
+// keys go hands it back, so the host's own shortcuts work again.
+TEST_F(X11Editor, LettingTheKeysGoGivesTheFocusBackToTheHost) {
+    XSelectInput(m_host, m_hostWindow, KeyPressMask);
+    XSetInputFocus(m_host, m_hostWindow, RevertToParent, CurrentTime);
+    XSync(m_host, False);
+    ASSERT_TRUE(m_editor->open(HostId()));
+    Pump([] { return false; }, 200);
+    struct Field : CHfcKeyFocusListener {
+    } field;
+    ASSERT_TRUE(m_editor->SetFocus(&field));
+    ASSERT_TRUE(Pump([&] { return m_editor->IsWindowActive(); }));
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(m_host, &focus, &revert);
+    EXPECT_EQ(focus, static_cast<Window>(m_editor->GetFrame()->GetId()));
+
+    ASSERT_TRUE(m_editor->ReleaseFocus(&field));
+    XSync(m_host, False);
+    XGetInputFocus(m_host, &focus, &revert);
+    EXPECT_EQ(focus, m_hostWindow);
+    EXPECT_TRUE(Pump([&] { return !m_editor->IsWindowActive(); }));
+    // The host's space bar reaches the host.
+    Key(XK_space);
+    XlibEvent event;
+    bool hostGotIt = false;
+    for (int i = 0; i < 50 && !hostGotIt; ++i) {
+        XSync(m_host, False);
+        hostGotIt = XCheckWindowEvent(m_host, m_hostWindow, KeyPressMask, &event);
+        if (!hostGotIt) Pump([] { return false; }, 10);
+    }
+    EXPECT_TRUE(hostGotIt);
+    EXPECT_EQ(m_x11.ErrorCount(), 0);
+    m_editor->close();
+}

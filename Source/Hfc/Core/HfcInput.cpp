@@ -214,6 +214,9 @@ bool CHfcKeyFocus::ReleaseFocus() {
     m_pListener = nullptr;
     m_bHasSystemFocus = false;
     listener->OnHfcKeyLostFocus(this);
+    // The keys belong to the host again once no field of ours wants them.
+    IHfcFrame* frame = m_pWindow != nullptr ? m_pWindow->GetFrame() : nullptr;
+    if (frame != nullptr && m_pListener == nullptr) frame->ReturnInputFocus();
     return true;
 }
 

@@ -123,6 +123,9 @@ public:
     virtual void UngrabInput() = 0;
     virtual void SetInputFocus() = 0;
     virtual bool HasInputFocus() const = 0;
+    // Gives the input focus back to the window that had it before SetInputFocus took it into a child
+    // of a foreign window (the host's), so that the host's keys work again; nothing otherwise.
+    virtual void ReturnInputFocus() {}
 };
 
 class IHfcPlatform {

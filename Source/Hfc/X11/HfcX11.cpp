@@ -350,8 +350,36 @@ void CHfcX11Frame::UngrabInput() {
 void CHfcX11Frame::SetInputFocus() {
     if (m_window == 0 || m_bGone || !m_bVisible || !m_pPlatform->Live()) return;
     Display* display = m_pPlatform->m_pDisplay;
+    if (m_kind == HfcFrameKind::Child) {
+        // Remembered to be given back: the host's window, whose keys we borrow.
+        Window focus = 0;
+        int revert = 0;
+        XGetInputFocus(display, &focus, &revert);
+        if (focus != m_window && focus != None && focus != PointerRoot) m_focusBefore = focus;
+        if (m_focusBefore == 0) m_focusBefore = m_parent;
+    }
     XSetInputFocus(display, m_window, RevertToParent, CurrentTime);
     XFlush(display);
+}
+
+void CHfcX11Frame::ReturnInputFocus() {
+    const unsigned long before = m_focusBefore;
+    m_focusBefore = 0;
+    if (m_kind != HfcFrameKind::Child || before == 0 || m_window == 0 || m_bGone || !m_pPlatform->Live())
+        return;
+    Display* display = m_pPlatform->m_pDisplay;
+    Window focus = 0;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    if (focus != m_window) return;  // someone else has it already
+    const int errorsBefore = m_pPlatform->m_iErrors;
+    XSetInputFocus(display, before, RevertToParent, CurrentTime);
+    XSync(display, False);
+    // That window went meanwhile (or cannot take the focus): the host's window we live in takes it.
+    if (m_pPlatform->m_iErrors != errorsBefore && before != m_parent) {
+        XSetInputFocus(display, m_parent, RevertToParent, CurrentTime);
+        XSync(display, False);
+    }
 }
 
 // ---------------------------------------------------------------------------------------------------

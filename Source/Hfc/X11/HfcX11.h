@@ -51,6 +51,7 @@ public:
     void UngrabInput() override;
     void SetInputFocus() override;
     bool HasInputFocus() const override { return m_bFocused; }
+    void ReturnInputFocus() override;
 
     bool IsValid() const { return m_window != 0; }
     IHfcFrameClient* GetClient() const { return m_pClient; }
@@ -73,7 +74,8 @@ private:
     bool m_bVisible = false;
     bool m_bFocused = false;
     bool m_bGrabbed = false;
-    bool m_bGone = false;  // the server destroyed the window (its parent went)
+    bool m_bGone = false;             // the server destroyed the window (its parent went)
+    unsigned long m_focusBefore = 0;  // the window SetInputFocus took the focus from (a child's)
     CHfcBmp m_back;
 };
 
