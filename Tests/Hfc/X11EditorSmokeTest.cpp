@@ -456,3 +456,44 @@ TEST_F(X11Editor, LettingTheKeysGoGivesTheFocusBackToTheHost) {
     EXPECT_EQ(m_x11.ErrorCount(), 0);
     m_editor->close();
 }
+
+// The host resizes our window: the buffer follows and the whole window is drawn again (the editor's
+// area as the headless render, the rest in the buffer's black), the grown part included.
+TEST_F(X11Editor, AHostResizingOurWindowGetsItAllDrawnAgain) {
+    std::unique_ptr<CHfcBmp> rendered;
+    {
+        CHfcHeadlessScreen screen(1280, 1024);
+        screen.Install();
+        HfcLog log;
+        CSceneEditor editor(&log);
+        ASSERT_TRUE(editor.open(reinterpret_cast<void*>(screen.CreateForeignWindow(0, 0, 900, 700))));
+        editor.draw(nullptr);
+        rendered = HfcCopyPixels(editor.GetFrame()->GetBackBuffer(), kWidth, kHeight);
+        editor.close();
+    }
+    m_x11.Install();
+    ASSERT_TRUE(m_editor->open(HostId()));
+    Pump([] { return false; }, 300);
+    struct Size {
+        int width, height;
+    };
+    for (const Size size : {Size{kWidth + 120, kHeight + 90}, Size{kWidth - 100, kHeight - 60}}) {
+        SCOPED_TRACE(std::to_string(size.width) + "x" + std::to_string(size.height));
+        XResizeWindow(m_host, static_cast<Window>(m_editor->GetFrame()->GetId()), size.width, size.height);
+        XSync(m_host, False);
+        EXPECT_TRUE(Pump([&] { return m_editor->GetFrame()->GetWidth() == size.width; }));
+        Pump([] { return false; }, 200);
+        EXPECT_EQ(m_editor->GetFrame()->GetHeight(), size.height);
+        CHfcBmp expected;
+        expected.Create(size.width, size.height);
+        for (int y = 0; y < size.height; ++y)
+            for (int x = 0; x < size.width; ++x)
+                expected.SetPixel(x, y, x < kWidth && y < kHeight ? rendered->GetPixel(x, y) : 0xFF000000u);
+        auto shot = Grab(m_hostWindow, kLeft, kTop, size.width, size.height);
+        ASSERT_NE(shot, nullptr);
+        HfcWritePng(shot.get(), HfcGalleryPath("x11-editor-resized-" + std::to_string(size.width)).c_str());
+        EXPECT_EQ(HfcDifferentPixels(shot.get(), &expected), 0);
+    }
+    EXPECT_EQ(m_x11.ErrorCount(), 0);
+    m_editor->close();
+}

@@ -692,12 +692,29 @@ void CHfcX11Platform::Translate(const void* raw) {
         case ConfigureNotify:
             if (xe.xconfigure.width == frame->GetWidth() && xe.xconfigure.height == frame->GetHeight())
                 return;
+            // Resized by someone else (the host resizing our child, a window manager): the buffer
+            // follows the window, and what it shows is drawn again.
+            frame->NewBackBuffer(xe.xconfigure.width, xe.xconfigure.height);
             e.kind = HfcEventKind::BoundsChanged;
             e.x = xe.xconfigure.x;
             e.y = xe.xconfigure.y;
             e.width = xe.xconfigure.width;
             e.height = xe.xconfigure.height;
-            break;
+            frame->Send(e);
+            if (Find(xe.xany.window) == frame) {
+                HfcPlatformEvent expose;
+                expose.kind = kExposeEvent;
+                expose.time = e.time;
+                frame->Send(expose);
+            }
+            // A client may draw less than the window (the editor draws its own size): all of the
+            // new buffer is shown, what the client drew and the black around it.
+            if (Find(xe.xany.window) == frame) {
+                tagHfcRect all{};
+                HfcSetRect(&all, 0, 0, frame->GetWidth(), frame->GetHeight());
+                frame->Present(&all, 1);
+            }
+            return;
         case ClientMessage:
             if (xe.xclient.message_type != m_wmProtocols ||
                 static_cast<Atom>(xe.xclient.data.l[0]) != m_wmDelete)
