@@ -206,6 +206,24 @@ protected:
         return count > 0;
     }
     void* HostId() { return reinterpret_cast<void*>(static_cast<uintptr_t>(m_hostWindow)); }
+    // What the scene editor draws on the headless screen (null when it does not open); our
+    // connection is the platform again afterwards.
+    std::unique_ptr<CHfcBmp> HeadlessRender() {
+        std::unique_ptr<CHfcBmp> render;
+        {
+            CHfcHeadlessScreen screen(1280, 1024);
+            screen.Install();
+            HfcLog log;
+            CSceneEditor editor(&log);
+            if (editor.open(reinterpret_cast<void*>(screen.CreateForeignWindow(0, 0, 900, 700)))) {
+                editor.draw(nullptr);
+                render = HfcCopyPixels(editor.GetFrame()->GetBackBuffer(), kWidth, kHeight);
+                editor.close();
+            }
+        }
+        m_x11.Install();
+        return render;
+    }
 
     RunLoop m_loop;
     std::unique_ptr<CXvfbServer> m_server;
@@ -217,18 +235,8 @@ protected:
 };
 
 TEST_F(X11Editor, TheBridgeOpensOurWindowInsideTheHostsAndItShowsTheHeadlessRender) {
-    std::unique_ptr<CHfcBmp> expected;
-    {
-        CHfcHeadlessScreen screen(1280, 1024);
-        screen.Install();
-        HfcLog log;
-        CSceneEditor editor(&log);
-        ASSERT_TRUE(editor.open(reinterpret_cast<void*>(screen.CreateForeignWindow(0, 0, 900, 700))));
-        editor.draw(nullptr);
-        expected = HfcCopyPixels(editor.GetFrame()->GetBackBuffer(), kWidth, kHeight);
-        editor.close();
-    }
-    m_x11.Install();
+    std::unique_ptr<CHfcBmp> expected = HeadlessRender();
+    ASSERT_NE(expected, nullptr);
     XErrorHandler previous = XSetErrorHandler(&CountHostError);
     g_hostErrors = 0;
     ASSERT_TRUE(m_editor->open(HostId()));
@@ -460,18 +468,8 @@ TEST_F(X11Editor, LettingTheKeysGoGivesTheFocusBackToTheHost) {
 // The host resizes our window: the buffer follows and the whole window is drawn again (the editor's
 // area as the headless render, the rest in the buffer's black), the grown part included.
 TEST_F(X11Editor, AHostResizingOurWindowGetsItAllDrawnAgain) {
-    std::unique_ptr<CHfcBmp> rendered;
-    {
-        CHfcHeadlessScreen screen(1280, 1024);
-        screen.Install();
-        HfcLog log;
-        CSceneEditor editor(&log);
-        ASSERT_TRUE(editor.open(reinterpret_cast<void*>(screen.CreateForeignWindow(0, 0, 900, 700))));
-        editor.draw(nullptr);
-        rendered = HfcCopyPixels(editor.GetFrame()->GetBackBuffer(), kWidth, kHeight);
-        editor.close();
-    }
-    m_x11.Install();
+    std::unique_ptr<CHfcBmp> rendered = HeadlessRender();
+    ASSERT_NE(rendered, nullptr);
     ASSERT_TRUE(m_editor->open(HostId()));
     Pump([] { return false; }, 300);
     struct Size {
