@@ -256,6 +256,21 @@ TEST_F(EditText, DoubleClickEditsReturnReportsAndTheFieldWaitsForTheListener) {
     EXPECT_STREQ(static_cast<const char*>(control.GetPtrValue()), "Pad 1");
 }
 
+// What the user sees is what is kept: typing stops at the field's columns, and Return reports them.
+TEST_F(EditText, TypingStopsAtTheColumnsAndReturnReportsWhatWasShown) {
+    Make();
+    driver.Step(&control, {G::Double, 1, 1});
+    ASSERT_TRUE(control.IsEditing());
+    for (const char* c = "Grand Piano 2"; *c; ++c) driver.Step(&control, {G::Char, *c});
+    EXPECT_STREQ(control.GetEngine()->GetText(), "Grand Pi");
+    recorder.calls.clear();
+    driver.Step(&control, {G::Key, 13});
+    EXPECT_EQ(recorder.calls, (Calls{"text Grand Pi"}));
+    // A text given for editing that is longer than the field is cut to it.
+    ASSERT_TRUE(control.EnterEdit("Electric Organ"));
+    EXPECT_STREQ(control.GetEngine()->GetText(), "Electric");
+}
+
 TEST_F(EditText, WithTheFlagClearADoubleClickIsAPress) {
     Make();
     control.SetDoubleClickEdits(false);

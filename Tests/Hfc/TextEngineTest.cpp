@@ -94,6 +94,31 @@ TEST_F(TextEngine, TypingReplacesTheSelection) {
               (Words{"redraw", "modified", "redraw", "selection 1 1", "redraw", "modified", "redraw"}));
 }
 
+TEST_F(TextEngine, TypingStopsAtTheLengthLimitAndSetTextCutsThere) {
+    engine.SetMaxLength(4);
+    struct Case {
+        const char* start;
+        int selStart, selEnd;  // equal: no selection
+        const char* typed;
+        const char* state;
+    };
+    const Case cases[] = {
+        {"", 0, 0, "abcdef", "abcd | 4 4-4"},  {"abcd", 0, 0, "x", "abcd | 4 4-4"},
+        {"abcd", 1, 3, "xyz", "axyd | 3 3-3"}, {"abcdefgh", 0, 0, "", "abcd | 4 4-4"},
+        {"ab", 0, 0, "cde", "abcd | 4 4-4"},
+    };
+    for (const Case& c : cases) {
+        Start(c.start);
+        if (c.selEnd > c.selStart) engine.SetSelection(c.selStart, c.selEnd);
+        for (const char* p = c.typed; *p != 0; ++p) engine.Input(*p);
+        EXPECT_EQ(State(), c.state) << c.start << " + " << c.typed;
+    }
+    engine.SetMaxLength(0);  // no limit again
+    Start("abcd");
+    engine.Input('e');
+    EXPECT_EQ(State(), "abcde | 5 5-5");
+}
+
 TEST_F(TextEngine, FilterAndControlCharactersAreNotInserted) {
     Start("12");
     engine.SetInputFilter("0123456789");

@@ -50,6 +50,8 @@ bool CHfcCtrlCharEditText::CreateEx2(const tagHfcCtrlCharEditTextParamEx2* param
     SetMaxIntValue(p.maximum, false);
     m_engine->SetDrawParameters(p.font, p.selectionColour, p.caretColour, p.charWidth, p.charHeight,
                                 p.columns);
+    // The field keeps columns characters (SetPtrValue): no more are taken while editing.
+    m_engine->SetMaxLength(p.columns);
     if (proportional) {
         m_engine->SetProportionalFont(p.proportionalFont, p.proportionalColour);
         m_engine->SetProportional(true);

@@ -137,6 +137,7 @@ public:
 
     CHfcFileDialogWindow(CHfcFileDialog* dialog, HfcFileDialogKind kind, const std::string& name)
         : m_pDialog(dialog), m_kind(kind), m_proposed(name) {
+        m_field.SetMaxLength(kMaxName);
         SetName(name);
     }
 
@@ -163,9 +164,8 @@ public:
 
     // The name field holds name with its base selected (typing replaces it, the extension stays).
     void SetName(const std::string& name) {
-        const std::string cut = name.substr(0, kMaxName);
-        m_field.SetText(cut.c_str());
-        const int base = BaseLength(cut);
+        m_field.SetText(name.c_str());
+        const int base = BaseLength(GetName());
         m_field.SetCursorPosition(base);
         if (base > 0) m_field.SetSelection(0, base);
         Redraw();
@@ -282,9 +282,8 @@ protected:
             if (ch == 8 || ch == 28 || ch == 29 || ch == 127) {
                 m_field.KeyDown(ch, CHfcMouse::MacConvertKeyModifiers(event.modifiers));
             } else if (ch >= 32 && ch <= 126 && !event.shortcut) {
-                // A name is one entry of the folder shown: no separator, and no more than fits.
-                if (ch == '/' || (m_field.GetLength() >= kMaxName && !m_field.HasSelection())) return true;
-                m_field.Input(ch);
+                // A name is one entry of the folder shown: no separator.
+                if (ch != '/') m_field.Input(ch);
             } else {
                 return false;
             }

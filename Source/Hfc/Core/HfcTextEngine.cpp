@@ -107,10 +107,12 @@ void CHfcEditTextEngine::NotifyRedraw() {
 
 void CHfcEditTextEngine::SetText(const char* text) {
     if (!text) text = "";
-    const size_t length = std::strlen(text);
+    size_t length = std::strlen(text);
+    if (m_maxLength > 0) length = std::min(length, static_cast<size_t>(m_maxLength));
     if (length >= static_cast<size_t>(INT_MAX) || !Reserve(static_cast<int>(length) + 1)) return;
     const bool hadSelection = HasSelection();
-    std::memcpy(m_buffer, text, length + 1);
+    std::memcpy(m_buffer, text, length);
+    m_buffer[length] = 0;
     m_length = static_cast<int>(length);
     m_caret = m_selStart = m_selEnd = m_length;
     NotifyModified();
@@ -144,6 +146,9 @@ void CHfcEditTextEngine::DeleteSelection() {
 void CHfcEditTextEngine::Input(int character) {
     if (character < 32 || character > 255) return;
     if (m_filter && !std::strchr(m_filter, character)) return;
+    // What the field can keep is what it takes: a full text takes a character only in place of a
+    // selection.
+    if (m_maxLength > 0 && m_length - (HasSelection() ? m_selEnd - m_selStart : 0) >= m_maxLength) return;
     // Room for the character and the terminator first, so a failed growth changes nothing.
     if (m_length >= INT_MAX - 2 || !Reserve(m_length + 2)) return;
     DeleteSelection();

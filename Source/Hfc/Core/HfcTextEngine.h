@@ -4,6 +4,7 @@
 // fixed-width glyph strip or a proportional bitmap font. It has no window: its host passes keys, mouse
 // positions, idle ticks and a drawing context, and hears back through CHfcEditTextEngineListener.
 // Main thread only.
+#include <algorithm>
 #include <cstdint>
 
 class CHfcBmp;
@@ -35,6 +36,9 @@ public:
 
     // The characters typing may insert; null or "" accepts every character from 32 up.
     void SetInputFilter(const char* characters);
+    // The most characters the text holds (0: no limit): typing stops there and SetText cuts there.
+    void SetMaxLength(int length) { m_maxLength = std::max(0, length); }
+    int GetMaxLength() const { return m_maxLength; }
     // With a bitmap, a cell width <= 0 means the bitmap's width and a height <= 0 its height / 128.
     void SetDrawParameters(CHfcBmp* font, uint32_t selectionColour, uint32_t caretColour, int charWidth,
                            int charHeight, int columns);
@@ -115,4 +119,5 @@ private:
     bool m_proportional = false;
     tagHfcBmpFontInfo* m_propFont = nullptr;
     int m_alignment = 0;
+    int m_maxLength = 0;
 };
