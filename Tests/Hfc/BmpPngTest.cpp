@@ -125,19 +125,43 @@ TEST(BmpPng, DamagedTruncatedAndHugeFilesFailWithoutHarm) {
     corrupt[good.size() / 2 + 1] ^= 0xA5;
     EXPECT_FALSE(bmp.LoadPNGFromMemory(corrupt.data(), corrupt.size()));
     EXPECT_FALSE(bmp.LoadPNGFromMemory(nullptr, 10));
-    // Wider than any image we accept.
-    TestPng huge;
-    huge.colourType = PNG_COLOR_TYPE_GRAY;
-    huge.bitDepth = 1;
-    huge.width = 20000;
-    huge.samples.assign(2500, 0);
-    const std::vector<uint8_t> hugeFile = huge.Encode();
-    ASSERT_FALSE(hugeFile.empty());
-    EXPECT_FALSE(bmp.LoadPNGFromMemory(hugeFile.data(), hugeFile.size()));
-    EXPECT_EQ(bmp.GetLockCount(), 0);
+    EXPECT_FALSE(bmp.LoadPNGFromMemory(nullptr, 10));
     // Still usable afterwards.
     EXPECT_TRUE(bmp.LoadPNGFromMemory(good.data(), good.size()));
     EXPECT_EQ(bmp.GetWidth(), 40);
+}
+
+// A small file may declare a huge image: past 4096 pixels a side it is refused before any bitmap is
+// made, saying why; the largest accepted side still decodes.
+TEST(BmpPng, ImagesPastTheSizeCapAreRefusedWithTheReason) {
+    struct Case {
+        int width, height;
+        bool decodes;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {16384, 16384, false, "the image is 16384 x 16384 pixels, more than 4096 a side"},
+        {20000, 1, false, "the image is 20000 x 1 pixels, more than 4096 a side"},
+        {8, 4097, false, "the image is 8 x 4097 pixels, more than 4096 a side"},
+        {4096, 1, true, ""},
+        {1, 4096, true, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.width) + "x" + std::to_string(c.height));
+        TestPng png;
+        png.colourType = PNG_COLOR_TYPE_GRAY;
+        png.bitDepth = 1;
+        png.width = c.width;
+        png.height = c.height;
+        png.samples.assign(static_cast<size_t>((c.width + 7) / 8) * static_cast<size_t>(c.height), 0);
+        const std::vector<uint8_t> file = png.Encode();
+        ASSERT_FALSE(file.empty());
+        CHfcBmp bmp;
+        EXPECT_EQ(bmp.LoadPNGFromMemory(file.data(), file.size()), c.decodes);
+        EXPECT_STREQ(bmp.GetLoadError(), c.reason);
+        EXPECT_EQ(bmp.GetWidth(), c.decodes ? c.width : 0);
+        EXPECT_EQ(bmp.GetLockCount(), 0);
+    }
 }
 
 TEST(Bmp, LocksNestAndResizeClears) {

@@ -29,16 +29,20 @@ void PngRead(png_structp png, png_bytep out, png_size_t length) {
     src->pos += length;
 }
 
-// libpng's own handlers print and, without a jump buffer, abort: ours only jump back.
-void PngError(png_structp png, png_const_charp) {
+// libpng's own handlers print and, without a jump buffer, abort: ours keep the reason and jump back.
+void PngError(png_structp png, png_const_charp message) {
+    if (char* reason = static_cast<char*>(png_get_error_ptr(png)))
+        std::snprintf(reason, 128, "%s", message != nullptr ? message : "damaged image");
     png_longjmp(png, 1);
 }
 
 void PngWarning(png_structp, png_const_charp) {}
 
 // Plain C types only between setjmp and the jump: nothing here has a destructor.
-bool DecodePng(CHfcBmp* bmp, PngSource* source) {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, PngError, PngWarning);
+// reason: 128 bytes for why it failed.
+bool DecodePng(CHfcBmp* bmp, PngSource* source, char* reason) {
+    reason[0] = 0;
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, reason, PngError, PngWarning);
     if (png == nullptr) return false;
     png_infop info = png_create_info_struct(png);
     if (info == nullptr) {
@@ -54,11 +58,18 @@ bool DecodePng(CHfcBmp* bmp, PngSource* source) {
         return false;
     }
     png_set_read_fn(png, source, PngRead);
-    png_set_user_limits(png, CHfcBmp::kMaxImageSide, CHfcBmp::kMaxImageSide);
     png_read_info(png, info);
     png_uint_32 width = 0, height = 0;
     int bitDepth = 0, colourType = 0;
     png_get_IHDR(png, info, &width, &height, &bitDepth, &colourType, nullptr, nullptr, nullptr);
+    // Refused by its header, before any pixel memory is taken.
+    if (width > static_cast<png_uint_32>(CHfcBmp::kMaxImageSide) ||
+        height > static_cast<png_uint_32>(CHfcBmp::kMaxImageSide)) {
+        char tooLarge[128];
+        std::snprintf(tooLarge, sizeof tooLarge, "the image is %u x %u pixels, more than %d a side",
+                      static_cast<unsigned>(width), static_cast<unsigned>(height), CHfcBmp::kMaxImageSide);
+        png_error(png, tooLarge);
+    }
     if (png_get_valid(png, info, PNG_INFO_tRNS)) png_set_tRNS_to_alpha(png);
     if (colourType == PNG_COLOR_TYPE_PALETTE) png_set_palette_to_rgb(png);
     if (colourType == PNG_COLOR_TYPE_GRAY && bitDepth < 8) png_set_expand_gray_1_2_4_to_8(png);
@@ -188,14 +199,14 @@ bool CHfcBmp::LoadPNGFromMemory(const unsigned char* data) {
     if (data == nullptr) return false;
     Destroy();
     PngSource source{data, 0, 0, false};
-    return DecodePng(this, &source);
+    return DecodePng(this, &source, m_loadError);
 }
 
 bool CHfcBmp::LoadPNGFromMemory(const unsigned char* data, size_t size) {
     if (data == nullptr) return false;
     Destroy();
     PngSource source{data, 0, size, true};
-    return DecodePng(this, &source);
+    return DecodePng(this, &source, m_loadError);
 }
 
 bool CHfcBmp::LoadPNGFromFile(const char* path, unsigned char* buffer, unsigned long bufferSize) {

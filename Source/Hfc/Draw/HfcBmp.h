@@ -55,8 +55,11 @@ public:
     uint32_t GetPixel(int x, int y) const;
     void SetPixel(int x, int y, uint32_t argb);
 
-    // The largest side a decoded image may have.
-    static constexpr int kMaxImageSide = 16384;
+    // The largest side a decoded image may have: far above any image of ours (the tallest strip has
+    // fewer than 3000 rows), so that a small file cannot claim a bitmap of a gigabyte.
+    static constexpr int kMaxImageSide = 4096;
+    // Why the last PNG decode failed ("" after a success).
+    const char* GetLoadError() const { return m_loadError; }
 
 private:
     int m_iWidth = 0;
@@ -64,6 +67,7 @@ private:
     int m_iLockCount = 0;
     bool m_bPremultiplied = false;
     uint8_t* m_pPixels = nullptr;
+    char m_loadError[128] = {};
 };
 
 // A proportional bitmap font: the glyph strip (128 rows of cell height, glyphs white with coverage in
