@@ -209,6 +209,17 @@ TEST_F(VstEditor, OpenMakesAChildThatTicksAndCloseUndoesEverything) {
     EXPECT_EQ(CHfcVstEditor::sm_iRefCount, m_refs - 1);
 }
 
+// The host closes the editor (or its connection breaks) while a control holds the mouse: the
+// control's gesture ends as a release would end it, before the window goes.
+TEST_F(VstEditor, CloseInTheMiddleOfAGestureEndsIt) {
+    ASSERT_TRUE(m_editor->open(Host()));
+    CRecordingControl control("key", &m_log);
+    CHfcMouse::GetInstance()->SetCapture(&control, m_editor.get());
+    m_log.clear();
+    m_editor->close();
+    EXPECT_EQ(m_log, HfcLog{"key:lost-capture"});
+}
+
 TEST_F(VstEditor, OpenWithoutAWindowFailsAndHoldsNothing) {
     // A parent the screen does not know.
     EXPECT_FALSE(m_editor->open(reinterpret_cast<void*>(uintptr_t{0x7777})));

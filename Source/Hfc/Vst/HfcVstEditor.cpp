@@ -106,7 +106,11 @@ void CHfcVstEditor::close() {
     // cancelled and ended, the progress loop broken); they return once this call is done.
     HfcModalAbortAll();
     m_bOpen = false;
-    if (CHfcMouse* mouse = CHfcMouse::GetInstance()) mouse->MacRemoveEventListener(this);
+    if (CHfcMouse* mouse = CHfcMouse::GetInstance()) {
+        // The button's release can no longer reach us: a gesture under way ends as it would.
+        mouse->OnLostCaptureBySystem();
+        mouse->MacRemoveEventListener(this);
+    }
     MacRemoveIdleTimer();
     ReleaseFocus(nullptr);
     // Our child goes now, and the server has seen it go before the host destroys its window.
