@@ -495,3 +495,27 @@ TEST_F(X11Editor, AHostResizingOurWindowGetsItAllDrawnAgain) {
     EXPECT_EQ(m_x11.ErrorCount(), 0);
     m_editor->close();
 }
+
+// The host hides its window while a control of ours holds the mouse: the server ends the button's
+// grab, the release never comes to us, and the control's gesture ends then.
+TEST_F(X11Editor, AGrabTheServerEndsUnderAGestureEndsTheGesture) {
+    ASSERT_TRUE(m_editor->open(HostId()));
+    Pump([] { return false; }, 200);
+    CRecordingControl control("key", &m_log);
+    m_x11.Sync();
+    XTestFakeMotionEvent(m_host, 0, kLeft + 50, kTop + 60, 0);
+    XTestFakeButtonEvent(m_host, 1, True, 0);
+    ASSERT_TRUE(Pump([&] { return !m_log.empty() && m_log.back() == "editor:down 50,60"; }));
+    CHfcMouse::GetInstance()->SetCapture(&control, m_editor.get());
+    m_log.clear();
+    XUnmapWindow(m_host, m_hostWindow);
+    EXPECT_TRUE(Pump([&] { return !m_log.empty(); }));
+    EXPECT_EQ(m_log, HfcLog{"key:lost-capture"});
+    EXPECT_EQ(CHfcMouse::GetInstance()->GetCapture(), nullptr);
+    XTestFakeButtonEvent(m_host, 1, False, 0);
+    XMapWindow(m_host, m_hostWindow);
+    Pump([] { return false; }, 100);
+    EXPECT_EQ(m_log, HfcLog{"key:lost-capture"});
+    EXPECT_EQ(m_x11.ErrorCount(), 0);
+    m_editor->close();
+}

@@ -721,6 +721,22 @@ void CHfcX11Platform::Translate(const void* raw) {
                 return;
             e.kind = HfcEventKind::Close;
             break;
+        case LeaveNotify: {
+            // The server ended the button's grab before its release (our window went unviewable:
+            // the host hid it): the release will never reach us, so the gesture ends now.
+            if (m_iButtons == 0 || frame->m_kind == HfcFrameKind::Popup) return;
+            bool grabEnded = xe.xcrossing.mode == NotifyUngrab;
+            if (!grabEnded) {
+                XWindowAttributes attributes;
+                grabEnded = XGetWindowAttributes(m_pDisplay, frame->m_window, &attributes) != 0 &&
+                            attributes.map_state != IsViewable;
+            }
+            if (grabEnded) {
+                m_iButtons = 0;
+                if (CHfcMouse* mouse = CHfcMouse::GetInstance()) mouse->OnLostCaptureBySystem();
+            }
+            return;
+        }
         case DestroyNotify:
             // The server took the window down with its parent (the host closed its window first).
             if (xe.xdestroywindow.window != frame->m_window) return;
