@@ -170,6 +170,11 @@ void CoverageHarness::CollectLayer(CTabPageLayer* page, const std::string& where
                                  std::to_string(r.top) + "," + std::to_string(r.right) + "," +
                                  std::to_string(r.bottom) + " in " + std::to_string(width) + "x" +
                                  std::to_string(height) + ")");
+        // The layer finds its controls, and their links, by id: a control another one shadows is
+        // never set when its parameter changes.
+        if (control->GetId() != -1 &&
+            page->GetControlById(control->GetId(), control->GetUserValue()) != control)
+            m_failures.push_back(name + " shares its id with another control of the page");
         const SParamIdInfo link = page->GetParameterIdByControl(control);
         if (!link.section || link.pid == -1) {
             if (ExpectsLink(control))

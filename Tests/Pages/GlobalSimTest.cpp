@@ -8,6 +8,7 @@
 
 #include "Common/Controls/QnControlCreater.h"
 #include "Common/Controls/QnDropdownList.h"
+#include "Common/Controls/QnSimpleControls.h"
 #include "Common/FontManager/FontManager.h"
 #include "Common/FontManager/ResourceManager.h"
 #include "Common/Pages/GlobalArpeggioPatternLayer.h"
@@ -149,6 +150,58 @@ TEST_P(GlobalSim, AnArpeggioPatternStepEditedOnThePageReachesTheInstrument) {
     EXPECT_EQ(patterns->GetParamI((12 << 8) | 12), on ? 0 : 1);
     auto image = Image();
     EXPECT_TRUE(InstrumentRecordIs(Sim::Area::ArpPattern, 9 - 5, image->arppattern[9 - 5], kSizeArpPattern));
+}
+
+TEST_P(GlobalSim, TheLengthBarAndTheLengthRowBothFollowThePatternsLength) {
+    Make(GetParam(), true, true);
+    InstrumentAppliesChanges();
+    auto* arp = Open<GlobalArpeggioPatternLayer>();
+    Type(GlobalArpeggioPatternLayer::kPatternNumberId, "9");
+    Tick();
+    ASSERT_EQ(arp->GetSelectedPattern(), 9);
+    auto* bar = dynamic_cast<QnArpLengthBar*>(Control(GlobalArpeggioPatternLayer::kLengthBarId));
+    CHfcControl* row = Control((kKindArpPatterns << 16) | GlobalArpeggioPatternLayer::kPidLength);
+    ASSERT_NE(bar, nullptr);
+    ASSERT_NE(row, nullptr);
+    ISection* patterns = synth->GetArpPatterns();
+    auto instrumentLength = [&] {
+        Settle();
+        Tick();
+        auto image = Image();
+        EXPECT_TRUE(
+            InstrumentRecordIs(Sim::Area::ArpPattern, 9 - 5, image->arppattern[9 - 5], kSizeArpPattern));
+        return patterns->GetParamI(GlobalArpeggioPatternLayer::kPidLength);
+    };
+
+    // The instrument's own change reaches both controls.
+    ASSERT_TRUE(sim->With([](Sim::SimCore& c) {
+        return c.PanelParamChange(
+            {Sim::ParamKind::ArpPattern, 0, GlobalArpeggioPatternLayer::kPidLength, 9 - 5, 0, 20});
+    }));
+    ASSERT_EQ(instrumentLength(), 20);
+    EXPECT_EQ(bar->GetIntValue(), 20);
+    EXPECT_EQ(row->GetIntValue(), 20);
+
+    // A step of the row starts from what it shows.
+    row->OnKeyDown(30, 0, 0);  // up arrow
+    EXPECT_EQ(instrumentLength(), 21);
+    EXPECT_EQ(bar->GetIntValue(), 21);
+    EXPECT_EQ(row->GetIntValue(), 21);
+
+    // A press on the bar where it would show 10 writes 10, in the range the bar shows.
+    PARAMDESC desc{};
+    ASSERT_TRUE(patterns->GetParamDesc(GlobalArpeggioPatternLayer::kPidLength, &desc));
+    EXPECT_EQ(bar->GetMinIntValue(), desc.minval);
+    EXPECT_EQ(bar->GetMaxIntValue(), desc.maxval);
+    const tagHfcRect r = bar->GetRect();
+    const int inner = r.right - r.left - 2, span = desc.maxval - desc.minval + 1;
+    const int x = (10 * inner + span - 1) / span;
+    m_window->Show();
+    m_screen.MoveTo(r.left + x, r.top + 2);
+    m_screen.Click();
+    EXPECT_EQ(instrumentLength(), 10);
+    EXPECT_EQ(bar->GetIntValue(), 10);
+    EXPECT_EQ(row->GetIntValue(), 10);
 }
 
 TEST_P(GlobalSim, ThePortChosenOnTheSetupPageIsUsedAtTheNextConnect) {

@@ -170,7 +170,7 @@ void GlobalArpeggioPatternLayer::CreateEditControls() {
     QnControlCreater creater(GetBackground(), 0, 0);
     AddPageLabel(creater, l.editLabelX, l.editLabelY, "Edit", l.headingWidth, true);
     auto* length = new QnArpLengthBar();
-    if (length->Create(l.lengthBarX, l.lengthBarY, RowControlId(kind, kPidLength)))
+    if (length->Create(l.lengthBarX, l.lengthBarY, kLengthBarId))
         AddLinkedTo(length, kind, kPidLength);
     else
         delete length;

@@ -9,6 +9,9 @@ public:
     static constexpr int kPatternDropdownId = 0x100001;
     static constexpr int kArpSelectLabelId = 0x100002;
     static constexpr int kToneNumberId = 0x100003;
+    // The length bar edits the same parameter as the setup table's "Length" row; a control id of its
+    // own keeps both in the layer's maps, so both follow the parameter.
+    static constexpr int kLengthBarId = 0x100004;
     static constexpr int kStepSliderId = 0x100005;
     static constexpr int kStepNumberId = 0x100006;
     static constexpr int kStepCount = 48;
