@@ -153,8 +153,8 @@ TEST(FormTables, EveryRowHasTheKindFontAndSizeOfItsClass) {
     EXPECT_EQ(params, 518);
     using S = std::map<std::pair<int, std::pair<int, int>>, int>;
     const S expected = {
-        {{UI_FORM_Utils::kClassNumValueBar, {96, 13}}, 197},
-        {{UI_FORM_Utils::kClassNumValueBar, {103, 13}}, 4},
+        {{UI_FORM_Utils::kClassNumValueBar, {96, 13}}, 195},
+        {{UI_FORM_Utils::kClassNumValueBar, {103, 13}}, 6},  // with the oscillators' delay start
         {{UI_FORM_Utils::kClassNumPopupMenu, {96, 13}}, 132},
         {{UI_FORM_Utils::kClassNumPopupMenu, {31, 13}}, 32},
         {{UI_FORM_Utils::kClassNumPopupMenu, {154, 13}}, 18},

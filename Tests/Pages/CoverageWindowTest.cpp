@@ -224,6 +224,13 @@ TEST_P(WindowCoverageTest, EveryRowOfEveryTableIsOnAPageEditedByTheWindowAnAlias
     CoverageHarness::Result result = harness->Evaluate("window", allow, true);
     const std::string account = harness->TableReport(CoverageHarness::AllTables(), result);
     std::printf("%s%s", account.c_str(), result.report.c_str());
+    // Each oscillator's delay start is set on its Basic form.
+    for (int pid : {0x020A, 0x0F0A}) {
+        const auto it = result.status.find({"PROGEDIT", pid});
+        const bool onPage = it != result.status.end() && it->second == CoverageHarness::Status::OnPage;
+        std::printf("  %s  PROGEDIT 0x%04X DELAY START\n", onPage ? "on page" : "NOT ON A PAGE", pid);
+        EXPECT_TRUE(onPage) << std::hex << pid;
+    }
     // Every table is in the account, both models alike.
     EXPECT_NE(account.find(": 8218 rows, 897 captions, 25 template rows, 7296 parameter rows"),
               std::string::npos);

@@ -131,6 +131,37 @@ TEST_P(ProgSimTest, AnEditOnEachPageChangesTheInstrumentsData) {
     }
 }
 
+TEST_P(ProgSimTest, EachOscillatorsDelayStartIsSetOnItsBasicForm) {
+    CTabPageLayer* basic = program[1];
+    host.ShowPage(basic);
+    ISection* section = basic->GetParamSection(kModeProgEdit, 0x020A);
+    ASSERT_NE(section, nullptr);
+    section->PutParamI(0x0001, 1);  // two oscillators: oscillator 2's rows are sent
+    Idle();
+    const std::string baseline = Sim::FormatDiffs(Diffs(false));
+    const struct {
+        int sublevel, pid, value;
+    } cases[] = {{1, 0x020A, 1234}, {2, 0x0F0A, 5001}, {1, 0x020A, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pid);
+        host.ShowSublevel(static_cast<EditTabPageLayerBase*>(basic), c.sublevel);
+        auto* form = dynamic_cast<QnSynthLayer*>(basic->GetSubTabControl()->GetTabPageLayer(c.sublevel));
+        ASSERT_NE(form, nullptr);
+        ASSERT_TRUE(form->IsVisible());
+        CHfcControl* control = form->GetControlById(c.pid, 0);
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(form->GetParameterIdByControl(control).pid, c.pid);
+        control->GetListener()->OnHfcCtrlIntValueChanged(control, c.value);
+        Idle();
+        EXPECT_EQ(section->GetParamI(c.pid), c.value);
+        EXPECT_EQ(control->GetIntValue(), c.value);
+        const auto last = sim->With([](Sim::SimCore& s) { return s.ParamChanges().back(); });
+        EXPECT_EQ(last.pid, c.pid);
+        EXPECT_EQ(last.value, c.value);
+        EXPECT_EQ(Sim::FormatDiffs(Diffs(false)), baseline) << "the instrument's data";
+    }
+}
+
 TEST_P(ProgSimTest, AnEffectTypeChosenOnTheInstrumentLaysTheSubPageOut) {
     auto* insert = dynamic_cast<ProgInsertFXLayer*>(program[8]);
     ASSERT_NE(insert, nullptr);

@@ -1,5 +1,7 @@
-// The program's basic sub-pages: voice assignment and scale, each oscillator's samples, octave and sends,
-// the velocity zones and the audition riff.
+// The program's basic sub-pages: voice assignment and scale, each oscillator's samples, octave, delay
+// start and sends, the velocity zones and the audition riff. An oscillator's pan has its knob on the
+// amp page, so its form gives that row to the oscillator's delay start, on the wider bar that has room
+// for its "KeyOff".
 // Layout: category captions at y 10 above up to three columns (a second category may head the
 // lower part of a column); rows 22 pixels apart from y 35; a parameter caption 60 wide, its
 // control 65 pixels right of it on the same line. Rows: category captions, then each column's
@@ -21,26 +23,26 @@ const UI_FORMINFO _g_uiFormItem_ID_PROG_BASIC_PROGBASIC[18] = {
 
 // Form 1029.
 const UI_FORMINFO _g_uiFormItem_ID_PROG_BASIC_OSC1[24] = {
-    Cat("High", 10, 10),          Cat("Low", 190, 10),     Lbl("Level", 15, 35),
-    Lbl("Start Offset", 15, 57),  Lbl("Reverse", 15, 79),  Bar96(0x0204, 80, 35),
-    Chk(0x0202, 80, 57),          Chk(0x0203, 80, 79),     Lbl("Level", 195, 35),
-    Lbl("Start Offset", 195, 57), Lbl("Reverse", 195, 79), Bar96(0x0209, 260, 35),
-    Chk(0x0207, 260, 57),         Chk(0x0208, 260, 79),    Lbl("Vel.Split", 375, 35),
-    Lbl("Octave", 375, 57),       Lbl("Pan", 375, 79),     Lbl("Send1", 375, 101),
-    Lbl("Send2", 375, 123),       Bar96(0x020B, 440, 35),  Pop96(0x0500, 440, 57),
-    Bar96(0x0E00, 440, 79),       Bar96(0x0E03, 440, 101), Bar96(0x0E04, 440, 123),
+    Cat("High", 10, 10),          Cat("Low", 190, 10),         Lbl("Level", 15, 35),
+    Lbl("Start Offset", 15, 57),  Lbl("Reverse", 15, 79),      Bar96(0x0204, 80, 35),
+    Chk(0x0202, 80, 57),          Chk(0x0203, 80, 79),         Lbl("Level", 195, 35),
+    Lbl("Start Offset", 195, 57), Lbl("Reverse", 195, 79),     Bar96(0x0209, 260, 35),
+    Chk(0x0207, 260, 57),         Chk(0x0208, 260, 79),        Lbl("Vel.Split", 375, 35),
+    Lbl("Octave", 375, 57),       Lbl("Delay Start", 375, 79), Lbl("Send1", 375, 101),
+    Lbl("Send2", 375, 123),       Bar96(0x020B, 440, 35),      Pop96(0x0500, 440, 57),
+    Bar103(0x020A, 440, 79),      Bar96(0x0E03, 440, 101),     Bar96(0x0E04, 440, 123),
 };
 
 // Form 1031.
 const UI_FORMINFO _g_uiFormItem_ID_PROG_BASIC_OSC2[24] = {
-    Cat("High", 10, 10),          Cat("Low", 190, 10),     Lbl("Level", 15, 35),
-    Lbl("Start Offset", 15, 57),  Lbl("Reverse", 15, 79),  Bar96(0x0F04, 80, 35),
-    Chk(0x0F02, 80, 57),          Chk(0x0F03, 80, 79),     Lbl("Level", 195, 35),
-    Lbl("Start Offset", 195, 57), Lbl("Reverse", 195, 79), Bar96(0x0F09, 260, 35),
-    Chk(0x0F07, 260, 57),         Chk(0x0F08, 260, 79),    Lbl("Vel.Split", 375, 35),
-    Lbl("Octave", 375, 57),       Lbl("Pan", 375, 79),     Lbl("Send1", 375, 101),
-    Lbl("Send2", 375, 123),       Bar96(0x0F0B, 440, 35),  Pop96(0x1200, 440, 57),
-    Bar96(0x1B00, 440, 79),       Bar96(0x1B03, 440, 101), Bar96(0x1B04, 440, 123),
+    Cat("High", 10, 10),          Cat("Low", 190, 10),         Lbl("Level", 15, 35),
+    Lbl("Start Offset", 15, 57),  Lbl("Reverse", 15, 79),      Bar96(0x0F04, 80, 35),
+    Chk(0x0F02, 80, 57),          Chk(0x0F03, 80, 79),         Lbl("Level", 195, 35),
+    Lbl("Start Offset", 195, 57), Lbl("Reverse", 195, 79),     Bar96(0x0F09, 260, 35),
+    Chk(0x0F07, 260, 57),         Chk(0x0F08, 260, 79),        Lbl("Vel.Split", 375, 35),
+    Lbl("Octave", 375, 57),       Lbl("Delay Start", 375, 79), Lbl("Send1", 375, 101),
+    Lbl("Send2", 375, 123),       Bar96(0x0F0B, 440, 35),      Pop96(0x1200, 440, 57),
+    Bar103(0x0F0A, 440, 79),      Bar96(0x1B03, 440, 101),     Bar96(0x1B04, 440, 123),
 };
 
 // Form 1032.
