@@ -101,6 +101,66 @@ TEST_F(WriteDialog, InProgramPlayAnEditedNameReachesTheInstrumentWithTheWrite) {
     ExpectImageEqual("after the write in program play");
 }
 
+TEST_F(WriteDialog, TheNumberIsTypedAfterAClickIntoItOrATabFromTheName) {
+    // How the user comes to type the number: a click into it, or Tab from the name being typed.
+    enum Way { kClick, kTab };
+    for (unsigned char pmid : {QorX0::kPmidTolva, QorX0::kPmidNerimo}) {
+        for (Way way : {kClick, kTab}) {
+            SCOPED_TRACE(std::string(pmid == QorX0::kPmidTolva ? "Tolva" : "Nerimo") +
+                         (way == kClick ? ", click" : ", tab"));
+            MakeSynced(pmid);
+            Open();
+            const std::string name = Text(WriteBrowser::kIdName);
+            page->OnHfcCtrlIntValueChanged(Control(WriteBrowser::kIdBank), 1);
+            auto* number = static_cast<CHfcCtrlCharEditText*>(Control(WriteBrowser::kIdNumber));
+            if (way == kClick) {
+                // A drag still steps the number, and types nothing.
+                const tagHfcRect& l = page->GetRect();
+                const tagHfcRect& r = number->GetRect();
+                const int x = l.left + (r.left + r.right) / 2, y = l.top + (r.top + r.bottom) / 2;
+                const int before = page->GetDestinationNumber();
+                HfcTestClock::Now() += 1000;
+                screen.MoveTo(x, y);
+                screen.ButtonDown();
+                screen.MoveTo(x, y - 3);
+                screen.ButtonUp();
+                Tick();
+                EXPECT_NE(page->GetDestinationNumber(), before);
+                EXPECT_FALSE(number->IsEditing());
+                ClickOn(page, number);
+            } else {
+                CHfcControl* field = Control(WriteBrowser::kIdName);
+                const tagHfcRect& l = page->GetRect();
+                const tagHfcRect& r = field->GetRect();
+                HfcTestClock::Now() += 1000;
+                screen.MoveTo(l.left + (r.left + r.right) / 2, l.top + (r.top + r.bottom) / 2);
+                screen.DoubleClick();
+                screen.Type("Tabbed");
+                screen.Key('\t', 0);
+            }
+            Tick();
+            EXPECT_TRUE(number->IsEditing());
+            screen.Type("7");
+            screen.Key(13, 0);
+            Tick();
+            std::string line = "007 " + QnUtils::GetProgramName(synth.get(), 2, 1, 7);
+            while (line.back() == ' ') line.pop_back();
+            EXPECT_EQ(Text(WriteBrowser::kIdNumber), line);
+            const std::string written = way == kTab ? "Tabbed" : name;
+            EXPECT_EQ(Text(WriteBrowser::kIdName), written);
+            AnswerBoxes(HFC_MB_RESULT_DEFAULT);
+            page->OnSave();
+            Settle();
+            std::string stored = StoredName(1, 7);
+            while (!stored.empty() && stored.back() == ' ') stored.pop_back();
+            EXPECT_EQ(stored, written);
+            ExpectImageEqual("after the typed write");
+            DropTabs();
+            page = nullptr;
+        }
+    }
+}
+
 TEST_F(WriteDialog, TypedNumbersAreHeldToTheBank) {
     MakeSynced();
     Open();

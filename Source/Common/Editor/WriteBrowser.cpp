@@ -15,6 +15,7 @@
 #include "Hfc/Base/HfcMessageBox.h"
 #include "Hfc/Core/HfcCtrlCharEditText.h"
 #include "Hfc/Core/HfcCtrlSwitch.h"
+#include "Hfc/Core/HfcInput.h"
 #include "Hfc/Core/HfcTextEngine.h"
 
 namespace {
@@ -192,11 +193,46 @@ void WriteBrowser::OnSave() {
 bool WriteBrowser::OnHfcCtrlMouseLButtonDown(CHfcControl* control, int, int, int) {
     if (control == m_pSave) OnSave();
     if (control == m_pCancel) EndModal();
+    if (control == m_pNumber && !m_pNumber->IsEditing()) m_iNumberAtPress = m_pNumber->GetIntValue();
     return false;
+}
+
+bool WriteBrowser::OnHfcCtrlMouseLButtonUp(CHfcControl* control, int, int, int) {
+    if (control != m_pNumber || m_pNumber->IsEditing()) return false;
+    const bool clicked = m_iNumberAtPress != -1 && m_iNumberAtPress == m_pNumber->GetIntValue();
+    m_iNumberAtPress = -1;
+    if (!clicked) return false;
+    // The field's own release ends its drag; then the click starts typing.
+    CHfcMouse* mouse = CHfcMouse::GetInstance();
+    if (mouse != nullptr && mouse->GetCapture() == m_pNumber) mouse->ReleaseCapture();
+    StartTyping(m_pNumber);
+    return true;
 }
 
 bool WriteBrowser::OnHfcCtrlMouseLButtonDoubleClick(CHfcControl* control, int, int, int) {
     return control == m_pNumber;
+}
+
+bool WriteBrowser::OnHfcCtrlKeyDown(CHfcControl* control, int character, int, int) {
+    if (character != '\t' || m_pName == nullptr || m_pNumber == nullptr) return false;
+    CHfcCtrlCharEditText* from = nullptr;
+    if (control == m_pName) from = m_pName;
+    if (control == m_pNumber) from = m_pNumber;
+    if (from == nullptr) return false;
+    CHfcCtrlCharEditText* to = from == m_pName ? m_pNumber : m_pName;
+    // What was typed counts as if Return had ended it.
+    if (from->IsEditing()) {
+        const std::string typed = from->GetEngine()->GetText();
+        from->LeaveEdit();
+        OnHfcCtrlPtrValueChanged(from, const_cast<char*>(typed.c_str()));
+    }
+    StartTyping(to);
+    return true;
+}
+
+void WriteBrowser::StartTyping(CHfcCtrlCharEditText* field) {
+    if (field == nullptr || !field->EnterEdit(nullptr)) return;
+    field->GetEngine()->SetSelection(0, field->GetEngine()->GetLength());
 }
 
 void WriteBrowser::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) {

@@ -20,7 +20,11 @@ public:
     void CreateCancelSwitch();
 
     bool OnHfcCtrlMouseLButtonDown(CHfcControl* control, int x, int y, int modifiers) override;
+    // A click into the number field that drags nothing starts typing a number there.
+    bool OnHfcCtrlMouseLButtonUp(CHfcControl* control, int x, int y, int modifiers) override;
     bool OnHfcCtrlMouseLButtonDoubleClick(CHfcControl* control, int x, int y, int modifiers) override;
+    // Tab moves the typing between the name and the number fields, keeping what was typed.
+    bool OnHfcCtrlKeyDown(CHfcControl* control, int character, int virtualKey, int modifiers) override;
     void OnHfcCtrlIntValueChanged(CHfcControl* control, int value) override;
     void OnHfcCtrlPtrValueChanged(CHfcControl* control, void* value) override;
 
@@ -30,7 +34,11 @@ public:
     int GetDestinationNumber() const;
 
 private:
+    // Starts typing into a field, all of its text selected so that the first key replaces it.
+    static void StartTyping(CHfcCtrlCharEditText* field);
+
     int m_iMode = -1;
+    int m_iNumberAtPress = -1;  // the number when the number field was pressed, -1 after a drag
     QnDropdownList* m_pCategory = nullptr;
     CHfcCtrlCharEditText* m_pName = nullptr;
     QnDropdownList* m_pBank = nullptr;
