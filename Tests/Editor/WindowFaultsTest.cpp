@@ -155,7 +155,7 @@ TEST_F(WindowFaults, NothingOpensOrClosesInsideANestedLoop) {
         return static_cast<int>(HFC_MB_RESULT_DEFAULT);
     };
     {
-        BackgroundLayer::NestedLoopScope nested;
+        BackgroundLayer::NestedLoopScope nested(Editor());
         HfcMessageBoxForWindow("Are you sure?", "Tolva Plug-In Editor", Editor(), 1, 0);
     }
     EXPECT_GT(ticksInBox, 3);
@@ -163,6 +163,85 @@ TEST_F(WindowFaults, NothingOpensOrClosesInsideANestedLoop) {
     // Once it has returned the queued work runs.
     EXPECT_TRUE(PumpUntil(
         [&] { return Root()->GetModalLayer() == nullptr && Root()->GetAboutLayer() != nullptr; }, 1000));
+}
+
+// A Tolva and a Nerimo editor in one host: a nested loop over one window (raised by its handler, or a
+// toolkit box over it while the user works there) holds back that window's commands only; the other
+// window's run at its next tick.
+TEST_F(WindowFaults, ANestedLoopInOneEditorWindowHoldsBackOnlyThatWindow) {
+    Start();
+    // The Nerimo editor beside it, in a host window of its own; it finds no instrument.
+    g_portName = "nowhere";
+    AEffect* nerimo = static_cast<AEffect*>(QorVst::CreateInstance(QorX0::kPmidNerimo, &HostLog::Callback));
+    ASSERT_NE(nerimo, nullptr);
+    Pump(300);
+    const uintptr_t nerimoHost = m_screen.CreateForeignWindow(kHostX + 60, kHostY + 40, 900, 700);
+    ASSERT_EQ(nerimo->dispatcher(nerimo, effEditOpen, 0, 0, reinterpret_cast<void*>(nerimoHost), 0), 1);
+    auto* shell =
+        dynamic_cast<QorVstEditorShell*>(static_cast<QorVst*>(AudioEffect::FromAEffect(nerimo))->getEditor());
+    ASSERT_NE(shell, nullptr);
+    QorVstEditor* windows[2] = {Editor(), shell->GetWindow()};
+    ASSERT_NE(windows[1]->GetRootLayer(), nullptr);
+    Pump(300);
+
+    enum class Loop { OwnScope, ToolkitBox };
+    for (int busy : {0, 1}) {
+        for (Loop loop : {Loop::OwnScope, Loop::ToolkitBox}) {
+            SCOPED_TRACE(std::string(busy == 0 ? "Tolva" : "Nerimo") +
+                         (loop == Loop::OwnScope ? " raises a loop" : " has a toolkit box"));
+            QorVstEditor* held = windows[busy];
+            QorVstEditor* other = windows[1 - busy];
+            HfcNoteInputWindow(held);  // the user works in the busy window
+            bool looked = false, otherOpened = false, heldOpened = true;
+            auto inTheLoop = [&] {
+                looked = true;
+                held->GetRootLayer()->PostCommand(QnCommand::kOpenAbout, 0, 0, 0);
+                other->GetRootLayer()->PostCommand(QnCommand::kOpenAbout, 0, 0, 0);
+                Pump(300);
+                otherOpened = other->GetRootLayer()->GetAboutLayer() != nullptr;
+                heldOpened = held->GetRootLayer()->GetAboutLayer() != nullptr;
+            };
+            if (loop == Loop::OwnScope) {
+                boxAnswer = [&](const HfcMessageBoxRequest&) {
+                    inTheLoop();
+                    return static_cast<int>(HFC_MB_RESULT_DEFAULT);
+                };
+                BackgroundLayer::NestedLoopScope nested(held);
+                HfcMessageBoxForWindow("Are you sure?", "Tolva Plug-In Editor", held, HFC_MB_OKCANCEL, 0);
+                boxAnswer = nullptr;
+            } else {
+                HfcSetMessageBoxHook(nullptr);
+                HfcInstallToolkitWindows();
+                const RunLoop::TimerId looker = m_loop.AddTimer(this, 5, [&](RunLoop::TimerMessage) {
+                    if (looked || HfcModalCount() == 0) return;
+                    inTheLoop();
+                    HfcModalAbortAll();
+                });
+                HfcMessageBoxForWindow("Are you sure?", "Tolva Plug-In Editor", held, HFC_MB_OKCANCEL, 0);
+                m_loop.RemoveTimer(looker);
+                HfcUninstallToolkitWindows();
+                HfcSetMessageBoxHook([this](const HfcMessageBoxRequest& r) {
+                    boxes.push_back(r.caption + " / " + r.text);
+                    return boxAnswer ? boxAnswer(r) : static_cast<int>(HFC_MB_RESULT_CANCEL);
+                });
+            }
+            EXPECT_TRUE(looked);
+            EXPECT_TRUE(otherOpened);
+            EXPECT_FALSE(heldOpened);
+            // Once the loop has returned the held window's command runs too.
+            EXPECT_TRUE(PumpUntil([&] { return held->GetRootLayer()->GetAboutLayer() != nullptr; }, 1000));
+            for (QorVstEditor* w : windows)
+                if (AboutLayer* about = w->GetRootLayer()->GetAboutLayer()) about->SetCloseRequest(true);
+            EXPECT_TRUE(PumpUntil(
+                [&] {
+                    return windows[0]->GetRootLayer()->GetAboutLayer() == nullptr &&
+                           windows[1]->GetRootLayer()->GetAboutLayer() == nullptr;
+                },
+                1000));
+        }
+    }
+    nerimo->dispatcher(nerimo, effEditClose, 0, 0, nullptr, 0);
+    nerimo->dispatcher(nerimo, effClose, 0, 0, nullptr, 0);
 }
 
 // Notes from the wire beyond the keyboard's 88 keys light nothing and break nothing; the pages still
@@ -302,7 +381,7 @@ TEST_P(WindowHostClose, EndsWhatIsUpAndTearsDownAfterTheHandler) {
     m_loop.Post(nullptr, [&] {
         BackgroundLayer* root = editor->GetRootLayer();
         {
-            BackgroundLayer::NestedLoopScope nested;
+            BackgroundLayer::NestedLoopScope nested(editor);
             switch (k.kind) {
                 case Nested::MessageBox:
                     answer = HfcMessageBoxForWindow("Are you sure?", "Tolva Plug-In Editor", editor,

@@ -459,7 +459,7 @@ void BackgroundLayer::OnLogoPress(CHfcControl* logo) {
     menu.InsertItem(1, kLogoMenuAbout, ("About " + GetProductName()).c_str(), 0);
     int chosen = 0;
     {
-        NestedLoopScope nested;
+        NestedLoopScope nested(GetWindow());
         const tagHfcRect& r = logo->GetRect();
         chosen = QnUtils::TrackPopupMenu(&menu, r.left, r.top, GetWindow());
     }
@@ -554,7 +554,7 @@ void BackgroundLayer::OnHfcCtrlIntValueChanged(CHfcControl* control, int value) 
         case kIdUtility:
             if (press) {
                 control->SetIntValue(0, true);
-                NestedLoopScope nested;
+                NestedLoopScope nested(GetWindow());
                 OnUtilitySwitch();
             }
             break;

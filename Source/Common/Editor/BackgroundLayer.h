@@ -191,16 +191,21 @@ public:
     AudioEffect* GetEffect() const { return m_pEffect; }
     int GetPendingPage() const { return m_iPendingPage; }
     int GetQueuedCommandCount() const { return m_commands.Count(); }
-    // Depth of the editor's own nested loops (message boxes, dialogs, menus, transfers) running now;
-    // while it is above zero the idle tick neither runs commands nor closes modal windows.
-    static int GetNestedLoopDepth();
-    // Raised around a call that may run a nested loop.
+    // Depth of the nested loops (message boxes, dialogs, menus, transfers) this window's handlers run
+    // now; while it is above zero the idle tick neither runs commands nor closes modal windows. Each
+    // editor window counts its own: the loops raised for it, and the toolkit's modal windows unless
+    // the user was last in another editor window (whose they then are).
+    int GetNestedLoopDepth() const;
+    // Raised around a call that may run a nested loop, for the window it runs over.
     class NestedLoopScope {
     public:
-        NestedLoopScope();
+        explicit NestedLoopScope(const CHfcWindow* window);
         ~NestedLoopScope();
         NestedLoopScope(const NestedLoopScope&) = delete;
         NestedLoopScope& operator=(const NestedLoopScope&) = delete;
+
+    private:
+        const CHfcWindow* m_pWindow;
     };
 
     // Layer and control events.

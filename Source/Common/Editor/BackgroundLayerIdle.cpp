@@ -1,6 +1,7 @@
 // The root layer's idle tick: the window commands, the deferred work, and the opening and closing of
 // the modal browsers and the About box.
 #include <algorithm>
+#include <map>
 #include <string>
 
 #include "Common/Controls/ArtGeometry.h"
@@ -9,6 +10,7 @@
 #include "Common/Editor/BackgroundLayer.h"
 #include "Common/Editor/BackgroundLayerParts.h"
 #include "Common/Editor/ModalLayer.h"
+#include "Common/Editor/QorVstEditor.h"
 #include "Common/Layers/TabControl.h"
 #include "Hfc/Core/HfcModal.h"
 #include "Hfc/Core/HfcWindow.h"
@@ -18,19 +20,31 @@
 #endif
 
 namespace {
-int g_nestedLoops = 0;
+// The nested loops raised for each window (main thread only).
+std::map<const CHfcWindow*, int>& NestedLoops() {
+    static std::map<const CHfcWindow*, int> loops;
+    return loops;
 }
+}  // namespace
 
-BackgroundLayer::NestedLoopScope::NestedLoopScope() {
-    ++g_nestedLoops;
+BackgroundLayer::NestedLoopScope::NestedLoopScope(const CHfcWindow* window) : m_pWindow(window) {
+    ++NestedLoops()[m_pWindow];
 }
 
 BackgroundLayer::NestedLoopScope::~NestedLoopScope() {
-    --g_nestedLoops;
+    auto it = NestedLoops().find(m_pWindow);
+    if (it != NestedLoops().end() && --it->second <= 0) NestedLoops().erase(it);
 }
 
-int BackgroundLayer::GetNestedLoopDepth() {
-    return g_nestedLoops + HfcModalCount();
+int BackgroundLayer::GetNestedLoopDepth() const {
+    const CHfcWindow* window = GetWindow();
+    const auto it = NestedLoops().find(window);
+    const int own = it != NestedLoops().end() ? it->second : 0;
+    // A toolkit modal stands for the window the user was last in; with one editor window, or none
+    // known, they all count here.
+    const auto* last = dynamic_cast<const QorVstEditor*>(HfcLastInputWindow());
+    const bool another = last != nullptr && last != window && last->GetRootLayer() != nullptr;
+    return own + (another ? 0 : HfcModalCount());
 }
 
 void BackgroundLayer::PostCommand(const QnCommand& command) {

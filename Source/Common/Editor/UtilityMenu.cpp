@@ -98,7 +98,7 @@ bool IsConnected(QorX0::IRemoteSynth* synth) {
 }
 
 int Ask(const std::string& text, CHfcWindow* window) {
-    BackgroundLayer::NestedLoopScope nested;
+    BackgroundLayer::NestedLoopScope nested(window);
     return HfcMessageBoxForWindow(text.c_str(), QnUtils::mProductName.c_str(), window, HFC_MB_OKCANCEL, 0);
 }
 
@@ -133,7 +133,7 @@ void BackgroundLayer::OnUtilitySwitch() {
     }
     int chosen = 0;
     {
-        NestedLoopScope nested;
+        NestedLoopScope nested(GetWindow());
         CHfcControl* utility = GetControlById(kIdUtility, 0);
         const tagHfcRect r = utility != nullptr ? utility->GetRect() : tagHfcRect{};
         chosen = QnUtils::TrackPopupMenu(&menu, r.left, r.bottom, GetWindow());
@@ -216,14 +216,14 @@ void BackgroundLayer::OnRemoteSynthCommand(int id, const std::string& name) {
     }
     bool ok = false;
     {
-        NestedLoopScope nested;
+        NestedLoopScope nested(GetWindow());
         ok = synth->ExecCommand(found->command, args[0], args[1], args[2], args[3]);
     }
     if (!ok) ShowError(name + " Error");
 }
 
 void BackgroundLayer::ShowError(const std::string& text) {
-    NestedLoopScope nested;
+    NestedLoopScope nested(GetWindow());
     HfcMessageBoxForWindow(text.c_str(), QnUtils::mProductName.c_str(), GetWindow(), HFC_MB_OK, 0);
 }
 
@@ -382,7 +382,7 @@ void BackgroundLayer::SaveChosenFile(const std::string& path, int type) {
     bool ok = false;
     // Without an instrument the image is not the instrument's: nothing is written.
     if (IsConnected(synth) && index >= 0) {
-        NestedLoopScope nested;
+        NestedLoopScope nested(GetWindow());
         ok = synth->SaveFile(path.c_str(), static_cast<QorX0::FTYPE>(type), static_cast<unsigned>(index));
     }
     if (!ok) ShowError("Save Error");
@@ -401,7 +401,7 @@ void BackgroundLayer::LoadChosenFile(const std::string& path) {
         const bool go = model != QorX0::kPmidNerimo || Ask(question, GetWindow()) == HFC_MB_RESULT_DEFAULT;
         const int index = FileIndexArgument(kind);
         if (go && index >= 0) {
-            NestedLoopScope nested;
+            NestedLoopScope nested(GetWindow());
             ok = synth->LoadFile(path.c_str(), static_cast<unsigned>(index));
         }
     }
