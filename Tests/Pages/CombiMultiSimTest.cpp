@@ -44,11 +44,7 @@ protected:
             [](Sim::SimCore& c) { c.SetParamLocator(Sim::MakeTableLocator(c.GetModel(), &c.Image())); });
     }
     void TearDown() override {
-        if (page) {
-            page->OnDestroy();
-            m_window->RemoveLayer(page.get(), false);
-            page.reset();
-        }
+        Close();
         m_window.reset();
         FontManager::Uninitialize();
         UIFormManager::Uninitialize();
@@ -58,6 +54,12 @@ protected:
         CHfcMouse::Uninitialize();
         HfcSetSystemTimeHook(m_oldClock);
         SynthFixture::TearDown();
+    }
+    void Close() {
+        if (!page) return;
+        page->OnDestroy();
+        m_window->RemoveLayer(page.get(), false);
+        page.reset();
     }
     template <class Page>
     Page* Open(unsigned char mode) {
@@ -212,6 +214,41 @@ TEST_P(CombiMultiSim, ATracksNewChannelIsTheOneItsColumnListensOn) {
     EXPECT_EQ(Value(Value(CombiMultiLayerBase::kPidCurrentTrack) * 256 + 260), wanted);
     tracks->OnMidiIn(static_cast<unsigned char>(0x90 | wanted), 60, 100);
     EXPECT_GT(tracks->GetLamps()[t]->GetRemaining(), 0);
+}
+
+TEST_P(CombiMultiSim, ANewToneAdjustDestinationStartsFromItsInitialAmountOnBothSides) {
+    // A destination row of a timbre's or track's tone adjustment, and the destination chosen for it
+    // (1 Resonance starts from 0, 23 from 1).
+    const struct {
+        unsigned char mode;
+        int pid, to;
+    } cases[] = {{kModeCombiEdit, 0x1200 + 2 * 0x100 + 2, 1},
+                 {kModeCombiEdit, 0x1200 + 5 * 0x100 + 10, 23},
+                 {kModeMulti, 0x2B00 + 9 * 0x100 + 0, 1},
+                 {kModeMulti, 0x2B00 + 3 * 0x100 + 4, 23}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pid);
+        if (c.mode == kModeCombiEdit)
+            Open<CombiToneAdjustLayer>(c.mode);
+        else
+            Open<MultiToneAdjustLayer>(c.mode);
+        // LPF Cutoff with an amount that is neither destination's initial one.
+        ISection* section = page->GetParamSection(c.mode, c.pid);
+        ASSERT_NE(section, nullptr);
+        section->PutParamI(c.pid, 0);
+        Tick();
+        section->PutParamI(c.pid + 1, 5);
+        Tick();
+        ASSERT_EQ(Value(c.pid + 1), 5);
+        Remember();
+        CHfcControl* destination = Control(c.pid);
+        ASSERT_NE(destination, nullptr);
+        page->OnHfcCtrlIntValueChanged(destination, c.to);
+        Tick();
+        EXPECT_EQ(Value(c.pid), c.to);
+        ExpectSameChange();
+        Close();
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Models, CombiMultiSim, testing::Values(kPmidTolva, kPmidNerimo),

@@ -162,6 +162,25 @@ TEST_P(ProgSimTest, EachOscillatorsDelayStartIsSetOnItsBasicForm) {
     }
 }
 
+TEST_P(ProgSimTest, ANewEffectTypeStartsFromItsInitialParametersOnBothSides) {
+    // Whatever the instrument's data and the editor's already differ in (outside these edits).
+    const std::string baseline = Sim::FormatDiffs(Diffs(false));
+    const struct {
+        int page, pid, type;
+    } cases[] = {{8, 0x1E00, 33}, {9, 0x2000, 52}, {9, 0x2001, 12}, {8, 0x1E00, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.pid);
+        CTabPageLayer* page = program[static_cast<size_t>(c.page)];
+        host.ShowPage(page);
+        CHfcControl* selector = page->GetControlById(c.pid, 0);
+        ASSERT_NE(selector, nullptr);
+        selector->GetListener()->OnHfcCtrlIntValueChanged(selector, c.type);  // a pick in the effect browser
+        Idle();
+        EXPECT_EQ(page->GetParamValue(kModeProgEdit, c.pid), c.type);
+        EXPECT_EQ(Sim::FormatDiffs(Diffs(false)), baseline) << "the instrument's data";
+    }
+}
+
 TEST_P(ProgSimTest, AnEffectTypeChosenOnTheInstrumentLaysTheSubPageOut) {
     auto* insert = dynamic_cast<ProgInsertFXLayer*>(program[8]);
     ASSERT_NE(insert, nullptr);

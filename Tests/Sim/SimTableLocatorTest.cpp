@@ -6,6 +6,7 @@
 #include <thread>
 
 #include "Common/Link/SysexMessages.h"
+#include "Common/Model/SoundSections.h"
 #include "Support/SectionSet.h"
 #include "Support/SimCore.h"
 #include "Support/SimInstrument.h"
@@ -17,6 +18,14 @@ namespace {
 
 // Effect-type rows of the edit views: an effect's rows follow its type.
 constexpr int kProgIfxType = 0x1E00, kCombiMfx2Type = 0x0E01;
+
+bool IsEffectType(ISection* section, int pid) {
+    for (const SOUNDRULES* r :
+         {&CProgEditSectionImpl::kRules, &CCombiEditSectionImpl::kRules, &CMultiSectionImpl::kRules})
+        for (int type : r->fxTypePid)
+            if (pid == type && dynamic_cast<ISoundSection*>(section) != nullptr) return true;
+    return false;
+}
 
 struct Target {
     const char* name;
@@ -91,7 +100,9 @@ TEST_P(SimTableLocatorRows, EveryEditLandsWhereTheEditorWroteIt) {
             continue;
         const int value = section->GetParamI(d.pid) == d.maxval ? d.minval : d.maxval;
         editor.host.link.Clear();
-        section->PutParamIEx(d.pid, value, kPutSend);
+        // A new effect type resets that effect's parameters on both sides (the editor does it as it
+        // hears of the change); every other row is sent alone.
+        section->PutParamIEx(d.pid, value, IsEffectType(section, d.pid) ? kPutSend | kPutNotify : kPutSend);
         for (const auto& msg : editor.host.link.Sent()) {
             sim.Receive(msg);
             ++sent;

@@ -581,6 +581,7 @@ uint8_t SimCore::ApplyParam(const ParamChange& c) {
                 target.writer(record, c.value);
             else
                 WriteBitField(record, target.field, c.value);
+            if (target.after) target.after(record, c.value);
         }
     }
     mParamChanges.push_back(c);

@@ -83,6 +83,9 @@ struct ParamTarget {
     // Set for storage that is not one bit field (e.g. a bank and program in two 7-bit bytes): writes
     // the value into the record in place of 'field'.
     std::function<void(uint8_t* record, int value)> writer;
+    // What the instrument resets by itself in the same record once the value is stored: a new
+    // effect type's initial parameters, a new tone-adjust destination's initial amount.
+    std::function<void(uint8_t* record, int value)> after;
 };
 using ParamLocator = std::function<bool(const ParamChange&, ParamTarget*)>;
 

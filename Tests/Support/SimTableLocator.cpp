@@ -1,9 +1,14 @@
 #include "Support/SimTableLocator.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "Common/Model/ParamDesc.h"
 #include "Common/Model/ParamTable.h"
+#include "Common/Model/SoundSections.h"
+#include "Common/Model/SynthData.h"
+#include "Common/Model/Tables/EffectTables.h"
+#include "Common/Model/Tables/SmallTables.h"
 #include "Support/SectionSet.h"
 
 namespace Sim {
@@ -41,11 +46,62 @@ void RangeOf(const BitField& f, ParamTarget* t) {
     t->maximum = f.isSigned ? (1 << (width - 1)) - 1 : (width >= 31 ? 0x7FFFFFFF : (1 << width) - 1);
 }
 
+// The owner's rules of a sound section's mode; none for the modes without effects.
+const QorX0::SOUNDRULES* RulesOf(int mode) {
+    switch (mode) {
+        case QorX0::kModeProgEdit:
+            return &QorX0::CProgEditSectionImpl::kRules;
+        case QorX0::kModeCombiEdit:
+            return &QorX0::CCombiEditSectionImpl::kRules;
+        case QorX0::kModeMulti:
+            return &QorX0::CMultiSectionImpl::kRules;
+        default:
+            return nullptr;
+    }
+}
+
 bool Sendable(const QorX0::PARAMDESC& d) {
     return d.pid != QorX0::kPidNone && !QorX0::PidNeverSent(d.pid) && d.ptype >= QorX0::kPTypeCont;
 }
 
 }  // namespace
+
+// What the instrument resets itself after storing change c at offset of its sound record: a new
+// effect type brings that type's initial parameters (a type it does not know, none); a new tone
+// adjustment destination brings the destination's initial amount into the value beside it.
+std::function<void(uint8_t*, int)> TableLocator::ResetsAfter(const ParamChange& c, QorX0::ISection* section,
+                                                             size_t offset) const {
+    using namespace QorX0;
+    if (const SOUNDRULES* rules = RulesOf(c.mode)) {
+        static constexpr unsigned kFxOffsets[3] = {kProgOffInsertFx, kProgOffMasterFx1, kProgOffMasterFx2};
+        for (unsigned i = 0; i < 3; ++i) {
+            if (c.pid != rules->fxTypePid[i]) continue;
+            const unsigned at = kFxOffsets[i];
+            return [at](uint8_t* record, int type) {
+                if (type >= 0 && static_cast<unsigned>(type) < kFxTypeCount)
+                    std::memcpy(record + at, VINITCHUNK_FX[type], kSizeFxParams);
+            };
+        }
+    }
+    if (c.mode != kModeCombiEdit && c.mode != kModeMulti) return nullptr;
+    ISectionList* adjusts =
+        c.mode == kModeCombiEdit ? mSet->combiEdit.GetToneAdj() : mSet->multi.GetToneAdj();
+    bool isAdjust = false;
+    for (unsigned i = 0; adjusts != nullptr && i < adjusts->GetCount(); ++i)
+        isAdjust |= adjusts->GetAt(i) == section;
+    const int local = c.pid & 0xFF;
+    if (!isAdjust || local > 10 || (local & 1) != 0) return nullptr;
+    // The amount lies two bytes after its destination; the destination's own row stores it.
+    const CParamTable* templates = CParamTable::GetInstance(TABLEDESC_TONEADJDESTTMPL, mSet->host.GetPMID());
+    return [templates, offset](uint8_t* record, int destination) {
+        const PARAMDESC* t =
+            destination >= 0 ? templates->GetAt(static_cast<unsigned>(destination)) : nullptr;
+        const IAccessorI* a = t != nullptr && t->ptype != kPTypeCaption ? RowAccessorI(*t) : nullptr;
+        if (a != nullptr)
+            a->Put(record, static_cast<unsigned>(offset + 2),
+                   std::clamp(t->initval, std::min(t->minval, t->maxval), t->maxval));
+    };
+}
 
 TableLocator::TableLocator(Model model, const SimImage* mirror)
     : mSet(std::make_unique<QorX0::SectionSet>(static_cast<unsigned char>(model))), mMirror(mirror) {}
@@ -138,6 +194,7 @@ bool TableLocator::Locate(const ParamChange& c, ParamTarget* t) {
         const size_t offset = (abs - info.offset) % info.recordSize;
         if (FieldOf(d, offset, &t->field)) {
             RangeOf(t->field, t);
+            t->after = ResetsAfter(c, section, offset);
         } else if (const IAccessorI* a = RowAccessorI(d);
                    a && (d.atype == kATypeBnkPgm || d.atype == kATypeCmbSts)) {
             // Not one bit field: the row's own accessor stores it.

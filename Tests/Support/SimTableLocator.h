@@ -3,13 +3,17 @@
 // end-to-end tests that compare images after parameter edits. The editor's sections over a scratch
 // image find each change's row; the row's field becomes the place the instrument writes. Only the
 // tables are shared this way: the messages themselves are still decoded by the simulator alone.
+#include <cstddef>
+#include <cstdint>
+#include <functional>
 #include <memory>
 
 #include "Support/SimCore.h"
 
 namespace QorX0 {
 struct SectionSet;
-}
+class ISection;
+}  // namespace QorX0
 
 namespace Sim {
 
@@ -29,6 +33,9 @@ public:
     bool Locate(const ParamChange& change, ParamTarget* target);
 
 private:
+    std::function<void(uint8_t*, int)> ResetsAfter(const ParamChange& c, QorX0::ISection* section,
+                                                   size_t offset) const;
+
     std::unique_ptr<QorX0::SectionSet> mSet;
     const SimImage* mMirror;
 };
