@@ -15,7 +15,7 @@
 
 #include "Common/Editor/MenuItems.h"
 #include "Common/Pages/EditTabPageLayerBase.h"
-#include "Editor/EditorImageDiffs.h"
+#include "Support/EditorImageDiffs.h"
 #include "Editor/WindowFixture.h"
 #include "Hfc/Core/HfcDialogs.h"
 #include "Hfc/Core/HfcInput.h"

@@ -7,81 +7,29 @@
 #include <memory>
 #include <string>
 
-#include "Common/Controls/QnControlCreater.h"
 #include "Common/Controls/QnDropdownList.h"
 #include "Common/Controls/QnSimpleControls.h"
 #include "Common/Controls/QorZoneSlopeBar.h"
-#include "Common/FontManager/FontManager.h"
-#include "Common/FontManager/ResourceManager.h"
-#include "Common/Layers/Forms/UIFormManager.h"
 #include "Common/Pages/CombiMultiColumnLayers.h"
 #include "Common/Pages/CombiMultiKeyVelZoneLayers.h"
-#include "Hfc/HfcFixture.h"
-#include "Support/SimTableLocator.h"
-#include "Support/SynthHarness.h"
+#include "Support/SimPageFixture.h"
 
 using namespace QorX0;
 
 namespace {
 
-class CombiMultiSim : public SynthTest::SynthFixture, public ::testing::WithParamInterface<unsigned char> {
+class CombiMultiSim : public SimPageFixture, public ::testing::WithParamInterface<unsigned char> {
 protected:
     void SetUp() override {
-        SynthFixture::SetUp();
-        HfcTestClock::Now() = 100000;
-        m_oldClock = HfcSetSystemTimeHook(&HfcTestClock::Read);
-        m_screen.Install();
-        CHfcMouse::Initialize(true);
-        CHfcKey::Initialize();
-        CHfcDrag::Initialize();
-        ASSERT_TRUE(ResourceManager::Initialize());
-        ASSERT_TRUE(UIFormManager::Initialize());
-        ASSERT_TRUE(FontManager::Initialize());
-        m_window = std::make_unique<CTestWindow>();
-        ASSERT_TRUE(m_window->Create("pages", 0, 0, 572, 416, 0, nullptr, nullptr, nullptr));
-        Make(GetParam(), true, true);
-        sim->With(
-            [](Sim::SimCore& c) { c.SetParamLocator(Sim::MakeTableLocator(c.GetModel(), &c.Image())); });
+        SimPageFixture::SetUp();
+        MakeSynced(GetParam());
     }
-    void TearDown() override {
-        Close();
-        m_window.reset();
-        FontManager::Uninitialize();
-        UIFormManager::Uninitialize();
-        ResourceManager::Uninitialize();
-        CHfcDrag::Uninitialize();
-        CHfcKey::Uninitialize();
-        CHfcMouse::Uninitialize();
-        HfcSetSystemTimeHook(m_oldClock);
-        SynthFixture::TearDown();
-    }
-    void Close() {
-        if (!page) return;
-        page->OnDestroy();
-        m_window->RemoveLayer(page.get(), false);
-        page.reset();
-    }
+    // The page, with the instrument in its mode.
     template <class Page>
     Page* Open(unsigned char mode) {
         synth->PutMode(mode);
         Settle();
-        auto* p = new Page(synth.get());
-        page.reset(p);
-        CTabPageLayerCreateParam param{0, 0, QnControlCreater::LoadImage("Background_MainTab_Large")};
-        EXPECT_TRUE(page->Create(param, m_window.get()));
-        page->Show(false);
-        Tick();
-        return p;
-    }
-    void Tick() {
-        for (int i = 0; i < 3; ++i) {
-            Pump(10);
-            page->Idle(0);
-        }
-    }
-    CHfcControl* Control(int id) { return page->GetControlById(id, 0); }
-    void Type(int id, const char* text) {
-        page->OnHfcCtrlPtrValueChanged(Control(id), const_cast<char*>(text));
+        return SimPageFixture::Open<Page>();
     }
     std::string Record(Sim::Area area) {
         return sim->With([&](Sim::SimCore& c) {
@@ -122,11 +70,6 @@ protected:
         Remember();
     }
     std::string m_editor, m_instrument;
-
-    CHfcHeadlessScreen m_screen{1024, 768};
-    std::unique_ptr<CTestWindow> m_window;
-    HfcSystemTimeHook m_oldClock = nullptr;
-    std::unique_ptr<CTabPageLayer> page;
 };
 
 TEST_P(CombiMultiSim, AColumnsControlChangesThatTracksBytesOnTheInstrument) {

@@ -6,95 +6,28 @@
 #include <memory>
 #include <string>
 
-#include "Common/Controls/QnControlCreater.h"
 #include "Common/Controls/QnDropdownList.h"
 #include "Common/Controls/QnSimpleControls.h"
-#include "Common/FontManager/FontManager.h"
-#include "Common/FontManager/ResourceManager.h"
 #include "Common/Pages/GlobalArpeggioPatternLayer.h"
 #include "Common/Pages/GlobalDrumKitLayer.h"
 #include "Common/Pages/GlobalSoftwareSetupLayer.h"
-#include "Hfc/HfcFixture.h"
-#include "Support/SimTableLocator.h"
-#include "Support/SynthHarness.h"
+#include "Support/SimPageFixture.h"
 
 using namespace QorX0;
 
 namespace {
 
-class GlobalSim : public SynthTest::SynthFixture, public ::testing::WithParamInterface<unsigned char> {
+class GlobalSim : public SimPageFixture, public ::testing::WithParamInterface<unsigned char> {
 protected:
-    void SetUp() override {
-        SynthFixture::SetUp();
-        HfcTestClock::Now() = 100000;
-        m_oldClock = HfcSetSystemTimeHook(&HfcTestClock::Read);
-        m_screen.Install();
-        CHfcMouse::Initialize(true);
-        CHfcKey::Initialize();
-        CHfcDrag::Initialize();
-        ASSERT_TRUE(ResourceManager::Initialize());
-        ASSERT_TRUE(FontManager::Initialize());
-        m_window = std::make_unique<CTestWindow>();
-        ASSERT_TRUE(m_window->Create("pages", 0, 0, 572, 416, 0, nullptr, nullptr, nullptr));
-    }
-    void TearDown() override {
-        if (page) {
-            page->OnDestroy();
-            m_window->RemoveLayer(page.get(), false);
-            page.reset();
-        }
-        m_window.reset();
-        FontManager::Uninitialize();
-        ResourceManager::Uninitialize();
-        CHfcDrag::Uninitialize();
-        CHfcKey::Uninitialize();
-        CHfcMouse::Uninitialize();
-        HfcSetSystemTimeHook(m_oldClock);
-        SynthFixture::TearDown();
-    }
-    // The instrument applies every parameter change it receives to its memory; it takes kit and
-    // pattern edits in global mode, where the editor's global tab puts it.
-    void InstrumentAppliesChanges() {
-        sim->With(
-            [](Sim::SimCore& c) { c.SetParamLocator(Sim::MakeTableLocator(c.GetModel(), &c.Image())); });
-        synth->PutMode(kModeGlobal);
-        Settle();
-    }
-    template <class Page>
-    Page* Open() {
-        auto* p = new Page(synth.get());
-        page.reset(p);
-        CTabPageLayerCreateParam param{0, 0, QnControlCreater::LoadImage("Background_MainTab_Large")};
-        EXPECT_TRUE(page->Create(param, m_window.get()));
-        page->Show(false);
-        Tick();
-        return p;
-    }
-    void Tick() {
-        for (int i = 0; i < 3; ++i) {
-            Pump(10);
-            page->Idle(0);
-        }
-    }
-    CHfcControl* Control(int id) { return page->GetControlById(id, 0); }
-    void Type(int id, const char* text) {
-        page->OnHfcCtrlPtrValueChanged(Control(id), const_cast<char*>(text));
-    }
     bool InstrumentRecordIs(Sim::Area area, int index, const uint8_t* bytes, size_t n) {
         Settle();
         return sim->With(
             [&](Sim::SimCore& c) { return std::memcmp(c.Image().Record(area, index), bytes, n) == 0; });
     }
-
-    CHfcHeadlessScreen m_screen{1024, 768};
-    std::unique_ptr<CTestWindow> m_window;
-    HfcSystemTimeHook m_oldClock = nullptr;
-    std::unique_ptr<CTabPageLayer> page;
 };
 
 TEST_P(GlobalSim, ADrumKeysSampleChangedOnThePageLandsInThatKeysBytes) {
-    Make(GetParam(), true, true);
-    InstrumentAppliesChanges();
+    MakeSynced(GetParam(), kModeGlobal);  // kit and pattern edits are taken in global mode
     auto* kits = Open<GlobalDrumKitLayer>();
     Type(GlobalDrumKitLayer::kKitNumberId, "3");
     Type(GlobalDrumKitLayer::kKeyNumberId, "60");
@@ -131,8 +64,7 @@ TEST_P(GlobalSim, ADrumKeysSampleChangedOnThePageLandsInThatKeysBytes) {
 }
 
 TEST_P(GlobalSim, AnArpeggioPatternStepEditedOnThePageReachesTheInstrument) {
-    Make(GetParam(), true, true);
-    InstrumentAppliesChanges();
+    MakeSynced(GetParam(), kModeGlobal);  // kit and pattern edits are taken in global mode
     auto* arp = Open<GlobalArpeggioPatternLayer>();
     Type(GlobalArpeggioPatternLayer::kPatternNumberId, "9");  // the fifth user pattern
     Tick();
@@ -153,8 +85,7 @@ TEST_P(GlobalSim, AnArpeggioPatternStepEditedOnThePageReachesTheInstrument) {
 }
 
 TEST_P(GlobalSim, TheLengthBarAndTheLengthRowBothFollowThePatternsLength) {
-    Make(GetParam(), true, true);
-    InstrumentAppliesChanges();
+    MakeSynced(GetParam(), kModeGlobal);  // kit and pattern edits are taken in global mode
     auto* arp = Open<GlobalArpeggioPatternLayer>();
     Type(GlobalArpeggioPatternLayer::kPatternNumberId, "9");
     Tick();
@@ -196,9 +127,7 @@ TEST_P(GlobalSim, TheLengthBarAndTheLengthRowBothFollowThePatternsLength) {
     const tagHfcRect r = bar->GetRect();
     const int inner = r.right - r.left - 2, span = desc.maxval - desc.minval + 1;
     const int x = (10 * inner + span - 1) / span;
-    m_window->Show();
-    m_screen.MoveTo(r.left + x, r.top + 2);
-    m_screen.Click();
+    ClickAt(r.left + x, r.top + 2);
     EXPECT_EQ(instrumentLength(), 10);
     EXPECT_EQ(bar->GetIntValue(), 10);
     EXPECT_EQ(row->GetIntValue(), 10);

@@ -11,34 +11,17 @@
 #include "Common/Pages/ProgPages.h"
 #include "Common/Model/SoundSections.h"
 #include "Pages/PagesFixture.h"
-#include "Support/SimTableLocator.h"
-#include "Support/SynthHarness.h"
+#include "Support/SimPageFixture.h"
 
 using namespace QorX0;
 
 namespace {
 
-class ProgSimTest : public SynthTest::SynthFixture, public testing::WithParamInterface<unsigned char> {
+class ProgSimTest : public SimPageFixture, public testing::WithParamInterface<unsigned char> {
 protected:
     void SetUp() override {
-        SynthFixture::SetUp();
-        HfcTestClock::Now() = 100000;
-        m_oldClock = HfcSetSystemTimeHook(&HfcTestClock::Read);
-        m_screen.Install();
-        CHfcMouse::Initialize(true);
-        CHfcKey::Initialize();
-        CHfcDrag::Initialize();
-        Make(GetParam(), true, true);
-        sim->With([](Sim::SimCore& c) {
-            c.State().mode = Sim::Mode::ProgEdit;
-            c.SetParamLocator(Sim::MakeTableLocator(c.GetModel(), &c.Image()));
-        });
-        synth->PutMode(kModeProgEdit);
-        Settle();
-        window = std::make_unique<CTestWindow>();
-        ASSERT_TRUE(window->Create("pages", 0, 0, ArtGeometry::kWindowWidth, ArtGeometry::kWindowHeight, 0,
-                                   nullptr, nullptr, nullptr));
-        window->Show();
+        SimPageFixture::SetUp();
+        MakeSynced(GetParam(), kModeProgEdit);
         ASSERT_TRUE(host.Start(window.get()));
         for (int i = 0; i < EditPageCount(kEditTabProg); ++i)
             program.push_back(host.AdoptCatalogued(synth.get(), kEditTabProg, i));
@@ -46,12 +29,7 @@ protected:
     }
     void TearDown() override {
         host.Stop();
-        window.reset();
-        CHfcDrag::Uninitialize();
-        CHfcKey::Uninitialize();
-        CHfcMouse::Uninitialize();
-        HfcSetSystemTimeHook(m_oldClock);
-        SynthFixture::TearDown();
+        SimPageFixture::TearDown();
     }
     // What arrives from the instrument is handled, then the window's idle runs.
     void Idle() {
@@ -59,9 +37,6 @@ protected:
         host.Tick();
     }
 
-    CHfcHeadlessScreen m_screen{1024, 768};
-    HfcSystemTimeHook m_oldClock = nullptr;
-    std::unique_ptr<CTestWindow> window;
     PageHost host;
     std::vector<CTabPageLayer*> program;
 };
