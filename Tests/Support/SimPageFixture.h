@@ -70,6 +70,12 @@ protected:
     // (none: the instrument's own); what the connection logged is forgotten.
     void MakeSynced(unsigned char pmid, int mode = -1) {
         model = pmid;
+        // A test may make a second instrument: the synthesizer and the port go before the instrument
+        // they talk to.
+        if (synth) synth->UnadviseSink(&log);
+        synth.reset();
+        port.reset();
+        sim.reset();
         Make(pmid, true, true);
         InstrumentAppliesChanges();
         if (mode >= 0) synth->PutMode(static_cast<unsigned char>(mode));
