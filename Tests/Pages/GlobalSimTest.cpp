@@ -131,6 +131,19 @@ TEST_P(GlobalSim, TheLengthBarAndTheLengthRowBothFollowThePatternsLength) {
     EXPECT_EQ(instrumentLength(), 10);
     EXPECT_EQ(bar->GetIntValue(), 10);
     EXPECT_EQ(row->GetIntValue(), 10);
+
+    // The pattern as the instrument sends it whole: both show its length.
+    ASSERT_TRUE(sim->With([&](Sim::SimCore& c) {
+        Sim::BitField length;
+        length.byteOffset = static_cast<size_t>(desc.offset);
+        length.lowBit = desc.lobit;
+        length.highBit = desc.hibit;
+        Sim::WriteBitField(c.Image().Record(Sim::Area::ArpPattern, 9 - 5), length, 33);
+        return c.PanelSendDump({Sim::DumpKind::ArpPattern, -1, 9 - 5});
+    }));
+    EXPECT_EQ(instrumentLength(), 33);
+    EXPECT_EQ(bar->GetIntValue(), 33);
+    EXPECT_EQ(row->GetIntValue(), 33);
 }
 
 TEST_P(GlobalSim, ThePortChosenOnTheSetupPageIsUsedAtTheNextConnect) {
