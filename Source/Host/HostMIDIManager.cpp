@@ -144,11 +144,15 @@ private:
 
 VintorHostMIDIManager::VintorHostMIDIManager(IMidiBackend* backend, IHostedUnit* unit, IHostShell* shell)
     : m_backend(backend), m_unit(unit), m_shell(shell), m_clockSink(std::make_unique<ClockSink>(this)) {
-    if (m_unit) m_plugin = m_unit->HandOver(this);
+    if (m_unit) {
+        m_plugin = m_unit->HandOver(this);
+        m_unit->SetHostCallbacks(this);
+    }
     if (m_backend) m_backend->AddSetupListener(this);
 }
 
 VintorHostMIDIManager::~VintorHostMIDIManager() {
+    if (m_unit) m_unit->SetHostCallbacks(nullptr);
     if (m_backend) m_backend->RemoveSetupListener(this);
     {
         ZbrStMutexLock lock(m_midiLock);

@@ -78,6 +78,7 @@ uint32_t MidiUniqueID(const std::string& device, const std::string& name);
 
 class VintorHostMIDIManager final : public IVINTORHOST_vintorvstinterface1,
                                     public IAudioCycleListener,
+                                    public IHostTempo,
                                     private IMidiPacketSink,
                                     private IMidiSetupListener {
 public:
@@ -130,7 +131,7 @@ public:
     void InProcess(uint64_t cycleStartNs) override;
     uint32_t CalcMIDISampleOffset(uint64_t timeNs) const;
     // The tempo the unit reads through its host callback (beat 0).
-    double GetTempo() const { return m_tempo.load(std::memory_order_relaxed); }
+    double GetTempo() const override { return m_tempo.load(std::memory_order_relaxed); }
 
     // ---- Sources, slots, clock (main thread)
     void RebuildDataList(const MIDIEndpointList& list);

@@ -6,6 +6,16 @@
 
 #include "Common/HostInterface.h"
 
+// What the unit reads through its host callbacks: the beat (always 0) and the tempo, from any
+// thread (the plug-in asks on its audio thread).
+class IHostTempo {
+public:
+    virtual double GetTempo() const = 0;
+
+protected:
+    ~IHostTempo() = default;
+};
+
 class IHostedUnit {
 public:
     virtual ~IHostedUnit() = default;
@@ -19,6 +29,8 @@ public:
     virtual void MIDIEvent(uint8_t status, uint8_t data1, uint8_t data2, uint32_t offsetFrames) = 0;
     // Hands the program's object over and returns the plug-in's (null: it has none).
     virtual IVINTORPLUGIN_vintorvstinterface1* HandOver(IVINTORHOST_vintorvstinterface1* host) = 0;
+    // Where the unit's host callbacks read the tempo (null: none, before the source goes away).
+    virtual void SetHostCallbacks(const IHostTempo* /*tempo*/) {}
 };
 
 // What the engine and the MIDI manager ask of the program's shell.

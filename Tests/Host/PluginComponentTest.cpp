@@ -17,6 +17,8 @@
 
 #include "HostFakes.h"
 #include "Host/Component/PluginComponent.h"
+#include "Host/HostMIDIManager.h"
+#include "Linux/MidiIO/Loopback/LoopbackBackend.h"
 
 namespace {
 
@@ -43,6 +45,7 @@ struct FakeEffect {
     VintorHandOver seenRecord{};
     int editorWidth = 0, editorHeight = 0;
     ERect rect{};
+    std::vector<VstTimeInfo> times;  // what the host's time request answered, in each render
 
     std::vector<VstInt32> Opcodes() {
         std::lock_guard<std::mutex> g(lock);
@@ -98,6 +101,10 @@ void FakeProcess(AEffect* e, float** inputs, float** outputs, VstInt32 frames) {
     FakeEffect* f = static_cast<FakeEffect*>(e->object);
     f->blocks.push_back(f->pending);
     f->pending.clear();
+    // As an instrument that follows the host's tempo asks, while it renders.
+    if (auto* time =
+            reinterpret_cast<VstTimeInfo*>(f->host(e, audioMasterGetTime, 0, kVstTempoValid, nullptr, 0)))
+        f->times.push_back(*time);
     ++f->renders;
     for (int i = 0; i < frames; ++i) {
         outputs[0][i] = inputs[0][i] + 0.25f;
@@ -344,7 +351,9 @@ TEST_F(PluginComponentTest, TheProgramsFileMenuSavesAndLoadsChunksAndReportsFail
         asked.emplace_back(save, preset);
         return answer;
     });
-    component->SetErrorReporter([&](const std::string& text) { errors.push_back(text); });
+    component->SetErrorReporter([&](const char* key, const std::string& detail) {
+        errors.push_back(std::string(key) + ": " + detail);
+    });
     IVINTORPLUGIN_vintorvstinterface1* own = component->HandOver(nullptr);
 
     answer = root + "/bank.tlv";
@@ -379,11 +388,60 @@ TEST_F(PluginComponentTest, TheProgramsFileMenuSavesAndLoadsChunksAndReportsFail
     own->BankOpen();
     answer = root + "/nofolder/x.tlv";
     own->BankSaveAs();
-    EXPECT_EQ(errors.size(), 3u);
+    EXPECT_EQ(errors, (std::vector<std::string>{
+                          "Load Error: " + root + "/other.tlv: the editor cannot load what it holds",
+                          "Load Error: " + root + "/missing.tlv: No such file or directory",
+                          "Save Error: " + root + "/nofolder/x.tlv: No such file or directory"}));
     std::ifstream still(root + "/bank.tlv", std::ios::binary);
     EXPECT_EQ(std::vector<char>(std::istreambuf_iterator<char>(still), {}), (std::vector<char>{1, 2, 3}));
     std::string command = "rm -rf " + root;
     EXPECT_EQ(std::system(command.c_str()), 0);
+}
+
+TEST_F(PluginComponentTest, TheTimeRequestAnswersThePositionTheRateAndTheClocksTempo) {
+    auto component = Open();
+    ASSERT_TRUE(component);
+    ASSERT_TRUE(component->Initialize(48000.0, 256));
+    std::vector<float> left(256), right(256);
+    // Before the MIDI manager exists: position and rate, no tempo.
+    ASSERT_EQ(component->Render(left.data(), right.data(), 256), 0);
+    {
+        CMidiLoopback loop;
+        FakeShell shell;
+        const uint32_t clock = loop.AddSource("Drum Machine", "Clock");
+        VintorHostMIDIManager manager(&loop, component.get(), &shell);
+        manager.RebuildDataList(MIDIEndpointList(&loop));
+        ASSERT_EQ(component->Render(left.data(), right.data(), 128), 0);
+        // A clock at 140 BPM (24 ticks a beat).
+        manager.SetClockSyncSource(clock);
+        const uint8_t tick = 0xF8;
+        for (int i = 0; i < 100; ++i)
+            loop.InjectStamped(clock, &tick, 1, (20000000ull + i * 17857ull) * 1000);
+        ASSERT_TRUE(loop.WaitIdle(2000));
+        ASSERT_EQ(component->Render(left.data(), right.data(), 256), 0);
+    }
+    // The manager is gone: the tempo is no longer offered.
+    ASSERT_EQ(component->Render(left.data(), right.data(), 64), 0);
+    ASSERT_EQ(fake.times.size(), 4u);
+    struct Expect {
+        double position, tempo;
+        bool tempoValid;
+    };
+    const Expect expected[] = {{0, 0, false}, {256, 120, true}, {384, 140, true}, {640, 0, false}};
+    for (size_t i = 0; i < 4; ++i) {
+        const VstTimeInfo& t = fake.times[i];
+        EXPECT_EQ(t.samplePos, expected[i].position) << "render " << i;
+        EXPECT_EQ(t.sampleRate, 48000.0) << "render " << i;
+        EXPECT_NEAR(t.tempo, expected[i].tempo, 0.1) << "render " << i;
+        EXPECT_EQ((t.flags & kVstTempoValid) != 0, expected[i].tempoValid) << "render " << i;
+        EXPECT_EQ(t.ppqPos, 0.0) << "beat 0, render " << i;
+    }
+    // A new start counts from 0 again.
+    component->Uninitialize();
+    ASSERT_TRUE(component->Initialize(44100.0, 256));
+    ASSERT_EQ(component->Render(left.data(), right.data(), 32), 0);
+    EXPECT_EQ(fake.times.back().samplePos, 0.0);
+    EXPECT_EQ(fake.times.back().sampleRate, 44100.0);
 }
 
 TEST_F(PluginComponentTest, EditorViewOpensOnceAndClosesBeforeTheEffect) {

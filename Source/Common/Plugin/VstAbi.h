@@ -319,3 +319,43 @@ struct VstOfflineTask;
 struct VstAudioFile;
 struct VstFileSelect;
 struct VstPatchChunkInfo;
+
+// The host's time record, the answer to audioMasterGetTime: positions in samples, the rate in Hz,
+// musical positions in quarter notes, the tempo in beats per minute; flags say which fields hold a
+// value (the sample position and rate always do).
+struct VstTimeInfo {
+    double samplePos;
+    double sampleRate;
+    double nanoSeconds;
+    double ppqPos;
+    double tempo;
+    double barStartPos;
+    double cycleStartPos;
+    double cycleEndPos;
+    VstInt32 timeSigNumerator;
+    VstInt32 timeSigDenominator;
+    VstInt32 smpteOffset;
+    VstInt32 smpteFrameRate;
+    VstInt32 samplesToNextClock;
+    VstInt32 flags;
+};
+static_assert(sizeof(VstTimeInfo) == 88 && offsetof(VstTimeInfo, tempo) == 32 &&
+              offsetof(VstTimeInfo, flags) == 84);
+
+// VstTimeInfo::flags.
+enum : VstInt32 {
+    kVstTransportChanged = 1,
+    kVstTransportPlaying = 1 << 1,
+    kVstTransportCycleActive = 1 << 2,
+    kVstTransportRecording = 1 << 3,
+    kVstAutomationWriting = 1 << 6,
+    kVstAutomationReading = 1 << 7,
+    kVstNanosValid = 1 << 8,
+    kVstPpqPosValid = 1 << 9,
+    kVstTempoValid = 1 << 10,
+    kVstBarsValid = 1 << 11,
+    kVstCyclePosValid = 1 << 12,
+    kVstTimeSigValid = 1 << 13,
+    kVstSmpteValid = 1 << 14,
+    kVstClockValid = 1 << 15,
+};

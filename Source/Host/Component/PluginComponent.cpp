@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -16,6 +17,8 @@
 const char kPluginComponentFile[] = "TolvaPlugInEditor.so";
 const char kPluginComponentProduct[] = "Tolva Plug-In EditorHost";
 const char kPluginComponentNotFound[] = "Tolva Plug-In Editor.component not found";
+const char kLoadError[] = "Load Error";
+const char kSaveError[] = "Save Error";
 
 namespace {
 
@@ -45,26 +48,44 @@ void CopyText(void* ptr, const char* text, size_t size) {
     out[size - 1] = 0;
 }
 
-bool ReadFile(const std::string& path, std::vector<uint8_t>* bytes) {
+// The reason of the last failed call, for the user.
+std::string Reason() {
+    return std::strerror(errno);
+}
+
+bool ReadFile(const std::string& path, std::vector<uint8_t>* bytes, std::string* why) {
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
+    if (!in) {
+        *why = Reason();
+        return false;
+    }
     bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    if (in.bad()) *why = Reason();
     return !in.bad();
 }
 
 // Writes beside the target, then renames it over, so that a failed write leaves the old file.
-bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes) {
+bool WriteFile(const std::string& path, const std::vector<uint8_t>& bytes, std::string* why) {
     const std::string temp = path + ".tmp";
     FILE* f = std::fopen(temp.c_str(), "wb");
-    if (f == nullptr) return false;
-    const bool written = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool flushed = std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !flushed || !closed || std::rename(temp.c_str(), path.c_str()) != 0) {
-        std::remove(temp.c_str());
+    if (f == nullptr) {
+        *why = Reason();
         return false;
     }
-    return true;
+    bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    ok = ok && std::fflush(f) == 0 && ::fsync(fileno(f)) == 0;
+    if (!ok) *why = Reason();
+    if (std::fclose(f) != 0 && ok) {
+        *why = Reason();
+        ok = false;
+    }
+    if (ok && std::rename(temp.c_str(), path.c_str()) != 0) {
+        *why = Reason();
+        ok = false;
+    }
+    if (!ok) std::remove(temp.c_str());
+    return ok;
 }
 
 }  // namespace
@@ -155,10 +176,11 @@ private:
         const std::string path = m_owner->m_chooseFile(false, preset);
         if (path.empty()) return;
         std::vector<uint8_t> bytes;
-        if (!ReadFile(path, &bytes)) {
-            m_owner->ReportError("The file \"" + path + "\" could not be read.");
+        std::string why;
+        if (!ReadFile(path, &bytes, &why)) {
+            m_owner->ReportError(kLoadError, path + ": " + why);
         } else if (!m_owner->SetChunk(preset, bytes)) {
-            m_owner->ReportError("The file \"" + path + "\" could not be loaded.");
+            m_owner->ReportError(kLoadError, path + ": the editor cannot load what it holds");
         }
     }
     void Save(bool preset) {
@@ -166,10 +188,11 @@ private:
         const std::string path = m_owner->m_chooseFile(true, preset);
         if (path.empty()) return;
         std::vector<uint8_t> bytes;
+        std::string why;
         if (!m_owner->GetChunk(preset, &bytes)) {
-            m_owner->ReportError("There is nothing to save.");
-        } else if (!WriteFile(path, bytes)) {
-            m_owner->ReportError("The file \"" + path + "\" could not be written.");
+            m_owner->ReportError(kSaveError, "the editor gave nothing to save");
+        } else if (!WriteFile(path, bytes, &why)) {
+            m_owner->ReportError(kSaveError, path + ": " + why);
         }
     }
 
@@ -278,15 +301,29 @@ VstIntPtr CPluginComponent::Answer(VstInt32 opcode, VstInt32 index, VstIntPtr va
             }
             return 0;
         }
-        case audioMasterGetTime:  // no transport: the program plays no song
+        case audioMasterGetTime:
+            return reinterpret_cast<VstIntPtr>(TimeInfo());
         default:
             return 0;
     }
 }
 
-void CPluginComponent::ReportError(const std::string& text) {
-    TRACE("Component: %s", text.c_str());
-    if (m_reportError) m_reportError(text);
+VstTimeInfo* CPluginComponent::TimeInfo() {
+    // No song plays: the transport stands at beat 0 and the tempo is the MIDI clock's.
+    VstTimeInfo& info = m_timeInfo;
+    info = VstTimeInfo{};
+    info.samplePos = static_cast<double>(m_samplePosition.load(std::memory_order_relaxed));
+    info.sampleRate = m_sampleRate;
+    if (const IHostTempo* tempo = m_tempo.load()) {
+        info.tempo = tempo->GetTempo();
+        info.flags |= kVstTempoValid;
+    }
+    return &info;
+}
+
+void CPluginComponent::ReportError(const char* key, const std::string& detail) {
+    TRACE("Component: %s: %s", key, detail.c_str());
+    if (m_reportError) m_reportError(key, detail);
 }
 
 // ---- Rendering
@@ -297,6 +334,7 @@ bool CPluginComponent::Initialize(double sampleRate, uint32_t maxFrames) {
     m_sampleRate = sampleRate;
     m_maxFrames = maxFrames;
     m_silence.assign(maxFrames, 0.0f);
+    m_samplePosition.store(0, std::memory_order_relaxed);
     Dispatch(effSetSampleRate, 0, 0, nullptr, static_cast<float>(sampleRate));
     Dispatch(effSetBlockSize, 0, static_cast<VstIntPtr>(maxFrames));
     Dispatch(effMainsChanged, 0, 1);
@@ -384,6 +422,7 @@ int CPluginComponent::Render(float* left, float* right, uint32_t frames) {
     float* inputs[2] = {m_silence.data(), m_silence.data()};
     float* outputs[2] = {left, right};
     m_effect->processReplacing(m_effect, inputs, outputs, static_cast<VstInt32>(frames));
+    m_samplePosition.fetch_add(frames, std::memory_order_relaxed);
     return 0;
 }
 

@@ -18,6 +18,9 @@
 extern const char kPluginComponentFile[];      // "TolvaPlugInEditor.so"
 extern const char kPluginComponentProduct[];   // "Tolva Plug-In EditorHost"
 extern const char kPluginComponentNotFound[];  // the start-up alert when no plug-in is found
+// The alerts of the file operations that failed.
+extern const char kLoadError[];  // "Load Error"
+extern const char kSaveError[];  // "Save Error"
 
 // Where the plug-in is looked for, in order: $TOLVA_PLUGIN (a file), the program's own folder and
 // its ../lib/vst, then each folder of $VST_PATH, ~/.vst, /usr/local/lib/vst, /usr/lib/vst.
@@ -57,6 +60,7 @@ public:
     int Render(float* left, float* right, uint32_t frames) override;
     void MIDIEvent(uint8_t status, uint8_t data1, uint8_t data2, uint32_t offsetFrames) override;
     IVINTORPLUGIN_vintorvstinterface1* HandOver(IVINTORHOST_vintorvstinterface1* host) override;
+    void SetHostCallbacks(const IHostTempo* tempo) override { m_tempo.store(tempo); }
 
     // ---- The editor view
     bool HasEditor() const;
@@ -85,8 +89,9 @@ public:
     void SetFileChooser(std::function<std::string(bool save, bool preset)> chooser) {
         m_chooseFile = std::move(chooser);
     }
-    // Shows an error text to the user (a failed read or write); without it errors are only traced.
-    void SetErrorReporter(std::function<void(const std::string&)> reporter) {
+    // Shows a failed read or write to the user: the alert's key (kLoadError, kSaveError) and what
+    // went wrong (the file and the reason); without it errors are only traced.
+    void SetErrorReporter(std::function<void(const char* key, const std::string& detail)> reporter) {
         m_reportError = std::move(reporter);
     }
 
@@ -111,7 +116,9 @@ private:
     static VstIntPtr HostCallback(AEffect* effect, VstInt32 opcode, VstInt32 index, VstIntPtr value,
                                   void* ptr, float opt);
     VstIntPtr Answer(VstInt32 opcode, VstInt32 index, VstIntPtr value, void* ptr, float opt);
-    void ReportError(const std::string& text);
+    // The time record: the position of the block being rendered, the rate, the tempo (beat 0).
+    VstTimeInfo* TimeInfo();
+    void ReportError(const char* key, const std::string& detail);
     // Moves queued MIDI into the block's event list; returns the count.
     uint32_t TakeEvents(uint32_t frames);
 
@@ -123,7 +130,7 @@ private:
     uint32_t m_maxFrames = 512;
     std::function<bool(int, int)> m_sizeWindow;
     std::function<std::string(bool, bool)> m_chooseFile;
-    std::function<void(const std::string&)> m_reportError;
+    std::function<void(const char*, const std::string&)> m_reportError;
     std::unique_ptr<OwnPluginObject> m_ownObject;
     IVINTORPLUGIN_vintorvstinterface1* m_pluginObject = nullptr;
 
@@ -137,4 +144,8 @@ private:
     std::vector<VstMidiEvent> m_events;
     std::vector<uint8_t> m_eventsBlock;
     std::vector<float> m_silence;
+    // The host callbacks' state: the tempo's source and the frames rendered since Initialize.
+    std::atomic<const IHostTempo*> m_tempo{nullptr};
+    std::atomic<int64_t> m_samplePosition{0};
+    VstTimeInfo m_timeInfo{};
 };
