@@ -4,6 +4,9 @@
 #include <exception>
 
 #include "App/EditorWindow.h"
+#include "App/ProgramFiles.h"
+#include "App/ProgramShortcuts.h"
+#include "App/ProgramSignals.h"
 #include "App/SettingsWindow.h"
 #include "Hfc/Base/HfcMessageBox.h"
 #include "Hfc/Core/HfcDialogs.h"
@@ -56,6 +59,8 @@ int CEditorProgram::Start() {
         return Fail("cannot open a window: no X display is set (DISPLAY is empty); run it on a desktop");
     }
     m_loop = std::make_unique<RunLoop>();
+    // From here a signal ends the program as Quit does (a signal during start-up, once it runs).
+    m_signals = std::make_unique<CProgramSignals>([loop = m_loop.get()](int) { loop->Quit(); });
     m_platform = std::make_unique<CHfcX11Platform>();
     if (!m_platform->Open(m_options.display.c_str())) {
         return Fail("cannot open a window: the X display \"" + m_options.display + "\" does not answer");
@@ -75,7 +80,16 @@ int CEditorProgram::Start() {
     }
     std::string error;
     m_component = CPluginComponent::Open(path, &error);
-    if (!m_component) return Fail(error);
+    if (!m_component) {
+        // The plug-in refuses to start while another copy of it runs, here or in a host.
+        const std::string lock = HeldPluginComponentLock();
+        if (!lock.empty()) {
+            const std::string why = "(its single-instance lock " + lock + " is held)";
+            ShowErrorAlert(kPluginComponentRunning, why);
+            return Fail(std::string(kPluginComponentRunning) + " " + why);
+        }
+        return Fail(error);
+    }
     // It must initialise; it is initialised again when audio starts.
     if (!m_component->Initialize(44100.0, kRenderFrames)) return Fail("the plug-in refused to initialise");
     m_component->Uninitialize();
@@ -122,7 +136,13 @@ int CEditorProgram::Start() {
     if (!m_window->Open(kEditorProgramName, place.left, place.top, width, height)) {
         return Fail("cannot create the program's window");
     }
+    GrabProgramShortcuts(m_platform->GetDisplay(), m_window->GetFrame()->GetId());
     m_platform->Sync();
+    // The file menu's operations ask over this window and report their failures in alerts.
+    m_component->SetFileChooser(
+        [this](bool save, bool preset) { return ProgramChooseFile(m_window.get(), save, preset); });
+    m_component->SetErrorReporter(
+        [](const char* key, const std::string& detail) { ShowErrorAlert(key, detail); });
     if (!m_component->OpenEditor(m_window->ViewParentId()))
         TRACE("Program: the plug-in opened no editor view");
     m_component->SetSizeWindowHandler([this](int w, int h) {
@@ -202,6 +222,7 @@ void CEditorProgram::Exit() {
         m_platform->Close();
         m_platform.reset();
     }
+    m_signals.reset();
     m_loop.reset();
 }
 

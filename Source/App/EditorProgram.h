@@ -22,6 +22,7 @@ class VintorAudioEngine;
 class VintorHostMIDIManager;
 class CEditorWindow;
 class CSettingsWindow;
+class CProgramSignals;
 
 extern const char kEditorProgramName[];  // "Tolva Editor"
 
@@ -82,6 +83,7 @@ private:
 
     EditorProgramOptions m_options;
     std::unique_ptr<RunLoop> m_loop;
+    std::unique_ptr<CProgramSignals> m_signals;
     std::unique_ptr<CHfcX11Platform> m_platform;
     std::unique_ptr<CEditorWindow> m_window;
     std::unique_ptr<CPluginComponent> m_component;

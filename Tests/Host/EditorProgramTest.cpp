@@ -1,6 +1,7 @@
 // The standalone program as a user starts it: under a private X server, with the fake audio device
 // and the built plug-in; and without a display or without the plug-in, where it must say why.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <memory>
 #include <string>
@@ -27,6 +28,7 @@ protected:
     void SetUp() override {
         m_folder = TempFolder();
         ASSERT_FALSE(m_folder.empty());
+        for (const char* child : {"/first", "/second"}) ::mkdir((m_folder + child).c_str(), 0700);
     }
     void TearDown() override {
         const std::string command = "rm -rf " + m_folder;
@@ -62,11 +64,7 @@ TEST_F(EditorProgram, OpensItsWindowUnderXAndClosingItEndsWithStatusZero) {
     Child missing = Launch(Env(server.Name(), m_folder + "/none.so"), m_folder);
     const unsigned long alert = x.WaitForTopLevel("Tolva Editor", 15000);
     ASSERT_NE(alert, 0u) << ReadAll(missing.output);
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    CHfcBmp alertShot;
-    ASSERT_TRUE(x.Screenshot(alert, &alertShot));
-    EXPECT_TRUE(WriteStandaloneGallery(alertShot, "plugin-missing-alert"));
-    x.Close(alert);
+    EXPECT_TRUE(x.PictureAndClose(alert, "plugin-missing-alert"));
     EXPECT_EQ(WaitFor(missing.pid, 20), 1);
     EXPECT_NE(ReadAll(missing.output).find("Tolva Plug-In Editor.component not found"), std::string::npos)
         << ReadAll(missing.output);
@@ -93,6 +91,32 @@ TEST_F(EditorProgram, OpensItsWindowUnderXAndClosingItEndsWithStatusZero) {
     // Close as a window manager does.
     x.Close(window);
     EXPECT_EQ(WaitFor(child.pid, 20), 0) << ReadAll(child.output);
+}
+
+TEST_F(EditorProgram, ASecondStartSaysAnotherCopyRunsAndFails) {
+    CXvfbServer server("1280x1024x24");
+    if (!server.Available()) GTEST_SKIP() << server.Reason();
+    XSession x(server.Name());
+    ASSERT_TRUE(x.Ok());
+    Child first = Launch(Env(server.Name(), TOLVA_PLUGIN_SO), m_folder + "/first");
+    const unsigned long window = x.WaitForTopLevel("Tolva Editor", 15000);
+    ASSERT_NE(window, 0u) << ReadAll(first.output);
+
+    // The second: an alert over the screen, then status 1 and the reason on its error stream.
+    Child second = Launch(Env(server.Name(), TOLVA_PLUGIN_SO), m_folder + "/second");
+    const unsigned long alert = x.WaitForAnother("Tolva Editor", window, 15000);
+    ASSERT_NE(alert, 0u) << ReadAll(second.output);
+    EXPECT_TRUE(x.PictureAndClose(alert, "second-start-alert"));
+    EXPECT_EQ(WaitFor(second.pid, 20), 1);
+    const std::string said = ReadAll(second.output);
+    EXPECT_NE(said.find("Another copy of the editor for this model is running. (its single-instance lock " +
+                        m_folder + "/com.velk.TolvaPlugInEditor.lock is held)"),
+              std::string::npos)
+        << said;
+
+    // The first runs on, undisturbed.
+    x.Close(window);
+    EXPECT_EQ(WaitFor(first.pid, 20), 0) << ReadAll(first.output);
 }
 
 #endif

@@ -1,11 +1,13 @@
 #include "ProgramRun.h"
 
 #include "Hfc/Draw/HfcBmp.h"
+#include "StandaloneGallery.h"
 
 // Xlib last: its macros clash with the toolkit's names.
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/keysym.h>
 #include <X11/extensions/XTest.h>
 
 namespace ProgramRun {
@@ -16,31 +18,39 @@ Display* D(void* display) {
 }
 }  // namespace
 
-XSession::XSession(const char* display) : m_display(XOpenDisplay(display)) {}
+XSession::XSession(const char* display) : m_display(XOpenDisplay(display)) {
+    // A window can go between listing it and asking for its name: not an error of the test.
+    XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+}
 
 XSession::~XSession() {
     if (m_display != nullptr) XCloseDisplay(D(m_display));
 }
 
-unsigned long XSession::FindTopLevel(const char* title) const {
+std::vector<unsigned long> XSession::TopLevels(const char* title) const {
     Display* display = D(m_display);
     Window root = DefaultRootWindow(display), parent = 0, *children = nullptr;
     unsigned int count = 0;
-    Window found = 0;
-    if (!XQueryTree(display, root, &root, &parent, &children, &count)) return 0;
-    for (unsigned int i = 0; i < count && found == 0; ++i) {
+    std::vector<unsigned long> found;
+    if (!XQueryTree(display, root, &root, &parent, &children, &count)) return found;
+    for (unsigned int i = 0; i < count; ++i) {
         char* name = nullptr;
         XWindowAttributes attributes{};
         if (XFetchName(display, children[i], &name) && name != nullptr) {
             if (std::string(name) == title && XGetWindowAttributes(display, children[i], &attributes) &&
                 attributes.map_state == IsViewable) {
-                found = children[i];
+                found.push_back(children[i]);
             }
             XFree(name);
         }
     }
     if (children != nullptr) XFree(children);
     return found;
+}
+
+unsigned long XSession::FindTopLevel(const char* title) const {
+    const std::vector<unsigned long> all = TopLevels(title);
+    return all.empty() ? 0 : all.front();
 }
 
 unsigned long XSession::WaitForTopLevel(const char* title, int milliseconds) const {
@@ -52,6 +62,26 @@ unsigned long XSession::WaitForTopLevel(const char* title, int milliseconds) con
         },
         milliseconds);
     return found;
+}
+
+unsigned long XSession::WaitForAnother(const char* title, unsigned long besides, int milliseconds) const {
+    unsigned long found = 0;
+    Eventually(
+        [&] {
+            for (unsigned long window : TopLevels(title))
+                if (window != besides) found = window;
+            return found != 0;
+        },
+        milliseconds);
+    return found;
+}
+
+bool XSession::PictureAndClose(unsigned long window, const char* name) const {
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    CHfcBmp shot;
+    const bool pictured = Screenshot(window, &shot) && WriteStandaloneGallery(shot, name);
+    Close(window);
+    return pictured;
 }
 
 bool XSession::Size(unsigned long window, int* width, int* height) const {
@@ -105,6 +135,24 @@ void XSession::ClickAt(int x, int y) const {
     XTestFakeButtonEvent(display, 1, False, 0);
     XFlush(display);
     std::this_thread::sleep_for(std::chrono::milliseconds(250));
+}
+
+void XSession::MoveTo(int x, int y) const {
+    XTestFakeMotionEvent(D(m_display), -1, x, y, 0);
+    XFlush(D(m_display));
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+}
+
+void XSession::Key(const char* keysym, bool control) const {
+    Display* display = D(m_display);
+    const KeyCode code = XKeysymToKeycode(display, XStringToKeysym(keysym));
+    const KeyCode ctrl = XKeysymToKeycode(display, XK_Control_L);
+    if (control) XTestFakeKeyEvent(display, ctrl, True, 0);
+    XTestFakeKeyEvent(display, code, True, 0);
+    XTestFakeKeyEvent(display, code, False, 0);
+    if (control) XTestFakeKeyEvent(display, ctrl, False, 0);
+    XFlush(display);
+    std::this_thread::sleep_for(std::chrono::milliseconds(80));
 }
 
 }  // namespace ProgramRun

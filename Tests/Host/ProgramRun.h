@@ -105,6 +105,19 @@ public:
     void Close(unsigned long window) const;
     // A press and release of the left button at a point of the screen, as a person gives it.
     void ClickAt(int x, int y) const;
+    // The pointer to a point of the screen (keys go where it is, with no window manager).
+    void MoveTo(int x, int y) const;
+    // A press and release of a key, by its X keysym name ("Return", "q", "comma"), Control held
+    // when asked.
+    void Key(const char* keysym, bool control = false) const;
+    // Every viewable top-level window with this title, bottom of the stack first.
+    std::vector<unsigned long> TopLevels(const char* title) const;
+    // Waits up to milliseconds for a window with this title other than besides (an alert titled as
+    // the window it stands over); 0 when none came.
+    unsigned long WaitForAnother(const char* title, unsigned long besides, int milliseconds) const;
+    // An alert answered as a person does, once it has drawn: its picture goes to the standalone
+    // gallery under name, then it is closed. False when it could not be pictured.
+    bool PictureAndClose(unsigned long window, const char* name) const;
 
 private:
     void* m_display = nullptr;

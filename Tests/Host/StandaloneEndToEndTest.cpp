@@ -5,6 +5,8 @@
 // instrument's local control as it was found.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <csignal>
 #include <map>
 #include <memory>
 #include <set>
@@ -40,6 +42,35 @@ std::map<std::string, std::string> Report(const std::string& path) {
     return out;
 }
 
+// Opens a menu of the window's strip and chooses the item of a command, as a person does.
+void ChooseMenuItem(const XSession& x, unsigned long window, int menu, uint32_t command) {
+    int wx = 0, wy = 0;
+    x.Origin(window, &wx, &wy);
+    const int title = wx + EditorWindowLayout::TitleLeft(menu) + 20;
+    x.ClickAt(title, wy + EditorWindowLayout::kMenuHeight / 2);
+    const EditorMenuItem* items = EditorMenuItems(menu);
+    int item = 0;
+    while (items[item].text != nullptr && items[item].command != command) ++item;
+    x.ClickAt(title, wy + EditorWindowLayout::kMenuHeight + EditorMenuItemTop(menu, item) + 10);
+}
+
+// Keys typed into a top-level window (the pointer over it), then waits until it has gone.
+bool AnswerWindow(const XSession& x, const char* title, const std::vector<const char*>& keys) {
+    const unsigned long window = x.WaitForTopLevel(title, 5000);
+    if (window == 0) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    int left = 0, top = 0, width = 0, height = 0;
+    x.Origin(window, &left, &top);
+    x.Size(window, &width, &height);
+    x.MoveTo(left + width / 2, top + height / 3);
+    for (const char* key : keys) x.Key(key);
+    return Eventually([&] { return x.FindTopLevel(title) == 0; }, 5000);
+}
+
+std::string FileStart(const std::string& path, size_t n) {
+    return ReadAll(path).substr(0, n);
+}
+
 size_t Colours(const CHfcBmp& bmp, int left, int top, int width, int height) {
     std::set<uint32_t> colours;
     for (int y = top; y < top + height && y < bmp.GetHeight(); ++y)
@@ -58,6 +89,40 @@ protected:
     void TearDown() override {
         const std::string command = "rm -rf " + m_folder;
         EXPECT_EQ(std::system(command.c_str()), 0);
+    }
+    // Starts the program on the simulated instrument and waits until the editor has connected (the
+    // instrument's local control, found off, turned on); the window, 0 when it did not come.
+    unsigned long StartConnected(const CXvfbServer& server, const XSession& x, Child* child) {
+        std::remove(m_report.c_str());
+        *child = Launch(TOLVA_EDITOR_PROGRAM, Env(server.Name()), m_folder);
+        const unsigned long window = x.WaitForTopLevel("Tolva Editor", 15000);
+        if (window == 0) return 0;
+        if (!Eventually([&] { return Report(m_report)["local_control"] == "1"; }, 20000)) return 0;
+        return window;
+    }
+    // Waits until the editor has received all of the instrument's data, or sent it what it loaded:
+    // then only its poll talks to the instrument, every 2 s.
+    bool WaitSynchronised() {
+        std::string last;
+        auto since = std::chrono::steady_clock::now();
+        return Eventually(
+            [&] {
+                const std::string now = Report(m_report)["received"];
+                if (now != last) {
+                    last = now;
+                    since = std::chrono::steady_clock::now();
+                }
+                return std::chrono::steady_clock::now() - since > std::chrono::milliseconds(1000);
+            },
+            60000);
+    }
+    // The program ended with status 0 and the instrument's local control is as it was found.
+    void ExpectLeftAsFound(Child& child) {
+        EXPECT_EQ(WaitFor(child.pid, 20), 0) << ReadAll(child.output);
+        const auto report = Report(m_report);
+        EXPECT_EQ(report.count("local_control") ? report.at("local_control") : "", "0") << ReadAll(m_report);
+        EXPECT_EQ(report.count("local_control_history") ? report.at("local_control_history") : "", "0,1,0")
+            << ReadAll(m_report);
     }
     std::vector<std::pair<std::string, std::string>> Env(const std::string& display) {
         return {{"DISPLAY", display},
@@ -136,13 +201,7 @@ TEST_F(StandaloneEndToEnd, ConnectsPlaysChangesItsBufferAndLeavesTheInstrumentAs
     }
 
     // Audio > Settings... opens the settings window.
-    const int audioTitle = wx + EditorWindowLayout::TitleLeft(EditorWindowLayout::kAudioMenu) + 20;
-    x.ClickAt(audioTitle, wy + EditorWindowLayout::kMenuHeight / 2);
-    const EditorMenuItem* items = EditorMenuItems(EditorWindowLayout::kAudioMenu);
-    int settingsItem = 0;
-    while (items[settingsItem].command != kCmdPreferences) ++settingsItem;
-    x.ClickAt(audioTitle, wy + EditorWindowLayout::kMenuHeight +
-                              EditorMenuItemTop(EditorWindowLayout::kAudioMenu, settingsItem) + 10);
+    ChooseMenuItem(x, window, EditorWindowLayout::kAudioMenu, kCmdPreferences);
     const unsigned long settings = x.WaitForTopLevel("Settings", 5000);
     ASSERT_NE(settings, 0u) << ReadAll(child.output);
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
@@ -177,10 +236,7 @@ TEST_F(StandaloneEndToEnd, ConnectsPlaysChangesItsBufferAndLeavesTheInstrumentAs
 
     // Closing the window ends the program; the instrument's local control is back off, as found.
     x.Close(window);
-    EXPECT_EQ(WaitFor(child.pid, 20), 0) << ReadAll(child.output);
-    const auto report = Report(m_report);
-    EXPECT_EQ(report.at("local_control"), "0") << ReadAll(m_report);
-    EXPECT_EQ(report.at("local_control_history"), "0,1,0") << ReadAll(m_report);
+    ExpectLeftAsFound(child);
 
     // The connected state on screen: the logos show it, so they differ from those of the same window
     // with no instrument to find (the plug-in as it ships, started the same way).
@@ -207,6 +263,98 @@ TEST_F(StandaloneEndToEnd, ConnectsPlaysChangesItsBufferAndLeavesTheInstrumentAs
         x.Close(lonely);
         EXPECT_EQ(WaitFor(alone.pid, 20), 0) << ReadAll(alone.output);
     }
+}
+
+TEST_F(StandaloneEndToEnd, TheFileMenusFourItemsSaveAndLoadThroughTheirDialogs) {
+    CXvfbServer server("1280x1024x24");
+    if (!server.Available()) GTEST_SKIP() << server.Reason();
+    XSession x(server.Name());
+    ASSERT_TRUE(x.Ok());
+    Child child;
+    const unsigned long window = StartConnected(server, x, &child);
+    ASSERT_NE(window, 0u) << ReadAll(child.output) << ReadAll(m_report);
+    ASSERT_TRUE(WaitSynchronised()) << ReadAll(m_report);
+
+    // Bank Save As... and Preset Export...: each dialog proposes a name in the folder it starts in
+    // (the home folder); Return saves the plug-in's chunk there.
+    struct Save {
+        uint32_t command;
+        const char* title;
+        const char* file;
+    };
+    for (const Save& save : {Save{kCmdBankSaveAs, "Bank Save As", "/Untitled.Xvstbank"},
+                             Save{kCmdPresetExport, "Preset Export", "/Untitled.Xvstpreset"}}) {
+        ChooseMenuItem(x, window, EditorWindowLayout::kFileMenu, save.command);
+        EXPECT_TRUE(AnswerWindow(x, save.title, {"Return"})) << save.title << ReadAll(child.output);
+        EXPECT_TRUE(Eventually([&] { return FileStart(m_folder + save.file, 4) == "Ccnk"; }, 5000))
+            << save.file;
+    }
+
+    // Bank Open... and Preset Import...: typing picks the saved file, Return loads it, and the editor
+    // sends it to the instrument (under its progress window); no alert comes.
+    for (const auto& [command, title] :
+         {std::pair{kCmdBankOpen, "Bank Open"}, std::pair{kCmdPresetImport, "Preset Import"}}) {
+        const int before = std::stoi(Report(m_report)["received"]);
+        ChooseMenuItem(x, window, EditorWindowLayout::kFileMenu, command);
+        EXPECT_TRUE(AnswerWindow(x, title, {"u", "Return"})) << title << ReadAll(child.output);
+        EXPECT_TRUE(Eventually([&] { return std::stoi(Report(m_report)["received"]) > before + 1; }, 10000))
+            << title << ": nothing reached the instrument";
+        EXPECT_TRUE(WaitSynchronised()) << title << ": a transfer that never ends";
+        EXPECT_EQ(x.TopLevels("Tolva Editor").size(), 1u) << title << ": an alert came";
+    }
+
+    // A preset file the editor cannot load: the "Load Error" alert, over the window.
+    { std::ofstream(m_folder + "/Broken.Xvstpreset", std::ios::binary) << "not a chunk"; }
+    ChooseMenuItem(x, window, EditorWindowLayout::kFileMenu, kCmdPresetImport);
+    EXPECT_TRUE(AnswerWindow(x, "Preset Import", {"b", "Return"})) << ReadAll(child.output);
+    const unsigned long alert = x.WaitForAnother("Tolva Editor", window, 5000);
+    ASSERT_NE(alert, 0u) << "no Load Error alert";
+    EXPECT_TRUE(x.PictureAndClose(alert, "file-load-error"));
+    EXPECT_TRUE(Eventually([&] { return x.TopLevels("Tolva Editor").size() == 1; }, 5000));
+
+    x.Close(window);
+    ExpectLeftAsFound(child);
+}
+
+TEST_F(StandaloneEndToEnd, ASignalEndsTheProgramAsQuitDoes) {
+    CXvfbServer server("1280x1024x24");
+    if (!server.Available()) GTEST_SKIP() << server.Reason();
+    XSession x(server.Name());
+    ASSERT_TRUE(x.Ok());
+    // Ctrl+C in a terminal, kill, a logout.
+    for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
+        Child child;
+        const unsigned long window = StartConnected(server, x, &child);
+        ASSERT_NE(window, 0u) << ReadAll(child.output) << ReadAll(m_report);
+        ::kill(child.pid, signal);
+        ExpectLeftAsFound(child);
+        EXPECT_TRUE(Eventually([&] { return x.FindTopLevel("Tolva Editor") == 0; }, 3000));
+    }
+}
+
+TEST_F(StandaloneEndToEnd, CtrlCommaAndCtrlQWorkWithThePointerOverTheEditor) {
+    CXvfbServer server("1280x1024x24");
+    if (!server.Available()) GTEST_SKIP() << server.Reason();
+    XSession x(server.Name());
+    ASSERT_TRUE(x.Ok());
+    Child child;
+    const unsigned long window = StartConnected(server, x, &child);
+    ASSERT_NE(window, 0u) << ReadAll(child.output) << ReadAll(m_report);
+    int wx = 0, wy = 0, width = 0, height = 0;
+    x.Origin(window, &wx, &wy);
+    x.Size(window, &width, &height);
+    const int overViewX = wx + width / 2, overViewY = wy + EditorWindowLayout::kMenuHeight + 200;
+
+    x.MoveTo(overViewX, overViewY);
+    x.Key("comma", true);
+    const unsigned long settings = x.WaitForTopLevel("Settings", 5000);
+    ASSERT_NE(settings, 0u) << "Ctrl+, over the editor opened no settings window";
+    x.Close(settings);
+    ASSERT_TRUE(Eventually([&] { return x.FindTopLevel("Settings") == 0; }, 3000));
+
+    x.MoveTo(overViewX, overViewY);
+    x.Key("q", true);
+    ExpectLeftAsFound(child);
 }
 
 #endif

@@ -1,6 +1,8 @@
 #include "Host/Component/PluginComponent.h"
 
 #include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +19,7 @@
 const char kPluginComponentFile[] = "TolvaPlugInEditor.so";
 const char kPluginComponentProduct[] = "Tolva Plug-In EditorHost";
 const char kPluginComponentNotFound[] = "Tolva Plug-In Editor.component not found";
+const char kPluginComponentRunning[] = "Another copy of the editor for this model is running.";
 const char kLoadError[] = "Load Error";
 const char kSaveError[] = "Save Error";
 
@@ -135,6 +138,22 @@ std::string FindPluginComponent(const PluginSearch& search) {
         if (IsReadableFile(candidate)) return candidate;
     }
     return {};
+}
+
+std::string HeldPluginComponentLock() {
+    const char* folder = std::getenv("TOLVA_LOCK_DIR");
+    const std::string path =
+        Join(folder != nullptr && *folder != 0 ? folder : "/tmp", "com.velk.TolvaPlugInEditor.lock");
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (fd < 0) return {};
+    // A holder has it exclusively: even a shared lock is refused.
+    int r;
+    do {
+        r = ::flock(fd, LOCK_SH | LOCK_NB);
+    } while (r != 0 && errno == EINTR);
+    const bool held = r != 0 && errno == EWOULDBLOCK;
+    ::close(fd);
+    return held ? path : std::string();
 }
 
 // ---- The program's own plug-in object, for a plug-in that offers none through the hand-over:

@@ -36,6 +36,11 @@ struct PluginSearch {
 // The first candidate that is a readable regular file; empty when none is.
 std::string FindPluginComponent(const PluginSearch& search);
 
+// The plug-in runs once per model on the machine, under a lock it holds on a file in $TOLVA_LOCK_DIR
+// (else /tmp). The path of the plug-in's lock file when another process holds it now, else empty.
+std::string HeldPluginComponentLock();
+extern const char kPluginComponentRunning[];  // the alert when that lock is held
+
 using VstEntryFn = AEffect* (*)(audioMasterCallback);
 
 class CPluginComponent final : public IHostedUnit {
