@@ -1,6 +1,7 @@
 #include "Hfc/Base/HfcPreferences.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -62,6 +63,48 @@ void MakeFolders(const std::string& folder) {
     }
 }
 
+// Holds the advisory lock on the file beside a preferences file for its life: one read-merge-write at
+// a time, in this process and in others. The holder removes the file before letting it go, so the
+// folder keeps only the preferences; a waiter that then holds a removed file tries again.
+class MergeLock {
+public:
+    explicit MergeLock(const std::string& path) : m_path(path + ".lock") {
+        for (int attempt = 0; attempt < 64 && m_fd < 0; ++attempt) {
+            const int fd = open(m_path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+            if (fd < 0) return;
+            int r;
+            do {
+                r = flock(fd, LOCK_EX);
+            } while (r != 0 && errno == EINTR);
+            struct stat held {};
+            struct stat named {};
+            if (r == 0 && fstat(fd, &held) == 0 && stat(m_path.c_str(), &named) == 0 &&
+                held.st_dev == named.st_dev && held.st_ino == named.st_ino) {
+                m_fd = fd;
+            } else {
+                const int saved = errno;
+                close(fd);
+                if (r != 0) {
+                    errno = saved;
+                    return;
+                }
+            }
+        }
+    }
+    ~MergeLock() {
+        if (m_fd < 0) return;
+        unlink(m_path.c_str());
+        close(m_fd);
+    }
+    MergeLock(const MergeLock&) = delete;
+    MergeLock& operator=(const MergeLock&) = delete;
+    bool Held() const { return m_fd >= 0; }
+
+private:
+    std::string m_path;
+    int m_fd = -1;
+};
+
 }  // namespace
 
 std::string HfcPreferencesFolder() {
@@ -92,26 +135,46 @@ std::string CHfcPreferences::FilePath() const {
     return m_open ? HfcPreferencesFolder() + "/" + m_name + ".prefs" : std::string();
 }
 
-void CHfcPreferences::Close() {
-    if (!m_open) return;
+bool CHfcPreferences::Close() {
+    if (!m_open) return true;
+    bool saved = true;
+    m_lastError.clear();
     if (!m_changed.empty()) {
         // Merge into what is on disk now, so that keys another instance wrote meanwhile survive.
         const std::string path = FilePath();
-        Store merged = ReadFile(path);
-        for (const std::string& key : m_changed) merged[key] = m_values[key];
         MakeFolders(HfcPreferencesFolder());
-        if (!WriteFile(path, merged)) TRACE("Preferences: cannot write %s\n", path.c_str());
+        MergeLock lock(path);
+        std::string why;
+        Store merged;
+        if (!lock.Held()) {
+            why = std::string("cannot lock it: ") + std::strerror(errno);
+            saved = false;
+        } else if (!ReadFile(path, &merged, &why)) {
+            // Writing now would replace every key it holds with ours alone.
+            saved = false;
+        } else {
+            for (const std::string& key : m_changed) merged[key] = m_values[key];
+            saved = WriteFile(path, merged, &why);
+        }
+        if (!saved) {
+            m_lastError = path + ": " + why;
+            TRACE("Preferences: not saved, %s\n", m_lastError.c_str());
+        }
     }
     m_open = false;
     m_loaded = false;
     m_values.clear();
     m_changed.clear();
     m_name.clear();
+    return saved;
 }
 
 void CHfcPreferences::Load() {
     if (m_loaded) return;
-    Store onDisk = ReadFile(FilePath());
+    Store onDisk;
+    std::string why;
+    // An unreadable file reads as defaults; Close then refuses to replace it.
+    if (!ReadFile(FilePath(), &onDisk, &why)) TRACE("Preferences: %s: %s\n", FilePath().c_str(), why.c_str());
     for (const std::string& key : m_changed) onDisk[key] = m_values[key];
     m_values.swap(onDisk);
     m_loaded = true;
@@ -154,9 +217,26 @@ void CHfcPreferences::WriteString(const char* key, const char* value) {
     m_changed.insert(key);
 }
 
-CHfcPreferences::Store CHfcPreferences::ReadFile(const std::string& path) {
-    Store store;
+bool CHfcPreferences::ReadFile(const std::string& path, Store* out, std::string* why) {
+    Store& store = *out;
+    store.clear();
+    struct stat st {};
+    if (stat(path.c_str(), &st) != 0) {
+        if (errno == ENOENT) return true;  // nothing saved yet
+        *why = std::string("cannot read it: ") + std::strerror(errno);
+        return false;
+    }
+    if (!S_ISREG(st.st_mode)) {
+        *why = "it is not a file";
+        return false;
+    }
+    errno = 0;
     std::ifstream in(path);
+    if (!in) {
+        if (errno == ENOENT) return true;  // nothing saved yet
+        *why = std::string("cannot read it: ") + std::strerror(errno != 0 ? errno : EIO);
+        return false;
+    }
     std::string line;
     while (std::getline(in, line)) {
         const size_t tab1 = line.find('\t');
@@ -173,10 +253,14 @@ CHfcPreferences::Store CHfcPreferences::ReadFile(const std::string& path) {
             store[key] = Value{false, 0, value};
         }
     }
-    return store;
+    if (in.bad()) {
+        *why = std::string("cannot read it: ") + std::strerror(errno != 0 ? errno : EIO);
+        return false;
+    }
+    return true;
 }
 
-bool CHfcPreferences::WriteFile(const std::string& path, const Store& store) {
+bool CHfcPreferences::WriteFile(const std::string& path, const Store& store, std::string* why) {
     std::ostringstream text;
     for (const auto& [key, value] : store) {
         text << (value.isInteger ? 'i' : 's') << '\t' << Escape(key) << '\t'
@@ -185,7 +269,10 @@ bool CHfcPreferences::WriteFile(const std::string& path, const Store& store) {
     const std::string data = text.str();
     const std::string temp = path + ".tmp" + std::to_string(getpid());
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) return false;
+    if (fd < 0) {
+        *why = std::string("cannot write in its folder: ") + std::strerror(errno);
+        return false;
+    }
     size_t done = 0;
     while (done < data.size()) {
         const ssize_t n = write(fd, data.data() + done, data.size() - done);
@@ -193,10 +280,16 @@ bool CHfcPreferences::WriteFile(const std::string& path, const Store& store) {
         if (n <= 0) break;
         done += static_cast<size_t>(n);
     }
-    const bool ok = done == data.size() && fsync(fd) == 0;
-    if (close(fd) != 0 || !ok || rename(temp.c_str(), path.c_str()) != 0) {
-        unlink(temp.c_str());
-        return false;
+    bool ok = done == data.size() && fsync(fd) == 0;
+    if (!ok) *why = std::string("cannot write it: ") + std::strerror(errno != 0 ? errno : ENOSPC);
+    if (close(fd) != 0 && ok) {
+        *why = std::string("cannot write it: ") + std::strerror(errno);
+        ok = false;
     }
-    return true;
+    if (ok && rename(temp.c_str(), path.c_str()) != 0) {
+        *why = std::string("cannot replace it: ") + std::strerror(errno);
+        ok = false;
+    }
+    if (!ok) unlink(temp.c_str());
+    return ok;
 }

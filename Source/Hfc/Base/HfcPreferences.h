@@ -1,7 +1,10 @@
 #pragma once
 // Per-application preferences: integers and strings by key, kept in one file per application under
 // $XDG_CONFIG_HOME (default ~/.config). Writes are held in memory, seen by later reads, and written to
-// disk by Close, atomically, so a crash never leaves a half-written file.
+// disk by Close, atomically, so a crash never leaves a half-written file. Close merges the keys
+// written into the file as it is on disk, under an advisory lock on "<file>.lock" beside it, so that
+// stores closing together keep each other's keys; a file that exists but cannot be read is never
+// replaced (the save fails and the file stays as it is).
 #include <map>
 #include <set>
 #include <string>
@@ -19,8 +22,11 @@ public:
     // Opens the store of the application `name` (closing any store open before); false for an
     // empty name. Nothing is read yet.
     bool Open(const char* name);
-    // Writes pending changes to disk and closes the store.
-    void Close();
+    // Writes pending changes to disk and closes the store. False when they could not be written
+    // (LastError says why; the file on disk is unchanged); true when written or nothing changed.
+    bool Close();
+    // "<file>: <reason>" of the last failed Close; empty after one that succeeded.
+    const std::string& LastError() const { return m_lastError; }
     bool IsOpen() const { return m_open; }
     // The file behind the store (empty while closed).
     std::string FilePath() const;
@@ -43,12 +49,15 @@ private:
     using Store = std::map<std::string, Value>;
 
     void Load();
-    static Store ReadFile(const std::string& path);
-    static bool WriteFile(const std::string& path, const Store& store);
+    // The file's entries; false with the reason when it exists but cannot be read (a missing file
+    // is an empty store).
+    static bool ReadFile(const std::string& path, Store* store, std::string* why);
+    static bool WriteFile(const std::string& path, const Store& store, std::string* why);
 
     std::string m_name;
     bool m_open = false;
     bool m_loaded = false;
     Store m_values;
     std::set<std::string> m_changed;  // keys written since Open
+    std::string m_lastError;
 };
