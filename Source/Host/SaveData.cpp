@@ -183,7 +183,7 @@ SaveData SaveDataReadFile(const std::string& path) {
     return SaveDataDecode(bytes.data(), std::min(got, SaveData::kSize));
 }
 
-bool SaveDataWriteFile(const std::string& path, const SaveData& data) {
+bool SaveDataWriteFile(const std::string& path, const SaveData& data, std::string* why) {
     const size_t slash = path.rfind('/');
     if (slash != std::string::npos && slash > 0) {
         // Makes the folder and its parents when missing.
@@ -197,22 +197,36 @@ bool SaveDataWriteFile(const std::string& path, const SaveData& data) {
     const int fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) {
         TRACE("Preferences: cannot write %s (%d)\n", temp.c_str(), errno);
+        if (why) *why = std::strerror(errno);
         return false;
     }
     size_t put = 0;
     bool ok = true;
+    int error = 0;
     while (ok && put < bytes.size()) {
         const ssize_t n = write(fd, bytes.data() + put, bytes.size() - put);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0)
+        if (n <= 0) {
             ok = false;
-        else
+            error = n < 0 ? errno : ENOSPC;
+        } else {
             put += static_cast<size_t>(n);
+        }
     }
-    if (ok && fsync(fd) != 0) ok = false;
-    if (close(fd) != 0) ok = false;
-    if (ok && rename(temp.c_str(), path.c_str()) != 0) ok = false;
+    if (ok && fsync(fd) != 0) {
+        ok = false;
+        error = errno;
+    }
+    if (close(fd) != 0 && ok) {
+        ok = false;
+        error = errno;
+    }
+    if (ok && rename(temp.c_str(), path.c_str()) != 0) {
+        ok = false;
+        error = errno;
+    }
     if (!ok) {
+        if (why) *why = std::strerror(error);
         TRACE("Preferences: saving %s failed (%d); the previous file is kept\n", path.c_str(), errno);
         unlink(temp.c_str());
     }

@@ -66,5 +66,6 @@ std::string getSettingFilePath();
 // Reads the file; throws ZbrNullException "fp" when it cannot be opened, and as SaveDataDecode.
 SaveData SaveDataReadFile(const std::string& path);
 // Writes a temporary file beside it, flushes it to disk and renames it over the path, making the
-// folder when missing. False, with the old file untouched, when any step fails.
-bool SaveDataWriteFile(const std::string& path, const SaveData& data);
+// folder when missing. False, with the old file untouched and the reason in *why (when given), when
+// any step fails.
+bool SaveDataWriteFile(const std::string& path, const SaveData& data, std::string* why = nullptr);

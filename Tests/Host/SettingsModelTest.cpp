@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <memory>
 
 #include "Hfc/Base/HfcMessageBox.h"
@@ -226,6 +227,26 @@ TEST_F(SettingsModelTest, ApplyStartsAudioAndSavesWhatIsPlaying) {
     EXPECT_EQ(engine->GetDeviceBufferFrameSize(), 1024u);
     EXPECT_EQ(Saved().bufferFrames, 1024u);
     EXPECT_EQ(host.hidden, 1);
+}
+
+TEST_F(SettingsModelTest, SettingsThatCannotBeSavedAreAppliedAndTheAlertSaysWhy) {
+    // The preferences folder is taken by a file: nothing can be written under it.
+    const std::string blocked = config.Path() + "/blocked";
+    std::ofstream(blocked) << "x";
+    path = blocked + "/Velk Tolva Editor Preferences";
+    model = std::make_unique<CSettingsModel>(engine.get(), manager.get(), &loop, &host, path);
+    model->Populate();
+    Pick("Fake Stereo", "32Bits/48000Hz/2CH");
+    MoveBufferSlider(512);
+    alerts.clear();
+    model->ControlHit(kSigOK, 0);
+    // Applied for this run, and the window goes as after any OK.
+    EXPECT_TRUE(engine->IsPlaying());
+    EXPECT_EQ(engine->GetDeviceBufferFrameSize(), 512u);
+    EXPECT_EQ(host.hidden, 1);
+    // The user is told, with the file and the reason.
+    EXPECT_EQ(alerts,
+              std::vector<std::string>{std::string(kSettingsNotSaved) + "\n" + path + ": Not a directory"});
 }
 
 TEST_F(SettingsModelTest, SavedSettingsComeBackIntoTheWindow) {

@@ -11,6 +11,7 @@
 #include "Linux/Trace.h"
 
 const char kNoDeviceItem[] = " -- ";
+const char kSettingsNotSaved[] = "The settings are applied, but could not be saved for the next start.";
 
 namespace {
 
@@ -502,8 +503,11 @@ bool CSettingsModel::WriteRecord() {
         m_engine->Device_IsSupportClockSource(device, &has, &settable);
         if (has && settable) d.clockSourceID = m_engine->Device_GetCurrentClockSourceID();
     }
-    if (!SaveDataWriteFile(m_path, d)) {
+    std::string why;
+    if (!SaveDataWriteFile(m_path, d, &why)) {
+        // Applied all the same, for this run; the user learns that the next start will not have them.
         TRACE("Settings: the preferences could not be written to %s", m_path.c_str());
+        ShowErrorAlert(kSettingsNotSaved, m_path + ": " + why);
         return false;
     }
     return true;

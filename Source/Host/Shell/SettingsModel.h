@@ -44,6 +44,8 @@ constexpr uint32_t kSigOK = ShellCommandId("OK  ");
 constexpr uint32_t kSigCancel = ShellCommandId("CNCL");
 
 extern const char kNoDeviceItem[];  // " -- "
+// The alert when the settings were applied but could not be saved (then the file and the reason).
+extern const char kSettingsNotSaved[];
 
 // A popup: items with their enabled and checked marks; value is the 1-based item shown, 0 none.
 struct SettingsPopup {
