@@ -178,7 +178,8 @@ TEST_F(EngineTest, FadeInAndOutNumbers) {
     const float step = 512.0f * 1000000.0f / 44100.0f / 50000.0f;
     for (int i = 0; i < 5; ++i) EXPECT_NEAR(FloatAt(periods[i].buffers[0], 0), i * step, 1e-5) << i;
     EXPECT_EQ(FloatAt(periods[5].buffers[0], 0), 1.0f) << "faded in over five buffers";
-    // Stopping fades out from 1 for at most 50 ms (stepped: no period runs meanwhile).
+    // Stopping fades out from 1 and waits, bounded, for the silence (stepped: no period runs
+    // meanwhile, so it waits its bound).
     const uint64_t before = MonotonicMicroseconds();
     EXPECT_TRUE(engine->stopGraph());
     EXPECT_LT(MonotonicMicroseconds() - before, 200000u);

@@ -2,6 +2,8 @@
 // which runs the whole ALSA path without a sound card.
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <chrono>
 #include <thread>
 #include <tuple>
@@ -84,6 +86,29 @@ TEST(AudioEngineThreaded, PacedFakeDeviceStartStopReconfigure) {
         EXPECT_TRUE(engine.stopGraph());
     }
     engine.graphSetOutputDeviceToNone();
+}
+
+TEST(AudioEngineThreaded, StopPlaysTheFadeOutToSilenceBeforeTheDeviceStops) {
+    PacedRig rig;
+    auto [fake, unit, engine] = rig.Parts();
+    // Periods of 46 ms: the fade out takes two, longer than the 50 ms a stop once waited.
+    ASSERT_TRUE(ChooseFirst(engine, "Fake Stereo", "32Bits/44100Hz/2CH", 2048));
+    engine.startGraph();
+    ASSERT_TRUE(WaitFor([&] { return unit.renders.load() >= 3; }, 3000));
+    EXPECT_TRUE(engine.stopGraph());
+    const auto periods = fake.Captured();
+    ASSERT_GE(periods.size(), 3u);
+    const auto sample = [](const FakeAudioBackend::Period& p, size_t frame) {
+        float v = 0;
+        std::memcpy(&v, p.buffers[0].data() + frame * 2 * sizeof(float), sizeof v);
+        return v;
+    };
+    // The last period the device got is silence, the one before it the fade's last step down.
+    const auto& last = periods[periods.size() - 1];
+    const auto& before = periods[periods.size() - 2];
+    for (size_t frame = 0; frame < 2048; ++frame) ASSERT_EQ(sample(last, frame), 0.0f) << frame;
+    EXPECT_GT(sample(before, 0), 0.0f);
+    EXPECT_LT(sample(before, 0), 1.0f);
 }
 
 TEST(AudioEngineThreaded, PacedFakeDeviceAutoStops) {

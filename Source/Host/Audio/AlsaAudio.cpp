@@ -98,8 +98,12 @@ bool AlsaStream::Start(IAudioIOProc* proc) {
 }
 
 void AlsaStream::Stop() {
+    const bool wasRunning = m_thread.joinable();
     m_running.store(false);
     if (m_thread.joinable()) m_thread.join();
+    // What is queued is the end of the fade: played out, not thrown away (a broken stream has
+    // nothing worth playing and is dropped).
+    if (wasRunning && snd_pcm_state(m_pcm) == SND_PCM_STATE_RUNNING && snd_pcm_drain(m_pcm) == 0) return;
     snd_pcm_drop(m_pcm);
 }
 

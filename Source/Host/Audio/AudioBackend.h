@@ -55,7 +55,7 @@ public:
     virtual uint32_t PeriodFrames() = 0;
     // Starts calling proc; false when the device cannot start.
     virtual bool Start(IAudioIOProc* proc) = 0;
-    // Stops; once it returns proc is not called again.
+    // Stops after the device has played what it holds; once it returns proc is not called again.
     virtual void Stop() = 0;
     virtual uint32_t CurrentClockSource() { return 0; }
     virtual void SetClockSource(uint32_t) {}

@@ -15,7 +15,10 @@ namespace {
 
 constexpr double kRateTable[] = {44100, 48000, 64000, 88200, 96000, 128000, 176400, 192000};
 constexpr uint32_t kMaxBufferFrames = 8192;
-constexpr uint64_t kStopFadeWaitUs = 50000;
+// Stop waits for the fade to reach silence: the fade's periods, one in flight, one of silence, and
+// this margin, at most kStopFadeMaxWaitUs (a device that stopped calling never gets there).
+constexpr uint64_t kStopFadeMarginUs = 50000;
+constexpr uint64_t kStopFadeMaxWaitUs = 2000000;
 constexpr uint64_t kAutoStopAfterUs = 1000000;
 
 const char* const kCannotSetFormat = "Cannot set format to audio device.";
@@ -433,6 +436,7 @@ void VintorAudioEngine::Process(void* const* buffers, uint32_t bufferCount, uint
         std::fill(left, left + n, 0.0f);
         std::fill(right, right + n, 0.0f);
     }
+    bool silent = false;
     if (m_fading.load(std::memory_order_relaxed)) {
         float gain = m_fadeGain.load(std::memory_order_relaxed);
         for (uint32_t i = 0; i < n; ++i) {
@@ -444,11 +448,14 @@ void VintorAudioEngine::Process(void* const* buffers, uint32_t bufferCount, uint
             gain += step;
             if (gain > 1.0f) m_fading.store(false, std::memory_order_relaxed);
         } else {
+            silent = gain <= 0.0f;
             gain = std::max(0.0f, gain - step);
         }
         m_fadeGain.store(gain, std::memory_order_release);
     }
     WriteOutput(buffers, bufferCount, std::min(frames, n));
+    // The fade out is complete once a period of silence has gone to the device.
+    if (silent) m_fadedOut.store(true, std::memory_order_release);
     m_cpu.EndProcess(Now());
 }
 
@@ -490,14 +497,22 @@ void VintorAudioEngine::startGraph() {
 
 bool VintorAudioEngine::stopGraph() {
     if (!m_playing) return false;
+    m_fadedOut.store(false);
     m_fadeGain.store(1.0f);
     m_fadingToStart.store(false);
     m_fading.store(true);
-    const uint64_t until = MonotonicMicroseconds() + kStopFadeWaitUs;
-    while (m_fadeGain.load(std::memory_order_acquire) > 0.0f && MonotonicMicroseconds() < until) {
+    const double rate = m_currentFormat.mSampleRate;
+    const double periodUs = rate > 0 ? m_bufferFrames * 1000000.0 / rate : 0.0;
+    const float step = m_fadeStep.load();
+    const double periods = (step > 0.0f ? std::ceil(1.0 / step) : 0.0) + 2.0;
+    const uint64_t waitUs =
+        std::min<uint64_t>(kStopFadeMaxWaitUs, static_cast<uint64_t>(periods * periodUs) + kStopFadeMarginUs);
+    const uint64_t until = MonotonicMicroseconds() + waitUs;
+    while (!m_fadedOut.load(std::memory_order_acquire) && MonotonicMicroseconds() < until) {
         timespec ts{0, 1000000};
         nanosleep(&ts, nullptr);
     }
+    // The device plays out what it holds (the end of the fade) before it stops.
     if (m_stream) m_stream->Stop();
     m_cpu.SetIsProcessing(false);
     m_playing = false;

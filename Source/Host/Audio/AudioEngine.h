@@ -212,6 +212,7 @@ private:
     std::atomic<bool> m_fading{false};
     std::atomic<bool> m_fadingToStart{false};
     std::atomic<float> m_fadeGain{0};
+    std::atomic<bool> m_fadedOut{false};  // a period at gain 0 went out since the stop began
     std::atomic<float> m_fadeStep{0};
 
     CpuLoadWatch m_cpu;
