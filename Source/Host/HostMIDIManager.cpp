@@ -148,7 +148,11 @@ VintorHostMIDIManager::VintorHostMIDIManager(IMidiBackend* backend, IHostedUnit*
         m_plugin = m_unit->HandOver(this);
         m_unit->SetHostCallbacks(this);
     }
-    if (m_backend) m_backend->AddSetupListener(this);
+    if (m_backend) {
+        m_inputPort = m_backend->OpenInputPort(this, kInputPortName);
+        if (!m_inputPort) TRACE("MIDI: no input port (no MIDI system)\n");
+        m_backend->AddSetupListener(this);
+    }
 }
 
 VintorHostMIDIManager::~VintorHostMIDIManager() {
@@ -164,7 +168,7 @@ VintorHostMIDIManager::~VintorHostMIDIManager() {
         }
     }
     m_clockInput.reset();
-    m_inputs.clear();
+    m_inputPort.reset();
     m_outputs.clear();
 }
 
@@ -359,12 +363,10 @@ VintorHostMIDIManager::SourceData* VintorHostMIDIManager::FindSource(uint32_t en
 
 void VintorHostMIDIManager::Connect(uint32_t endpoint) {
     if (++m_connectCount[endpoint] > 1) return;
-    auto input = m_backend->OpenInput(endpoint, this, kInputPortName);
-    if (!input) {
+    if (!m_inputPort || !m_inputPort->ConnectSource(endpoint)) {
         m_connectCount.erase(endpoint);
         throw ZbrMacOSException(-19);  // ENODEV
     }
-    m_inputs[endpoint] = std::move(input);
 }
 
 void VintorHostMIDIManager::Disconnect(uint32_t endpoint) {
@@ -372,7 +374,8 @@ void VintorHostMIDIManager::Disconnect(uint32_t endpoint) {
     if (it == m_connectCount.end()) return;
     if (--it->second > 0) return;
     m_connectCount.erase(it);
-    m_inputs.erase(endpoint);  // the read thread never waits for the MIDI lock, so this cannot stall
+    // The read thread never waits for the MIDI lock, so this cannot stall.
+    if (m_inputPort) m_inputPort->DisconnectSource(endpoint);
 }
 
 uint32_t VintorHostMIDIManager::SlotSource(int slot) {

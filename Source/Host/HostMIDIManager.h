@@ -229,7 +229,9 @@ private:
     std::mutex m_ringLock;
     MIDIPacketRingBuffer m_ring{1024};
 
-    std::map<uint32_t, std::unique_ptr<IMidiBackendInput>> m_inputs;  // connected sources
+    // The one input port of the chosen sources (slots and probes), each connected once however
+    // many of them use it.
+    std::unique_ptr<IMidiBackendInputPort> m_inputPort;
     std::map<uint32_t, int> m_connectCount;
     std::map<uint32_t, std::unique_ptr<IMidiBackendOutput>> m_outputs;
     std::unique_ptr<ClockSink> m_clockSink;

@@ -306,13 +306,66 @@ TEST_F(HostMIDITest, EachPortIsOpenedWithItsName) {
     for (const CMidiLoopback::OpenedPort& p : loop.GetOpenedPorts())
         opened.insert({p.endpoint, p.input, p.name});
     const std::set<Port> expected = {
-        {plainSource, true, "Vintor Input Port"},            // probe and slot
-        {clockSource, true, "Vintor Input Port"},            // probe
-        {newSource, true, "Vintor Input Port"},              // probe
+        {0, true, "Vintor Input Port"},                      // the one port of probes and slots
         {clockSource, true, "Vintor ClockSync Input Port"},  // clock source
         {destination, false, "Vintor Output Port"},          // probe requests
         {plainSource, true, "Input Port"},                   // the plug-in's input
         {destination, false, "Output Port"},                 // the plug-in's output
     };
     EXPECT_EQ(opened, expected);
+    // The probe connected the new source to it and let it go; the slot's source stays.
+    EXPECT_EQ(loop.InputCount(newSource), 0u);
+    EXPECT_EQ(loop.InputCount(plainSource), 1u);
+}
+
+// The manager's one input port carries up to three chosen sources at once: each is connected to
+// it once, each packet is told apart by its source, and a source let go is disconnected.
+TEST_F(HostMIDITest, OneInputPortCarriesTheThreeChosenSources) {
+    const uint32_t pads = loop.AddSource("Pads", "Out");
+    const uint32_t drums = loop.AddSource("Drums", "Out");
+    manager->RebuildDataList(MIDIEndpointList(&loop));
+    const size_t before = loop.GetSubscriptions().size();
+    manager->SetSource(0, plainSource, false);
+    manager->SetSource(1, pads, true);  // exclusive messages on this one only
+    manager->SetSource(2, drums, false);
+    size_t ports = 0;
+    for (const CMidiLoopback::OpenedPort& p : loop.GetOpenedPorts())
+        ports += p.input && p.name == VintorHostMIDIManager::kInputPortName ? 1 : 0;
+    EXPECT_EQ(ports, 1u);
+    using Sub = CMidiLoopback::Subscription;
+    const std::string port = VintorHostMIDIManager::kInputPortName;
+    std::vector<Sub> subscriptions = loop.GetSubscriptions();
+    subscriptions.erase(subscriptions.begin(), subscriptions.begin() + static_cast<long>(before));
+    EXPECT_EQ(subscriptions,
+              (std::vector<Sub>{{port, plainSource, true}, {port, pads, true}, {port, drums, true}}));
+
+    // A note from each reaches the unit; an exclusive message counts only from the slot that takes them.
+    for (const uint32_t source : {plainSource, pads, drums}) {
+        const uint8_t note[] = {0x90, static_cast<uint8_t>(source & 0x7F), 0x40};
+        loop.Inject(source, note, sizeof note);
+    }
+    const uint8_t inquiry[] = {0xF0, 0x7E, 0x00, 0x06, 0x02, 0xF7};
+    const int handled = manager->SysExCount();
+    loop.Inject(plainSource, inquiry, sizeof inquiry);
+    loop.Inject(drums, inquiry, sizeof inquiry);
+    Settle();
+    EXPECT_EQ(manager->SysExCount(), handled);
+    loop.Inject(pads, inquiry, sizeof inquiry);
+    Settle();
+    EXPECT_EQ(manager->SysExCount(), handled + 1);
+    std::vector<uint8_t> notes;
+    for (const FakeUnit::Event& e : unit.TakeEvents()) notes.push_back(e.d1);
+    EXPECT_EQ(notes,
+              (std::vector<uint8_t>{static_cast<uint8_t>(plainSource & 0x7F),
+                                    static_cast<uint8_t>(pads & 0x7F), static_cast<uint8_t>(drums & 0x7F)}));
+
+    // Slot 2 let go: its source is disconnected and heard no more; the port stays for the others.
+    manager->SetSource(1, 0, false);
+    EXPECT_EQ(loop.GetSubscriptions().back(), (Sub{port, pads, false}));
+    EXPECT_EQ(loop.InputCount(pads), 0u);
+    const uint8_t late[] = {0x90, 0x01, 0x40};
+    loop.Inject(pads, late, sizeof late);
+    loop.Inject(drums, late, sizeof late);
+    Settle();
+    EXPECT_EQ(unit.TakeEvents(), (std::vector<FakeUnit::Event>{{0x90, 0x01, 0x40, 0}}));
 }

@@ -1,12 +1,14 @@
 // What the standalone program needs of the MIDI backends: a start without a sequencer, this
-// process's other clients never listed, setup notices.
+// process's other clients never listed, setup notices, one input port for several sources.
 #include <alsa/asoundlib.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <memory>
+#include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "Host/HostMIDIManager.h"
@@ -115,5 +117,66 @@ TEST(HostMidiBackend, OpenedPortsCarryTheirNamesOnTheSequencer) {
         EXPECT_NE(std::find(names.begin(), names.end(), want), names.end()) << want;
     inputs.clear();
     outputs.clear();
+    snd_seq_close(peer);
+}
+
+// On a real sequencer one input port takes several sources: each event is told apart by its
+// sender, and a source disconnected is heard no more while the others go on.
+TEST(HostMidiBackend, OneInputPortTakesSeveralSourcesOnTheSequencer) {
+    if (access("/dev/snd/seq", R_OK | W_OK) != 0)
+        GTEST_SKIP() << "no ALSA sequencer here (/dev/snd/seq is missing or not accessible)";
+    snd_seq_t* peer = nullptr;
+    ASSERT_EQ(snd_seq_open(&peer, "default", SND_SEQ_OPEN_DUPLEX, 0), 0);
+    snd_seq_set_client_name(peer, "Shared Port Peer");
+    const int client = snd_seq_client_id(peer);
+    int out[2];
+    for (int& port : out) {
+        port = snd_seq_create_simple_port(peer, "Out", SND_SEQ_PORT_CAP_READ | SND_SEQ_PORT_CAP_SUBS_READ,
+                                          SND_SEQ_PORT_TYPE_MIDI_GENERIC);
+        ASSERT_GE(port, 0);
+    }
+    const uint32_t first = AlsaEndpointHandle(client, out[0]), second = AlsaEndpointHandle(client, out[1]);
+    struct Sink : IMidiPacketSink {
+        void OnMidiPacket(const uint8_t*, size_t) override {}
+        void OnMidiPacketFrom(uint32_t source, uint64_t, const uint8_t* bytes, size_t length) override {
+            std::lock_guard<std::mutex> g(lock);
+            if (length >= 2) heard.emplace_back(source, bytes[1]);
+        }
+        std::vector<std::pair<uint32_t, uint8_t>> Heard() {
+            std::lock_guard<std::mutex> g(lock);
+            return heard;
+        }
+        std::mutex lock;
+        std::vector<std::pair<uint32_t, uint8_t>> heard;
+    } sink;
+    auto port = AlsaMidiBackend()->OpenInputPort(&sink, VintorHostMIDIManager::kInputPortName);
+    ASSERT_NE(port, nullptr);
+    ASSERT_TRUE(port->ConnectSource(first));
+    ASSERT_TRUE(port->ConnectSource(second));
+    EXPECT_TRUE(port->ConnectSource(second));  // connected already
+    const auto sendNote = [&](int from, int note) {
+        snd_seq_event_t ev;
+        snd_seq_ev_clear(&ev);
+        snd_seq_ev_set_noteon(&ev, 0, note, 64);
+        snd_seq_ev_set_source(&ev, from);
+        snd_seq_ev_set_subs(&ev);
+        snd_seq_ev_set_direct(&ev);
+        snd_seq_event_output_direct(peer, &ev);
+    };
+    const auto waitHeard = [&](size_t count) {
+        for (int i = 0; i < 200 && sink.Heard().size() < count; ++i) usleep(10000);
+        return sink.Heard();
+    };
+    sendNote(out[0], 60);
+    sendNote(out[1], 62);
+    using Heard = std::vector<std::pair<uint32_t, uint8_t>>;
+    EXPECT_EQ(waitHeard(2), (Heard{{first, 60}, {second, 62}}));
+    port->DisconnectSource(second);
+    sendNote(out[1], 64);
+    sendNote(out[0], 65);
+    EXPECT_EQ(waitHeard(3), (Heard{{first, 60}, {second, 62}, {first, 65}}));
+    usleep(100000);
+    EXPECT_EQ(sink.Heard().size(), 3u);
+    port.reset();
     snd_seq_close(peer);
 }

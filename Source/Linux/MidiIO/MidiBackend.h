@@ -46,6 +46,19 @@ public:
     virtual ~IMidiBackendInput() = default;
 };
 
+// One opened input port that several sources are connected to and disconnected from while it stays
+// open; its sink hears every packet with the source it came from (OnMidiPacketFrom). Once
+// DisconnectSource has returned, nothing more of that source reaches the sink; destroying the port
+// disconnects every source, and once the destructor has returned its sink is never called again.
+class IMidiBackendInputPort {
+public:
+    virtual ~IMidiBackendInputPort() = default;
+    // True when the source is connected (also when it already was); false when it does not exist
+    // or cannot be connected.
+    virtual bool ConnectSource(uint32_t source) = 0;
+    virtual void DisconnectSource(uint32_t source) = 0;
+};
+
 enum class MidiSendResult { Ok, Refused, Timeout };
 
 // An opened output.
@@ -82,6 +95,14 @@ public:
     virtual std::unique_ptr<IMidiBackendInput> OpenInput(uint32_t source, IMidiPacketSink* sink,
                                                          const char* portName) = 0;
     virtual std::unique_ptr<IMidiBackendOutput> OpenOutput(uint32_t destination, const char* portName) = 0;
+    // An input port with no source connected yet, named as OpenInput names its port; null when the
+    // backend cannot make one (by default it makes none).
+    virtual std::unique_ptr<IMidiBackendInputPort> OpenInputPort(IMidiPacketSink* sink,
+                                                                 const char* portName) {
+        (void)sink;
+        (void)portName;
+        return nullptr;
+    }
     // Pause after a completed exclusive send of 100 bytes or more, per byte sent, in microseconds:
     // gives a slow interface behind the backend time to pass the bytes on.
     virtual unsigned ExclusivePauseMicrosPerByte() const { return 0; }

@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -67,6 +68,19 @@ public:
     IMidiPacketSink* sink;
 };
 
+// One port of ours that sources are connected to one by one (snd_seq_connect_from); each event names
+// its sender, so packets are told apart by source.
+class AlsaInputPort final : public IMidiBackendInputPort {
+public:
+    AlsaInputPort(CAlsaBackend* owner, int port, IMidiPacketSink* sink) : m_input(owner, port, sink) {}
+    bool ConnectSource(uint32_t source) override;
+    void DisconnectSource(uint32_t source) override;
+    AlsaInput* Input() { return &m_input; }
+
+private:
+    AlsaInput m_input;  // its destruction deletes the port, and every subscription with it
+};
+
 class AlsaOutput final : public IMidiBackendOutput {
 public:
     AlsaOutput(CAlsaBackend* owner, int port, snd_midi_event_t* encoder)
@@ -105,11 +119,15 @@ public:
     std::unique_ptr<IMidiBackendInput> OpenInput(uint32_t source, IMidiPacketSink* sink,
                                                  const char* portName) override;
     std::unique_ptr<IMidiBackendOutput> OpenOutput(uint32_t destination, const char* portName) override;
+    std::unique_ptr<IMidiBackendInputPort> OpenInputPort(IMidiPacketSink* sink,
+                                                         const char* portName) override;
     unsigned ExclusivePauseMicrosPerByte() const override { return 5; }
     void AddSetupListener(IMidiSetupListener* listener) override { m_setupListeners.Add(listener); }
     void RemoveSetupListener(IMidiSetupListener* listener) override { m_setupListeners.Remove(listener); }
 
     void DetachInput(AlsaInput* input);
+    bool ConnectFrom(int port, uint32_t source);
+    void DisconnectFrom(int port, uint32_t source);
     void ClosePort(int port, bool isInput);
     // Sends one event directly, waiting for room in the output until deadlineUs.
     bool Output(snd_seq_event_t* ev, uint64_t deadlineUs);
@@ -139,9 +157,12 @@ private:
     snd_midi_event_t* m_decoder = nullptr;
     int m_wakePipe[2] = {-1, -1};
     bool m_running = false;
-    CHfcCriticalSection m_seqLock;               // every call on the sequencer handle
-    CHfcCriticalSection m_deliveryLock;          // held while packets are delivered
-    std::map<int, AlsaInput*> m_inputs;          // by our port number
+    CHfcCriticalSection m_seqLock;       // every call on the sequencer handle
+    CHfcCriticalSection m_deliveryLock;  // held while packets are delivered
+    std::map<int, AlsaInput*> m_inputs;  // by our port number
+    // The sources connected to each shared input port (under the delivery lock): the events of a
+    // source still queued when it is disconnected are not delivered.
+    std::map<int, std::set<uint32_t>> m_portSources;
     std::map<int, std::pair<int, int>> m_peers;  // our port -> connected client and port
     int m_announcePort = -1;                     // subscribed to the system's announcements
     MidiSetupListeners m_setupListeners;
@@ -306,6 +327,48 @@ std::unique_ptr<IMidiBackendOutput> CAlsaBackend::OpenOutput(uint32_t destinatio
     return std::make_unique<AlsaOutput>(this, port, encoder);
 }
 
+std::unique_ptr<IMidiBackendInputPort> CAlsaBackend::OpenInputPort(IMidiPacketSink* sink,
+                                                                   const char* portName) {
+    if (!m_seq || !m_running || !sink) return nullptr;
+    m_seqLock.Lock();
+    const int port =
+        CreatePort(AlsaMidiPortName(portName, true), SND_SEQ_PORT_CAP_WRITE | SND_SEQ_PORT_CAP_SUBS_WRITE);
+    m_seqLock.Unlock();
+    if (port < 0) return nullptr;
+    auto shared = std::make_unique<AlsaInputPort>(this, port, sink);
+    m_deliveryLock.Lock();
+    m_inputs[port] = shared->Input();
+    m_portSources[port];
+    m_deliveryLock.Unlock();
+    return shared;
+}
+
+bool CAlsaBackend::ConnectFrom(int port, uint32_t source) {
+    const int peerClient = static_cast<int>(source >> 16), peerPort = static_cast<int>(source & 0xFFFF);
+    m_seqLock.Lock();
+    const int r = m_seq ? snd_seq_connect_from(m_seq, port, peerClient, peerPort) : -ENODEV;
+    m_seqLock.Unlock();
+    if (r < 0 && r != -EBUSY) return false;  // busy: connected already
+    m_deliveryLock.Lock();
+    m_portSources[port].insert(source);
+    m_deliveryLock.Unlock();
+    return true;
+}
+
+void CAlsaBackend::DisconnectFrom(int port, uint32_t source) {
+    // Waits for a delivery in progress, unless called from inside it (the lock is recursive).
+    m_deliveryLock.Lock();
+    auto it = m_portSources.find(port);
+    const bool connected = it != m_portSources.end() && it->second.erase(source) > 0;
+    m_deliveryLock.Unlock();
+    if (!connected) return;
+    m_seqLock.Lock();
+    if (m_seq)
+        snd_seq_disconnect_from(m_seq, port, static_cast<int>(source >> 16),
+                                static_cast<int>(source & 0xFFFF));
+    m_seqLock.Unlock();
+}
+
 void CAlsaBackend::ClosePort(int port, bool isInput) {
     m_seqLock.Lock();
     auto peer = m_peers.find(port);
@@ -325,6 +388,7 @@ void CAlsaBackend::DetachInput(AlsaInput* input) {
     // Waits for a delivery in progress, unless called from inside it (the lock is recursive).
     m_deliveryLock.Lock();
     m_inputs.erase(input->port);
+    m_portSources.erase(input->port);
     m_deliveryLock.Unlock();
     ClosePort(input->port, true);
 }
@@ -456,8 +520,10 @@ long CAlsaBackend::DeliveryProc() {
                 continue;
             }
             auto it = m_inputs.find(p.port);
-            if (it != m_inputs.end())
-                it->second->sink->OnMidiPacketFrom(p.source, p.receivedNs, p.bytes.data(), p.bytes.size());
+            if (it == m_inputs.end()) continue;
+            auto shared = m_portSources.find(p.port);
+            if (shared != m_portSources.end() && shared->second.count(p.source) == 0) continue;
+            it->second->sink->OnMidiPacketFrom(p.source, p.receivedNs, p.bytes.data(), p.bytes.size());
         }
         m_deliveryLock.Unlock();
         batch.clear();
@@ -466,6 +532,14 @@ long CAlsaBackend::DeliveryProc() {
 
 AlsaInput::~AlsaInput() {
     owner->DetachInput(this);
+}
+
+bool AlsaInputPort::ConnectSource(uint32_t source) {
+    return m_input.owner->ConnectFrom(m_input.port, source);
+}
+
+void AlsaInputPort::DisconnectSource(uint32_t source) {
+    m_input.owner->DisconnectFrom(m_input.port, source);
 }
 
 AlsaOutput::~AlsaOutput() {

@@ -1,6 +1,7 @@
 #include "Linux/MidiIO/Loopback/LoopbackBackend.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "Linux/SysTick.h"
 
@@ -18,6 +19,20 @@ public:
     CMidiLoopback* owner;
     uint32_t source;
     IMidiPacketSink* sink;
+};
+
+class CMidiLoopback::Port final : public IMidiBackendInputPort {
+public:
+    Port(CMidiLoopback* owner, IMidiPacketSink* sink, std::string name)
+        : owner(owner), sink(sink), name(std::move(name)) {}
+    ~Port() override { owner->DetachPort(this); }
+    bool ConnectSource(uint32_t source) override { return owner->ConnectPort(this, source); }
+    void DisconnectSource(uint32_t source) override { owner->DisconnectPort(this, source); }
+
+    CMidiLoopback* owner;
+    IMidiPacketSink* sink;
+    std::string name;
+    std::vector<uint32_t> sources;  // under the owner's lock
 };
 
 class CMidiLoopback::Output final : public IMidiBackendOutput {
@@ -135,6 +150,59 @@ std::unique_ptr<IMidiBackendOutput> CMidiLoopback::OpenOutput(uint32_t destinati
     return std::make_unique<Output>(this, destination);
 }
 
+std::unique_ptr<IMidiBackendInputPort> CMidiLoopback::OpenInputPort(IMidiPacketSink* sink,
+                                                                    const char* portName) {
+    if (!sink) return nullptr;
+    auto port = std::make_unique<Port>(this, sink, portName ? portName : "");
+    m_lock.Lock();
+    m_ports.push_back(port.get());
+    m_opened.push_back(OpenedPort{0, true, port->name});
+    m_lock.Unlock();
+    return port;
+}
+
+bool CMidiLoopback::ConnectPort(Port* port, uint32_t source) {
+    m_lock.Lock();
+    auto it = m_endpoints.find(source);
+    const bool ok = it != m_endpoints.end() && it->second.isSource && !it->second.removed;
+    if (ok && std::find(port->sources.begin(), port->sources.end(), source) == port->sources.end()) {
+        port->sources.push_back(source);
+        m_subscriptions.push_back(Subscription{port->name, source, true});
+    }
+    m_lock.Unlock();
+    return ok;
+}
+
+void CMidiLoopback::DisconnectPort(Port* port, uint32_t source) {
+    // Waits for a delivery in progress, as closing an input does.
+    m_deliveryLock.Lock();
+    m_lock.Lock();
+    auto it = std::find(port->sources.begin(), port->sources.end(), source);
+    if (it != port->sources.end()) {
+        port->sources.erase(it);
+        m_subscriptions.push_back(Subscription{port->name, source, false});
+    }
+    m_lock.Unlock();
+    m_deliveryLock.Unlock();
+}
+
+void CMidiLoopback::DetachPort(Port* port) {
+    m_deliveryLock.Lock();
+    m_lock.Lock();
+    for (uint32_t source : port->sources) m_subscriptions.push_back(Subscription{port->name, source, false});
+    port->sources.clear();
+    m_ports.erase(std::remove(m_ports.begin(), m_ports.end(), port), m_ports.end());
+    m_lock.Unlock();
+    m_deliveryLock.Unlock();
+}
+
+std::vector<CMidiLoopback::Subscription> CMidiLoopback::GetSubscriptions() {
+    m_lock.Lock();
+    std::vector<Subscription> out = m_subscriptions;
+    m_lock.Unlock();
+    return out;
+}
+
 void CMidiLoopback::DetachInput(Input* input) {
     // Waits for a delivery in progress (or is inside it, on the delivery thread: the lock is recursive).
     m_deliveryLock.Lock();
@@ -153,8 +221,10 @@ std::vector<CMidiLoopback::OpenedPort> CMidiLoopback::GetOpenedPorts() {
 
 size_t CMidiLoopback::InputCount(uint32_t source) {
     m_lock.Lock();
-    const size_t n = static_cast<size_t>(std::count_if(
-        m_inputs.begin(), m_inputs.end(), [&](const Input* in) { return in->source == source; }));
+    size_t n = static_cast<size_t>(std::count_if(m_inputs.begin(), m_inputs.end(),
+                                                 [&](const Input* in) { return in->source == source; }));
+    for (const Port* port : m_ports)
+        n += static_cast<size_t>(std::count(port->sources.begin(), port->sources.end(), source));
     m_lock.Unlock();
     return n;
 }
@@ -262,9 +332,15 @@ long CMidiLoopback::ThreadProc() {
         auto ep = m_endpoints.find(packet.source);
         const bool live = ep != m_endpoints.end() && !ep->second.removed;
         std::vector<Input*> targets;
-        if (live)
+        std::vector<Port*> ports;
+        if (live) {
             for (Input* in : m_inputs)
                 if (in->source == packet.source) targets.push_back(in);
+            for (Port* port : m_ports)
+                if (std::find(port->sources.begin(), port->sources.end(), packet.source) !=
+                    port->sources.end())
+                    ports.push_back(port);
+        }
         // A loss asked for: the bytes kept before it, the notice, the bytes kept after it.
         std::vector<uint8_t> after;
         bool tellLost = false;
@@ -287,20 +363,32 @@ long CMidiLoopback::ThreadProc() {
             packet.bytes.resize(keep);
         }
         m_lock.Unlock();
+        const uint32_t sender = packet.sender ? packet.sender : packet.source;
+        const auto tell = [&](IMidiPacketSink* sink, const std::vector<uint8_t>& bytes, bool lost) {
+            if (lost) {
+                sink->OnMidiInputLost();
+            } else if (!bytes.empty()) {
+                sink->OnMidiPacketFrom(sender, packet.stampNs ? packet.stampNs : MidiReceiveTimeNs(),
+                                       bytes.data(), bytes.size());
+            }
+        };
         const auto deliver = [&](const std::vector<uint8_t>& bytes, bool lost) {
             for (Input* in : targets) {
                 // An earlier sink may have closed this input from inside its call.
                 m_lock.Lock();
                 const bool attached = std::find(m_inputs.begin(), m_inputs.end(), in) != m_inputs.end();
                 m_lock.Unlock();
-                if (!attached) continue;
-                if (lost) {
-                    in->sink->OnMidiInputLost();
-                } else if (!bytes.empty()) {
-                    in->sink->OnMidiPacketFrom(packet.sender ? packet.sender : packet.source,
-                                               packet.stampNs ? packet.stampNs : MidiReceiveTimeNs(),
-                                               bytes.data(), bytes.size());
-                }
+                if (attached) tell(in->sink, bytes, lost);
+            }
+            for (Port* port : ports) {
+                // An earlier sink may have closed the port, or disconnected the source, from inside
+                // its call.
+                m_lock.Lock();
+                const bool attached = std::find(m_ports.begin(), m_ports.end(), port) != m_ports.end() &&
+                                      std::find(port->sources.begin(), port->sources.end(), packet.source) !=
+                                          port->sources.end();
+                m_lock.Unlock();
+                if (attached) tell(port->sink, bytes, lost);
             }
         };
         deliver(packet.bytes, false);

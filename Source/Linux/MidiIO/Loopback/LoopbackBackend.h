@@ -75,8 +75,17 @@ public:
     void LoseInput(uint32_t source, size_t afterBytes, size_t dropBytes);
     // True once every injected packet has been delivered (and its callbacks have returned).
     bool WaitIdle(unsigned timeoutMs);
-    // Number of opened inputs connected to the source.
+    // Number of opened inputs and input ports connected to the source.
     size_t InputCount(uint32_t source);
+    // Every connection of a source to an input port and every disconnection, in order, with the
+    // name the port was opened with.
+    struct Subscription {
+        std::string port;
+        uint32_t source;
+        bool connected;
+        bool operator==(const Subscription&) const = default;
+    };
+    std::vector<Subscription> GetSubscriptions();
     // Every port opened so far, in order, with the name it was asked to carry ("" for none).
     struct OpenedPort {
         uint32_t endpoint;
@@ -104,6 +113,8 @@ public:
     std::unique_ptr<IMidiBackendInput> OpenInput(uint32_t source, IMidiPacketSink* sink,
                                                  const char* portName) override;
     std::unique_ptr<IMidiBackendOutput> OpenOutput(uint32_t destination, const char* portName) override;
+    std::unique_ptr<IMidiBackendInputPort> OpenInputPort(IMidiPacketSink* sink,
+                                                         const char* portName) override;
     unsigned ExclusivePauseMicrosPerByte() const override { return m_pausePerByte; }
     void AddSetupListener(IMidiSetupListener* listener) override { m_setupListeners.Add(listener); }
     void RemoveSetupListener(IMidiSetupListener* listener) override { m_setupListeners.Remove(listener); }
@@ -111,8 +122,10 @@ public:
 private:
     class Input;
     class Output;
+    class Port;
     friend class Input;
     friend class Output;
+    friend class Port;
 
     struct Endpoint {
         MidiEndpoint info;
@@ -139,6 +152,9 @@ private:
     uint32_t AddEndpoint(const std::string& device, const std::string& name, bool withDevice, bool isSource);
     std::vector<MidiEndpoint> List(bool sources);
     void DetachInput(Input* input);
+    bool ConnectPort(Port* port, uint32_t source);
+    void DisconnectPort(Port* port, uint32_t source);
+    void DetachPort(Port* port);
     MidiSendResult Send(uint32_t destination, const uint8_t* bytes, size_t length, bool exclusive,
                         unsigned timeoutMs);
 
@@ -149,6 +165,8 @@ private:
     std::map<uint32_t, Endpoint> m_endpoints;
     std::vector<uint32_t> m_order;
     std::vector<Input*> m_inputs;
+    std::vector<Port*> m_ports;
+    std::vector<Subscription> m_subscriptions;
     std::deque<Packet> m_queue;
     std::vector<Sent> m_sent;
     std::vector<OpenedPort> m_opened;
