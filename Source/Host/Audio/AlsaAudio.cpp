@@ -4,6 +4,7 @@
 #include <alsa/asoundlib.h>
 #include <pthread.h>
 #include <sched.h>
+#include <time.h>
 
 #include <algorithm>
 #include <atomic>
@@ -14,6 +15,7 @@
 #include <thread>
 
 #include "Host/Audio/AudioBackend.h"
+#include "Linux/SysTick.h"
 #include "Linux/Trace.h"
 
 namespace {
@@ -101,10 +103,23 @@ void AlsaStream::Stop() {
     const bool wasRunning = m_thread.joinable();
     m_running.store(false);
     if (m_thread.joinable()) m_thread.join();
-    // What is queued is the end of the fade: played out, not thrown away (a broken stream has
-    // nothing worth playing and is dropped).
-    if (wasRunning && snd_pcm_state(m_pcm) == SND_PCM_STATE_RUNNING && snd_pcm_drain(m_pcm) == 0) return;
-    snd_pcm_drop(m_pcm);
+    // What is queued is the end of the fade: played out, not thrown away, within the time the queue
+    // takes to play and a margin (a device that stopped taking frames is then dropped). A broken
+    // stream has nothing worth playing.
+    if (wasRunning && snd_pcm_state(m_pcm) == SND_PCM_STATE_RUNNING && snd_pcm_nonblock(m_pcm, 1) == 0) {
+        const int r = snd_pcm_drain(m_pcm);
+        if (r == 0 || r == -EAGAIN) {
+            const double rate = m_format.mSampleRate > 0 ? m_format.mSampleRate : 48000.0;
+            const uint64_t until = MonotonicMicroseconds() +
+                                   static_cast<uint64_t>(kPeriodsPerBuffer * m_period * 1e6 / rate) + 200000;
+            while (snd_pcm_state(m_pcm) == SND_PCM_STATE_DRAINING && MonotonicMicroseconds() < until) {
+                timespec ts{0, 2000000};
+                nanosleep(&ts, nullptr);
+            }
+        }
+        snd_pcm_nonblock(m_pcm, 0);
+    }
+    if (snd_pcm_state(m_pcm) != SND_PCM_STATE_SETUP) snd_pcm_drop(m_pcm);
 }
 
 void AlsaStream::Run() {

@@ -328,8 +328,11 @@ VstIntPtr CPluginComponent::Answer(VstInt32 opcode, VstInt32 index, VstIntPtr va
 }
 
 VstTimeInfo* CPluginComponent::TimeInfo() {
-    // No song plays: the transport stands at beat 0 and the tempo is the MIDI clock's.
-    VstTimeInfo& info = m_timeInfo;
+    // No song plays: the transport stands at beat 0 and the tempo is the MIDI clock's. One record
+    // per asking thread (the audio thread and the plug-in's own), so no answer is written under
+    // another's reader.
+    thread_local VstTimeInfo t_info;
+    VstTimeInfo& info = t_info;
     info = VstTimeInfo{};
     info.samplePos = static_cast<double>(m_samplePosition.load(std::memory_order_relaxed));
     info.sampleRate = m_sampleRate;

@@ -152,5 +152,4 @@ private:
     // The host callbacks' state: the tempo's source and the frames rendered since Initialize.
     std::atomic<const IHostTempo*> m_tempo{nullptr};
     std::atomic<int64_t> m_samplePosition{0};
-    VstTimeInfo m_timeInfo{};
 };
