@@ -92,9 +92,18 @@ protected:
     }
     // Starts the program on the simulated instrument and waits until the editor has connected (the
     // instrument's local control, found off, turned on); the window, 0 when it did not come.
-    unsigned long StartConnected(const CXvfbServer& server, const XSession& x, Child* child) {
+    // A private X server and a session of the test's own on it; false (the test then skips) when
+    // the machine has no X server to run.
+    bool StartServer() {
+        m_server = std::make_unique<CXvfbServer>("1280x1024x24");
+        if (!m_server->Available()) return false;
+        m_x = std::make_unique<XSession>(m_server->Name());
+        return true;
+    }
+    unsigned long StartConnected(Child* child) {
+        const XSession& x = *m_x;
         std::remove(m_report.c_str());
-        *child = Launch(TOLVA_EDITOR_PROGRAM, Env(server.Name()), m_folder);
+        *child = Launch(TOLVA_EDITOR_PROGRAM, Env(m_server->Name()), m_folder);
         const unsigned long window = x.WaitForTopLevel("Tolva Editor", 15000);
         if (window == 0) return 0;
         if (!Eventually([&] { return Report(m_report)["local_control"] == "1"; }, 20000)) return 0;
@@ -136,6 +145,8 @@ protected:
     }
 
     std::string m_folder, m_report, m_prefs;
+    std::unique_ptr<CXvfbServer> m_server;
+    std::unique_ptr<XSession> m_x;
 };
 
 }  // namespace
@@ -266,12 +277,11 @@ TEST_F(StandaloneEndToEnd, ConnectsPlaysChangesItsBufferAndLeavesTheInstrumentAs
 }
 
 TEST_F(StandaloneEndToEnd, TheFileMenusFourItemsSaveAndLoadThroughTheirDialogs) {
-    CXvfbServer server("1280x1024x24");
-    if (!server.Available()) GTEST_SKIP() << server.Reason();
-    XSession x(server.Name());
-    ASSERT_TRUE(x.Ok());
+    if (!StartServer()) GTEST_SKIP() << m_server->Reason();
+    ASSERT_TRUE(m_x->Ok());
+    const XSession& x = *m_x;
     Child child;
-    const unsigned long window = StartConnected(server, x, &child);
+    const unsigned long window = StartConnected(&child);
     ASSERT_NE(window, 0u) << ReadAll(child.output) << ReadAll(m_report);
     ASSERT_TRUE(WaitSynchronised()) << ReadAll(m_report);
 
@@ -317,14 +327,13 @@ TEST_F(StandaloneEndToEnd, TheFileMenusFourItemsSaveAndLoadThroughTheirDialogs) 
 }
 
 TEST_F(StandaloneEndToEnd, ASignalEndsTheProgramAsQuitDoes) {
-    CXvfbServer server("1280x1024x24");
-    if (!server.Available()) GTEST_SKIP() << server.Reason();
-    XSession x(server.Name());
-    ASSERT_TRUE(x.Ok());
+    if (!StartServer()) GTEST_SKIP() << m_server->Reason();
+    ASSERT_TRUE(m_x->Ok());
+    const XSession& x = *m_x;
     // Ctrl+C in a terminal, kill, a logout.
     for (const int signal : {SIGINT, SIGTERM, SIGHUP}) {
         Child child;
-        const unsigned long window = StartConnected(server, x, &child);
+        const unsigned long window = StartConnected(&child);
         ASSERT_NE(window, 0u) << ReadAll(child.output) << ReadAll(m_report);
         ::kill(child.pid, signal);
         ExpectLeftAsFound(child);
@@ -333,12 +342,11 @@ TEST_F(StandaloneEndToEnd, ASignalEndsTheProgramAsQuitDoes) {
 }
 
 TEST_F(StandaloneEndToEnd, CtrlCommaAndCtrlQWorkWithThePointerOverTheEditor) {
-    CXvfbServer server("1280x1024x24");
-    if (!server.Available()) GTEST_SKIP() << server.Reason();
-    XSession x(server.Name());
-    ASSERT_TRUE(x.Ok());
+    if (!StartServer()) GTEST_SKIP() << m_server->Reason();
+    ASSERT_TRUE(m_x->Ok());
+    const XSession& x = *m_x;
     Child child;
-    const unsigned long window = StartConnected(server, x, &child);
+    const unsigned long window = StartConnected(&child);
     ASSERT_NE(window, 0u) << ReadAll(child.output) << ReadAll(m_report);
     int wx = 0, wy = 0, width = 0, height = 0;
     x.Origin(window, &wx, &wy);
