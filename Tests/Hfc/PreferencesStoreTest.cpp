@@ -32,9 +32,10 @@ int Saved(const char* key) {
 
 }  // namespace
 
-// Saves one key as a user who may write in the folder but not read another user's file in it: as
-// root, in a child process that runs as nobody. The save's result and its error.
-std::pair<bool, std::string> SaveAsAnotherUser(const std::string& folder) {
+// Saves one key as a user other than the one who made the folder's files: as root, in a child
+// process that runs as nobody, who may write in the folder when it is given to them. The save's
+// result and its error.
+std::pair<bool, std::string> SaveAsAnotherUser(const std::string& folder, bool folderTheirs = true) {
     const auto save = [] {
         CHfcPreferences prefs;
         prefs.Open("Tolva Editor");
@@ -45,7 +46,9 @@ std::pair<bool, std::string> SaveAsAnotherUser(const std::string& folder) {
     if (::geteuid() != 0) return save();
     int pipeFds[2];
     if (::pipe(pipeFds) != 0) return {true, "no pipe"};
-    EXPECT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    if (folderTheirs) {
+        EXPECT_EQ(::chown(folder.c_str(), 65534, 65534), 0);
+    }
     const pid_t child = fork();
     if (child == 0) {
         ::close(pipeFds[0]);
@@ -63,7 +66,9 @@ std::pair<bool, std::string> SaveAsAnotherUser(const std::string& folder) {
     ::close(pipeFds[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
-    EXPECT_EQ(::chown(folder.c_str(), 0, 0), 0);
+    if (folderTheirs) {
+        EXPECT_EQ(::chown(folder.c_str(), 0, 0), 0);
+    }
     if (out.empty()) return {true, "the child failed"};
     return {out[0] == '1', out.substr(1)};
 }
@@ -115,14 +120,12 @@ TEST(PreferencesStore, AFileThatCannotBeReadIsKeptAndTheSaveFails) {
 
 TEST(PreferencesStore, AFolderThatCannotBeWrittenFailsTheSave) {
     Sim::TempConfigHome home;
-    if (::geteuid() == 0) GTEST_SKIP() << "a folder's permissions do not stop root";
-    ::chmod(home.Path().c_str(), 0500);
-    CHfcPreferences prefs;
-    ASSERT_TRUE(prefs.Open("Tolva Editor"));
-    prefs.WriteInteger("Latency", 3);
-    EXPECT_FALSE(prefs.Close());
-    EXPECT_NE(prefs.LastError().find("Tolva Editor.prefs: "), std::string::npos) << prefs.LastError();
+    ::chmod(home.Path().c_str(), ::geteuid() == 0 ? 0755 : 0500);  // root's: nobody writes in it
+    const auto [saved, error] = SaveAsAnotherUser(home.Path(), false);
     ::chmod(home.Path().c_str(), 0700);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(error, home.Path() + "/Tolva Editor.prefs: cannot lock it: Permission denied");
+    EXPECT_FALSE(std::filesystem::exists(home.Path() + "/Tolva Editor.prefs"));
 }
 
 TEST(PreferencesStore, StoresClosingTogetherInTwoProcessesKeepEveryKey) {
