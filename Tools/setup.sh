@@ -10,6 +10,7 @@ packages=(
   xvfb xauth libxtst-dev
   ardour
   desktop-file-utils dpkg-dev
+  qemu-system-x86 linux-image-amd64 busybox-static cpio
 )
 missing=()
 for p in "${packages[@]}"; do

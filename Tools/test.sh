@@ -24,6 +24,22 @@ bash Tools/ardour-check.sh build/default
 stage "install: layout, desktop entry, the installed program and host finding the plug-in, Debian package"
 bash Tools/install-check.sh build/default
 
+stage "real ALSA: the sequencer and sound-card tests in a throwaway machine"
+# Every test labelled Alsa, on the kernel's sequencer, virtual MIDI cables and the Dummy and
+# Loopback cards. A machine that cannot start fails the stage; so does any test that skips there.
+alsa_started=$(date +%s)
+alsa_log=build/default/alsa-vm/stage.log
+mkdir -p build/default/alsa-vm
+bash Tools/alsa-vm.sh --build build/default --timeout 600 -- \
+  sh -c 'test -c /dev/snd/seq || { echo "no /dev/snd/seq in the machine"; exit 1; }
+         exec ctest --test-dir build/default -L "^Alsa$" -j 4 --output-on-failure --no-tests=error' \
+  2>&1 | tee "$alsa_log"
+if grep -qE '\*\*\*Skipped|Not Run' "$alsa_log"; then
+  echo "real ALSA: tests skipped inside the machine (see above); they must run there" >&2
+  exit 1
+fi
+echo "real ALSA: stage took $(($(date +%s) - alsa_started)) s"
+
 stage "AddressSanitizer + UndefinedBehaviorSanitizer build and tests"
 cmake --preset asan >/dev/null
 cmake --build --preset asan -j "$jobs"
