@@ -100,7 +100,7 @@ mount -t devpts pts $r/dev/pts
 mount -t tmpfs shm $r/dev/shm
 mount -t 9p -o $opts build $r$build
 stty -F /dev/console -onlcr 2>/dev/null
-chroot $r /bin/sh -c "cd / && exec sh $run/command.sh" </dev/null >/dev/console 2>&1
+chroot $r /bin/bash -c "cd / && exec bash $run/command.sh" </dev/null >/dev/console 2>&1
 echo $? >$r$run/status
 sync
 echo 0 >/proc/sys/kernel/printk
