@@ -34,6 +34,8 @@ fail() {
 }
 mkdir -p "$build"
 build=$(cd "$build" && pwd)
+# Both paths reach the machine on its kernel command line and in its shell.
+case "$build$checkout" in *[[:space:]]*) fail "the checkout and the build folder need paths without spaces" ;; esac
 
 qemu=$(command -v qemu-system-x86_64 || true)
 [ -n "$qemu" ] || fail "qemu-system-x86_64 is missing (Debian package qemu-system-x86; run Tools/setup.sh)"

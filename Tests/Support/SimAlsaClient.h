@@ -10,6 +10,7 @@
 // events that no longer fit a slow reader's pool.
 //
 // The port layer leaves out this process's other clients unless AlsaMidiListOwnProcessClients(true).
+// The instrument's Vanish fault does nothing here: destroying this object is switching it off.
 #include <alsa/asoundlib.h>
 
 #include <atomic>
