@@ -51,12 +51,20 @@ SimAlsaClient::SimAlsaClient(SimInstrument& sim, const std::string& clientName, 
     snd_midi_event_no_status(mDecoder, 1);  // every message decoded with its status byte
     mSim.SetPacing(Pacing::Rate(kUsbBytesPerSecond, kMaxEventBytes));
     mReader = std::thread([this] { Read(); });
-    mSim.Attach([this](const uint8_t* data, size_t n) { return Send(data, n); });
+    mGate->client = this;
+    mSim.Attach([gate = mGate](const uint8_t* data, size_t n) {
+        std::lock_guard<std::mutex> lock(gate->lock);
+        return gate->client && gate->client->Send(data, n);
+    });
 }
 
 SimAlsaClient::~SimAlsaClient() {
     if (!mSeq) return;
     mSim.Detach();
+    {
+        std::lock_guard<std::mutex> lock(mGate->lock);
+        mGate->client = nullptr;
+    }
     const char stop = 1;
     (void)!write(mWake[1], &stop, 1);
     mReader.join();

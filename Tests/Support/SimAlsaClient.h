@@ -16,6 +16,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -53,7 +54,16 @@ private:
     bool Output(snd_seq_event_t* ev);
     void Read();
 
+    // What the instrument's sender calls: it may hold a copy of its send function a moment after
+    // Detach, so the function reaches this object only through here, and the destructor waits
+    // for a send in progress.
+    struct SendGate {
+        std::mutex lock;
+        SimAlsaClient* client = nullptr;
+    };
+
     SimInstrument& mSim;
+    std::shared_ptr<SendGate> mGate = std::make_shared<SendGate>();
     std::string mClientName, mPortName, mError;
     snd_seq_t* mSeq = nullptr;
     snd_midi_event_t* mEncoder = nullptr;  // sender thread only
