@@ -36,8 +36,18 @@ TEST_P(SequencerLink, FindsTheInstrumentByItsSavedPortAndByInquiry) {
     for (bool saved : {true, false}) {
         SCOPED_TRACE(saved ? "saved port" : "no saved port: the inquiry finds it");
         MakeSynth(pmid, saved);
+        const size_t shown = headless.Texts().size();
         ASSERT_TRUE(synth->Connect(false, false));
         Pump();
+        // The pairs the search showed: the saved one alone, or others before the instrument's.
+        size_t pairs = 0;
+        const std::vector<std::string> texts = headless.Texts();
+        for (size_t i = shown; i < texts.size(); ++i) pairs += texts[i] != "Searching...\n";
+        if (saved) {
+            EXPECT_EQ(pairs, 1u);
+        } else {
+            EXPECT_GT(pairs, 1u);
+        }
         EXPECT_TRUE(impl->IsConnected());
         EXPECT_TRUE(Online());
         EXPECT_TRUE(log.Has("conn 1 1")) << log.Joined();
