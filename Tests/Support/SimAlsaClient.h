@@ -28,7 +28,7 @@ namespace Sim {
 class SimAlsaClient {
 public:
     static constexpr size_t kMaxEventBytes = 256;
-    static constexpr unsigned kUsbBytesPerSecond = 100000;
+    static constexpr unsigned kUsbBytesPerSecond = 250000;
 
     // Names: the model's name and "<model> MIDI 1" unless given.
     explicit SimAlsaClient(SimInstrument& sim, const std::string& clientName = "",
