@@ -128,6 +128,15 @@ TEST_F(SetupSection, PreferencesKeepEverySettingAndTrimPortNames) {
     s.setup.UnadviseSink(&sink);
 }
 
+TEST_F(SetupSection, ASaveThatCannotReachTheDiskSaysSo) {
+    // Where the preferences file should be stands a folder: nothing can be written there.
+    std::filesystem::create_directories(std::filesystem::path(HfcPreferencesFolder()) / "Tolva Editor.prefs");
+    SectionSet s;
+    s.setup.PutParamI(0x9200, 7);
+    EXPECT_FALSE(s.setup.PersistSave());
+    EXPECT_FALSE(s.setup.PersistSave(CSetupSectionImpl::kPidMidiInName));
+}
+
 TEST_F(SetupSection, StoredValuesOutsideTheirRowsAreHeldToThem) {
     {
         CHfcPreferences prefs;

@@ -103,24 +103,30 @@ bool CSetupSectionImpl::SaveRow(CHfcPreferences& prefs, const PARAMDESC& row) {
     return false;
 }
 
+// Both report whether the settings reached the disk (a store that could not be written keeps the
+// file as it was).
 bool CSetupSectionImpl::PersistSave() {
     CHfcPreferences prefs;
     if (!OpenStore(prefs)) return false;
-    CImageGuard g(Host());
-    PARAMDESC row;
-    for (unsigned i = 0; Table() && i < Table()->GetCount(); ++i)
-        if (PrepareParamDesc(i, &row)) SaveRow(prefs, row);
-    return true;
+    {
+        CImageGuard g(Host());
+        PARAMDESC row;
+        for (unsigned i = 0; Table() && i < Table()->GetCount(); ++i)
+            if (PrepareParamDesc(i, &row)) SaveRow(prefs, row);
+    }
+    return prefs.Close();
 }
 
 bool CSetupSectionImpl::PersistSave(int pid) {
     CHfcPreferences prefs;
     if (!OpenStore(prefs)) return false;
-    CImageGuard g(Host());
-    PARAMDESC row;
-    if (!Desc(pid, &row)) return false;
-    SaveRow(prefs, row);
-    return true;
+    {
+        CImageGuard g(Host());
+        PARAMDESC row;
+        if (!Desc(pid, &row)) return false;
+        SaveRow(prefs, row);
+    }
+    return prefs.Close();
 }
 
 bool CSetupSectionImpl::PersistLoad() {
