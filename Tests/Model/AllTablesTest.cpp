@@ -15,41 +15,11 @@
 #include "Common/Model/Tables/EffectTables.h"
 #include "Common/Model/Tables/SmallTables.h"
 #include "Common/Model/Tables/SoundTables.h"
+#include "Model/AllTablesList.h"
 
 using namespace QorX0;
 
 namespace {
-
-struct TableCase {
-    const char* name;
-    const TABLEDESC* table;
-    unsigned recordSize;
-    bool section;  // rows are a section's parameters (templates are not)
-};
-
-std::vector<TableCase> AllTables() {
-    std::vector<TableCase> tables = {
-        {"SETUP", &TABLEDESC_SETUP, kSizeSetup, true},
-        {"RTCTL", &TABLEDESC_RTCTL, kSizeRtcState, true},
-        {"EXTCONTROL", &TABLEDESC_EXTCONTROL, kSizeExtControl, true},
-        {"TONEADJ", &TABLEDESC_TONEADJ, kSizeToneAdjust, true},
-        {"TONEADJDESTTMPL", &TABLEDESC_TONEADJDESTTMPL, 2, false},  // laid over a 2-byte value field
-        {"COMBIPLAYTRK", &TABLEDESC_COMBIPLAYTRK, kSizeTimbre, true},
-        {"PROGPLAY", &TABLEDESC_PROGPLAY, kSizeProgram, true},
-        {"COMBIPLAY", &TABLEDESC_COMBIPLAY, kSizeCombi, true},
-        {"DRUMKIT", &TABLEDESC_DRUMKIT, kSizeDrumKit, true},
-        {"ARPPATTERN", &TABLEDESC_ARPPATTERN, kSizeArpPattern, true},
-        {"GLOBAL", &TABLEDESC_GLOBAL, kSizeGlobal, true},
-        {"PROGEDIT", &TABLEDESC_PROGEDIT, kSizeProgram, true},
-        {"COMBIEDIT", &TABLEDESC_COMBIEDIT, kSizeCombi, true},
-        {"COMBIEDITTRK", &TABLEDESC_COMBIEDITTRK, kSizeTimbre, true},
-        {"MULTI", &TABLEDESC_MULTI, kSizeMulti, true},
-        {"MULTITRK", &TABLEDESC_MULTITRK, kSizeTimbre, true},
-    };
-    for (unsigned t = 0; t < kFxTypeCount; ++t)
-        tables.push_back({"EFFECT", &TABLEARRAY_FX[t], kSizeFxParams, true});
-    return tables;
-}
 
 // Values of a row's range worth formatting: all of them for small ranges, a spread for large ones.
 std::vector<int> Sample(int lo, int hi) {

@@ -120,6 +120,57 @@ TEST(Converters, TryParseRefusesTextsThatAreNoValue) {
     EXPECT_EQ(onoff.Parse("Maybe"), 0);
 }
 
+// A number may stand behind the entry's own leading text and before its following text; whatever
+// else is typed around it names no value.
+TEST(Converters, TryParseReadsTheTextsAFieldShows) {
+    const char kPan[] = "0\tRND\n1~63\tL%03.0f,v\n64\tC064\n65~127\tR%03.0f,v";
+    const char kPattern[] = "0~4\t0~4\tP%.0f,v\n5~255\t0~250\t%.0f,v";
+    const char kChannel[] = "0~15\t1~16\tCh%.0f,v\n16\tGlobal Channel|Gch";
+    const char kBanks[] = "0~127\t0~127\tA%03.0f,v\n512~639\t1~128\tG%03.0f,v\n640~767\t1~128\tg%03.0f,v";
+    struct Case {
+        int min, max;
+        const char* format;
+        const char* text;
+        int value;  // -1000: refused
+    } cases[] = {
+        {0, 127, kPan, "L001", 1},
+        {0, 127, kPan, "l63", 63},
+        {0, 127, kPan, "R127", 127},
+        {0, 127, kPan, " R 100 ", 100},
+        {0, 127, kPan, "10", 10},
+        {0, 127, kPan, "RND", 0},
+        {0, 127, kPan, "R010", -1000},
+        {0, 127, kPan, "L100", -1000},
+        {0, 127, kPan, "L5x", -1000},
+        {0, 255, kPattern, "P3", 3},
+        {0, 255, kPattern, "3", 8},
+        {0, 16, kChannel, "Ch16", 15},
+        {0, 16, kChannel, "5", 4},
+        {0, 16, kChannel, "ch 5", 4},
+        {0, 767, kBanks, "G001", 512},
+        {0, 767, kBanks, "g001", 640},
+        {0, 127, "%.0f,v", "3O", -1000},
+        {0, 127, "%.0f,v", "x7", -1000},
+        {0, 127, "%.0f,v", "", -1000},
+        {0, 127, "%.0f,v", "  ", -1000},
+        {0, 131, "0~90\t1~10\t%.1f:1,v", "5.5:1", 45},
+        {0, 131, "0~90\t1~10\t%.1f:1,v", "5.5", 45},
+        {0, 131, "0~90\t1~10\t%.1f:1,v", "5.5:2", -1000},
+        {2, 96, "2~96\t1~48\t%.1fkHz,v", "12 khz", 24},
+        {1, 99, "1~99\t%.0f:%.0f,v,100-v", "30:70", 30},
+        {1, 99, "1~99\t%.0f:%.0f,v,100-v", "30:20", -1000},
+    };
+    for (const Case& c : cases) {
+        CStringConverterCont conv(c.min, c.max, c.format);
+        int v = -1000;
+        conv.TryParse(c.text, &v);
+        EXPECT_EQ(v, c.value) << c.format << " <- \"" << c.text << "\"";
+    }
+    int v = -1000;
+    EXPECT_FALSE(CStringConverterEnum("0\tOff\n1\tOn").TryParse("", &v));
+    EXPECT_EQ(v, -1000);
+}
+
 TEST(Converters, ListRanksMatchesFirstOnTies) {
     CStringConverterEnum conv("0\tOff\n1\tOn");
     EXPECT_EQ(conv.Range(), std::make_pair(0, 1));

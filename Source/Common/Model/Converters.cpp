@@ -129,6 +129,12 @@ std::string LabelShort(const std::string& label) {
 
 }  // namespace
 
+bool IsBlankText(const char* text) {
+    if (!text) return true;
+    while (*text == ' ') ++text;
+    return *text == 0;
+}
+
 // ---- strings
 
 std::string CStringConverterStr::Format(int value) const {
@@ -218,37 +224,106 @@ std::string CStringConverterCont::Format(int value) const {
     return makemultisz(text.c_str(), nullptr);
 }
 
-bool CStringConverterCont::ParseEntry(const entry& e, const char* text, int* value) const {
-    if (e.rawlo != e.rawhi) {
-        if (e.displo == e.disphi || e.exprs.empty()) return false;
-        char* end = nullptr;
-        const float x = strtof(text, &end);
-        if (end == text || !std::isfinite(x)) return false;
-        const float raw = (x - e.displo) * (static_cast<float>(e.rawhi) - static_cast<float>(e.rawlo)) /
-                              (e.disphi - e.displo) +
-                          static_cast<float>(e.rawlo);
-        if (!std::isfinite(raw)) return false;
-        const float rounded = raw >= 0 ? raw + 0.5f : raw - 0.5f;
-        if (rounded < static_cast<float>(std::min(e.rawlo, e.rawhi)) - 1.0f ||
-            rounded > static_cast<float>(std::max(e.rawlo, e.rawhi)) + 1.0f)
-            return false;
-        const int r = static_cast<int>(rounded);
-        if (r < e.rawlo || r > e.rawhi) return false;
-        *value = r;
+namespace {
+
+size_t SkipSpaces(const char* text, size_t i) {
+    while (text[i] == ' ') ++i;
+    return i;
+}
+
+// Length of the conversion at format[i] ('%' included), 0 when format[i] starts none ("%%" is text).
+size_t ConversionLength(const std::string& format, size_t i) {
+    if (format[i] != '%' || i + 1 >= format.size() || format[i + 1] == '%') return 0;
+    size_t j = i + 1;
+    while (j < format.size() && strchr("-+ #0123456789.hlLqjzt", format[j])) ++j;
+    return j < format.size() ? j - i + 1 : 0;
+}
+
+// The text a printf part shows before its first conversion, and between that and the next one.
+void LiteralsAroundNumber(const std::string& format, std::string* prefix, std::string* suffix) {
+    prefix->clear();
+    suffix->clear();
+    std::string* out = prefix;
+    for (size_t i = 0; i < format.size(); ++i) {
+        if (const size_t n = ConversionLength(format, i)) {
+            if (out == suffix) return;
+            out = suffix;
+            i += n - 1;
+            continue;
+        }
+        if (format[i] == '%' && i + 1 < format.size() && format[i + 1] == '%') ++i;
+        *out += format[i];
+    }
+}
+
+std::string TrimmedRight(std::string text) {
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+}  // namespace
+
+bool CStringConverterCont::ParseEntry(const entry& e, const char* text, int* value, PrefixRule rule) const {
+    if (e.rawlo == e.rawhi) {
+        if (rule != PrefixRule::Exact) return false;
+        const std::string label = LabelLong(e.format);
+        const size_t n = std::min(label.size(), strlen(text));
+        if (strncasecmp(label.c_str(), text, n) != 0) return false;
+        *value = e.rawlo;
         return true;
     }
-    const std::string label = LabelLong(e.format);
-    const size_t n = std::min(label.size(), strlen(text));
-    if (strncasecmp(label.c_str(), text, n) != 0) return false;
-    *value = e.rawlo;
+    if (e.displo == e.disphi || e.exprs.empty()) return false;
+    // The number may stand behind the entry's own leading text ("L001", "Ch16", "Track 3"): what a
+    // field shows must read back as the value it shows.
+    std::string prefix, suffix;
+    LiteralsAroundNumber(e.format, &prefix, &suffix);
+    prefix = TrimmedRight(prefix);
+    size_t start = SkipSpaces(text, 0);
+    switch (rule) {
+        case PrefixRule::Exact:
+            if (strncmp(text + start, prefix.c_str(), prefix.size()) != 0) return false;
+            start = SkipSpaces(text, start + prefix.size());
+            break;
+        case PrefixRule::AnyCase:
+            if (prefix.empty() || strncasecmp(text + start, prefix.c_str(), prefix.size()) != 0) return false;
+            start = SkipSpaces(text, start + prefix.size());
+            break;
+        case PrefixRule::None:
+            if (prefix.empty()) return false;  // already read under the exact rule
+            break;
+    }
+    char* end = nullptr;
+    const float x = strtof(text + start, &end);
+    if (end == text + start || !std::isfinite(x)) return false;
+    const float raw =
+        (x - e.displo) * (static_cast<float>(e.rawhi) - static_cast<float>(e.rawlo)) / (e.disphi - e.displo) +
+        static_cast<float>(e.rawlo);
+    if (!std::isfinite(raw)) return false;
+    const float rounded = raw >= 0 ? raw + 0.5f : raw - 0.5f;
+    if (rounded < static_cast<float>(std::min(e.rawlo, e.rawhi)) - 1.0f ||
+        rounded > static_cast<float>(std::max(e.rawlo, e.rawhi)) + 1.0f)
+        return false;
+    const int r = static_cast<int>(rounded);
+    if (r < e.rawlo || r > e.rawhi) return false;
+    // After the number: nothing, the entry's own following text (":1", "kHz"), or the whole text
+    // is what this value shows ("30:70"). Anything else ("3O", "5x") names no value.
+    const std::string rest = TrimmedRight(end + SkipSpaces(end, 0));
+    const std::string wanted = TrimmedRight(suffix);
+    if (!rest.empty() && strcasecmp(rest.c_str(), wanted.c_str()) != 0) {
+        const std::string shown = TrimmedRight(multiszlong(Format(r)));
+        if (strcasecmp(shown.c_str(), TrimmedRight(text + SkipSpaces(text, 0)).c_str()) != 0) return false;
+    }
+    *value = r;
     return true;
 }
 
-bool CStringConverterCont::TryParse(const char* text, int* value) const {
+bool CStringConverterCont::Match(const char* text, int* value) const {
     if (!text) text = "";
-    for (const entry& e : m_entries) {
-        if (ParseEntry(e, text, value)) return true;
-    }
+    // Entries whose leading text the typed text carries first, exactly and then in any case ("G001"
+    // and "g001" are different banks), then a bare number read by the entries that show a prefix.
+    for (PrefixRule rule : {PrefixRule::Exact, PrefixRule::AnyCase, PrefixRule::None})
+        for (const entry& e : m_entries)
+            if (ParseEntry(e, text, value, rule)) return true;
     // Otherwise only a whole integer of the range is a value ("12.5" and "1e30" are not).
     char* end = nullptr;
     const long long v = strtoll(text, &end, 0);
@@ -259,9 +334,13 @@ bool CStringConverterCont::TryParse(const char* text, int* value) const {
     return true;
 }
 
+bool CStringConverterCont::TryParse(const char* text, int* value) const {
+    return !IsBlankText(text) && Match(text, value);
+}
+
 int CStringConverterCont::Parse(const char* text) const {
     int v = 0;
-    if (TryParse(text, &v)) return v;
+    if (Match(text, &v)) return v;
     return parseint(text, &v) ? v : 0;
 }
 
@@ -277,6 +356,7 @@ std::string CStringConverterEnum::Format(int index) const {
 }
 
 bool CStringConverterEnum::TryParse(const char* text, int* value) const {
+    if (IsBlankText(text)) return false;
     int best = RankedMatch(text, static_cast<int>(m_labels.size()), [this](int i) { return m_labels[i]; });
     if (best < 0) return false;
     *value = best;
@@ -284,8 +364,9 @@ bool CStringConverterEnum::TryParse(const char* text, int* value) const {
 }
 
 int CStringConverterEnum::Parse(const char* text) const {
-    int v = 0;
-    return TryParse(text, &v) ? v : 0;
+    const int best =
+        RankedMatch(text, static_cast<int>(m_labels.size()), [this](int i) { return m_labels[i]; });
+    return best < 0 ? 0 : best;
 }
 
 // ---- name lists

@@ -73,8 +73,12 @@ public:
     static unsigned CountConversions(const char* printfPart);
 
 private:
+    // How an entry's leading text ("L" of "L%03.0f") must stand in front of a typed number.
+    enum class PrefixRule { Exact, AnyCase, None };
+
     std::string FormatEntry(const entry& e, int value) const;
-    bool ParseEntry(const entry& e, const char* text, int* value) const;
+    bool ParseEntry(const entry& e, const char* text, int* value, PrefixRule rule) const;
+    bool Match(const char* text, int* value) const;
 
     std::vector<entry> m_entries;
     int m_min, m_max;
@@ -93,6 +97,9 @@ public:
 private:
     std::vector<std::string> m_labels, m_short;
 };
+
+// True for an absent text or one of spaces only: it names no value, whatever a ranking says of it.
+bool IsBlankText(const char* text);
 
 // Best ranked position of text among count long texts (first on ties); -1 when nothing ranks.
 template <class GetLong>
@@ -124,6 +131,7 @@ public:
     }
     std::pair<int, int> Range() const override { return {0, static_cast<int>(m_list.size()) - 1}; }
     bool TryParse(const char* text, int* value) const override {
+        if (IsBlankText(text)) return false;
         int best = RankedMatch(text, static_cast<int>(m_list.size()),
                                [this](int i) { return multiszlong(m_list.getat(static_cast<unsigned>(i))); });
         if (best < 0) return false;
