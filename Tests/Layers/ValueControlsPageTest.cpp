@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 
 #include "Common/Controls/QnKnob.h"
 #include "Common/Controls/XBCtrlValueBar.h"
+#include "Hfc/Core/HfcCtrlCharEditText.h"
 #include "PageFixture.h"
 
 using namespace QorX0;
@@ -15,6 +17,7 @@ using namespace QorX0;
 namespace {
 
 constexpr int kStartLevel = 0x0100;  // program edit, -99..99
+constexpr int kNone = 1000;
 
 using ValuePage = FactoryPageFixture<CTabPageLayer>;
 
@@ -84,6 +87,53 @@ TEST_F(ValuePage, AHorizontalBarTakesItsCentreAndSignFromTheRow) {
     EXPECT_GT(span.length, 1);
     EXPECT_GE(span.start, 0);
     EXPECT_LE(span.start + span.length, 63);
+}
+
+// Typed text on every kind of field goes through the page's one write path: a text that names no
+// value writes and sends nothing and the field shows the parameter's value again; a value is written.
+TEST_F(ValuePage, TypedTextThatNamesNoValueWritesNothingAndTheFieldShowsTheValueAgain) {
+    QnKnob* knob = Place(creater.CreateKnob(10, 10, 0, 127, 0, false, 3, kStartLevel), kStartLevel);
+    CXBCtrlHorizontalValueBar* bar =
+        Place(creater.CreateHorizontalValueBar(10, 60, 96, 0, 127, 0, 0x10000 | kStartLevel), kStartLevel);
+    CHfcCtrlCharEditText* edit =
+        Place(creater.CreateTextEdit(10, 90, 96, 13, 0x20000 | kStartLevel), kStartLevel);
+    ASSERT_TRUE(knob && bar && edit);
+    struct Field {
+        const char* name;
+        CHfcControl* control;
+        std::function<void(const char*)> type;  // enters the text and presses Return
+    } fields[] = {
+        {"knob", knob, [&](const char* t) { knob->EnterEdit(t), knob->OnKeyDown(13, 0, 0); }},
+        {"value bar", bar, [&](const char* t) { bar->EnterEdit(t), bar->OnKeyDown(13, 0, 0); }},
+        {"edit text", edit, [&](const char* t) { edit->EnterEdit(t), edit->OnKeyDown(13, 0, 0); }},
+    };
+    const struct {
+        const char* text;
+        int written;  // kNone: the parameter keeps -42
+    } cases[] = {{"x7", kNone},  {"", kNone}, {"3O", kNone}, {"  ", kNone},
+                 {"+5x", kNone}, {"-5", -5},  {" 17 ", 17}};
+    for (const Field& f : fields) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(std::string(f.name) + " <- \"" + c.text + "\"");
+            Prog()->PutParamIEx(kStartLevel, -42, kPutNotify);
+            Tick();
+            const unsigned before = Sends();
+            f.type(c.text);
+            if (c.written == kNone) {
+                EXPECT_EQ(Prog()->GetParamI(kStartLevel), -42);
+                EXPECT_EQ(Sends(), before);
+                EXPECT_EQ(std::string(static_cast<const char*>(f.control->GetPtrValue())),
+                          Text(kStartLevel, -42));
+                EXPECT_EQ(f.control->GetIntValue(), -42);
+            } else {
+                EXPECT_EQ(Prog()->GetParamI(kStartLevel), c.written);
+                EXPECT_EQ(Sends() - before, 1u);
+                Tick();
+                EXPECT_EQ(std::string(static_cast<const char*>(f.control->GetPtrValue())),
+                          Text(kStartLevel, c.written));
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -267,13 +267,24 @@ void QnSynthLayer::OnHfcCtrlPtrValueChanged(CHfcControl* control, void* pointer)
         if (desc.ptype == kPTypeString)
             link.section->PutParamS(link.pid, text);
         else if (desc.converter)
-            link.section->PutParamI(link.pid, desc.converter->Parse(text));
+            WriteTypedValue(control, link, *desc.converter, text);
     }
     // An envelope graph's point goes to the parameters of its manager.
     if (pointer && control && typeid(*control) == typeid(CXBCtrlEnvelopeGraph)) {
         for (EnvelopeGraphManager* manager : m_envelopeManagers)
             if (manager->ControlToParam(control, static_cast<const tagEnvelopeValue*>(pointer))) break;
     }
+}
+
+void QnSynthLayer::WriteTypedValue(CHfcControl* control, const SParamIdInfo& link,
+                                   const IStringConverter& converter, const char* text) {
+    int value = 0;
+    if (converter.TryParse(text, &value)) {
+        link.section->PutParamI(link.pid, value);
+        return;
+    }
+    // A text that names no value writes and sends nothing; the field shows the parameter again.
+    SynchronizeControlWithParam(control, link.section, link.pid, false);
 }
 
 void QnSynthLayer::OnHfcCtrlKeyLostFocus(CHfcControl* control) {

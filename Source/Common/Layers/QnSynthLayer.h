@@ -136,6 +136,8 @@ private:
     void AdviseSection(QorX0::ISection* section);
     void UnadviseSection(QorX0::ISection* section);
     void SyncMatching(QorX0::ISection* section, int pid, bool props);
+    void WriteTypedValue(CHfcControl* control, const SParamIdInfo& link,
+                         const QorX0::IStringConverter& converter, const char* text);
     void Teardown();
 
     QorX0::IRemoteSynth* m_pSynth;
