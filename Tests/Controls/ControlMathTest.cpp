@@ -45,6 +45,16 @@ TEST(ControlMath, FloatTruncatesAndSaturates) {
     EXPECT_EQ(SaturatingToInt(-1e20f), INT_MIN);
 }
 
+TEST(ControlMath, FloorRoundsTowardMinusInfinityAndSaturates) {
+    const struct {
+        float value;
+        int expected;
+    } cases[] = {
+        {3.99f, 3}, {-3.01f, -4},     {-0.5f, -1},       {-4.0f, -4},
+        {0.0f, 0},  {1e20f, INT_MAX}, {-1e20f, INT_MIN}, {std::numeric_limits<float>::quiet_NaN(), INT_MIN}};
+    for (const auto& c : cases) EXPECT_EQ(SaturatingFloorToInt(c.value), c.expected) << c.value;
+}
+
 TEST(ControlMath, NonFiniteValues) {
     EXPECT_EQ(SaturatingToInt(std::numeric_limits<double>::quiet_NaN()), INT_MIN);
     EXPECT_EQ(SaturatingToInt(std::numeric_limits<float>::quiet_NaN()), INT_MIN);

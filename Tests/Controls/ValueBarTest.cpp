@@ -237,6 +237,56 @@ TEST_F(ValueBarTest, DragOnTheDisplay) {
               });
 }
 
+// A drag follows the hand at every value: from a negative, zero or positive value, in either
+// direction, with and without Shift, the first value reported is the neighbour on the side moved
+// to, reached after the same distance either way (half a fine step, as the accumulator starts half a
+// step above the value), on the bar and on the display.
+TEST_F(ValueBarTest, DragsMoveTheWayOfTheHandAtEveryValue) {
+    enum Where { kBar, kDisplay };
+    struct Case {
+        Where where;
+        int start;
+        int direction;  // +1: right on the bar, up on the display
+        int modifiers;
+    };
+    std::vector<Case> cases;
+    for (Where where : {kBar, kDisplay})
+        for (int start : {-5, 0, 5})
+            for (int direction : {1, -1})
+                for (int modifiers : {0, kShift}) cases.push_back({where, start, direction, modifiers});
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.where == kBar ? "bar" : "display") + " from " + std::to_string(c.start) +
+                     (c.direction > 0 ? " up" : " down") + (c.modifiers ? " with Shift" : ""));
+        // -31..31 over the 63-pixel bar: one value per pixel, so a press at bar x k asks for k - 31.
+        CXBCtrlHorizontalValueBar bar;
+        tagXBCtrlValueBarParamEx2 p = HorizontalParam(-31, 31, 0);
+        ASSERT_TRUE(bar.CreateEx2(&p, 1, 0));
+        bar.SetIntValue(c.start, false);
+        HfcControlRecorder r;
+        bar.SetListener(&r);
+        int x = c.where == kBar ? 2 + c.start + 31 : 75, y = 5;
+        driver.Step(&bar, {HfcGesture::Down, x, y});
+        ASSERT_TRUE(r.Reports().empty());
+        // Without Shift one pixel at speed is one value; with Shift one value per 10 pixels, the first
+        // after 5 pixels up or 6 down (from the middle of the value's step).
+        const int pixels = c.modifiers ? 16 : 3;
+        std::vector<std::string> expected;
+        for (int px = 1; px <= pixels; ++px) {
+            if (c.direction > 0)
+                (c.where == kBar ? x : y) += c.where == kBar ? 1 : -1;
+            else
+                (c.where == kBar ? x : y) += c.where == kBar ? -1 : 1;
+            clock.Advance(10);
+            driver.Step(&bar, {HfcGesture::Move, x, y, c.modifiers});
+            const int steps = c.modifiers ? (c.direction > 0 ? (px + 5) / 10 : (px + 4) / 10) : px;
+            if (steps > static_cast<int>(expected.size()))
+                expected.push_back(HfcControlRecorder::Value(c.start + c.direction * steps));
+        }
+        EXPECT_EQ(r.Reports(), expected);
+        driver.Step(&bar, {HfcGesture::Up, x, y});
+    }
+}
+
 // The vertical bar: a press maps the pointer from the top; drags on the bar run upwards.
 TEST_F(ValueBarTest, VerticalPressAndDrag) {
     CXBCtrlVerticalValueBar bar;

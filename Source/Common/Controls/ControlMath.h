@@ -18,3 +18,10 @@ constexpr int SaturatingToInt(F value) {
     if (value <= static_cast<F>(-2147483648.0)) return INT_MIN;
     return static_cast<int>(value);
 }
+
+// The value rounded toward minus infinity, saturating as above: an accumulator that starts half a
+// step above a value then moves the same distance to the next value either way, below 0 as above.
+template <class F>
+int SaturatingFloorToInt(F value) {
+    return SaturatingToInt(std::floor(value));
+}

@@ -271,7 +271,8 @@ void CXBCtrlValueBar::OnMouseMoveOnTheBar(int x, int y, int modifiers) {
         const float length = static_cast<float>(m_vertical ? m_barHeight : m_barWidth);
         m_accumulator += span * (static_cast<float>(delta) * m_scale) / length * ratio;
     }
-    const int value = std::clamp(SaturatingToInt(m_accumulator / m_scale), m_iMin, std::max(m_iMin, m_iMax));
+    const int value =
+        std::clamp(SaturatingFloorToInt(m_accumulator / m_scale), m_iMin, std::max(m_iMin, m_iMax));
     if (value != m_dragValue) Report(value);
     m_lastX = x;
     m_lastY = y;
@@ -290,7 +291,7 @@ void CXBCtrlValueBar::OnMouseMoveOnTheDisp(CHfcMouse* mouse, int x, int y, int m
     } else {
         m_accumulator += delta * m_scale * GetMouseDeltaRatio();
     }
-    const int value = std::clamp(SaturatingToInt(m_accumulator / (m_pixelStep * m_scale)), m_iMin,
+    const int value = std::clamp(SaturatingFloorToInt(m_accumulator / (m_pixelStep * m_scale)), m_iMin,
                                  std::max(m_iMin, m_iMax));
     if (value != m_dragValue) Report(value);
     m_lastX = x;
