@@ -4,6 +4,7 @@
 // without a parameter, two managers on one page, and proxies that never show.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -201,6 +202,58 @@ TEST_F(EnvelopeBinding, PointWithoutLevelParameter) {
     Tick();
     EXPECT_EQ(Point(graph, 2).time, 62);
     EXPECT_EQ(Point(graph, 2).level, 99);
+}
+
+// Only values that change are written: a plain click on a point sends nothing, and every step of a
+// drag sends exactly the level and time changes it makes (a sideways drag moves only the time).
+TEST_F(EnvelopeBinding, OnlyChangedLevelsAndTimesAreWrittenAndSent) {
+    CXBCtrlEnvelopeGraph* graph = Graph(10, 1, 0x10001);
+    new EnvelopeGraphManager(page.get(), graph, kFilterLevels, kFilterTimes);
+    page->Show(false);
+    Prog()->PutParamIEx(0x0904, 10, kPutNotify);
+    Prog()->PutParamIEx(0x0903, 30, kPutNotify);
+    Prog()->PutParamIEx(0x0905, 60, kPutNotify);
+    Tick();
+    std::vector<int> pids;
+    for (const int* list : {kFilterLevels, kFilterTimes})
+        for (int i = 0; i < 6; ++i)
+            if (list[i] != -1) pids.push_back(list[i]);
+    const auto values = [&] {
+        std::vector<int> v;
+        for (int pid : pids) v.push_back(Prog()->GetParamI(pid));
+        return v;
+    };
+    const auto changes = [](const std::vector<int>& a, const std::vector<int>& b) {
+        unsigned n = 0;
+        for (size_t i = 0; i < a.size(); ++i) n += a[i] != b[i];
+        return n;
+    };
+    const tagHfcPoint p = graph->GetPointPosition(2);
+    const int x = 10 + p.x, y = 30 + p.y;
+    m_screen.MoveTo(x, y);
+    std::vector<int> before = values();
+    unsigned sends = Sends();
+    m_screen.ButtonDown();
+    m_screen.ButtonUp();
+    Tick();
+    EXPECT_EQ(Sends(), sends);
+    EXPECT_EQ(values(), before);
+
+    m_screen.ButtonDown();
+    const size_t timeAt = static_cast<size_t>(std::find(pids.begin(), pids.end(), 0x0903) - pids.begin());
+    unsigned timeChanges = 0;
+    for (int step = 1; step <= 10; ++step) {
+        sends = Sends();
+        m_screen.MoveTo(x + 3 * step, y);
+        const std::vector<int> after = values();
+        EXPECT_EQ(Sends() - sends, changes(before, after)) << "step " << step;
+        EXPECT_EQ(Prog()->GetParamI(0x0904), 10) << "step " << step;  // sideways: the level stays
+        timeChanges += after[timeAt] != before[timeAt];
+        before = after;
+        Tick();
+    }
+    m_screen.ButtonUp();
+    EXPECT_GT(timeChanges, 0u);
 }
 
 // Two managers on one page: a parameter both hold moves the graph of the first in the page's list;

@@ -91,18 +91,27 @@ bool EnvelopeGraphManager::ParamToControl(CHfcControl* control, int pid) {
     return true;
 }
 
+// A press, a release and every move of a drag report the whole point: only a level or time that
+// changes is written, so only changes go to the instrument.
+void EnvelopeGraphManager::WriteIfChanged(int pid, int value) {
+    const int mode = m_pPage->GetTargetMode();
+    QorX0::PARAMDESC desc{};
+    if (m_pPage->GetParamDesc(&desc, mode, pid))
+        value = std::clamp(value, desc.minval, std::max(desc.minval, desc.maxval));
+    if (m_pPage->GetParamValue(mode, pid) != value) m_pPage->PutParamValue(mode, pid, value);
+}
+
 bool EnvelopeGraphManager::ControlToParam(CHfcControl* control, const tagEnvelopeValue* value) {
     if (m_pGraph == nullptr || value == nullptr || control != static_cast<CHfcControl*>(m_pGraph))
         return false;
     if (value->index < 0 || value->index >= kPoints || m_pPage == nullptr) return false;
     const int levelPid = m_levelPids[static_cast<size_t>(value->index)];
     const int timePid = m_timePids[static_cast<size_t>(value->index)];
-    const int mode = m_pPage->GetTargetMode();
     if (levelPid != -1) {
         const int level =
             m_pGraph->IsSignedLevel() ? Saturated(int64_t{value->level} - 99) : HalfDown(value->level);
-        m_pPage->PutParamValue(mode, levelPid, level);
+        WriteIfChanged(levelPid, level);
     }
-    if (timePid != -1) m_pPage->PutParamValue(mode, timePid, HalfDown(value->time));
+    if (timePid != -1) WriteIfChanged(timePid, HalfDown(value->time));
     return levelPid != -1 || timePid != -1;
 }

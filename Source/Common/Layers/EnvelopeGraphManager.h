@@ -30,8 +30,8 @@ public:
     // control's value (a level of point 3 also moves point 4) and true is returned.
     bool ParamToControl(CHfcControl* control, int pid);
     // The graph reported a point: its level and time parameters (those not -1) are written, level - 99
-    // (signed) or level / 2, and time / 2, rounded down. True when a parameter was written; false for
-    // another control.
+    // (signed) or level / 2, and time / 2, rounded down, each only when its value changes. True when
+    // the point has a parameter (the record was this manager's); false for another control.
     bool ControlToParam(CHfcControl* control, const tagEnvelopeValue* value);
 
     CXBCtrlEnvelopeGraph* GetGraph() const { return m_pGraph; }
@@ -42,6 +42,7 @@ private:
     // The point pid stands for in list (the proxy's own point when it names one): -1 when none.
     static int PointOf(const std::vector<int>& list, int pid, const CHfcControl* control);
     void MakeProxy(int pid, int point);
+    void WriteIfChanged(int pid, int value);
 
     CTabPageLayer* m_pPage;
     CXBCtrlEnvelopeGraph* m_pGraph;
