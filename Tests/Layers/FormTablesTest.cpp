@@ -243,17 +243,79 @@ TEST(FormTables, RowsInsideTheirPageWithoutOverlapsCaptionsBesideTheirControls) 
                                      b.y < a.y + a.height;
                 EXPECT_FALSE(overlap) << "overlaps " << Where(form, b);
             }
-            if (a.kindId != UIForms::kKindParamCaption) continue;
-            int beside = 0;
-            for (int j = 0; j < form.childCount; ++j) {
-                const UI_FORMINFO& c = form.children[j];
-                if (UI_FORM_Utils::IsControlClass(ClassOf(c)) && c.y == a.y && c.x >= a.x + a.width &&
-                    c.x <= a.x + a.width + 10)
-                    ++beside;
+            if (a.kindId == UIForms::kKindParamCaption) {
+                EXPECT_NE(FormTest::ControlBeside(form, a), nullptr);
             }
-            EXPECT_EQ(beside, 1);
         }
     });
+}
+
+// The checker itself: a right form passes; PIDs swapped between two envelope rows of one kind
+// ("Start Lvl" and "Attack Lvl", "Attack Time" and "Decay Time"), an envelope row's PID given to its
+// modulation row, or one PID on two controls are each found.
+TEST(FormChecker, FindsSwappedEnvelopeRowsAndRepeatedPids) {
+    RecordingRemoteSynth synth(kPmidTolva);
+    QnSynthLayer layer(&synth);
+    const UI_FORMINFO* form = nullptr;
+    ForEachForm([&](const UI_FORMINFO& f) {
+        if (f.kindId == 1052) form = &f;  // the filter 1 envelope
+    });
+    ASSERT_NE(form, nullptr);
+    const auto withPids = [&](std::map<int, int> swaps) {
+        std::vector<UI_FORMINFO> rows(form->children, form->children + form->childCount);
+        for (UI_FORMINFO& row : rows) {
+            const auto to = swaps.find(row.controlId);
+            if (to != swaps.end() && UI_FORM_Utils::IsControlClass(ClassOf(row))) {
+                row.controlId = to->second;
+                swaps.erase(to);  // each PID's first control only
+            }
+        }
+        UI_FORMINFO copy = *form;
+        copy.children = rows.data();
+        return FormTest::FormProblems(copy, layer).size();
+    };
+    EXPECT_EQ(withPids({}), 0u);
+    const struct {
+        const char* what;
+        std::map<int, int> swaps;
+        size_t problems;
+    } cases[] = {
+        {"start and attack level swapped", {{0x0900, 0x0902}, {0x0902, 0x0900}}, 2},
+        {"attack and decay time swapped", {{0x0901, 0x0903}, {0x0903, 0x0901}}, 2},
+        {"start level and its modulation swapped", {{0x0900, 0x0913}, {0x0913, 0x0900}}, 2},
+        {"sustain level on the release level's field too", {{0x0908, 0x0906}}, 2},
+    };
+    for (const auto& c : cases) EXPECT_EQ(withPids(c.swaps), c.problems) << c.what;
+}
+
+// The caption rule on its own: abbreviations, numbers of the row's own name, groups of the table.
+TEST(FormChecker, CaptionsNameTheirParameters) {
+    const struct {
+        const char* caption;
+        const char* name;
+        const char* group;
+        bool names;
+    } cases[] = {
+        {"Start Lvl", "START LEVEL", "OSCILLATOR 1 FILTER EG", true},
+        {"Break Lvl", "BREAK POINT LEVEL", "OSCILLATOR 1 FILTER EG", true},
+        {"Time:Decay", "DECAY TIME", "PITCH EG", true},
+        {"Start", "START (A.M.LEVEL)", "OSCILLATOR 1 FILTER EG", true},
+        {"Start", "START LEVEL", "OSCILLATOR 1 FILTER EG", false},
+        {"Start Lvl", "START (A.M.LEVEL)", "OSCILLATOR 1 FILTER EG", false},
+        {"Attack Lvl", "ATTACK TIME", "OSCILLATOR 1 FILTER EG", false},
+        {"AMS Int. B", "INT BY A.M.(EG)", "OSCILLATOR 1 FILTER B", true},
+        {"AMS Int. B", "INT BY A.M.(EG)", "OSCILLATOR 1 FILTER A", false},
+        {"Intensity 1", "INT BY A.M.(TIME1)", "OSCILLATOR 2 FILTER EG", true},
+        {"Intensity 1", "INT BY A.M.(TIME2)", "OSCILLATOR 1 FILTER EG", false},
+        {"LFO2 Sync", "MIDI/TEMPO SYNC.", "OSCILLATOR 1 LFO 2", true},
+        {"LFO1 Sync", "MIDI/TEMPO SYNC.", "OSCILLATOR 1 LFO 2", false},
+        {"Joystick -X", "PITCH BY JS(-X)", "OSCILLATOR 1 PITCH", true},
+        {"Joystick +X", "PITCH BY JS(-X)", "OSCILLATOR 1 PITCH", false},
+        {"Delay Start", "DELAY START", "OSCILLATOR 1", true},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(FormTest::CaptionNamesParameter(c.caption, c.name, c.group), c.names)
+            << '"' << c.caption << "\" for " << c.group << " / " << c.name;
 }
 
 class FormFonts : public ::testing::Test {
@@ -300,13 +362,12 @@ TEST_P(FormParameters, EveryControlFindsItsParameterShowsItsKindAndFitsItsTexts)
         const auto models = FormTest::ModelsOf(form);
         if (std::find(models.begin(), models.end(), model) == models.end()) return;
         const int kind = FormTest::HostOf(form).kind;
-        std::set<int> seen;
+        for (const std::string& problem : FormTest::FormProblems(form, layer)) ADD_FAILURE() << problem;
         for (int i = 0; i < form.childCount; ++i) {
             const UI_FORMINFO& row = form.children[i];
             const int cls = ClassOf(row);
             if (!UI_FORM_Utils::IsControlClass(cls)) continue;
             SCOPED_TRACE(Where(form, row));
-            EXPECT_TRUE(seen.insert(row.controlId).second) << "shown twice";
             ISection* section = layer.GetParamSection(kind, row.controlId);
             ASSERT_NE(section, nullptr) << "not found in kind " << kind;
             PARAMDESC desc{};

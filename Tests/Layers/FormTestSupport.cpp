@@ -1,8 +1,16 @@
 #include "Layers/FormTestSupport.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cstring>
+#include <map>
+#include <set>
+#include <sstream>
 
 #include "Common/Controls/ArtGeometry.h"
+#include "Common/Layers/Forms/UIFormManager.h"
+#include "Common/Layers/QnSynthLayer.h"
+#include "Common/Model/ParamTable.h"
 #include "Common/Model/Sections.h"
 #include "Hfc/Draw/HfcBmp.h"
 
@@ -13,7 +21,153 @@ bool EndsWith(const char* text, const char* tail) {
     const size_t n = std::strlen(text), m = std::strlen(tail);
     return n >= m && std::strcmp(text + n - m, tail) == 0;
 }
+// Lower-case words: letters, digits and the signs of "+X" and "-X"; "A.M." is one word, "am".
+std::vector<std::string> Words(std::string text) {
+    for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (size_t at; (at = text.find("a.m.")) != std::string::npos;) text.replace(at, 4, "am ");
+    std::vector<std::string> words(1);
+    for (char c : text) {
+        if (std::isalnum(static_cast<unsigned char>(c)) || c == '+' || c == '-')
+            words.back() += c;
+        else if (!words.back().empty())
+            words.emplace_back();
+    }
+    if (words.back().empty()) words.pop_back();
+    return words;
+}
+
+std::string Joined(const std::vector<std::string>& words) {
+    std::string out;
+    for (const std::string& w : words)
+        for (char c : w)
+            if (std::isalnum(static_cast<unsigned char>(c))) out += c;
+    return out;
+}
+
+bool IsNumber(const std::string& word) {
+    return std::all_of(word.begin(), word.end(),
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+}
+
+// The pages' own words for what the parameter names spell out.
+const std::map<std::string, std::vector<std::string>>& Synonyms() {
+    static const std::map<std::string, std::vector<std::string>> synonyms = {
+        {"lvl", {"level"}},
+        {"intensity", {"int"}},
+        {"joystick", {"js"}},
+        {"ams", {"am"}},
+        {"ctrl", {"control", "ctrl"}},
+        {"master", {"master", "mst"}},
+        {"mode", {"toggle", "msb"}},
+        {"function", {"assign"}},
+        {"split", {"sw"}},
+    };
+    return synonyms;
+}
+
+// An envelope row: "<stage> LEVEL" or "<stage> TIME" (BREAK POINT LEVEL too); its stage and kind.
+std::pair<std::string, std::string> EnvelopeRow(const std::vector<std::string>& words, bool caption) {
+    static const std::set<std::string> stages = {"start", "attack",  "break",  "decay",
+                                                 "slope", "sustain", "release"};
+    std::string stage, kind;
+    for (const std::string& w : words) {
+        if (stage.empty() && stages.count(w)) stage = w;
+        if (kind.empty() && (w == "level" || w == "time" || (caption && w == "lvl")))
+            kind = w == "time" ? "time" : "level";
+    }
+    if (stage.empty() || kind.empty()) return {};
+    if (!caption && (words.front() != stage || words.back() != kind)) return {};
+    return {stage, kind};
+}
+
 }  // namespace
+
+bool CaptionNamesParameter(const std::string& caption, const std::string& name, const std::string& group) {
+    const std::vector<std::string> own = Words(name);
+    std::vector<std::string> all = Words(group);
+    all.insert(all.end(), own.begin(), own.end());
+    const std::string ownJoined = Joined(own), allJoined = Joined(all);
+    const std::vector<std::string> words = Words(caption);
+    for (const std::string& word : words) {
+        const auto synonym = Synonyms().find(word);
+        const std::vector<std::string> forms =
+            synonym == Synonyms().end() ? std::vector<std::string>{word} : synonym->second;
+        const bool found = std::any_of(forms.begin(), forms.end(), [&](const std::string& w) {
+            if (IsNumber(w)) return ownJoined.find(w) != std::string::npos;
+            if (std::any_of(all.begin(), all.end(), [&](const std::string& n) {
+                    return w.size() == 1 ? n == w : n.rfind(w, 0) == 0;
+                }))
+                return true;
+            const bool longEnough = w.size() >= 3 || std::any_of(w.begin(), w.end(), [](char c) {
+                                        return std::isdigit(static_cast<unsigned char>(c));
+                                    });
+            return longEnough && allJoined.find(Joined({w})) != std::string::npos;
+        });
+        if (!found) return false;
+    }
+    // Parenthesised rows (the modulation of a stage, "START (A.M.LEVEL)") are no envelope rows.
+    const auto row =
+        name.find('(') == std::string::npos ? EnvelopeRow(own, false) : std::pair<std::string, std::string>{};
+    return EnvelopeRow(words, true) == row;
+}
+
+const UI_FORMINFO* ControlBeside(const UI_FORMINFO& form, const UI_FORMINFO& caption) {
+    const UI_FORMINFO* found = nullptr;
+    for (int j = 0; j < form.childCount; ++j) {
+        const UI_FORMINFO& c = form.children[j];
+        if (UI_FORM_Utils::IsControlClass(UI_FORM_Utils::GetItemClassInt(c)) && c.y == caption.y &&
+            c.x >= caption.x + caption.width && c.x <= caption.x + caption.width + 10) {
+            if (found != nullptr) return nullptr;
+            found = &c;
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> FormProblems(const UI_FORMINFO& form, const QnSynthLayer& layer) {
+    std::vector<std::string> problems;
+    const auto where = [&](const UI_FORMINFO& row) {
+        std::ostringstream s;
+        s << form.caption << " (" << row.x << ", " << row.y << ") PID 0x" << std::hex << row.controlId;
+        return s.str();
+    };
+    std::set<int> pids;
+    for (int i = 0; i < form.childCount; ++i) {
+        const UI_FORMINFO& row = form.children[i];
+        if (UI_FORM_Utils::IsControlClass(UI_FORM_Utils::GetItemClassInt(row)) &&
+            !pids.insert(row.controlId).second)
+            problems.push_back(where(row) + ": PID on two controls");
+    }
+    const int kind = HostOf(form).kind;
+    for (int i = 0; i < form.childCount; ++i) {
+        const UI_FORMINFO& caption = form.children[i];
+        if (caption.kindId != UIForms::kKindParamCaption) continue;
+        const UI_FORMINFO* control = ControlBeside(form, caption);
+        if (control == nullptr) {
+            problems.push_back(std::string(form.caption) + " \"" + caption.caption +
+                               "\": no one control beside it");
+            continue;
+        }
+        QorX0::ISection* section = layer.GetParamSection(kind, control->controlId);
+        const int index = section != nullptr ? section->GetIndexByParamID(control->controlId) : -1;
+        QorX0::PARAMDESC desc{};
+        if (index < 0 || !section->GetParamDescByIndex(static_cast<unsigned>(index), &desc)) {
+            problems.push_back(where(*control) + ": no such parameter");
+            continue;
+        }
+        std::string group;
+        for (int k = index - 1; k >= 0 && group.empty(); --k) {
+            QorX0::PARAMDESC above{};
+            if (section->GetParamDescByIndex(static_cast<unsigned>(k), &above) &&
+                above.ptype == QorX0::kPTypeCaption)
+                group = QorX0::RowLongName(above);
+        }
+        const std::string name = QorX0::RowLongName(desc);
+        if (!CaptionNamesParameter(caption.caption, name, group))
+            problems.push_back(where(*control) + ": \"" + caption.caption + "\" does not name " + name);
+    }
+    return problems;
+}
 
 Host HostOf(const UI_FORMINFO& form) {
     const int id = form.kindId;

@@ -9,6 +9,7 @@
 #include "Common/Model/SynthData.h"
 
 struct tagHfcBmpFontInfo;
+class QnSynthLayer;
 
 namespace FormTest {
 
@@ -45,5 +46,21 @@ int EditTextRoom(int width);
 int EditTextMaxChars(int width, int height);
 
 void ForEachForm(const std::function<void(const UI_FORMINFO& form)>& visit);
+
+// The one control a parameter caption labels: on its line, starting at most 10 pixels right of the
+// caption's end; none when there is not exactly one.
+const UI_FORMINFO* ControlBeside(const UI_FORMINFO& form, const UI_FORMINFO& caption);
+
+// Whether a caption names the parameter of row name `name` in table group `group` (the caption row
+// of the table the parameter stands under): every word of the caption is found in the two (with
+// the pages' abbreviations: "Lvl" is LEVEL, "Int." INT, "AMS" A.M.), a number of the caption in the
+// row's own name; and an envelope caption ("Start Lvl", "Time:Decay") names exactly the envelope
+// row of its stage and kind, nothing else, and no other caption names such a row.
+bool CaptionNamesParameter(const std::string& caption, const std::string& name, const std::string& group);
+
+// What is wrong with a form's controls as the page linking the form's section kind sees them: a
+// PID that stands on two controls, a parameter the caption beside its control does not name. Empty
+// for a right form.
+std::vector<std::string> FormProblems(const UI_FORMINFO& form, const QnSynthLayer& layer);
 
 }  // namespace FormTest
