@@ -1,5 +1,7 @@
 // Records posted from two other threads (as the MIDI read thread and the audio thread would, were
-// a dispatcher bound to the wrong loop) while the main thread drains: none lost, none replayed twice.
+// a dispatcher bound to the wrong loop) while the main thread drains: none replayed twice, and none
+// lost: a record not replayed itself was folded into a reinitialisation of its section, replayed
+// after it, when the queue ran past its high-water mark.
 #include <gtest/gtest.h>
 
 #include <atomic>
@@ -17,7 +19,9 @@ public:
     virtual ~CountingHandler() = default;
     explicit CountingHandler(size_t n) : seen(n, 0) {}
     std::vector<int> seen;  // replays per sequence number; touched on the draining thread only
+    int reinitialisations = 0;
     void OnIdleSectionParamChanged(ISection*, int seq) override { ++seen[static_cast<size_t>(seq)]; }
+    void OnIdleSectionReinitialized(ISection*) override { ++reinitialisations; }
 };
 
 TEST(QueueThreaded, PostsFromTwoThreadsWhileTheMainThreadDrains) {
@@ -35,7 +39,15 @@ TEST(QueueThreaded, PostsFromTwoThreadsWhileTheMainThreadDrains) {
     audio.join();
     while (h.ProcessEventQueue() > 0) {
     }
-    for (size_t i = 0; i < h.seen.size(); ++i) ASSERT_EQ(h.seen[i], 1) << "sequence " << i;
+    int missing = 0;
+    for (size_t i = 0; i < h.seen.size(); ++i) {
+        ASSERT_LE(h.seen[i], 1) << "sequence " << i;
+        missing += h.seen[i] == 0;
+    }
+    if (missing > 0) {
+        EXPECT_GT(h.reinitialisations, 0);
+    }
+    EXPECT_EQ(h.GetQueuedEventCount(), 0u);
 }
 
 }  // namespace

@@ -83,10 +83,12 @@ class Page : public CTabPageLayer {
 public:
     explicit Page(IRemoteSynth* synth) : CTabPageLayer(synth, "page") {}
     int refreshes = 0;
+    int syncs = 0;  // synchronisations of linked controls
     void OnRefresh() override {
         ++refreshes;
         CTabPageLayer::OnRefresh();
     }
+    void OnPostSynchronizeControlWithParam(CHfcControl*, ISection*, int) override { ++syncs; }
 };
 
 constexpr int kStartLevel = 0x0100;  // program edit, -99..99
@@ -203,6 +205,40 @@ TEST_F(SynthLayer, AHiddenPageCatchesUpWhenShown) {
     EXPECT_EQ(c->GetIntValue(), 6);
     page->Idle(0);
     EXPECT_EQ(page->refreshes, 1);
+}
+
+// A page hidden while the instrument sends banks and changes keeps a bounded queue, and showing it
+// costs a bounded number of synchronisations however long it stayed hidden: the bank lists merge
+// into one resynchronisation per list, and a flood falls back to one of the page.
+TEST_F(SynthLayer, ShowingALongHiddenPageCostsBoundedWork) {
+    ValueControl* c = Add(kRandom, 0);
+    page->LinkControlWithParam(c, kModeProgEdit, kRandom);
+    const struct {
+        const char* what;
+        int bankLists, changes;
+        int syncs;  // Show's own, then the replays
+    } cases[] = {
+        {"128 banks received", 128, 0, 1 + 1},
+        {"banks and 40000 changes", 128, 40000, 1 + 2},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(k.what);
+        page->Hide(false);
+        Tick();
+        for (int i = 0; i < k.bankLists; ++i)
+            page->OnRemoteSynthBankListChanged(synth.get(), kModeProgPlay,
+                                               SOUNDINDEX{0, static_cast<uint8_t>(i)});
+        for (int i = 0; i < k.changes; ++i) {
+            Prog()->PutParamIEx(kRandom, i % 8, kPutNotify);
+            synth->sections.host.Pump();  // hidden pages are not idled
+        }
+        EXPECT_LE(page->GetQueuedEventCount(), QnRemoteSynthEventHandler::kHighWater + 1);
+        page->syncs = 0;
+        page->Show(false);
+        page->Idle(0);
+        EXPECT_EQ(page->syncs, k.syncs);
+        EXPECT_EQ(c->GetIntValue(), Prog()->GetParamI(kRandom));
+    }
 }
 
 TEST_F(SynthLayer, UnlinkingOrRelinkingOneControlKeepsTheOthersOnTheSectionAlive) {

@@ -71,56 +71,46 @@ void QnRemoteSynthEventHandler::OnSectionParamChanged(ISection* section, int pid
     PostEvent(kEventSectionParamChanged, Ptr(section), pid, 0, 0);
 }
 
-QnRemoteSynthEventHandler::Key QnRemoteSynthEventHandler::KeyOf(const EventInfo& e) {
-    switch (e.kind) {
-        case kEventCurSound:
-            return {e.kind, 0, 0};  // only the newest sound matters
+bool QnRemoteSynthEventHandler::SameAfterFallback(const EventInfo& a, const EventInfo& b) {
+    if (a.kind != b.kind) return false;
+    switch (a.kind) {
         case kEventSectionReinitialized:
-            return {e.kind, e.a1, 0};
+            return a.a1 == b.a1;
+        case kEventBankList:
+            return a.a2 == b.a2;
         default:
-            return {e.kind, e.a1, e.a2};
+            return true;
     }
 }
 
-bool QnRemoteSynthEventHandler::Coalesces(int kind) {
-    return kind == kEventCurSound || kind == kEventSectionReinitialized || kind == kEventSectionParamProps ||
-           kind == kEventSectionParamChanged;
-}
-
-void QnRemoteSynthEventHandler::PushLocked(const EventInfo& e) {
+void QnRemoteSynthEventHandler::FoldLocked(EventInfo e) {
+    if (e.kind == kEventSectionParamProps || e.kind == kEventSectionParamChanged)
+        e = EventInfo{kEventSectionReinitialized, e.a1, 0, 0, 0};  // the whole section is read again
+    const auto twin = std::find_if(m_queue.begin(), m_queue.end(),
+                                   [&](const EventInfo& q) { return SameAfterFallback(q, e); });
+    if (twin != m_queue.end()) m_queue.erase(twin);
     m_queue.push_back(e);
-    if (Coalesces(e.kind)) ++m_queuedKeys[KeyOf(e)];
-}
-
-QnRemoteSynthEventHandler::EventInfo QnRemoteSynthEventHandler::PopLocked() {
-    EventInfo e = m_queue.front();
-    m_queue.pop_front();
-    if (Coalesces(e.kind)) {
-        auto it = m_queuedKeys.find(KeyOf(e));
-        if (it != m_queuedKeys.end() && --it->second == 0) m_queuedKeys.erase(it);
-    }
-    return e;
 }
 
 void QnRemoteSynthEventHandler::PostEvent(int kind, intptr_t a1, int a2, int a3, int a4) {
     const EventInfo e{kind, a1, a2, a3, a4};
     QueueLock hold(m_lock);
-    if (m_queue.size() >= kHighWater && Coalesces(kind)) {
-        const Key key = KeyOf(e);
-        auto it = m_queuedKeys.find(key);
-        if (it != m_queuedKeys.end()) {
-            if (kind == kEventSectionParamProps || kind == kEventSectionParamChanged)
-                return;  // its twin is still queued and replays the current value
-            // Current sound and reinitialisation: the newest record takes its twin's place at the end.
-            auto twin = std::find_if(m_queue.begin(), m_queue.end(),
-                                     [&](const EventInfo& q) { return q.kind == kind && KeyOf(q) == key; });
-            if (twin != m_queue.end()) {
-                m_queue.erase(twin);
-                if (--it->second == 0) m_queuedKeys.erase(it);
-            }
-        }
+    if (m_fallenBack) {
+        FoldLocked(e);
+        return;
     }
-    PushLocked(e);
+    if (kind == kEventBankList) {
+        const auto twin = std::find_if(m_queue.begin(), m_queue.end(),
+                                       [&](const EventInfo& q) { return SameAfterFallback(q, e); });
+        if (twin != m_queue.end()) m_queue.erase(twin);
+    }
+    m_queue.push_back(e);
+    if (m_queue.size() <= kHighWater) return;
+    TRACE("QnRemoteSynthEventHandler: %zu records queued, the page will be resynchronised\n", m_queue.size());
+    m_fallenBack = true;
+    std::deque<EventInfo> queued;
+    queued.swap(m_queue);
+    for (const EventInfo& q : queued) FoldLocked(q);
 }
 
 size_t QnRemoteSynthEventHandler::GetQueuedEventCount() {
@@ -131,25 +121,33 @@ size_t QnRemoteSynthEventHandler::GetQueuedEventCount() {
 size_t QnRemoteSynthEventHandler::ProcessEventQueue() {
     size_t replayed = 0;
     std::vector<EventInfo> batch;
+    const auto pop = [this] {
+        const EventInfo e = m_queue.front();
+        m_queue.pop_front();
+        return e;
+    };
     for (;;) {
         batch.clear();
         {
             QueueLock hold(m_lock);
-            if (m_queue.empty()) return replayed;
+            if (m_queue.empty()) {
+                m_fallenBack = false;
+                return replayed;
+            }
             if (replayed >= kMaxReplaysPerDrain) {
                 TRACE("QnRemoteSynthEventHandler: %zu records replayed, %zu left for the next tick\n",
                       replayed, m_queue.size());
                 return replayed;
             }
-            EventInfo held = PopLocked();
+            EventInfo held = pop();
             if (held.kind == kEventCurSound) {
-                while (!m_queue.empty() && m_queue.front().kind == kEventCurSound) held = PopLocked();
+                while (!m_queue.empty() && m_queue.front().kind == kEventCurSound) held = pop();
                 batch.push_back(held);
             } else if (held.kind == kEventSectionReinitialized) {
                 // One replay per section, in the order of each section's last record in the run.
                 batch.push_back(held);
                 while (!m_queue.empty() && m_queue.front().kind == kEventSectionReinitialized) {
-                    const EventInfo next = PopLocked();
+                    const EventInfo next = pop();
                     batch.erase(std::remove_if(batch.begin(), batch.end(),
                                                [&](const EventInfo& b) { return b.a1 == next.a1; }),
                                 batch.end());

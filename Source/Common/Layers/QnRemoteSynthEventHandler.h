@@ -5,19 +5,20 @@
 //
 // Merging: a run of current-sound records (kind 4) collapses into its last record; a run of
 // section-reinitialised records (kind 8) collapses per section, one replay per distinct section in
-// the order of each section's last record. A queue that is not drained (a hidden page) stays
-// bounded: above kHighWater, a property or parameter record equal to one still queued is dropped and
-// a current-sound or reinitialised record replaces its queued twin. Nothing is lost by this, as every
-// replay reads the current values. One drain replays at most kMaxReplaysPerDrain records; records
-// posted by the replays themselves are replayed in the same drain up to that cap.
+// the order of each section's last record; a bank-list record (kind 5) replaces the one of its list
+// still queued, as every replay of it resynchronises the whole page. A queue that is not drained (a
+// hidden page) stays bounded for every kind: past kHighWater the queue falls back to resynchronising
+// the page, keeping the newest record of each remote-synthesizer kind (of each list for bank lists)
+// and one reinitialisation of each section its section records named, in the order of their last
+// records; later posts fold in the same way until the queue is drained. Nothing is lost by this, as
+// every replay reads the current values. One drain replays at most kMaxReplaysPerDrain records;
+// records posted by the replays themselves are replayed in the same drain up to that cap.
 //
 // Lock order: a section's observer lock, then this queue's lock. The queue's lock is never held
 // while a replay runs.
 #include <cstddef>
 #include <cstdint>
 #include <deque>
-#include <functional>
-#include <unordered_map>
 
 #include "Common/Link/RemoteSynth.h"
 #include "Common/Model/Sections.h"
@@ -38,7 +39,7 @@ public:
         kEventSectionParamProps = 9,
         kEventSectionParamChanged = 10,
     };
-    // Queue length from which duplicates are dropped or replaced.
+    // Queue length past which the queue falls back to resynchronising the page.
     static constexpr size_t kHighWater = 1024;
     // Records one ProcessEventQueue call replays at most; the rest waits for the next call.
     static constexpr size_t kMaxReplaysPerDrain = 10000;
@@ -96,25 +97,14 @@ protected:
     ~QnRemoteSynthEventHandler() = default;
 
 private:
-    struct Key {
-        int kind;
-        intptr_t a1;
-        int a2;
-        bool operator==(const Key& o) const { return kind == o.kind && a1 == o.a1 && a2 == o.a2; }
-    };
-    struct KeyHash {
-        size_t operator()(const Key& k) const {
-            return std::hash<intptr_t>()(k.a1) * 31u + static_cast<size_t>(k.kind) * 1000003u +
-                   static_cast<size_t>(static_cast<unsigned>(k.a2));
-        }
-    };
-    // The identity under which a record may be coalesced above the high-water mark.
-    static Key KeyOf(const EventInfo& e);
-    static bool Coalesces(int kind);
-    void PushLocked(const EventInfo& e);
-    EventInfo PopLocked();
+    // Whether two records stand for the same thing once the queue has fallen back: section records
+    // by section, bank lists by list, every other kind by kind.
+    static bool SameAfterFallback(const EventInfo& a, const EventInfo& b);
+    // Appends a record to a queue that has fallen back: section records as a reinitialisation of
+    // their section, each replacing the record it stands for the same thing as.
+    void FoldLocked(EventInfo e);
 
     CHfcCriticalSection m_lock;
     std::deque<EventInfo> m_queue;
-    std::unordered_map<Key, unsigned, KeyHash> m_queuedKeys;  // coalescible records now queued
+    bool m_fallenBack = false;  // past the high-water mark since the last complete drain
 };
