@@ -203,6 +203,33 @@ TEST_F(SelectorTest, UpdownItemsAndValues) {
     EXPECT_EQ(s.GetMaxIntValue(), 0);
 }
 
+// With the key focus the arrow keys step like the zones: right and up to the next item, left and
+// down to the one before, clamped, each change told; other keys are not the selector's.
+TEST_F(SelectorTest, UpdownArrowKeysStep) {
+    const struct {
+        int start, character;
+        bool handled;
+        Calls reports;
+        int after, repeated;  // after the key, and after a repeat of the held key
+    } rows[] = {
+        {1, 30, true, {"value 2"}, 2, 3}, {1, 29, true, {"value 2"}, 2, 3}, {2, 31, true, {"value 1"}, 1, 0},
+        {2, 28, true, {"value 1"}, 1, 0}, {3, 30, true, {}, 3, 3},          {0, 31, true, {}, 0, 0},
+        {1, 'a', false, {}, 1, 1},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(std::to_string(r.start) + " key " + std::to_string(r.character));
+        QnUpdownSelector s;
+        MakeUpdown(s, 4);
+        s.SetIntValue(r.start, false);
+        recorder.calls.clear();
+        EXPECT_EQ(s.OnKeyDown(r.character, 0, 0), r.handled);
+        EXPECT_EQ(recorder.Reports(), r.reports);
+        EXPECT_EQ(s.GetIntValue(), r.after);
+        EXPECT_EQ(s.OnKeyRepeat(r.character, 0, 0), r.handled);
+        EXPECT_EQ(s.GetIntValue(), r.repeated);
+    }
+}
+
 // Zone presses step at once, then every 300 ms while held; a step that changes nothing ends the
 // repeat.
 TEST_F(SelectorTest, UpdownZonesRepeat) {

@@ -3,9 +3,11 @@
 // an edit field shows and takes the parameter's text).
 #include <gtest/gtest.h>
 
+#include "Common/Controls/QnDropdownList.h"
 #include "Hfc/Core/HfcCtrlCharEditText.h"
 #include "Hfc/Core/HfcCtrlSlideSwitch.h"
 #include "Hfc/Core/HfcCtrlSwitch.h"
+#include "Hfc/Core/HfcPopupMenu.h"
 #include "PageFixture.h"
 
 using namespace QorX0;
@@ -65,6 +67,42 @@ TEST_F(FactoryPage, AnEditFieldShowsAndTakesTheParametersText) {
     EXPECT_EQ(Sends() - before, 1u);
     Tick();
     EXPECT_EQ(static_cast<const char*>(field->GetPtrValue()), Text(kStartLevel, 34));
+}
+
+// A dropdown takes the key focus when clicked; then the arrow keys of the keyboard step its
+// parameter through the page, up and right to the next value, down and left to the one before,
+// and nothing is written past the ends.
+TEST_F(FactoryPage, AFocusedDropdownStepsItsParameterWithTheArrowKeys) {
+    QnDropdownList* list = Place(creater.CreateDropdownList(10, 10, 0, kRandom), kRandom);
+    ASSERT_NE(list, nullptr);
+    page->Show(false);
+    Prog()->PutParamIEx(kRandom, 3, kPutNotify);
+    Tick();
+    HfcSetPopupMenuHook([](const HfcPopupMenuRequest&) { return 0; });  // the popup is dismissed
+    m_screen.MoveTo(15, 15);
+    m_screen.Click();
+    HfcSetPopupMenuHook(nullptr);
+    ASSERT_TRUE(list->IsFocused());
+    const struct {
+        unsigned long keysym;  // the X keysyms of the arrow keys
+        int start, value;
+    } cases[] = {
+        {0xFF52, 3, 4}, {0xFF53, 4, 5}, {0xFF54, 5, 4}, {0xFF51, 4, 3},  // up, right, down, left
+        {0xFF52, 7, 7}, {0xFF53, 7, 7}, {0xFF54, 0, 0}, {0xFF51, 0, 0},  // at the ends
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("key " + std::to_string(c.keysym) + " from " + std::to_string(c.start));
+        Prog()->PutParamIEx(kRandom, c.start, kPutNotify);
+        Tick();
+        int character = 0, virtualKey = 0;
+        HfcKeysymToKey(c.keysym, &character, &virtualKey);
+        const unsigned before = Sends();
+        m_screen.Key(character, virtualKey);
+        EXPECT_EQ(Prog()->GetParamI(kRandom), c.value);
+        EXPECT_EQ(Sends() - before, c.value == c.start ? 0u : 1u);
+        Tick();
+        EXPECT_EQ(list->GetIntValue(), c.value);
+    }
 }
 
 }  // namespace

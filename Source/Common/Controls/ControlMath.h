@@ -25,3 +25,9 @@ template <class F>
 int SaturatingFloorToInt(F value) {
     return SaturatingToInt(std::floor(value));
 }
+
+// The step an arrow key asks of the focused control: right (29) and up (30) increase, left (28)
+// and down (31) decrease; 0 for any other key.
+constexpr int ArrowKeyDirection(int character) {
+    return character == 29 || character == 30 ? 1 : character == 28 || character == 31 ? -1 : 0;
+}

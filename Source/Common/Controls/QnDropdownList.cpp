@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "Common/Controls/ControlMath.h"
 #include "Common/Controls/ListControlsText.h"
 #include "Common/Layers/QnSynthLayer.h"
 #include "Hfc/Core/HfcInput.h"
@@ -175,6 +176,25 @@ bool QnDropdownList::OnHfcMouseLButtonDown(CHfcMouse*, int, int, int) {
         if (m_pListener) m_pListener->OnHfcCtrlIntValueChanged(this, m_iValue);
     }
     return true;
+}
+
+bool QnDropdownList::OnKeyDown(int character, int, int) {
+    const int direction = ArrowKeyDirection(character);
+    if (direction == 0) return false;
+    const int entries = PopupEntryCount();
+    if (entries == 0) return true;
+    const int current = m_iValue == kInvalidValue ? -1 : ItemOfValue(m_iValue);
+    const int next =
+        current < 0 ? (direction > 0 ? 0 : entries - 1) : std::clamp(current + direction, 0, entries - 1);
+    if (next == current) return true;
+    m_iValue = m_iMin + next;
+    m_bDirty = true;
+    if (m_pListener) m_pListener->OnHfcCtrlIntValueChanged(this, m_iValue);
+    return true;
+}
+
+bool QnDropdownList::OnKeyRepeat(int character, int virtualKey, int modifiers) {
+    return OnKeyDown(character, virtualKey, modifiers);
 }
 
 void QnDropdownList::Draw(CHfcDrawContext* context) {

@@ -58,6 +58,10 @@ public:
     void Draw(CHfcDrawContext* context) override;
     void DrawText(CHfcDrawContext* context) override;
     bool OnHfcMouseLButtonDown(CHfcMouse* mouse, int x, int y, int modifiers) override;
+    // With the key focus, the arrow keys pick the next item (right, up) or the one before (left,
+    // down), as the popup would, and tell the listener; from no selection they pick the first or last.
+    bool OnKeyDown(int character, int virtualKey, int modifiers) override;
+    bool OnKeyRepeat(int character, int virtualKey, int modifiers) override;
 
 private:
     std::vector<stItem> m_items;

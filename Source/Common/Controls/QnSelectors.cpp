@@ -318,6 +318,17 @@ bool QnUpdownSelector::OnHfcMouseLButtonDoubleClick(CHfcMouse* mouse, int x, int
     return OnHfcMouseLButtonDown(mouse, x, y, modifiers);
 }
 
+bool QnUpdownSelector::OnKeyDown(int character, int, int) {
+    const int direction = ArrowKeyDirection(character);
+    if (direction == 0) return false;
+    if (Step(direction) && m_pListener) m_pListener->OnHfcCtrlIntValueChanged(this, m_iValue);
+    return true;
+}
+
+bool QnUpdownSelector::OnKeyRepeat(int character, int virtualKey, int modifiers) {
+    return OnKeyDown(character, virtualKey, modifiers);
+}
+
 void QnUpdownSelector::OnIdle(int elapsedMs) {
     if (m_pressed && m_repeatTimer < kRepeatMs) {
         m_repeatTimer =

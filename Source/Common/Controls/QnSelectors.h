@@ -165,6 +165,10 @@ public:
     bool OnHfcMouseMove(CHfcMouse* mouse, int x, int y, int modifiers) override;
     bool OnHfcMouseLButtonUp(CHfcMouse* mouse, int x, int y, int modifiers) override;
     bool OnHfcMouseLostCapture(CHfcMouse* mouse) override;
+    // With the key focus, the arrow keys step as the zones do: right and up to the next item, left
+    // and down to the one before, clamped; the listener is told of a change.
+    bool OnKeyDown(int character, int virtualKey, int modifiers) override;
+    bool OnKeyRepeat(int character, int virtualKey, int modifiers) override;
     void OnIdle(int elapsedMs) override;
     void Draw(CHfcDrawContext* context) override;
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "Common/Controls/ControlMath.h"
 #include "Common/Controls/QnControlDrawing.h"
 #include "Hfc/Core/HfcInput.h"
 
@@ -35,14 +36,9 @@ bool QnValueEditControl::OnKeyDown(int character, int, int modifiers) {
         return true;
     }
     if (QnHoldsCapture(CHfcMouse::GetInstance(), this)) return false;
-    int64_t value = m_iValue;
-    if (character == 29 || character == 30) {
-        value += KeyStep();
-    } else if (character == 28 || character == 31) {
-        value -= KeyStep();
-    } else {
-        return false;
-    }
+    const int direction = ArrowKeyDirection(character);
+    if (direction == 0) return false;
+    const int64_t value = m_iValue + int64_t{direction} * KeyStep();
     const int clamped =
         static_cast<int>(std::clamp<int64_t>(value, m_iMin, std::max<int64_t>(m_iMin, m_iMax)));
     if (clamped != m_iValue) Report(clamped);
