@@ -169,7 +169,7 @@ TEST_F(SynthLayer, ADragOnThePageWritesItsParameterWithSendAndTheControlFollows)
     EXPECT_EQ(c->text, desc.converter->Format(15).c_str());
 }
 
-TEST_F(SynthLayer, AChangeFromTheInstrumentThreadReachesEveryLinkedControlOnTheNextTick) {
+TEST_F(SynthLayer, ThreadedInstrumentChangeReachesEveryLinkedControlOnTheNextTick) {
     ValueControl* a = Add(kRandom, 0);
     ValueControl* b = Add(0x10000 | kRandom, 0);
     ValueControl* other = Add(kStartLevel, 0);
