@@ -39,7 +39,8 @@ public:
     // The value of a typed text; a text that is not a value gives the fallback the kind defines.
     virtual int Parse(const char* text) const = 0;
     virtual std::pair<int, int> Range() const = 0;
-    // Like Parse, but false for a text that names no value of the range (value left untouched).
+    // Like Parse, but false for a text that names no value of the range, a blank one among them
+    // (value left untouched). Every text Format gives reads back as its value.
     virtual bool TryParse(const char* text, int* value) const = 0;
 };
 
@@ -52,7 +53,8 @@ public:
     bool TryParse(const char* text, int* value) const override;
 };
 
-// Continuous rows: entries of raw range, display range, printf part and expressions.
+// Continuous rows: entries of raw range, display range, printf part and expressions. A typed number
+// may stand behind the entry's leading text and before its following text, as the entry shows it.
 class CStringConverterCont : public IStringConverter {
 public:
     struct entry {
