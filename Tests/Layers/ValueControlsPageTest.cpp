@@ -10,6 +10,7 @@
 #include "Common/Controls/QnKnob.h"
 #include "Common/Controls/XBCtrlValueBar.h"
 #include "Hfc/Core/HfcCtrlCharEditText.h"
+#include "Common/Model/ParamTable.h"
 #include "PageFixture.h"
 
 using namespace QorX0;
@@ -134,6 +135,42 @@ TEST_F(ValuePage, TypedTextThatNamesNoValueWritesNothingAndTheFieldShowsTheValue
             }
         }
     }
+}
+
+// The pan of every timbre of a combination and every track of a multi takes back the text its
+// field shows: typed "L001" is hard left, not random.
+TEST_F(ValuePage, EveryTimbreAndTrackPanTakesTheTextItsFieldShows) {
+    CHfcCtrlCharEditText* field = Place(creater.CreateTextEdit(10, 90, 96, 13, 0x20000), -1);
+    ASSERT_NE(field, nullptr);
+    int fields = 0;
+    for (int kind : {kModeCombiEdit, kModeMulti}) {
+        ISectionList* tracks = synth->GetEditBuffer(kind)->GetTrack();
+        ASSERT_NE(tracks, nullptr);
+        for (unsigned t = 0; t < tracks->GetCount(); ++t) {
+            ISection* track = tracks->GetAt(t);
+            int pan = -1;
+            for (int i = 0; i < track->GetParamCount(); ++i) {
+                PARAMDESC d{};
+                if (track->GetParamDescByIndex(static_cast<unsigned>(i), &d) && RowLongName(d) == "PAN")
+                    pan = d.pid;
+            }
+            ASSERT_NE(pan, -1) << kind << " track " << t;
+            page->RelinkControlWithParam(field, kind, pan);
+            for (const auto& [text, value] : {std::pair<const char*, int>{"L001", 1},
+                                              {"L063", 63},
+                                              {"C064", 64},
+                                              {"R065", 65},
+                                              {"R127", 127},
+                                              {"RND", 0}}) {
+                track->PutParamIEx(pan, 32, kPutNotify);
+                field->EnterEdit(text);
+                field->OnKeyDown(13, 0, 0);
+                EXPECT_EQ(track->GetParamI(pan), value) << kind << " track " << t << " <- " << text;
+            }
+            ++fields;
+        }
+    }
+    EXPECT_EQ(fields, 8 + 16);
 }
 
 }  // namespace
