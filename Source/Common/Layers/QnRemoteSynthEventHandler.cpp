@@ -71,7 +71,7 @@ void QnRemoteSynthEventHandler::OnSectionParamChanged(ISection* section, int pid
     PostEvent(kEventSectionParamChanged, Ptr(section), pid, 0, 0);
 }
 
-bool QnRemoteSynthEventHandler::SameAfterFallback(const EventInfo& a, const EventInfo& b) {
+bool QnRemoteSynthEventHandler::StandsForTheSame(const EventInfo& a, const EventInfo& b) {
     if (a.kind != b.kind) return false;
     switch (a.kind) {
         case kEventSectionReinitialized:
@@ -87,7 +87,7 @@ void QnRemoteSynthEventHandler::FoldLocked(EventInfo e) {
     if (e.kind == kEventSectionParamProps || e.kind == kEventSectionParamChanged)
         e = EventInfo{kEventSectionReinitialized, e.a1, 0, 0, 0};  // the whole section is read again
     const auto twin = std::find_if(m_queue.begin(), m_queue.end(),
-                                   [&](const EventInfo& q) { return SameAfterFallback(q, e); });
+                                   [&](const EventInfo& q) { return StandsForTheSame(q, e); });
     if (twin != m_queue.end()) m_queue.erase(twin);
     m_queue.push_back(e);
 }
@@ -101,7 +101,7 @@ void QnRemoteSynthEventHandler::PostEvent(int kind, intptr_t a1, int a2, int a3,
     }
     if (kind == kEventBankList) {
         const auto twin = std::find_if(m_queue.begin(), m_queue.end(),
-                                       [&](const EventInfo& q) { return SameAfterFallback(q, e); });
+                                       [&](const EventInfo& q) { return StandsForTheSame(q, e); });
         if (twin != m_queue.end()) m_queue.erase(twin);
     }
     m_queue.push_back(e);

@@ -97,9 +97,10 @@ protected:
     ~QnRemoteSynthEventHandler() = default;
 
 private:
-    // Whether two records stand for the same thing once the queue has fallen back: section records
-    // by section, bank lists by list, every other kind by kind.
-    static bool SameAfterFallback(const EventInfo& a, const EventInfo& b);
+    // Whether a newer record makes an older one needless where records merge: bank lists by list,
+    // reinitialisations by section, every other kind by kind (bank lists always, the others once the
+    // queue has fallen back).
+    static bool StandsForTheSame(const EventInfo& a, const EventInfo& b);
     // Appends a record to a queue that has fallen back: section records as a reinitialisation of
     // their section, each replacing the record it stands for the same thing as.
     void FoldLocked(EventInfo e);
