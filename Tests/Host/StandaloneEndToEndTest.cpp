@@ -56,7 +56,8 @@ void ChooseMenuItem(const XSession& x, unsigned long window, int menu, uint32_t 
 
 // Keys typed into a top-level window (the pointer over it), then waits until it has gone.
 bool AnswerWindow(const XSession& x, const char* title, const std::vector<const char*>& keys) {
-    const unsigned long window = x.WaitForTopLevel(title, 5000);
+    // A sanitized build on a loaded machine can take many seconds to show the window.
+    const unsigned long window = x.WaitForTopLevel(title, 60000);
     if (window == 0) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     int left = 0, top = 0, width = 0, height = 0;

@@ -20,12 +20,20 @@ constexpr uint32_t kDefaultRing = 0xFF3A6FC4;
 constexpr uint32_t kBarTrack = 0xFFFFFFFF;
 constexpr uint32_t kBarFill = 0xFF3A6FC4;
 
-tagHfcBmpFontInfo* LoadFont(const char* name, tagHfcBmpFontInfo* font, bool* tried, bool* ok) {
-    if (!*tried) {
-        *ok = HfcLoadBmpFont(name, font);
-        *tried = true;
+// A chrome font loaded on first use; its bitmap is freed when the module holding it unloads (a host
+// that closes the plug-in's library would otherwise lose it each time).
+struct ChromeFontSlot {
+    tagHfcBmpFontInfo font{};
+    bool tried = false, ok = false;
+    ~ChromeFontSlot() { HfcFreeBmpFont(&font); }
+};
+
+tagHfcBmpFontInfo* LoadFont(const char* name, ChromeFontSlot* slot) {
+    if (!slot->tried) {
+        slot->ok = HfcLoadBmpFont(name, &slot->font);
+        slot->tried = true;
     }
-    return *ok ? font : nullptr;
+    return slot->ok ? &slot->font : nullptr;
 }
 
 bool Inside(const tagHfcRect& r, int x, int y) {
@@ -35,15 +43,13 @@ bool Inside(const tagHfcRect& r, int x, int y) {
 }  // namespace
 
 tagHfcBmpFontInfo* HfcChromeFont() {
-    static tagHfcBmpFontInfo font{};
-    static bool tried = false, ok = false;
-    return LoadFont("HfcUiFont", &font, &tried, &ok);
+    static ChromeFontSlot slot;
+    return LoadFont("HfcUiFont", &slot);
 }
 
 tagHfcBmpFontInfo* HfcChromeFontBold() {
-    static tagHfcBmpFontInfo font{};
-    static bool tried = false, ok = false;
-    return LoadFont("HfcUiFontBold", &font, &tried, &ok);
+    static ChromeFontSlot slot;
+    return LoadFont("HfcUiFontBold", &slot);
 }
 
 std::vector<std::string> HfcWrapText(const std::string& text, tagHfcBmpFontInfo* font, int width) {
