@@ -5,6 +5,8 @@
 #include <ctime>
 
 namespace {
+std::atomic<XEvent::WaitObserver> g_waitObserver{nullptr};
+
 bool InitRecursive(pthread_mutex_t* mutex) {
     pthread_mutexattr_t attr;
     if (pthread_mutexattr_init(&attr) != 0) return false;
@@ -80,7 +82,14 @@ bool XEvent::Wait(unsigned ms) {
     const bool got = m_signalled;
     m_signalled = false;
     pthread_mutex_unlock(&m_mutex);
+    if (ms != 0) {
+        if (WaitObserver observer = g_waitObserver.load(std::memory_order_acquire)) observer(ms, got);
+    }
     return got;
+}
+
+void XEvent::SetWaitObserver(WaitObserver observer) {
+    g_waitObserver.store(observer, std::memory_order_release);
 }
 
 // ---- XMutex

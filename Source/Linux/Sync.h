@@ -24,6 +24,11 @@ public:
 
     static constexpr unsigned INFINITE_WAIT = 0xFFFFFFFFu;
 
+    // Test builds watch the blocking waits (on the waiting thread, after each timed or unlimited wait:
+    // the limit asked for and whether a Set ended it). Null, the default, watches nothing.
+    using WaitObserver = void (*)(unsigned ms, bool signalled);
+    static void SetWaitObserver(WaitObserver observer);
+
 protected:
     pthread_mutex_t m_mutex{};
     pthread_cond_t m_cond{};
