@@ -70,6 +70,25 @@ TEST_P(SoakThreaded, EveryInvariantHoldsAfterEveryStep) {
 
 INSTANTIATE_TEST_SUITE_P(Seeds, SoakThreaded, ::testing::Values(11u, 12u, 13u, 14u));
 
+// A developer's replay of one list: TOLVA_SOAK_REPLAY="Act,arg;Act,arg" with TOLVA_SOAK_MODEL.
+TEST(SoakThreadedLong, ReplayWhenAsked) {
+    const char* text = std::getenv("TOLVA_SOAK_REPLAY");
+    if (text == nullptr) GTEST_SKIP() << "TOLVA_SOAK_REPLAY replays a list";
+    std::vector<Step> steps;
+    std::string all = text;
+    for (size_t at = 0; at < all.size();) {
+        const size_t end = std::min(all.find(';', at), all.size());
+        const std::string item = all.substr(at, end - at);
+        const size_t comma = item.find(',');
+        for (int k = 0; k < static_cast<int>(Act::kCount); ++k)
+            if (item.substr(0, comma) == Soak::Name(static_cast<Act>(k)))
+                steps.push_back({static_cast<Act>(k), static_cast<uint32_t>(std::stoul(item.substr(comma + 1), nullptr, 0))});
+        at = end + 1;
+    }
+    const Soak::Verdict v = Soak::Run(OptionsFor(static_cast<unsigned char>(EnvInt("TOLVA_SOAK_MODEL", 1))), steps);
+    EXPECT_TRUE(v.Ok()) << v.key << " after step " << v.step << ": " << v.detail;
+}
+
 // A developer's longer run, by count or by time.
 TEST(SoakThreadedLong, MoreSeedsWhenAsked) {
     const int count = EnvInt("TOLVA_SOAK_SEEDS", 0);

@@ -10,11 +10,13 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <deque>
 #include <map>
 #include <memory>
 #include <random>
 #include <sstream>
 #include <thread>
+#include <typeinfo>
 
 #include "Common/Controls/ArtGeometry.h"
 #include "Common/Editor/BackgroundLayer.h"
@@ -70,6 +72,8 @@ constexpr unsigned kInstrumentWaitMs = 900;
 // How long the instrument gets to come back online after a power cycle or a fault ends (a few of the
 // link's polls); waiting is not asserted, only the state reached.
 constexpr uint32_t kComeBackMs = 7000;
+// "A while" of an instrument switched off or silent: longer than the link's poll period.
+constexpr uint32_t kWhileMs = 2600;
 
 // ---- blocking waits, counted by thread
 
@@ -112,6 +116,34 @@ std::vector<Sim::ImageDiff> Diff(Sim::Model model, const Image& a, const Image& 
     for (const Sim::ImageDiff& d : left.Compare(b.Bytes(), sizeof b))
         if (all || (d.area != Sim::Area::ExtControl && d.area != Sim::Area::CurMulti)) out.push_back(d);
     return out;
+}
+
+// The first few records of a difference, and how many there are.
+// Sounds are counted by bank ("programs of bank C (128)"), other records named one by one.
+std::string Short(const std::vector<Sim::ImageDiff>& diffs) {
+    std::vector<std::pair<std::string, int>> groups;
+    for (const Sim::ImageDiff& d : diffs) {
+        std::string name = d.label;
+        if ((d.area == Sim::Area::Program || d.area == Sim::Area::Combination) && d.index >= 0)
+            name = std::string(d.area == Sim::Area::Program ? "programs" : "combinations") + " of bank " +
+                   static_cast<char>('A' + d.index / 128);
+        else if (d.area == Sim::Area::DrumKit)
+            name = "drum kits";
+        else if (d.area == Sim::Area::ArpPattern)
+            name = "arpeggio patterns";
+        else if (d.area == Sim::Area::ExtControl)
+            name = "external-control sets";
+        else if (d.area == Sim::Area::Multi)
+            name = "multis";
+        if (!groups.empty() && groups.back().first == name)
+            ++groups.back().second;
+        else
+            groups.push_back({name, 1});
+    }
+    std::string s;
+    for (const auto& [name, n] : groups)
+        s += (s.empty() ? "" : ", ") + (n > 1 ? name + " (" + std::to_string(n) + ")" : name);
+    return s;
 }
 
 std::string ReadAll(const std::string& path) {
@@ -207,7 +239,7 @@ private:
     void Do(const Step& step);
     void HostSave(bool preset);
     void HostRestore(uint32_t arg, bool damaged);
-    void HostReopen();
+    void HostReopen(uint32_t arg);
     void UserValue(uint32_t arg, int way);
     void UserKey(bool press, uint32_t arg);
     void UserWheel(bool press, uint32_t arg);
@@ -275,7 +307,7 @@ private:
     HfcFileDialogAnswer m_fileAnswer;
 
     // The host.
-    std::vector<SavedChunk> m_chunks;
+    std::deque<SavedChunk> m_chunks;  // a deque: m_lastBank stays where it points
     const SavedChunk* m_lastBank = nullptr;
 
     // Records loaded while no instrument answered (what they must still be once it answers).
@@ -318,6 +350,7 @@ bool Rig::SetUp() {
         if (RunLoop::Current() != owner) return 0;
         m_boxes.push_back(request.caption + " / " + request.text);
         m_toldSinceSync = true;
+        if (m_options.trace) std::fprintf(stderr, "  . box: %s\n", m_boxes.back().c_str());
         if (m_keyHeld || m_wheelHeld) m_modalInGesture = true;
         const int key = m_answerYes ? 13 : 27;
         m_loop.Post(nullptr, [this, key] { m_screen.Key(key, 0); });
@@ -326,6 +359,7 @@ bool Rig::SetUp() {
     AsyncProgressSetViewFactory([this, owner](IAsyncProgressViewOwner* viewOwner) -> std::unique_ptr<IAsyncProgressView> {
         if (RunLoop::Current() != owner || HfcGetPlatform() == nullptr) return nullptr;
         if (m_keyHeld || m_wheelHeld) m_modalInGesture = true;
+        Note("a progress window opens");
         auto view = std::make_unique<CHfcProgressWindow>(viewOwner);
         if (!view->Open()) return nullptr;
         return view;
@@ -365,6 +399,22 @@ bool Rig::SetUp() {
     for (const auto& l : library) {
         const std::string path = m_dir + "/" + l.name;
         if (m_synth->SaveFile(path.c_str(), l.kind, l.index)) m_files.push_back({path, l.kind, l.index});
+    }
+    // And a project of an earlier day: the host's bank chunk of an editor that held the whole memory.
+    {
+        std::unique_ptr<QorX0::IRemoteSynth> earlier(QorX0::RemoteSynthCreate(m_options.model));
+        SavedChunk project;
+        project.shown = std::make_unique<Image>();
+        std::ostringstream os(std::ios::binary);
+        if (earlier && !m_files.empty() && earlier->LoadFile(m_files[0].path.c_str(), 0) &&
+            earlier->SaveStream(os, QorX0::FTYPE_VSTBANK, 0)) {
+            project.bytes = std::move(os).str();
+            if (auto* impl = dynamic_cast<QorX0::CRemoteSynthImpl*>(earlier.get())) impl->CopyImage(project.shown.get());
+            m_chunks.push_back(std::move(project));
+            m_lastBank = &m_chunks.back();
+        }
+        earlier.reset();
+        Pump(5);
     }
     return true;
 }
@@ -431,7 +481,7 @@ bool Rig::MakeEffect(const std::string* chunk) {
             const auto diffs = Diff(m_model, *m_lastBank->shown, *after);
             if (!diffs.empty())
                 Fail("nothing-lost/reopened-project-differs",
-                     "the project's chunk in a new effect shows " + Sim::FormatDiffs(diffs) +
+                     "the project's chunk in a new effect shows " + Short(diffs) +
                          " otherwise than the editor did when it was saved");
         } else if (ok != 1) {
             Fail("nothing-lost/reopened-project-refused", "the new effect refused the host's own chunk");
@@ -550,7 +600,7 @@ void Rig::Do(const Step& step) {
             Dispatch(effMainsChanged, 0, m_suspended ? 0 : 1);
             break;
         case Act::HostReopen:
-            HostReopen();
+            HostReopen(a);
             break;
         case Act::UserMode: {
             static constexpr unsigned char kModes[] = {QorX0::kModeCombiPlay, QorX0::kModeProgPlay,
@@ -615,15 +665,18 @@ void Rig::Do(const Step& step) {
             break;
         case Act::InstSilent:
             if (!m_powered) break;
-            m_silentSteps = static_cast<int>(1 + a % 2);
+            m_silentSteps = static_cast<int>(2 + a % 2);  // this step and the next one or two
             m_sim->With([](Sim::SimCore& c) {
                 c.AddFault(Sim::Fault::Make(Sim::FaultAction::NoReply, Sim::kAnyCode).Times(0));
             });
+            // Long enough for the link's poll to find it silent.
+            Pump(kWhileMs);
             break;
         case Act::InstOff:
             if (!m_powered) break;
-            m_offSteps = static_cast<int>(1 + a % 3);
+            m_offSteps = static_cast<int>(2 + a % 3);  // this step and the next one to three
             PowerOff();
+            Pump(kWhileMs);
             break;
         case Act::InstFault:
             InstFault(a);
@@ -678,15 +731,12 @@ void Rig::HostSave(bool preset) {
         if (!diffs.empty()) {
             Fail("nothing-lost/host-chunk-differs", "the bank chunk (" + std::to_string(size) +
                                                          " bytes) in a fresh effect shows " +
-                                                         Sim::FormatDiffs(diffs) + " otherwise than the editor");
+                                                         Short(diffs) + " otherwise than the editor");
             return;
         }
     }
     m_chunks.push_back(std::move(saved));
     if (!preset) m_lastBank = &m_chunks.back();
-    // The vector may move its items: keep the pointer to the last bank right.
-    for (const SavedChunk& c : m_chunks)
-        if (!c.preset) m_lastBank = &c;
 }
 
 bool Rig::LoadIntoFresh(const std::string& bytes, unsigned index, Image* out, bool* loaded) {
@@ -712,7 +762,7 @@ void Rig::HostRestore(uint32_t arg, bool damaged) {
         const auto diffs = Diff(m_model, *before, *after);
         if (!diffs.empty())
             Fail("nothing-lost/refused-chunk-changed-image",
-                 "a refused host chunk changed " + Sim::FormatDiffs(diffs));
+                 "a refused host chunk changed " + Short(diffs));
         return;
     }
     if (!wasConnected) {
@@ -724,12 +774,13 @@ void Rig::HostRestore(uint32_t arg, bool damaged) {
     }
 }
 
-void Rig::HostReopen() {
-    if (m_lastBank == nullptr) return;
-    const std::string chunk = m_lastBank->bytes;
+void Rig::HostReopen(uint32_t arg) {
+    // Now and then a new project in place of the last one.
+    const bool fresh = arg % 4 == 0 || m_lastBank == nullptr;
+    const std::string chunk = fresh ? std::string() : m_lastBank->bytes;
     CloseEffect();
     m_pendingRecords.clear();
-    MakeEffect(&chunk);
+    MakeEffect(fresh ? nullptr : &chunk);
 }
 
 void Rig::EndGestures() {
@@ -794,6 +845,9 @@ void Rig::UserValue(uint32_t arg, int way) {
     });
     if (controls.empty()) return;
     CHfcControl* c = controls[arg % controls.size()];
+    if (m_options.trace)
+        std::fprintf(stderr, "  . page %s control %s %d:%d way %d\n", page->GetName().c_str(), typeid(*c).name(), c->GetId(),
+                     c->GetUserValue(), way);
     const tagHfcRect r = c->GetRect();
     const int cx = 40 + (r.left + r.right) / 2, cy = 30 + (r.top + r.bottom) / 2;
     m_screen.MoveTo(cx, cy);
@@ -849,6 +903,9 @@ void Rig::UserOpen(uint32_t arg) {
     if (m_files.empty()) return;
     const SavedFile& file = m_files[arg % m_files.size()];
     const bool damaged = (arg >> 8) % 4 == 0;
+    if (m_options.trace)
+        std::fprintf(stderr, "  . open %s%s into %u (%s)\n", file.path.c_str(), damaged ? " damaged" : "", (arg >> 12) % 4,
+                     Connected() ? "connected" : "disconnected");
     std::string path = file.path;
     if (damaged) {
         path = m_dir + "/damaged" + std::to_string(m_fileCount++) + std::filesystem::path(file.path).extension().string();
@@ -884,7 +941,7 @@ void Rig::UserOpen(uint32_t arg) {
     auto after = Shown();
     const auto changed = Diff(m_model, *before, *after);
     if (damaged && !loaded && !changed.empty())
-        Fail("nothing-lost/refused-file-changed-image", "a refused damaged file changed " + Sim::FormatDiffs(changed));
+        Fail("nothing-lost/refused-file-changed-image", "a refused damaged file changed " + Short(changed));
     if (!connected && loaded) {
         for (const Sim::ImageDiff& d : changed) {
             const Sim::AreaInfo& info = Sim::GetAreaInfo(d.area);
@@ -897,7 +954,7 @@ void Rig::UserOpen(uint32_t arg) {
         const auto moved = instrumentBefore.Compare(instrumentAfter.Data(), Sim::SimImage::kImageSize);
         if (!moved.empty())
             Fail("nothing-lost/refused-file-changed-instrument",
-                 "a damaged file the editor did not show changed the instrument's " + Sim::FormatDiffs(moved));
+                 "a damaged file the editor did not show changed the instrument's " + Short(moved));
     }
 }
 
@@ -916,7 +973,8 @@ void Rig::UserSave(uint32_t arg, bool pcg) {
         return;
     }
     const SavedFile file{path, kind, 0};
-    CheckFile(file, *shown);
+    // Exports are in other models' formats, which hold less than this one: they are only read back.
+    if (!pcg) CheckFile(file, *shown);
     m_files.push_back(file);
 }
 
@@ -943,7 +1001,7 @@ void Rig::CheckFile(const SavedFile& file, const Image& shown) {
                 d.area != Sim::Area::CurProgram && d.area != Sim::Area::CurCombination)
                 wrong.push_back(d);
     if (!wrong.empty())
-        Fail("nothing-lost/saved-file-differs", "the saved file loads " + Sim::FormatDiffs(wrong) +
+        Fail("nothing-lost/saved-file-differs", "the saved file loads " + Short(wrong) +
                                                     " otherwise than the editor showed it");
 }
 
@@ -1053,13 +1111,23 @@ void Rig::CheckNotes() {
     });
     for (const Sim::TimedBytes& m : messages) {
         const Sim::Bytes& b = m.bytes;
+        if (m_options.trace && !b.empty()) {
+            std::string t;
+            char x[8];
+            for (size_t i = 0; i < std::min<size_t>(b.size(), 14); ++i) {
+                std::snprintf(x, sizeof x, " %02x", b[i]);
+                t += x;
+            }
+            std::fprintf(stderr, "  > %s%s (%zu)\n", t.c_str(), b.size() > 14 ? " ..." : "", b.size());
+        }
         if (b.size() < 3 || b[0] >= 0xF0) continue;
         const int ch = b[0] & 0x0F;
         const int kind = b[0] & 0xF0;
         if (kind == 0x90 && b[2] > 0) ++m_noteBalance[ch << 8 | b[1]];
         if (kind == 0x80 || (kind == 0x90 && b[2] == 0)) --m_noteBalance[ch << 8 | b[1]];
         if (kind == 0xE0) m_lastBend[ch] = b[1] | b[2] << 7;
-        if (kind == 0xB0 && (b[1] == 123 || b[1] == 120))
+        // All Notes Off ends them; All Sound Off only silences them.
+        if (kind == 0xB0 && b[1] == 123)
             for (auto& [k, v] : m_noteBalance)
                 if ((k >> 8) == ch) v = std::min(v, 0);
     }
@@ -1096,6 +1164,16 @@ void Rig::CheckSync() {
             return;
         }
     }
+    // One switched on while the effect had none is found (its ports appear).
+    if (Healthy() && !m_everOnline && !Connected()) {
+        PumpUntil([&] { return Connected() && Online(); }, kComeBackMs);
+        Settle();
+        if (!(Connected() && Online())) {
+            Fail("in-sync/instrument-never-found", "the instrument is on and answers, but an effect made while it "
+                                                   "was off never finds it");
+            return;
+        }
+    }
     if (!(Healthy() && Connected() && Online())) return;
     m_everOnline = true;
     auto shown = Shown();
@@ -1115,21 +1193,58 @@ void Rig::CheckSync() {
         m_pendingRecords.clear();
         if (!lost.empty()) {
             Fail("nothing-lost/loaded-offline-lost-at-connect",
-                 "what was loaded while no instrument answered is gone once it did: " + Sim::FormatDiffs(lost));
+                 "what was loaded while no instrument answered is gone once it did: " + Short(lost));
             return;
         }
     }
-    auto diffs = m_sim->With([&](Sim::SimCore& c) { return c.CompareWithEditor(shown->Bytes(), sizeof *shown, false); });
-    std::erase_if(diffs, [](const Sim::ImageDiff& d) {
-        return d.area == Sim::Area::ExtControl || d.area == Sim::Area::CurMulti;
-    });
+    auto compare = [&] {
+        shown = Shown();
+        auto d = m_sim->With([&](Sim::SimCore& c) { return c.CompareWithEditor(shown->Bytes(), sizeof *shown, false); });
+        // While a browser auditions, the editor keeps the saved sound and the instrument plays the
+        // auditioned one; the instrument's preset (GM) sounds are not simulated.
+        const bool audition = m_synth->GetAuditionState();
+        const int gmBank = m_model == Sim::Model::Tolva ? 4 : 5;
+        const bool gm = shown->curprogramrec[0] >= gmBank;
+        std::erase_if(d, [&](const Sim::ImageDiff& x) {
+            const bool current = x.area == Sim::Area::CurProgram || x.area == Sim::Area::CurCombination;
+            return x.area == Sim::Area::ExtControl || x.area == Sim::Area::CurMulti || (current && audition) ||
+                   (x.area == Sim::Area::CurProgram && gm);
+        });
+        return d;
+    };
+    auto diffs = compare();
+    // An exchange still under way (a sound's edit buffer asked for after its program change) ends first.
+    for (int round = 0; round < 3 && !diffs.empty(); ++round) {
+        Pump(150);
+        Settle();
+        if (!(Healthy() && Connected() && Online())) return;
+        diffs = compare();
+    }
     if (diffs.empty()) {
         m_toldSinceSync = false;
         return;
     }
-    if (!m_toldSinceSync)
+    if (!m_toldSinceSync) {
+        // The first byte that differs, for the reader.
+        const Sim::AreaInfo& info = Sim::GetAreaInfo(diffs[0].area);
+        const uint8_t* mine = shown->Bytes() + info.offset + info.recordSize * static_cast<size_t>(diffs[0].index);
+        std::vector<uint8_t> theirs = m_sim->With([&](Sim::SimCore& c) {
+            const uint8_t* r = c.Image().Record(diffs[0].area, diffs[0].index);
+            return std::vector<uint8_t>(r, r + info.recordSize);
+        });
+        std::string where;
+        for (size_t i = 0; i < info.recordSize; ++i)
+            if (mine[i] != theirs[i]) {
+                char b[64];
+                std::snprintf(b, sizeof b, " (byte %zu: editor %02x, instrument %02x)", i, mine[i], theirs[i]);
+                where = b;
+                where += " editor \"" + std::string(reinterpret_cast<const char*>(mine), 16) + "\" instrument \"" +
+                         std::string(reinterpret_cast<const char*>(theirs.data()), 16) + "\"";
+                break;
+            }
         Fail("in-sync/differs-untold", "online and idle, the instrument differs from the editor in " +
-                                           Sim::FormatDiffs(diffs) + " and the user was not told");
+                                           Short(diffs) + where + " and the user was not told");
+    }
 }
 
 void Rig::CheckWaits() {
