@@ -30,6 +30,7 @@ Soak::Options OptionsFor(unsigned char model) {
     Soak::Options o;
     o.model = model;
     o.trace = EnvInt("TOLVA_SOAK_TRACE", 0) != 0;
+    o.productTrace = EnvInt("TOLVA_SOAK_TRACE", 0) > 1;
     // A developer's run past known faults: TOLVA_SOAK_TOLERATE=key,key
     if (const char* t = std::getenv("TOLVA_SOAK_TOLERATE")) {
         std::string all = t;
@@ -42,10 +43,25 @@ Soak::Options OptionsFor(unsigned char model) {
     return o;
 }
 
+// Steps of a fixed seed: the sanitizer builds run slower, the seeds are the same.
+#if defined(__SANITIZE_THREAD__)
+constexpr int kSeedSteps = 12;
+#elif defined(__SANITIZE_ADDRESS__)
+constexpr int kSeedSteps = 20;
+#else
+constexpr int kSeedSteps = 30;
+#endif
+
+// Faults the soak found whose mends are not in yet. The fixed seeds note them and go on, so that
+// they still guard everything else; each has its shrunk list below, pending. Remove a key here
+// (and set its lists' pending to false) once its mend is in.
+const std::vector<std::string> kNotYetMended = {};
+
 // Runs a seed; on failure shrinks it and reports the seed and the list to keep.
-void RunSeed(uint32_t seed, int steps) {
+void RunSeed(uint32_t seed, int steps, bool fixed) {
     const unsigned char model = seed % 2 == 0 ? 1 : 9;
-    const Soak::Options options = OptionsFor(model);
+    Soak::Options options = OptionsFor(model);
+    if (fixed) options.tolerate.insert(options.tolerate.end(), kNotYetMended.begin(), kNotYetMended.end());
     const std::vector<Step> list = Soak::Generate(seed, steps);
     const Soak::Verdict v = Soak::Run(options, list);
     if (v.Ok()) return;
@@ -55,8 +71,8 @@ void RunSeed(uint32_t seed, int steps) {
     const Soak::Verdict again = Soak::Run(options, shrunk);
     ADD_FAILURE() << "seed " << seed << " (model " << int(model) << "): " << v.key << " after step " << v.step
                   << ": " << v.detail << "\nshortest list (" << shrunk.size() << " steps, " << replays
-                  << " replays, it fails with " << (again.key.empty() ? "nothing" : again.key)
-                  << "):\n  {" << Soak::Format(shrunk) << "}";
+                  << " replays, it fails with " << (again.key.empty() ? "nothing" : again.key) << "):\n  {"
+                  << Soak::Format(shrunk) << "}";
 }
 
 }  // namespace
@@ -65,7 +81,7 @@ void RunSeed(uint32_t seed, int steps) {
 class SoakThreaded : public ::testing::TestWithParam<uint32_t> {};
 
 TEST_P(SoakThreaded, EveryInvariantHoldsAfterEveryStep) {
-    RunSeed(GetParam(), EnvInt("TOLVA_SOAK_STEPS", 30));
+    RunSeed(GetParam(), EnvInt("TOLVA_SOAK_STEPS", kSeedSteps), true);
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, SoakThreaded, ::testing::Values(11u, 12u, 13u, 14u));
@@ -82,10 +98,12 @@ TEST(SoakThreadedLong, ReplayWhenAsked) {
         const size_t comma = item.find(',');
         for (int k = 0; k < static_cast<int>(Act::kCount); ++k)
             if (item.substr(0, comma) == Soak::Name(static_cast<Act>(k)))
-                steps.push_back({static_cast<Act>(k), static_cast<uint32_t>(std::stoul(item.substr(comma + 1), nullptr, 0))});
+                steps.push_back({static_cast<Act>(k),
+                                 static_cast<uint32_t>(std::stoul(item.substr(comma + 1), nullptr, 0))});
         at = end + 1;
     }
-    const Soak::Verdict v = Soak::Run(OptionsFor(static_cast<unsigned char>(EnvInt("TOLVA_SOAK_MODEL", 1))), steps);
+    const Soak::Verdict v =
+        Soak::Run(OptionsFor(static_cast<unsigned char>(EnvInt("TOLVA_SOAK_MODEL", 1))), steps);
     EXPECT_TRUE(v.Ok()) << v.key << " after step " << v.step << ": " << v.detail;
 }
 
@@ -99,7 +117,7 @@ TEST(SoakThreadedLong, MoreSeedsWhenAsked) {
     for (uint32_t seed = first;; ++seed) {
         if (count > 0 && seed - first >= static_cast<uint32_t>(count)) break;
         if (seconds > 0 && std::chrono::steady_clock::now() - start > std::chrono::seconds(seconds)) break;
-        RunSeed(seed, EnvInt("TOLVA_SOAK_STEPS", 40));
+        RunSeed(seed, EnvInt("TOLVA_SOAK_STEPS", 40), false);
     }
 }
 
@@ -116,7 +134,33 @@ struct Regression {
 };
 
 const std::vector<Regression>& Regressions() {
+    // Each list as the shrinker left it; pending: true until the mend it waits for is in.
     static const std::vector<Regression> list = {
+        // A host save with the instrument connected hands over state (it once handed over none).
+        {"host save while connected", 1, {{Act::HostSaveBank, 0x0}}, true},
+        {"preset save while connected", 9, {{Act::HostSavePreset, 0x0}}, true},
+        // A bank opened into bank C while disconnected is saved by the host in bank C, over what the
+        // host handed over, not in bank A on its own.
+        {"bank opened into C while disconnected",
+         1,
+         {{Act::InstOff, 0x2}, {Act::HostReopen, 0x0}, {Act::UserOpenFile, 0x2101}, {Act::HostSaveBank, 0x0}},
+         true},
+        {"bank opened while disconnected over the host's project",
+         9,
+         {{Act::InstOff, 0x2}, {Act::HostReopen, 0x1}, {Act::UserOpenFile, 0x2101}, {Act::HostSaveBank, 0x0}},
+         true},
+        // An instrument switched off and on comes back online, and no poll blocks the window meanwhile.
+        {"instrument switched off and on",
+         1,
+         {{Act::InstOff, 0x0}, {Act::HostSuspend, 0x0}, {Act::HostSuspend, 0x0}},
+         true},
+        // A host restore while the instrument is silent does not wait out its time-out.
+        {"host restore while the instrument is silent",
+         1,
+         {{Act::InstSilent, 0x0}, {Act::HostRestore, 0x0}},
+         true},
+        // A progress window that opens while a key of the on-screen keyboard is held ends the note.
+        {"modal window while a key is held", 1, {{Act::UserKeyPress, 0x5}, {Act::HostRestore, 0x0}}, true},
     };
     return list;
 }

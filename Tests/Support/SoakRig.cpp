@@ -39,6 +39,7 @@
 #include "Linux/MidiIO/MidiIO.h"
 #include "Linux/RunLoop.h"
 #include "Linux/Sync.h"
+#include "Linux/Trace.h"
 #include "Support/SimImage.h"
 #include "Support/SimInstrument.h"
 #include "Support/SimLoopback.h"
@@ -186,7 +187,8 @@ struct SavedFile {
 
 class Rig {
 public:
-    explicit Rig(const Options& options) : m_options(options), m_model(static_cast<Sim::Model>(options.model)) {}
+    explicit Rig(const Options& options)
+        : m_options(options), m_model(static_cast<Sim::Model>(options.model)) {}
     ~Rig() { TearDown(); }
 
     Verdict Run(const std::vector<Step>& steps);
@@ -212,7 +214,8 @@ private:
     }
     void Block();
     void Settle();
-    VstIntPtr Dispatch(VstInt32 op, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr, float opt = 0) {
+    VstIntPtr Dispatch(VstInt32 op, VstInt32 index = 0, VstIntPtr value = 0, void* ptr = nullptr,
+                       float opt = 0) {
         HostCallScope scope;
         return m_effect->dispatcher(m_effect, op, index, value, ptr, opt);
     }
@@ -229,8 +232,8 @@ private:
     }
     bool Online() const {
         bool online = false;
-        return m_synth != nullptr && m_synth->GetConnectionState(nullptr, nullptr, nullptr, nullptr, &online) &&
-               online;
+        return m_synth != nullptr &&
+               m_synth->GetConnectionState(nullptr, nullptr, nullptr, nullptr, &online) && online;
     }
     bool Healthy() const { return m_powered && m_silentSteps == 0 && m_faultSteps == 0; }
     BackgroundLayer* Root() const;
@@ -300,6 +303,7 @@ private:
     std::vector<std::string> m_boxes;  // texts of the boxes of this step
     bool m_toldSinceSync = false;      // a box told the user something since the two sides agreed
     bool m_modalInGesture = false;     // a modal window opened while a gesture was held, this step
+    bool m_closedInGesture = false;    // the window closed while a gesture was held, this step
     std::vector<SavedFile> m_files;
     int m_fileCount = 0;
     // The popup menu's choice and the file dialog's answer for the next Utility item.
@@ -331,6 +335,7 @@ BackgroundLayer* Rig::Root() const {
 
 bool Rig::SetUp() {
     m_config = std::make_unique<Sim::TempConfigHome>();
+    if (m_options.productTrace) g_enabletrace = 1;
     char pattern[] = "/tmp/tolva-soak-XXXXXX";
     if (mkdtemp(pattern) == nullptr) return false;
     m_dir = pattern;
@@ -356,14 +361,15 @@ bool Rig::SetUp() {
         m_loop.Post(nullptr, [this, key] { m_screen.Key(key, 0); });
         return HfcPresentMessageBox(request);
     });
-    AsyncProgressSetViewFactory([this, owner](IAsyncProgressViewOwner* viewOwner) -> std::unique_ptr<IAsyncProgressView> {
-        if (RunLoop::Current() != owner || HfcGetPlatform() == nullptr) return nullptr;
-        if (m_keyHeld || m_wheelHeld) m_modalInGesture = true;
-        Note("a progress window opens");
-        auto view = std::make_unique<CHfcProgressWindow>(viewOwner);
-        if (!view->Open()) return nullptr;
-        return view;
-    });
+    AsyncProgressSetViewFactory(
+        [this, owner](IAsyncProgressViewOwner* viewOwner) -> std::unique_ptr<IAsyncProgressView> {
+            if (RunLoop::Current() != owner || HfcGetPlatform() == nullptr) return nullptr;
+            if (m_keyHeld || m_wheelHeld) m_modalInGesture = true;
+            Note("a progress window opens");
+            auto view = std::make_unique<CHfcProgressWindow>(viewOwner);
+            if (!view->Open()) return nullptr;
+            return view;
+        });
     HfcSetPopupMenuHook([this](const HfcPopupMenuRequest& r) {
         for (const CHfcPopupMenu::Item& item : r.items)
             if (item.text == m_menuChoice && (item.flags & 3u) == 0) return item.id;
@@ -392,9 +398,9 @@ bool Rig::SetUp() {
         QorX0::FTYPE kind;
         unsigned index;
     } library[] = {
-        {"lib.Xall", QorX0::FTYPE_ALL, 0},           {"lib.Xbankprog", QorX0::FTYPE_BANKPROG, 1},
-        {"lib.X1prog", QorX0::FTYPE_PROG, 0},        {"lib.Xbankcombi", QorX0::FTYPE_BANKCOMBI, 1},
-        {"lib.X1combi", QorX0::FTYPE_COMBI, 0},      {"lib.X1dkit", QorX0::FTYPE_DKIT, 3},
+        {"lib.Xall", QorX0::FTYPE_ALL, 0},      {"lib.Xbankprog", QorX0::FTYPE_BANKPROG, 1},
+        {"lib.X1prog", QorX0::FTYPE_PROG, 0},   {"lib.Xbankcombi", QorX0::FTYPE_BANKCOMBI, 1},
+        {"lib.X1combi", QorX0::FTYPE_COMBI, 0}, {"lib.X1dkit", QorX0::FTYPE_DKIT, 3},
     };
     for (const auto& l : library) {
         const std::string path = m_dir + "/" + l.name;
@@ -409,7 +415,8 @@ bool Rig::SetUp() {
         if (earlier && !m_files.empty() && earlier->LoadFile(m_files[0].path.c_str(), 0) &&
             earlier->SaveStream(os, QorX0::FTYPE_VSTBANK, 0)) {
             project.bytes = std::move(os).str();
-            if (auto* impl = dynamic_cast<QorX0::CRemoteSynthImpl*>(earlier.get())) impl->CopyImage(project.shown.get());
+            if (auto* impl = dynamic_cast<QorX0::CRemoteSynthImpl*>(earlier.get()))
+                impl->CopyImage(project.shown.get());
             m_chunks.push_back(std::move(project));
             m_lastBank = &m_chunks.back();
         }
@@ -474,8 +481,8 @@ bool Rig::MakeEffect(const std::string* chunk) {
     if (chunk != nullptr) {
         // A project reopened: the host hands its state over before anything else runs.
         auto before = Shown();
-        const VstIntPtr ok = Dispatch(effSetChunk, 0, static_cast<VstIntPtr>(chunk->size()),
-                                      const_cast<char*>(chunk->data()));
+        const VstIntPtr ok =
+            Dispatch(effSetChunk, 0, static_cast<VstIntPtr>(chunk->size()), const_cast<char*>(chunk->data()));
         auto after = Shown();
         if (ok == 1 && m_lastBank != nullptr && m_lastBank->shown) {
             const auto diffs = Diff(m_model, *m_lastBank->shown, *after);
@@ -528,6 +535,7 @@ bool Rig::OpenEditor() {
 
 void Rig::CloseEditor() {
     if (!m_editorOpen) return;
+    if (m_keyHeld || m_wheelHeld) m_closedInGesture = true;
     Dispatch(effEditClose);
     m_editorOpen = false;
     // The person's hand is off the screen with it.
@@ -557,7 +565,9 @@ void Rig::Do(const Step& step) {
     const uint32_t a = step.arg;
     m_boxes.clear();
     m_modalInGesture = false;
-    const bool needsEditor = step.act >= Act::UserMode && step.act <= Act::UserBrowser && step.act != Act::UserAnswer;
+    m_closedInGesture = false;
+    const bool needsEditor =
+        step.act >= Act::UserMode && step.act <= Act::UserBrowser && step.act != Act::UserAnswer;
     if (needsEditor && !m_editorOpen) OpenEditor();
     switch (step.act) {
         case Act::HostSaveBank:
@@ -587,7 +597,8 @@ void Rig::Do(const Step& step) {
             break;
         }
         case Act::HostParameter: {
-            const VstInt32 index = static_cast<VstInt32>(a % static_cast<uint32_t>(std::max(1, m_effect->numParams)));
+            const VstInt32 index =
+                static_cast<VstInt32>(a % static_cast<uint32_t>(std::max(1, m_effect->numParams)));
             HostCallScope scope;
             m_effect->setParameter(m_effect, index, static_cast<float>((a >> 8) % 101) / 100.0f);
             break;
@@ -604,8 +615,8 @@ void Rig::Do(const Step& step) {
             break;
         case Act::UserMode: {
             static constexpr unsigned char kModes[] = {QorX0::kModeCombiPlay, QorX0::kModeProgPlay,
-                                                       QorX0::kModeMulti, QorX0::kModeGlobal,
-                                                       QorX0::kModeProgEdit, QorX0::kModeCombiEdit};
+                                                       QorX0::kModeMulti,     QorX0::kModeGlobal,
+                                                       QorX0::kModeProgEdit,  QorX0::kModeCombiEdit};
             EndGestures();
             m_synth->PutMode(kModes[a % 6]);
             break;
@@ -614,7 +625,8 @@ void Rig::Do(const Step& step) {
             EndGestures();
             BackgroundLayer* root = Root();
             if (root == nullptr) break;
-            CHfcControl* c = root->GetControlById(a % 2 ? BackgroundLayer::kIdArrowUp : BackgroundLayer::kIdArrowDown, 0);
+            CHfcControl* c =
+                root->GetControlById(a % 2 ? BackgroundLayer::kIdArrowUp : BackgroundLayer::kIdArrowDown, 0);
             if (c == nullptr || !c->IsVisible()) break;
             const tagHfcRect r = c->GetRect();
             m_screen.MoveTo(40 + (r.left + r.right) / 2, 30 + (r.top + r.bottom) / 2);
@@ -730,8 +742,8 @@ void Rig::HostSave(bool preset) {
         const auto diffs = Diff(m_model, *saved.shown, *fresh);
         if (!diffs.empty()) {
             Fail("nothing-lost/host-chunk-differs", "the bank chunk (" + std::to_string(size) +
-                                                         " bytes) in a fresh effect shows " +
-                                                         Short(diffs) + " otherwise than the editor");
+                                                        " bytes) in a fresh effect shows " + Short(diffs) +
+                                                        " otherwise than the editor");
             return;
         }
     }
@@ -756,20 +768,21 @@ void Rig::HostRestore(uint32_t arg, bool damaged) {
     std::string bytes = damaged ? Damage(c.bytes, arg >> 8) : c.bytes;
     auto before = Shown();
     const bool wasConnected = Connected() && Online();
-    const VstIntPtr ok = Dispatch(effSetChunk, c.preset ? 1 : 0, static_cast<VstIntPtr>(bytes.size()), bytes.data());
+    const VstIntPtr ok =
+        Dispatch(effSetChunk, c.preset ? 1 : 0, static_cast<VstIntPtr>(bytes.size()), bytes.data());
     auto after = Shown();
     if (ok != 1) {
         const auto diffs = Diff(m_model, *before, *after);
         if (!diffs.empty())
-            Fail("nothing-lost/refused-chunk-changed-image",
-                 "a refused host chunk changed " + Short(diffs));
+            Fail("nothing-lost/refused-chunk-changed-image", "a refused host chunk changed " + Short(diffs));
         return;
     }
     if (!wasConnected) {
         for (const Sim::ImageDiff& d : Diff(m_model, *before, *after)) {
             const Sim::AreaInfo& info = Sim::GetAreaInfo(d.area);
             const uint8_t* r = after->Bytes() + info.offset + info.recordSize * static_cast<size_t>(d.index);
-            m_pendingRecords[{static_cast<int>(d.area), d.index}] = std::vector<uint8_t>(r, r + info.recordSize);
+            m_pendingRecords[{static_cast<int>(d.area), d.index}] =
+                std::vector<uint8_t>(r, r + info.recordSize);
         }
     }
 }
@@ -846,8 +859,8 @@ void Rig::UserValue(uint32_t arg, int way) {
     if (controls.empty()) return;
     CHfcControl* c = controls[arg % controls.size()];
     if (m_options.trace)
-        std::fprintf(stderr, "  . page %s control %s %d:%d way %d\n", page->GetName().c_str(), typeid(*c).name(), c->GetId(),
-                     c->GetUserValue(), way);
+        std::fprintf(stderr, "  . page %s control %s %d:%d way %d\n", page->GetName().c_str(),
+                     typeid(*c).name(), c->GetId(), c->GetUserValue(), way);
     const tagHfcRect r = c->GetRect();
     const int cx = 40 + (r.left + r.right) / 2, cy = 30 + (r.top + r.bottom) / 2;
     m_screen.MoveTo(cx, cy);
@@ -871,7 +884,8 @@ void Rig::UserValue(uint32_t arg, int way) {
             break;
         }
         default: {  // a double click opens the text, then typed text and Return
-            static constexpr const char* kTexts[] = {"12", "-3", "0", "127", "999999", "abc", "", "1.5", "+7"};
+            static constexpr const char* kTexts[] = {"12",  "-3", "0",   "127", "999999",
+                                                     "abc", "",   "1.5", "+7"};
             m_screen.DoubleClick();
             Pump(20);
             m_screen.Type(kTexts[(arg >> 8) % 9]);
@@ -904,17 +918,18 @@ void Rig::UserOpen(uint32_t arg) {
     const SavedFile& file = m_files[arg % m_files.size()];
     const bool damaged = (arg >> 8) % 4 == 0;
     if (m_options.trace)
-        std::fprintf(stderr, "  . open %s%s into %u (%s)\n", file.path.c_str(), damaged ? " damaged" : "", (arg >> 12) % 4,
-                     Connected() ? "connected" : "disconnected");
+        std::fprintf(stderr, "  . open %s%s into %u (%s)\n", file.path.c_str(), damaged ? " damaged" : "",
+                     (arg >> 12) % 4, Connected() ? "connected" : "disconnected");
     std::string path = file.path;
     if (damaged) {
-        path = m_dir + "/damaged" + std::to_string(m_fileCount++) + std::filesystem::path(file.path).extension().string();
+        path = m_dir + "/damaged" + std::to_string(m_fileCount++) +
+               std::filesystem::path(file.path).extension().string();
         WriteAll(path, Damage(ReadAll(file.path), arg >> 10));
     }
     // Where it goes: the bank or item of the file's kind the user has chosen.
     const unsigned place = (arg >> 12) % 4;
     auto before = Shown();
-    const auto instrumentBefore = m_sim->With([](Sim::SimCore& c) { return c.Image(); });
+    auto instrumentBefore = m_sim->With([](Sim::SimCore& c) { return c.Image(); });
     const bool connected = Connected();
     bool loaded = false;
     if (connected) {
@@ -925,15 +940,17 @@ void Rig::UserOpen(uint32_t arg) {
             m_synth->PutCurSound(s);
             Settle();
             before = Shown();
+            instrumentBefore = m_sim->With([](Sim::SimCore& c) { return c.Image(); });
         }
         Utility("Load", std::filesystem::path(path).parent_path().string(),
                 std::filesystem::path(path).filename().string(), {}, true);
         loaded = true;  // the editor tells whether it did
     } else {
         // Without an instrument the program's File menu opens it (the Utility menu needs one).
-        const unsigned index = file.kind == QorX0::FTYPE_BANKPROG || file.kind == QorX0::FTYPE_BANKCOMBI ? place
+        const unsigned index = file.kind == QorX0::FTYPE_BANKPROG || file.kind == QorX0::FTYPE_BANKCOMBI
+                                   ? place
                                : file.kind == QorX0::FTYPE_DKIT ? 10 + place
-                                                                  : 0;
+                                                                : 0;
         loaded = m_synth->LoadFile(path.c_str(), index);
         Pump(40);
     }
@@ -946,7 +963,8 @@ void Rig::UserOpen(uint32_t arg) {
         for (const Sim::ImageDiff& d : changed) {
             const Sim::AreaInfo& info = Sim::GetAreaInfo(d.area);
             const uint8_t* r = after->Bytes() + info.offset + info.recordSize * static_cast<size_t>(d.index);
-            m_pendingRecords[{static_cast<int>(d.area), d.index}] = std::vector<uint8_t>(r, r + info.recordSize);
+            m_pendingRecords[{static_cast<int>(d.area), d.index}] =
+                std::vector<uint8_t>(r, r + info.recordSize);
         }
     }
     if (connected && damaged && changed.empty() && m_powered) {
@@ -960,10 +978,12 @@ void Rig::UserOpen(uint32_t arg) {
 
 void Rig::UserSave(uint32_t arg, bool pcg) {
     EndGestures();
-    const std::string name = (pcg ? "export" : "save") + std::to_string(m_fileCount++) + (pcg ? ".PCG" : ".Xall");
+    const std::string name =
+        (pcg ? "export" : "save") + std::to_string(m_fileCount++) + (pcg ? ".PCG" : ".Xall");
     const int row = static_cast<int>(arg % 4);
     auto shown = Shown();
-    Utility(pcg ? "Export" : "Save", m_dir, name, row == 0 ? std::vector<int>{} : std::vector<int>{row}, true);
+    Utility(pcg ? "Export" : "Save", m_dir, name, row == 0 ? std::vector<int>{} : std::vector<int>{row},
+            true);
     const std::string path = m_dir + "/" + name;
     if (!std::filesystem::exists(path)) return;
     QorX0::FTYPE kind = QorX0::FTYPE_UNKNOWN;
@@ -1001,8 +1021,8 @@ void Rig::CheckFile(const SavedFile& file, const Image& shown) {
                 d.area != Sim::Area::CurProgram && d.area != Sim::Area::CurCombination)
                 wrong.push_back(d);
     if (!wrong.empty())
-        Fail("nothing-lost/saved-file-differs", "the saved file loads " + Short(wrong) +
-                                                    " otherwise than the editor showed it");
+        Fail("nothing-lost/saved-file-differs",
+             "the saved file loads " + Short(wrong) + " otherwise than the editor showed it");
 }
 
 void Rig::UserImport(uint32_t arg) {
@@ -1046,7 +1066,8 @@ void Rig::InstPanel(uint32_t arg) {
                 c.PanelProgramChange(static_cast<int>((arg >> 4) % 3), static_cast<int>((arg >> 8) % 128));
                 break;
             case 1: {
-                static constexpr uint8_t kModes[] = {Sim::Mode::CombiPlay, Sim::Mode::ProgPlay, Sim::Mode::Global};
+                static constexpr uint8_t kModes[] = {Sim::Mode::CombiPlay, Sim::Mode::ProgPlay,
+                                                     Sim::Mode::Global};
                 c.PanelModeChange(kModes[(arg >> 4) % 3]);
                 break;
             }
@@ -1136,16 +1157,20 @@ void Rig::CheckNotes() {
     const bool gestureEnded = !m_keyHeld && !m_wheelHeld;
     const bool mustBeAtRest = gestureEnded || m_modalInGesture || !m_editorOpen;
     if (!mustBeAtRest) return;
+    const char* when = m_modalInGesture    ? "modal-mid-gesture"
+                       : m_closedInGesture ? "closed-mid-gesture"
+                                           : "after-gesture";
     for (const auto& [k, v] : m_noteBalance)
         if (v > 0) {
-            Fail(m_modalInGesture ? "no-hung-note/modal-mid-gesture" : "no-hung-note/after-gesture",
+            Fail(std::string("no-hung-note/") + when,
                  "note " + std::to_string(k & 0xFF) + " on channel " + std::to_string((k >> 8) + 1) +
-                     " has no note-off" + (m_modalInGesture ? " after a modal window opened mid-gesture" : ""));
+                     " has no note-off" +
+                     (m_modalInGesture ? " after a modal window opened mid-gesture" : ""));
             return;
         }
     for (const auto& [ch, bend] : m_lastBend)
         if (bend != 8192) {
-            Fail(m_modalInGesture ? "no-bent-wheel/modal-mid-gesture" : "no-bent-wheel/after-gesture",
+            Fail(std::string("no-bent-wheel/") + when,
                  "the bend on channel " + std::to_string(ch + 1) + " stays at " + std::to_string(bend));
             return;
         }
@@ -1169,8 +1194,9 @@ void Rig::CheckSync() {
         PumpUntil([&] { return Connected() && Online(); }, kComeBackMs);
         Settle();
         if (!(Connected() && Online())) {
-            Fail("in-sync/instrument-never-found", "the instrument is on and answers, but an effect made while it "
-                                                   "was off never finds it");
+            Fail("in-sync/instrument-never-found",
+                 "the instrument is on and answers, but an effect made while it "
+                 "was off never finds it");
             return;
         }
     }
@@ -1183,10 +1209,11 @@ void Rig::CheckSync() {
         for (const auto& [where, bytes] : m_pendingRecords) {
             const Sim::Area area = static_cast<Sim::Area>(where.first);
             const Sim::AreaInfo& info = Sim::GetAreaInfo(area);
-            if (area == Sim::Area::CurMulti || area == Sim::Area::CurProgram || area == Sim::Area::CurCombination ||
-                area == Sim::Area::ExtControl)
+            if (area == Sim::Area::CurMulti || area == Sim::Area::CurProgram ||
+                area == Sim::Area::CurCombination || area == Sim::Area::ExtControl)
                 continue;
-            const uint8_t* r = shown->Bytes() + info.offset + info.recordSize * static_cast<size_t>(where.second);
+            const uint8_t* r =
+                shown->Bytes() + info.offset + info.recordSize * static_cast<size_t>(where.second);
             if (std::memcmp(r, bytes.data(), bytes.size()) != 0)
                 lost.push_back({area, where.second, Sim::RecordLabel(area, where.second)});
         }
@@ -1199,7 +1226,8 @@ void Rig::CheckSync() {
     }
     auto compare = [&] {
         shown = Shown();
-        auto d = m_sim->With([&](Sim::SimCore& c) { return c.CompareWithEditor(shown->Bytes(), sizeof *shown, false); });
+        auto d = m_sim->With(
+            [&](Sim::SimCore& c) { return c.CompareWithEditor(shown->Bytes(), sizeof *shown, false); });
         // While a browser auditions, the editor keeps the saved sound and the instrument plays the
         // auditioned one; the instrument's preset (GM) sounds are not simulated.
         const bool audition = m_synth->GetAuditionState();
@@ -1207,8 +1235,8 @@ void Rig::CheckSync() {
         const bool gm = shown->curprogramrec[0] >= gmBank;
         std::erase_if(d, [&](const Sim::ImageDiff& x) {
             const bool current = x.area == Sim::Area::CurProgram || x.area == Sim::Area::CurCombination;
-            return x.area == Sim::Area::ExtControl || x.area == Sim::Area::CurMulti || (current && audition) ||
-                   (x.area == Sim::Area::CurProgram && gm);
+            return x.area == Sim::Area::ExtControl || x.area == Sim::Area::CurMulti ||
+                   (current && audition) || (x.area == Sim::Area::CurProgram && gm);
         });
         return d;
     };
@@ -1227,7 +1255,8 @@ void Rig::CheckSync() {
     if (!m_toldSinceSync) {
         // The first byte that differs, for the reader.
         const Sim::AreaInfo& info = Sim::GetAreaInfo(diffs[0].area);
-        const uint8_t* mine = shown->Bytes() + info.offset + info.recordSize * static_cast<size_t>(diffs[0].index);
+        const uint8_t* mine =
+            shown->Bytes() + info.offset + info.recordSize * static_cast<size_t>(diffs[0].index);
         std::vector<uint8_t> theirs = m_sim->With([&](Sim::SimCore& c) {
             const uint8_t* r = c.Image().Record(diffs[0].area, diffs[0].index);
             return std::vector<uint8_t>(r, r + info.recordSize);
@@ -1236,14 +1265,30 @@ void Rig::CheckSync() {
         for (size_t i = 0; i < info.recordSize; ++i)
             if (mine[i] != theirs[i]) {
                 char b[64];
-                std::snprintf(b, sizeof b, " (byte %zu: editor %02x, instrument %02x)", i, mine[i], theirs[i]);
+                std::snprintf(b, sizeof b, " (byte %zu: editor %02x, instrument %02x)", i, mine[i],
+                              theirs[i]);
                 where = b;
-                where += " editor \"" + std::string(reinterpret_cast<const char*>(mine), 16) + "\" instrument \"" +
-                         std::string(reinterpret_cast<const char*>(theirs.data()), 16) + "\"";
+                if (diffs[0].area == Sim::Area::CurCombination) {
+                    char c[96];
+                    const uint8_t slot =
+                        shown->combi[shown->curcombirec[0] % 3][shown->curcombirec[1] & 0x7F][i];
+                    const uint8_t simSlot = m_sim->With([&](Sim::SimCore& core) {
+                        return core.Image().Record(
+                            Sim::Area::Combination,
+                            (shown->curcombirec[0] % 3) * 128 + (shown->curcombirec[1] & 0x7F))[i];
+                    });
+                    std::snprintf(c, sizeof c, " [slot %d:%d editor %02x instrument %02x]",
+                                  shown->curcombirec[0], shown->curcombirec[1], slot, simSlot);
+                    where += c;
+                }
+                where += " editor \"" + std::string(reinterpret_cast<const char*>(mine), 16) +
+                         "\" instrument \"" + std::string(reinterpret_cast<const char*>(theirs.data()), 16) +
+                         "\"";
                 break;
             }
-        Fail("in-sync/differs-untold", "online and idle, the instrument differs from the editor in " +
-                                           Short(diffs) + where + " and the user was not told");
+        Fail("in-sync/differs-untold:" + Sim::RecordLabel(diffs[0].area, diffs[0].index),
+             "online and idle, the instrument differs from the editor in " + Short(diffs) + where +
+                 " and the user was not told");
     }
 }
 
@@ -1326,6 +1371,17 @@ std::vector<Step> Generate(uint32_t seed, int count) {
     for (const ActInfo& a : kActs) total += a.weight;
     std::vector<Step> out;
     for (int i = 0; i < count; ++i) {
+        // Now and then a stretch of work without the instrument: it is switched off for the next four
+        // steps, which open, save and reopen what a musician works on meanwhile.
+        if (rng() % 30 == 0 && i + 5 <= count) {
+            out.push_back(Step{Act::InstOff, static_cast<uint32_t>(rng() / 3 * 3 + 2)});
+            static constexpr Act kOffline[] = {Act::HostReopen,  Act::UserOpenFile, Act::HostSaveBank,
+                                               Act::HostRestore, Act::UserSaveFile, Act::UserSound};
+            for (int k = 0; k < 4; ++k)
+                out.push_back(Step{kOffline[rng() % 6], static_cast<uint32_t>(rng())});
+            i += 4;
+            continue;
+        }
         int pick = static_cast<int>(rng() % static_cast<uint32_t>(total));
         size_t k = 0;
         while (pick >= kActs[k].weight) pick -= kActs[k++].weight;
@@ -1339,8 +1395,8 @@ Verdict Run(const Options& options, const std::vector<Step>& steps) {
     return rig.Run(steps);
 }
 
-std::vector<Step> Shrink(const Options& options, std::vector<Step> steps, const std::string& key, int* replays,
-                         int maxReplays) {
+std::vector<Step> Shrink(const Options& options, std::vector<Step> steps, const std::string& key,
+                         int* replays, int maxReplays) {
     int runs = 0;
     auto fails = [&](const std::vector<Step>& s) {
         ++runs;
@@ -1350,7 +1406,8 @@ std::vector<Step> Shrink(const Options& options, std::vector<Step> steps, const 
     {
         const Verdict v = Run(options, steps);
         ++runs;
-        if (v.key == key && v.step >= 0 && static_cast<size_t>(v.step) < steps.size()) steps.resize(v.step + 1);
+        if (v.key == key && v.step >= 0 && static_cast<size_t>(v.step) < steps.size())
+            steps.resize(v.step + 1);
     }
     // Chunks of halving size, then single steps, dropped while the list still fails the same way.
     for (size_t chunk = std::max<size_t>(steps.size() / 2, 1); chunk >= 1 && runs < maxReplays; chunk /= 2) {

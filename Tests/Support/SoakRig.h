@@ -59,18 +59,19 @@ std::string Format(const std::vector<Step>& steps);
 std::vector<Step> Generate(uint32_t seed, int count);
 
 struct Options {
-    unsigned char model = 1;  // 1 the Tolva, 9 the Nerimo
-    uint32_t imageSeed = 7;   // the instrument's memory
-    bool trace = false;       // each step on stderr as it runs
+    unsigned char model = 1;    // 1 the Tolva, 9 the Nerimo
+    uint32_t imageSeed = 7;     // the instrument's memory
+    bool trace = false;         // each step on stderr as it runs
+    bool productTrace = false;  // and the product's own trace
     // Failure keys that are noted and not treated as failures (a developer's run past a known fault).
     std::vector<std::string> tolerate;
 };
 
 struct Verdict {
-    std::string key;     // empty when every invariant held; else e.g. "nothing-lost/host-chunk-empty"
-    std::string detail;  // what differed
-    int step = -1;       // 0-based index of the step after which it failed (steps.size(): the close)
-    int steps = 0;       // steps run
+    std::string key;        // empty when every invariant held; else e.g. "nothing-lost/host-chunk-empty"
+    std::string detail;     // what differed
+    int step = -1;          // 0-based index of the step after which it failed (steps.size(): the close)
+    int steps = 0;          // steps run
     long drawingWaits = 0;  // blocking waits of the drawing thread, for the record
     bool Ok() const { return key.empty(); }
 };
