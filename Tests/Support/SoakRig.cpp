@@ -304,6 +304,8 @@ private:
     bool m_toldSinceSync = false;      // a box told the user something since the two sides agreed
     bool m_modalInGesture = false;     // a modal window opened while a gesture was held, this step
     bool m_closedInGesture = false;    // the window closed while a gesture was held, this step
+    bool m_effectClosed = false;       // the host closed the effect, this step
+    bool m_gaveUp = false;  // the instrument did not come back: not waited for again until it is switched on
     std::vector<SavedFile> m_files;
     int m_fileCount = 0;
     // The popup menu's choice and the file dialog's answer for the next Utility item.
@@ -450,6 +452,7 @@ void Rig::PowerOn() {
     m_port = std::make_unique<Sim::SimLoopbackPort>(m_loopback, *m_sim);
     g_portName = m_port->KeyName();
     m_powered = true;
+    m_gaveUp = false;
     // A switched-on instrument plays no note and has its wheel at rest.
     m_sim->With([](Sim::SimCore& c) { c.ClearLogs(); });
     m_noteBalance.clear();
@@ -522,6 +525,8 @@ void Rig::CloseEffect() {
     m_effect = nullptr;
     m_vst = nullptr;
     m_synth = nullptr;
+    m_effectClosed = true;
+    m_gaveUp = false;
     Pump(20);
 }
 
@@ -566,6 +571,7 @@ void Rig::Do(const Step& step) {
     m_boxes.clear();
     m_modalInGesture = false;
     m_closedInGesture = false;
+    m_effectClosed = false;
     const bool needsEditor =
         step.act >= Act::UserMode && step.act <= Act::UserBrowser && step.act != Act::UserAnswer;
     if (needsEditor && !m_editorOpen) OpenEditor();
@@ -1158,6 +1164,7 @@ void Rig::CheckNotes() {
     const bool mustBeAtRest = gestureEnded || m_modalInGesture || !m_editorOpen;
     if (!mustBeAtRest) return;
     const char* when = m_modalInGesture    ? "modal-mid-gesture"
+                       : m_effectClosed    ? "effect-closed"
                        : m_closedInGesture ? "closed-mid-gesture"
                                            : "after-gesture";
     for (const auto& [k, v] : m_noteBalance)
@@ -1179,10 +1186,11 @@ void Rig::CheckNotes() {
 void Rig::CheckSync() {
     if (m_effect == nullptr) return;
     // An instrument that answered this effect, switched on and well, comes back by itself.
-    if (Healthy() && m_everOnline && !(Connected() && Online())) {
+    if (Healthy() && m_everOnline && !m_gaveUp && !(Connected() && Online())) {
         PumpUntil([&] { return Connected() && Online(); }, kComeBackMs);
         Settle();
         if (!(Connected() && Online())) {
+            m_gaveUp = true;
             Fail("in-sync/instrument-never-back",
                  std::string("the instrument is on and answers, but the editor stays ") +
                      (Connected() ? "offline" : "disconnected"));
@@ -1190,10 +1198,11 @@ void Rig::CheckSync() {
         }
     }
     // One switched on while the effect had none is found (its ports appear).
-    if (Healthy() && !m_everOnline && !Connected()) {
+    if (Healthy() && !m_everOnline && !m_gaveUp && !Connected()) {
         PumpUntil([&] { return Connected() && Online(); }, kComeBackMs);
         Settle();
         if (!(Connected() && Online())) {
+            m_gaveUp = true;
             Fail("in-sync/instrument-never-found",
                  "the instrument is on and answers, but an effect made while it "
                  "was off never finds it");
