@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -1405,8 +1406,11 @@ Verdict Run(const Options& options, const std::vector<Step>& steps) {
 }
 
 std::vector<Step> Shrink(const Options& options, std::vector<Step> steps, const std::string& key,
-                         int* replays, int maxReplays) {
+                         int* replays, int maxReplays, int maxSeconds) {
     int runs = 0;
+    // A budget, so that a failing seed still reports within the test's own time limit.
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(maxSeconds);
+    auto more = [&] { return runs < maxReplays && std::chrono::steady_clock::now() < until; };
     auto fails = [&](const std::vector<Step>& s) {
         ++runs;
         return Run(options, s).key == key;
@@ -1419,11 +1423,11 @@ std::vector<Step> Shrink(const Options& options, std::vector<Step> steps, const 
             steps.resize(v.step + 1);
     }
     // Chunks of halving size, then single steps, dropped while the list still fails the same way.
-    for (size_t chunk = std::max<size_t>(steps.size() / 2, 1); chunk >= 1 && runs < maxReplays; chunk /= 2) {
+    for (size_t chunk = std::max<size_t>(steps.size() / 2, 1); chunk >= 1 && more(); chunk /= 2) {
         bool dropped = true;
-        while (dropped && runs < maxReplays) {
+        while (dropped && more()) {
             dropped = false;
-            for (size_t start = 0; start < steps.size() && runs < maxReplays;) {
+            for (size_t start = 0; start < steps.size() && more();) {
                 std::vector<Step> trial;
                 trial.insert(trial.end(), steps.begin(), steps.begin() + static_cast<long>(start));
                 if (start + chunk < steps.size())

@@ -78,8 +78,9 @@ struct Verdict {
 
 Verdict Run(const Options& options, const std::vector<Step>& steps);
 
-// Drops steps while the list still fails with the same key; replays counts the runs it took.
+// Drops steps while the list still fails with the same key; replays counts the runs it took. It
+// stops early after maxReplays runs or maxSeconds, with the shortest list found so far.
 std::vector<Step> Shrink(const Options& options, std::vector<Step> steps, const std::string& key,
-                         int* replays = nullptr, int maxReplays = 400);
+                         int* replays = nullptr, int maxReplays = 400, int maxSeconds = 150);
 
 }  // namespace Soak
