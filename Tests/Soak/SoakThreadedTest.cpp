@@ -166,17 +166,17 @@ const std::vector<Regression>& Regressions() {
          {{Act::InstOff, 0x2}, {Act::HostReopen, 0x1}, {Act::UserOpenFile, 0x2101}, {Act::HostSaveBank, 0x0}},
          true},
         // An instrument switched off and on comes back online, and no poll blocks the window meanwhile.
-        {"instrument switched off and on",
-         1,
-         {{Act::InstOff, 0x0}, {Act::HostSuspend, 0x0}, {Act::HostSuspend, 0x0}},
-         true},
+        {"instrument switched off and on", 1, {{Act::InstOff, 0xf01c5a9b}}, true},
         // A host restore while the instrument is silent does not wait out its time-out.
         {"host restore while the instrument is silent",
          1,
          {{Act::InstSilent, 0x0}, {Act::HostRestore, 0x0}},
          true},
         // A progress window that opens while a key of the on-screen keyboard is held ends the note.
-        {"modal window while a key is held", 1, {{Act::UserKeyPress, 0x5}, {Act::HostRestore, 0x0}}, true},
+        {"modal window while a key is held",
+         1,
+         {{Act::UserKeyPress, 0x3db74867}, {Act::HostRestore, 0x6c23d629}},
+         true},
         {"modal window while the wheel is bent",
          1,
          {{Act::UserWheelPress, 0x503170a1}, {Act::HostRestore, 0x5c9122f3}},
