@@ -1168,18 +1168,22 @@ void Rig::CheckNotes() {
                        : m_effectClosed    ? "effect-closed"
                        : m_closedInGesture ? "closed-mid-gesture"
                                            : "after-gesture";
-    for (const auto& [k, v] : m_noteBalance)
+    // A hung note or bent wheel is told once (a run that goes on past it does not hear of it again).
+    for (auto& [k, v] : m_noteBalance)
         if (v > 0) {
+            v = 0;
             Fail(std::string("no-hung-note/") + when,
                  "note " + std::to_string(k & 0xFF) + " on channel " + std::to_string((k >> 8) + 1) +
                      " has no note-off" +
                      (m_modalInGesture ? " after a modal window opened mid-gesture" : ""));
             return;
         }
-    for (const auto& [ch, bend] : m_lastBend)
+    for (auto& [ch, bend] : m_lastBend)
         if (bend != 8192) {
+            const int stays = bend;
+            bend = 8192;
             Fail(std::string("no-bent-wheel/") + when,
-                 "the bend on channel " + std::to_string(ch + 1) + " stays at " + std::to_string(bend));
+                 "the bend on channel " + std::to_string(ch + 1) + " stays at " + std::to_string(stays));
             return;
         }
 }
