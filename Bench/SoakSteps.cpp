@@ -13,10 +13,10 @@ void BM_SoakSteps(benchmark::State& state) {
     for (auto _ : state) {
         Soak::Options options;
         options.model = model;
-        // A developer's look at the pace, past whatever the run finds.
+        // The pace of the whole list: the run goes on past whatever it finds (the tests judge that).
+        options.tolerate = {"*"};
         const Soak::Verdict v = Soak::Run(options, Soak::Generate(seed++, 12));
         steps += v.steps;
-        if (!v.Ok()) state.SetLabel(v.key);
     }
     state.counters["steps_per_second"] =
         benchmark::Counter(static_cast<double>(steps), benchmark::Counter::kIsRate);

@@ -63,7 +63,8 @@ struct Options {
     uint32_t imageSeed = 7;     // the instrument's memory
     bool trace = false;         // each step on stderr as it runs
     bool productTrace = false;  // and the product's own trace
-    // Failure keys that are noted and not treated as failures (a developer's run past a known fault).
+    // Failure keys that are noted and not treated as failures (a developer's run past a known fault);
+    // "*" goes on past every one.
     std::vector<std::string> tolerate;
 };
 
