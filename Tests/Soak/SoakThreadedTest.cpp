@@ -196,6 +196,15 @@ const std::vector<Regression>& Regressions() {
           {Act::UserKeyRelease, 0x96f3e705},
           {Act::HostReopen, 0x3e95f5af}},
          true},
+        // The note-off of a key goes out on its note-on's channel, also when the host's program change
+        // moved the current track meanwhile.
+        {"key held while the host changes the program",
+         1,
+         {{Act::UserMode, 0x571ce43a},
+          {Act::UserKeyPress, 0xbd8840d3},
+          {Act::HostProgram, 0x6127ad53},
+          {Act::HostEditor, 0x72cdd27b}},
+         true},
         // A host chunk restored while connected leaves the instrument's current program as the editor
         // shows it (its arpeggio pattern number differed).
         {"host restore while connected",
