@@ -81,7 +81,7 @@ void RunSeed(uint32_t seed, int steps, bool fixed) {
     if (v.Ok()) return;
     int replays = 0;
     const std::vector<Step> shrunk =
-        EnvInt("TOLVA_SOAK_SHRINK", 1) != 0 ? Soak::Shrink(options, list, v.key, &replays) : list;
+        EnvInt("TOLVA_SOAK_SHRINK", 1) != 0 ? Soak::Shrink(options, list, v.key, &replays, 400, 120) : list;
     const Soak::Verdict again = Soak::Run(options, shrunk);
     ADD_FAILURE() << "seed " << seed << " (model " << int(model) << "): " << v.key << " after step " << v.step
                   << ": " << v.detail << "\nshortest list (" << shrunk.size() << " steps, " << replays
