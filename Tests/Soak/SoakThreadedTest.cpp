@@ -65,8 +65,6 @@ const std::vector<std::string> kNotYetMended = {
     "in-sync/differs-untold:current combination",
     "no-frozen-window/drawing-thread-waited-out",
     "no-frozen-host/host-call-waited-out",
-    "no-hung-note/modal-mid-gesture",
-    "no-bent-wheel/modal-mid-gesture",
     "no-hung-note/closed-mid-gesture",
     "no-hung-note/effect-closed",
 };
@@ -174,11 +172,11 @@ const std::vector<Regression>& Regressions() {
         {"modal window while a key is held",
          1,
          {{Act::UserKeyPress, 0x3db74867}, {Act::HostRestore, 0x6c23d629}},
-         true},
+         false},
         {"modal window while the wheel is bent",
          1,
          {{Act::UserWheelPress, 0x503170a1}, {Act::HostRestore, 0x5c9122f3}},
-         true},
+         false},
         // An effect made while the instrument was off finds it once it is switched on.
         {"instrument switched on later",
          9,
