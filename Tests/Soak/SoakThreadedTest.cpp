@@ -5,7 +5,8 @@
 // For a developer: TOLVA_SOAK_SEEDS=<n> runs n more seeds from TOLVA_SOAK_FIRST (default 1000),
 // TOLVA_SOAK_SECONDS=<s> runs seeds until s seconds have passed, TOLVA_SOAK_STEPS=<n> sets the steps
 // of a seed, TOLVA_SOAK_TRACE=1 prints each step, TOLVA_SOAK_PENDING=1 runs the pending lists too,
-// TOLVA_SOAK_TOLERATE=<key,key> notes those failures and goes on (to look past a known fault).
+// TOLVA_SOAK_TOLERATE=<key,key> notes those failures and goes on (to look past a known fault),
+// TOLVA_SOAK_SHRINK_SECONDS=<s> gives a failing seed's shrinking longer (default 120).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -79,7 +80,9 @@ void RunSeed(uint32_t seed, int steps, bool fixed) {
     if (v.Ok()) return;
     int replays = 0;
     const std::vector<Step> shrunk =
-        EnvInt("TOLVA_SOAK_SHRINK", 1) != 0 ? Soak::Shrink(options, list, v.key, &replays, 400, 120) : list;
+        EnvInt("TOLVA_SOAK_SHRINK", 1) != 0
+            ? Soak::Shrink(options, list, v.key, &replays, 400, EnvInt("TOLVA_SOAK_SHRINK_SECONDS", 120))
+            : list;
     const Soak::Verdict again = Soak::Run(options, shrunk);
     ADD_FAILURE() << "seed " << seed << " (model " << int(model) << "): " << v.key << " after step " << v.step
                   << ": " << v.detail << "\nshortest list (" << shrunk.size() << " steps, " << replays
