@@ -66,6 +66,7 @@ const std::vector<std::string> kNotYetMended = {
     "in-sync/differs-untold:current combination",
     "no-frozen-window/drawing-thread-waited-out",
     "no-frozen-host/host-call-waited-out",
+    "no-bent-wheel/modal-mid-gesture",
     "no-hung-note/closed-mid-gesture",
     "no-hung-note/effect-closed",
 };
@@ -179,7 +180,7 @@ const std::vector<Regression>& Regressions() {
         {"modal window while the wheel is bent",
          1,
          {{Act::UserWheelPress, 0x503170a1}, {Act::HostRestore, 0x5c9122f3}},
-         false},
+         true},
         // An effect made while the instrument was off finds it once it is switched on.
         {"instrument switched on later",
          9,

@@ -264,6 +264,8 @@ private:
     void Fail(const std::string& key, const std::string& detail);
     void CheckAll();
     void CheckSync();
+    void TakeNotes();  // what the instrument heard since the last look
+    bool AtRest() const;
     void CheckNotes();
     void CheckWaits();
     void Note(const char* what) {
@@ -1130,8 +1132,7 @@ void Rig::Fail(const std::string& key, const std::string& detail) {
     m_verdict.step = m_stepIndex;
 }
 
-void Rig::CheckNotes() {
-    if (!m_powered) return;
+void Rig::TakeNotes() {
     const auto messages = m_sim->With([](Sim::SimCore& c) {
         auto m = c.ReceivedMessages();
         c.ClearLogs();
@@ -1159,11 +1160,31 @@ void Rig::CheckNotes() {
             for (auto& [k, v] : m_noteBalance)
                 if ((k >> 8) == ch) v = std::min(v, 0);
     }
+}
+
+bool Rig::AtRest() const {
+    for (const auto& [k, v] : m_noteBalance)
+        if (v > 0) return false;
+    for (const auto& [ch, bend] : m_lastBend)
+        if (bend != 8192) return false;
+    return true;
+}
+
+void Rig::CheckNotes() {
+    if (!m_powered) return;
+    TakeNotes();
     // Notes the user still holds, and those the host path has not yet carried while it is suspended.
     if (m_suspended) return;
     const bool gestureEnded = !m_keyHeld && !m_wheelHeld;
     const bool mustBeAtRest = gestureEnded || m_modalInGesture || !m_editorOpen;
     if (!mustBeAtRest) return;
+    // What the window has still to hand to the host path goes out with its next ticks and blocks.
+    for (int round = 0; round < 60 && !AtRest(); ++round) {
+        Pump(25);
+        Block();
+        m_sim->WaitIdle(500);
+        TakeNotes();
+    }
     const char* when = m_modalInGesture    ? "modal-mid-gesture"
                        : m_effectClosed    ? "effect-closed"
                        : m_closedInGesture ? "closed-mid-gesture"
