@@ -207,6 +207,15 @@ const std::vector<Regression>& Regressions() {
           {Act::HostProgram, 0x6127ad53},
           {Act::HostEditor, 0x72cdd27b}},
          true},
+        // A parameter the host sets while no instrument answered (its connection met a damaged answer)
+        // is in the next host save.
+        {"host parameter while disconnected",
+         1,
+         {{Act::InstFault, 0xbb6b7401},
+          {Act::HostReopen, 0xa3798c0e},
+          {Act::HostParameter, 0xaff0d379},
+          {Act::HostSaveBank, 0xcb3bbd1f}},
+         true},
         // A host chunk restored while connected leaves the instrument's current program as the editor
         // shows it (its arpeggio pattern number differed).
         {"host restore while connected",
