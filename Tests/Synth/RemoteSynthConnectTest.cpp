@@ -268,7 +268,7 @@ TEST_P(SynthConnect, TheHostsStateIsMergedOverTheInstrumentsData) {
     EXPECT_GT(saved.size(), 4u);
 }
 
-TEST_P(SynthConnect, AMergeWhoseSendFailsStillHandsOverTheMergedImage) {
+TEST_P(SynthConnect, AMergeWhoseSendFailsKeepsThePendingStateForTheNextConnect) {
     const unsigned char pmid = Model();
     Make(pmid, false);
     FilterProgramsOnly(synth->GetSetup());
@@ -286,20 +286,97 @@ TEST_P(SynthConnect, AMergeWhoseSendFailsStillHandsOverTheMergedImage) {
     EXPECT_NE(text.find("RemoteSynth: Connect(), HandleSendAll() failedn"), std::string::npos) << text;
     EXPECT_NE(text.find("RemoteSynth: initial persistence failed"), std::string::npos) << text;
     EXPECT_EQ(asked, std::vector<std::string>{kSyncFailed});
-    // The project's programs are in the editor, and a save hands them over.
-    EXPECT_TRUE(impl->PendingState().empty());
+    // Still pending; meanwhile the editor shows the project's programs and a host save hands them over.
+    EXPECT_EQ(impl->PendingState(), chunk);
     auto merged = Image();
-    EXPECT_TRUE(SameBytes(*merged, *project, kAreaPrograms.offset,
-                          ProgramBankCount(pmid) * kAreaPrograms.BankSize()));
-    const std::string saved = Save(FTYPE_VSTBANK);
-    ASSERT_GT(saved.size(), 4u);
-    auto reloaded = fixtures::CopyImage(*merged);
-    PERSISTPARAMS params{};
-    params.image = reloaded.get();
-    std::istringstream is(saved, std::ios::binary);
-    ASSERT_TRUE(PersistLoadStream(is, pmid, &params));
-    EXPECT_TRUE(SameBytes(*reloaded, *project, kAreaPrograms.offset,
-                          ProgramBankCount(pmid) * kAreaPrograms.BankSize()));
+    const unsigned programs = ProgramBankCount(pmid) * kAreaPrograms.BankSize();
+    EXPECT_TRUE(SameBytes(*merged, *project, kAreaPrograms.offset, programs));
+    auto reloaded = Reloaded(Save(FTYPE_VSTBANK), *merged);
+    ASSERT_TRUE(reloaded);
+    EXPECT_TRUE(SameBytes(*reloaded, *project, kAreaPrograms.offset, programs));
+
+    // The next Connect merges it, once, and the instrument has it.
+    sim->With([](Sim::SimCore& c) { c.ClearFaults(); });
+    synth->Disconnect();
+    EXPECT_EQ(Save(FTYPE_VSTBANK), chunk);
+    ASSERT_TRUE(synth->Connect(false, true));
+    EXPECT_TRUE(impl->PendingItems().empty());
+    Settle();
+    auto diffs = Relevant(false);
+    EXPECT_TRUE(diffs.empty()) << Sim::FormatDiffs(diffs);
+    sim->WaitIdle();
+    EXPECT_TRUE(sim->With([&](Sim::SimCore& c) {
+        return std::memcmp(c.Image().Record(Sim::Area::Program, 0), project->Bytes() + kAreaPrograms.offset,
+                           programs) == 0;
+    }));
+}
+
+// Files of one bank or item opened while no instrument is there go, at the next Connect, where the
+// user put them; the first slot of their kind keeps the instrument's own.
+class LoadedWhileDisconnected : public ConnectTable {};
+
+TEST_P(LoadedWhileDisconnected, LandsWhereItWasPut) {
+    const unsigned char pmid = Model();
+    const struct {
+        FTYPE kind;
+        unsigned index;
+        Sim::Area area;
+        int first, count;  // the records it fills in the instrument's area
+    } rows[] = {
+        {FTYPE_BANKPROG, 2, Sim::Area::Program, 2 * 128, 128},
+        {FTYPE_BANKCOMBI, 1, Sim::Area::Combination, 128, 128},
+        {FTYPE_DKIT, 39, Sim::Area::DrumKit, 39, 1},
+        {FTYPE_APAT, 200, Sim::Area::ArpPattern, 200, 1},
+        {FTYPE_EXTC, 10, Sim::Area::ExtControl, 10, 1},
+    };
+    const auto& row = rows[Row()];
+    if (pmid == kPmidTolva && row.kind == FTYPE_EXTC)
+        GTEST_SKIP() << "the Tolva has no external-control sets";
+    Make(pmid, false);
+    auto file = KnownImage(70 + static_cast<uint32_t>(Row()));
+    const Sim::AreaInfo& info = Sim::GetAreaInfo(row.area);
+    const size_t size = info.recordSize * static_cast<size_t>(row.count);
+    const unsigned offset = static_cast<unsigned>(info.offset + info.recordSize * row.first);
+    std::vector<uint8_t> firstBefore(size);
+    sim->With([&](Sim::SimCore& c) { std::memcpy(firstBefore.data(), c.Image().Record(row.area, 0), size); });
+    ASSERT_TRUE(Load(StreamOf(pmid, *file, row.kind, row.index), row.index));
+    // Shown at once, where it was put.
+    EXPECT_TRUE(SameBytes(*Image(), *file, offset, static_cast<unsigned>(size)));
+
+    ASSERT_TRUE(synth->Connect(false, true));
+    EXPECT_TRUE(impl->PendingItems().empty());
+    EXPECT_TRUE(SameBytes(*Image(), *file, offset, static_cast<unsigned>(size)));
+    EXPECT_TRUE(SimRecordIs(row.area, row.first, file->Bytes() + offset, size));
+    EXPECT_TRUE(SimRecordIs(row.area, 0, firstBefore.data(), size));
+    Settle();
+    auto diffs = Relevant(false);
+    EXPECT_TRUE(diffs.empty()) << Sim::FormatDiffs(diffs);
+}
+INSTANTIATE_TEST_SUITE_P(BothModels, LoadedWhileDisconnected,
+                         ::testing::Combine(::testing::Values(kPmidTolva, kPmidNerimo),
+                                            ::testing::Range(0, 5)));
+
+TEST_P(SynthConnect, TheHostsStateAndAFileOpenedOnTopAreBothMergedOnce) {
+    const unsigned char pmid = Model();
+    Make(pmid, false);
+    FilterProgramsOnly(synth->GetSetup());
+    auto project = KnownImage(81);
+    auto opened = KnownImage(82);
+    const std::string chunk = StreamOf(pmid, *project, FTYPE_VSTBANK);
+    ASSERT_TRUE(Load(chunk));
+    ASSERT_TRUE(Load(StreamOf(pmid, *opened, FTYPE_PROG)));
+    ClearSim();
+    ASSERT_TRUE(synth->Connect(false, true));
+    EXPECT_TRUE(impl->PendingItems().empty());
+    const unsigned programs = ProgramBankCount(pmid) * kAreaPrograms.BankSize();
+    auto merged = Image();
+    EXPECT_TRUE(SameBytes(*merged, *project, kAreaPrograms.offset, programs));
+    EXPECT_TRUE(SameBytes(*merged, *opened, kAreaCurProgram.offset, kSizeProgram));
+    // One send of everything.
+    EXPECT_EQ(Received(Sim::Code::AllDump), 1);
+    EXPECT_TRUE(SimRecordIs(Sim::Area::Program, 0, project->Bytes() + kAreaPrograms.offset, programs));
+    EXPECT_TRUE(
+        SimRecordIs(Sim::Area::CurProgram, 0, opened->Bytes() + kAreaCurProgram.offset, kSizeProgram));
 }
 
 // Each fault of the instrument during the synchronisation: Connect still brings the link up, the
@@ -466,6 +543,149 @@ TEST_P(HostChunksDuringConnect, AreKeptAndMerged) {
 INSTANTIATE_TEST_SUITE_P(BothModels, HostChunksDuringConnect,
                          ::testing::Combine(::testing::Values(kPmidTolva, kPmidNerimo),
                                             ::testing::Range(0, 2)));
+
+// A host hands its state over while connected: the call never waits for a transfer. The state is
+// shown and pending at once; it goes to the instrument after the call (online) or when the
+// instrument answers again (offline); a host save meanwhile hands over what the editor shows; a
+// send that fails keeps it pending for the next Connect.
+class HostChunkWhileConnected : public ConnectTable {};
+
+TEST_P(HostChunkWhileConnected, NeverWaitsForTheInstrument) {
+    const unsigned char pmid = Model();
+    enum { kOnline, kOffline, kSendFails };
+    const int row = static_cast<int>(Row());
+    SCOPED_TRACE(row == kOnline ? "online" : row == kOffline ? "offline" : "the send fails");
+    Make(pmid, true, true);
+    Pump();
+    if (row == kOffline) {
+        sim->With([](Sim::SimCore& c) {
+            c.AddFault(Sim::Fault::Make(Sim::FaultAction::NoReply, Sim::Rx::ModeAndStateReq).Times(0));
+        });
+        ASSERT_TRUE(PumpUntil([&] { return log.Has("conn 1 0"); }, 10000)) << log.Joined();
+        sim->With([](Sim::SimCore& c) {
+            c.AddFault(Sim::Fault::Make(Sim::FaultAction::NoReply, Sim::kAnyCode).Times(0));
+        });
+    }
+    if (row == kSendFails) {
+        sim->With([](Sim::SimCore& c) {
+            c.AddFault(Sim::Fault::Make(Sim::FaultAction::ErrorReply, Sim::Code::AllDump).Times(0));
+        });
+    }
+    auto project = KnownImage(91);
+    const std::string chunk = StreamOf(pmid, *project, FTYPE_VSTBANK);
+    const unsigned programs = ProgramBankCount(pmid) * kAreaPrograms.BankSize();
+    ClearSim();
+    ASSERT_TRUE(Load(chunk));
+    // Returned before anything went to the instrument, with the state shown and pending.
+    EXPECT_TRUE(Codes().empty());
+    EXPECT_EQ(impl->PendingState(), chunk);
+    EXPECT_TRUE(SameBytes(*Image(), *project, kAreaPrograms.offset, programs));
+
+    // A host save while the send runs hands over the state shown.
+    std::string savedMeanwhile;
+    std::thread poster([&] {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (!headless.IsShown() && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        loop.Post(nullptr, [&] { savedMeanwhile = Save(FTYPE_VSTBANK); });
+    });
+    if (row == kOffline) {
+        Pump(300);
+        EXPECT_EQ(impl->PendingState(), chunk);
+        sim->With([](Sim::SimCore& c) { c.ClearFaults(); });
+    }
+    if (row == kSendFails) {
+        ASSERT_TRUE(PumpUntil([&] { return Received(Sim::Code::AllDump) > 0; }, 10000));
+        Settle();
+        EXPECT_EQ(impl->PendingState(), chunk);
+    } else {
+        ASSERT_TRUE(PumpUntil([&] { return impl->PendingItems().empty(); }, 10000));
+        Settle();
+        EXPECT_TRUE(SimRecordIs(Sim::Area::Program, 0, project->Bytes() + kAreaPrograms.offset, programs));
+    }
+    poster.join();
+    Pump();
+    auto reloaded = Reloaded(savedMeanwhile, *Image());
+    ASSERT_TRUE(reloaded);
+    EXPECT_TRUE(SameBytes(*reloaded, *project, kAreaPrograms.offset, programs));
+
+    if (row == kSendFails) {
+        // The next Connect merges it.
+        sim->With([](Sim::SimCore& c) { c.ClearFaults(); });
+        synth->Disconnect();
+        ASSERT_TRUE(synth->Connect(false, true));
+        EXPECT_TRUE(impl->PendingItems().empty());
+        EXPECT_TRUE(SimRecordIs(Sim::Area::Program, 0, project->Bytes() + kAreaPrograms.offset, programs));
+    }
+}
+INSTANTIATE_TEST_SUITE_P(BothModels, HostChunkWhileConnected,
+                         ::testing::Combine(::testing::Values(kPmidTolva, kPmidNerimo),
+                                            ::testing::Range(0, 3)));
+
+// The instrument switched off and on: its ports vanish and come back under the same names. The
+// link comes back by itself, as Connect brings it up (local control, synchronisation), and a
+// transfer then succeeds.
+TEST_P(SynthConnect, AnInstrumentSwitchedOffAndOnComesBackOnline) {
+    const unsigned char pmid = Model();
+    Make(pmid, false);
+    synth->GetSetup()->PutParamI(kPidAutoLocalControl, 1);
+    sim->With([](Sim::SimCore& c) { c.State().localControl = true; });
+    ASSERT_TRUE(synth->Connect(false, true));
+    EXPECT_EQ(LocalControlMessages(), std::vector<int>{0});
+    Pump();
+    log.Clear();
+
+    port.reset();
+    ASSERT_TRUE(PumpUntil([&] { return log.Has("conn 1 0"); })) << log.Joined();
+    EXPECT_TRUE(impl->IsConnected());
+    // Switched on again: its memory as it was, local control back on, new ports of the same names.
+    ClearSim();
+    sim->With([](Sim::SimCore& c) {
+        c.State().localControl = true;
+        c.Image().Record(Sim::Area::Program, 5)[0] ^= 0x11;
+    });
+    port = std::make_unique<Sim::SimLoopbackPort>(loopback, *sim);
+    ASSERT_TRUE(PumpUntil([&] { return log.Has("conn 1 1"); })) << log.Joined();
+    EXPECT_TRUE(Online());
+    EXPECT_TRUE(impl->IsSynced());
+    EXPECT_EQ(LocalControlMessages(), std::vector<int>{0});
+    Settle();
+    auto diffs = Relevant();
+    EXPECT_TRUE(diffs.empty()) << Sim::FormatDiffs(diffs);
+    // A transfer on the link that came back.
+    auto opened = KnownImage(95);
+    ASSERT_TRUE(Load(StreamOf(pmid, *opened, FTYPE_PROG)));
+    EXPECT_TRUE(
+        SimRecordIs(Sim::Area::CurProgram, 0, opened->Bytes() + kAreaCurProgram.offset, kSizeProgram));
+}
+
+// An instrument switched on after the editor looked for it is found when its ports appear, with no
+// question asked; a port that is not the instrument brings no question either.
+TEST_P(SynthConnect, AnInstrumentSwitchedOnLaterIsFound) {
+    const unsigned char pmid = Model();
+    Make(pmid, false);
+    port.reset();
+    Answer({HFC_MB_RESULT_CANCEL});
+    EXPECT_FALSE(synth->Connect(false, true));
+    EXPECT_EQ(asked, std::vector<std::string>{kNotFound});
+    HfcSetMessageBoxHook([this](const HfcMessageBoxRequest& r) {
+        ADD_FAILURE() << "unexpected message box: " << r.text;
+        return static_cast<int>(HFC_MB_RESULT_CANCEL);
+    });
+    const uint32_t other = loopback.AddSource("Keyboard", "Out");
+    Pump(300);
+    EXPECT_FALSE(impl->IsConnected());
+    port = std::make_unique<Sim::SimLoopbackPort>(loopback, *sim);
+    ASSERT_TRUE(PumpUntil([&] { return impl->IsConnected() && log.Has("conn 1 1"); })) << log.Joined();
+    EXPECT_TRUE(impl->IsSynced());
+    loopback.RemoveEndpoint(other);
+    // Ended by the owner, it stays ended.
+    synth->Disconnect();
+    port.reset();
+    port = std::make_unique<Sim::SimLoopbackPort>(loopback, *sim);
+    Pump(300);
+    EXPECT_FALSE(impl->IsConnected());
+}
 
 TEST_P(SynthConnect, ThePollSeesTheInstrumentGoAndComeBack) {
     Make(Model());

@@ -44,10 +44,20 @@ TEST_P(SynthStreams, DisconnectedTheHostGetsBackExactlyWhatItGave) {
     EXPECT_TRUE(Load(kEmpty));
     EXPECT_EQ(Save(FTYPE_VSTBANK), chunk);
 
-    // A preset chunk replaces it.
-    const std::string preset = StreamOf(GetParam(), *known, FTYPE_VSTCOMBI);
+    // A preset chunk goes on top of it: the host's next save holds both, the bank chunk's parts
+    // with the preset's combination in the edit buffer.
+    auto other = KnownImage(16);
+    const std::string preset = StreamOf(GetParam(), *other, FTYPE_VSTCOMBI);
     ASSERT_TRUE(Load(preset));
-    EXPECT_EQ(Save(FTYPE_VSTBANK), preset);
+    EXPECT_EQ(impl->PendingItems().size(), 2u);
+    auto blank = std::make_unique<CHUNK_REMOTESYNTH>();
+    InitAllChunk(blank.get());
+    auto saved = Reloaded(Save(FTYPE_VSTBANK), *blank);
+    ASSERT_TRUE(saved);
+    EXPECT_TRUE(SameBytes(*saved, *known, kAreaPrograms.offset, kAreaPrograms.Size()));
+    EXPECT_TRUE(SameBytes(*saved, *known, kAreaCombis.offset, kAreaCombis.Size()));
+    EXPECT_TRUE(SameBytes(*saved, *other, kAreaCurCombi.offset, kSizeCombi));
+    EXPECT_TRUE(SameBytes(*saved, *known, kAreaCurProgram.offset, kSizeProgram));
 }
 
 TEST_P(SynthStreams, DisconnectedALoadedStreamIsShownInTheEditor) {
@@ -72,7 +82,15 @@ TEST_P(SynthStreams, DisconnectedALoadedStreamIsShownInTheEditor) {
     auto after = Image();
     EXPECT_TRUE(SameBytes(*after, *other, kAreaCurProgram.offset, kSizeProgram));
     EXPECT_TRUE(SameBytes(*after, *shown, kAreaPrograms.offset, kAreaPrograms.Size()));
-    EXPECT_EQ(impl->PendingState(), program);
+    // The host's state stays pending under it, and a host save hands over both.
+    ASSERT_EQ(impl->PendingItems().size(), 2u);
+    auto blank = std::make_unique<CHUNK_REMOTESYNTH>();
+    InitAllChunk(blank.get());
+    auto saved = Reloaded(Save(FTYPE_VSTBANK), *blank);
+    ASSERT_TRUE(saved);
+    EXPECT_TRUE(SameBytes(*saved, *known, kAreaPrograms.offset,
+                          ProgramBankCount(GetParam()) * kAreaPrograms.BankSize()));
+    EXPECT_TRUE(SameBytes(*saved, *other, kAreaCurProgram.offset, kSizeProgram));
 }
 
 // Streams that must not load: every one is refused, and neither the image nor the pending state
@@ -178,6 +196,10 @@ TEST_P(SynthStreams, ConnectedALoadSendsItsPartThenTheEditorTakesIt) {
         ClearSim();
         log.Clear();
         ASSERT_TRUE(Load(bytes, row.index));
+        // A host's chunk is sent once the host's call has returned.
+        if (IsHostChunkKind(row.kind)) {
+            EXPECT_TRUE(PumpUntil([&] { return impl->PendingItems().empty(); }));
+        }
         EXPECT_EQ(Codes(), std::vector<int>{row.code});
         auto after = Image();
         EXPECT_TRUE(SameBytes(*after, *known, row.offset, row.size));

@@ -21,6 +21,11 @@ using QorX0::FTYPE;
 
 class StreamSynthFixture : public SynthFixture {
 protected:
+    unsigned char pmidOfTest = QorX0::kPmidTolva;  // set by Make
+    void Make(unsigned char pmid, bool connect = true, bool synchronise = false) {
+        pmidOfTest = pmid;
+        SynthFixture::Make(pmid, connect, synchronise);
+    }
     bool Load(const std::string& bytes, unsigned index = 0) {
         std::istringstream is(bytes, std::ios::binary);
         return synth->LoadStream(is, index);
@@ -47,6 +52,15 @@ protected:
     void ClearSim() {
         sim->WaitIdle();
         sim->With([](Sim::SimCore& c) { c.ClearLogs(); });
+    }
+    // What a stream (a host save, say) puts into a copy of base; null when it does not load.
+    std::unique_ptr<CHUNK_REMOTESYNTH> Reloaded(const std::string& bytes, const CHUNK_REMOTESYNTH& base) {
+        auto image = fixtures::CopyImage(base);
+        QorX0::PERSISTPARAMS params{};
+        params.image = image.get();
+        std::istringstream is(bytes, std::ios::binary);
+        if (!QorX0::PersistLoadStream(is, pmidOfTest, &params)) return nullptr;
+        return image;
     }
     bool SimRecordIs(Sim::Area area, int index, const uint8_t* bytes, size_t n) {
         sim->WaitIdle();

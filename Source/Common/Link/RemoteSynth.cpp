@@ -83,6 +83,8 @@ CRemoteSynthImpl::CRemoteSynthImpl(unsigned char model)
 }
 
 CRemoteSynthImpl::~CRemoteSynthImpl() {
+    // No port notice comes after this.
+    ListenToPorts(false);
     // Events queued for us (or one running on the main thread while we go on another) end here.
     if (m_dispatch) m_dispatch->WithdrawEvents(this);
     Disconnect();
@@ -190,6 +192,12 @@ void CRemoteSynthImpl::OnAsyncEvent(long event, long argument) {
             return;
         case kEvArmCurProgReq:
             if (m_oneShotTimer != 0) m_dispatch->SetTimerPeriod(m_oneShotTimer, kCurProgRequestDelayMs);
+            return;
+        case kEvSendPending:
+            SendPending();
+            return;
+        case kEvPortsChanged:
+            OnPortsChanged();
             return;
         case kEvReassertSound: {
             const SOUNDINDEX want{static_cast<uint8_t>(arg >> 8), static_cast<uint8_t>(arg)};

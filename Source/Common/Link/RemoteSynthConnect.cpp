@@ -1,4 +1,5 @@
 // Connect, disconnect and the poll (main thread).
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <sstream>
@@ -48,15 +49,31 @@ bool CRemoteSynthImpl::AskRetry(const char* text) {
 bool CRemoteSynthImpl::Connect(bool standalone, bool synchronise) {
     IRemoteMIDI* link = m_link;
     if (!link) return false;
+    m_wanted = true;
+    m_wantStandalone = standalone;
+    m_wantSynchronise = synchronise;
+    ListenToPorts(true);
     if (m_connected.load()) {
         Post(kEvConnection, 1 | (m_online.load() ? 1 : 0) << 8);
         return true;
     }
+    return Establish(standalone, synchronise, false);
+}
+
+bool CRemoteSynthImpl::Establish(bool standalone, bool synchronise, bool quiet) {
+    IRemoteMIDI* link = m_link;
     if (m_connecting.exchange(true)) return false;  // a Connect runs further down this thread
     struct ConnectingScope {
-        std::atomic<bool>& flag;
-        ~ConnectingScope() { flag.store(false); }
-    } connectingScope{m_connecting};
+        CRemoteSynthImpl* self;
+        ~ConnectingScope() {
+            self->m_connecting.store(false);
+            // Ports that changed meanwhile are looked at once this is over.
+            if (self->m_portsChangedMeanwhile) {
+                self->m_portsChangedMeanwhile = false;
+                self->OnMidiSetupChanged();
+            }
+        }
+    } connectingScope{this};
     const bool activated = link->UIActivate();
     m_connected.store(true);
     m_online.store(true);
@@ -70,8 +87,9 @@ bool CRemoteSynthImpl::Connect(bool standalone, bool synchronise) {
     bool up = false;
     if (!savedIn.empty() && !savedOut.empty()) up = link->Connect(this, standalone, savedIn, savedOut);
     if (!up && !m_closing.load()) {
+        // Found by itself (ports that appeared), the instrument is looked for without asking.
         const bool scan =
-            savedIn.empty() || savedOut.empty() ||
+            quiet || savedIn.empty() || savedOut.empty() ||
             HfcMessageBox(kTextNotFound, caption.c_str(), HFC_MB_OKCANCEL, 0) == HFC_MB_RESULT_DEFAULT;
         if (scan && !m_closing.load()) up = link->Connect(this, standalone);
     }
@@ -151,6 +169,8 @@ bool CRemoteSynthImpl::Connect(bool standalone, bool synchronise) {
         TRACE("RemoteSynth: initial persistence %s\n", received && merged ? "succeeded" : "failed");
     }
 
+    m_portsLost = false;
+    m_recheck = false;
     m_patterns.APATUpdateSel();
     if (m_pollTimer != 0) m_dispatch->SetTimerPeriod(m_pollTimer, kPollPeriodMs);
     Post(kEvConnection, (m_connected.load() ? 1 : 0) | (m_online.load() ? 1 : 0) << 8);
@@ -160,10 +180,16 @@ bool CRemoteSynthImpl::Connect(bool standalone, bool synchronise) {
 }
 
 void CRemoteSynthImpl::Disconnect() {
-    if (m_localControl == 2) {
+    m_wanted = false;
+    DropLink(true);
+    Post(kEvConnection, 0);
+}
+
+void CRemoteSynthImpl::DropLink(bool restoreLocalControl) {
+    if (restoreLocalControl && m_localControl == 2) {
         TRACE("RemoteSynth: turn local control ON\n");
         SendLocalControl(true);
-    } else if (m_localControl == 1) {
+    } else if (restoreLocalControl && m_localControl == 1) {
         TRACE("RemoteSynth: turn local control OFF\n");
         SendLocalControl(false);
     }
@@ -181,33 +207,47 @@ void CRemoteSynthImpl::Disconnect() {
         InitAllChunk(m_syncedImage.get());
     }
     m_synced.store(false);
-    Post(kEvConnection, 0);
 }
 
-bool CRemoteSynthImpl::MergePending() {
-    IRemoteMIDI* link = m_link;
-    if (!link) return false;
-    // 1. The host's state over the instrument's data, in a scratch image.
-    auto image = std::make_unique<CHUNK_REMOTESYNTH>();
-    CopyImage(image.get());
+bool CRemoteSynthImpl::LoadPendingItem(const PendingItem& item, CHUNK_REMOTESYNTH* image, RTCSTAT* rtc,
+                                       bool* hasRtc) {
+    if (!IsHostChunkKind(item.kind)) {
+        // A file goes where the user put it, whole.
+        PERSISTPARAMS params{};
+        params.index = item.index;
+        params.image = image;
+        params.rtc = *rtc;
+        std::istringstream is(item.bytes, std::ios::binary);
+        if (!PersistLoadStream(is, m_model, &params)) {
+            TRACE("RemoteSynth: Connect(), PersistLoadStream() failed (1st time)\n");
+            return false;
+        }
+        if (IsWholeImageKind(item.kind)) {
+            *rtc = params.rtc;
+            *hasRtc = true;
+        }
+        return true;
+    }
+    // The host's state: over the instrument's data, then of it what the setup's total-recall filter
+    // selects.
+    auto scratch = std::make_unique<CHUNK_REMOTESYNTH>();
+    std::memcpy(scratch.get(), image, sizeof *scratch);
     PERSISTPARAMS params{};
-    params.image = image.get();
+    params.image = scratch.get();
     {
-        std::istringstream is(m_pending, std::ios::binary);
+        std::istringstream is(item.bytes, std::ios::binary);
         if (!PersistLoadStream(is, m_model, &params)) {
             TRACE("RemoteSynth: Connect(), PersistLoadStream() failed (1st time)\n");
             return false;
         }
     }
-    const RTCSTAT rtc = params.rtc;
-    // 2. Of it, what the setup's total-recall filter selects.
     std::string filtered;
     {
         PERSISTPARAMS save{};
         save.kind = FTYPE_FILTERED;
-        save.image = image.get();
+        save.image = scratch.get();
         m_setupSection.BuildFilter(&save.filter);
-        save.rtc = rtc;
+        save.rtc = params.rtc;
         std::ostringstream os(std::ios::binary);
         if (!PersistSaveStream(os, m_model, &save)) {
             TRACE("RemoteSynth: Connect(), PersistSaveStream() failed\n");
@@ -215,40 +255,93 @@ bool CRemoteSynthImpl::MergePending() {
         }
         filtered = std::move(os).str();
     }
-    // 3, 4. The instrument's data as received, overlaid with the filtered set.
-    std::memcpy(image.get(), m_syncedImage.get(), sizeof *image);
-    {
-        PERSISTPARAMS load{};
-        load.image = image.get();
-        std::istringstream is(filtered, std::ios::binary);
-        if (!PersistLoadStream(is, m_model, &load)) {
-            TRACE("RemoteSynth: Connect(), PersistLoadStream() failed (2nd time)\n");
-            return false;
-        }
+    PERSISTPARAMS load{};
+    load.image = image;
+    std::istringstream is(filtered, std::ios::binary);
+    if (!PersistLoadStream(is, m_model, &load)) {
+        TRACE("RemoteSynth: Connect(), PersistLoadStream() failed (2nd time)\n");
+        return false;
     }
-    // 5. The merged image becomes the working image in one piece.
+    *rtc = params.rtc;
+    *hasRtc = true;
+    return true;
+}
+
+bool CRemoteSynthImpl::MergePending() {
+    IRemoteMIDI* link = m_link;
+    if (!link) return false;
+    // Every pending item in order, each at its place, over the instrument's data as received.
+    const std::vector<PendingItem> merging = m_pending;
+    auto image = std::make_unique<CHUNK_REMOTESYNTH>();
+    std::memcpy(image.get(), m_syncedImage.get(), sizeof *image);
+    RTCSTAT rtc = m_rtc.GetStat();
+    bool hasRtc = false;
+    for (const PendingItem& item : merging)
+        if (!LoadPendingItem(item, image.get(), &rtc, &hasRtc)) return false;
+    // The merged image becomes the working image in one piece.
     if (image->mode > kModeMulti) image->mode = kModeCombiPlay;
     {
         CImageGuard g(this);
         std::memcpy(m_image.get(), image.get(), sizeof *image);
     }
     SetModes(image->mode);
-    // The host's state is in the working image now: once this Connect is over, saves hand over the
-    // merged image, not the old bytes, even when the send below fails. Until then a host that saves
-    // from inside the send still gets its own state back.
-    const std::string merging = m_pending;
-    // 6. To the instrument.
+    // To the instrument.
     bool sent = false;
     while (!sent) {
         sent = QN_SUCCEEDED(HandleSendAll(image.get(), "Restoring song data..."));
         if (!sent && !AskRetry(kTextSyncFailed)) break;
     }
-    if (sent && m_virtualMode.load() != kModeMulti) m_rtc.RestoreStat(rtc, 255);
-    // 7.
+    if (sent && hasRtc && m_virtualMode.load() != kModeMulti) m_rtc.RestoreStat(rtc, 255);
     OnApplyAll();
-    if (m_pending == merging) m_pending.clear();
-    if (!sent) TRACE("RemoteSynth: Connect(), HandleSendAll() failedn");
-    return sent;
+    if (!sent) {
+        // Still pending: the next Connect merges it again. Meanwhile the editor shows the merged
+        // image, and a host save hands that over.
+        TRACE("RemoteSynth: Connect(), HandleSendAll() failedn");
+        return false;
+    }
+    ForgetPending(merging);
+    return true;
+}
+
+void CRemoteSynthImpl::ForgetPending(const std::vector<PendingItem>& done) {
+    for (const PendingItem& d : done)
+        for (auto it = m_pending.begin(); it != m_pending.end(); ++it)
+            if (it->serial == d.serial) {
+                m_pending.erase(it);
+                break;
+            }
+}
+
+void CRemoteSynthImpl::PostSendPending() {
+    if (!m_sendPendingPosted.exchange(true)) Post(kEvSendPending, 0, true);
+}
+
+void CRemoteSynthImpl::SendPending() {
+    m_sendPendingPosted.store(false);
+    IRemoteMIDI* link = m_link;
+    if (!link || m_sendingPending || m_connecting.load() || !m_connected.load() || !m_online.load() ||
+        m_closing.load())
+        return;
+    m_sendingPending = true;
+    const std::vector<PendingItem> sending = m_pending;
+    for (const PendingItem& item : sending) {
+        auto scratch = std::make_unique<CHUNK_REMOTESYNTH>();
+        CopyImage(scratch.get());
+        PERSISTPARAMS params{};
+        params.index = item.index;
+        params.image = scratch.get();
+        params.rtc = m_rtc.GetStat();
+        std::istringstream is(item.bytes, std::ios::binary);
+        bool sent = PersistLoadStream(is, m_model, &params) &&
+                    ApplyLoaded(params.kind, item.index, scratch.get(), params.rtc, true);
+        if (!sent) {
+            // Kept for the next answer or the next Connect.
+            TRACE("RemoteSynth: pending state not sent\n");
+            break;
+        }
+        ForgetPending({item});
+    }
+    m_sendingPending = false;
 }
 
 void CRemoteSynthImpl::OnAsyncTimer(long id) {
@@ -266,9 +359,12 @@ void CRemoteSynthImpl::PollOnce() {
     IRemoteMIDI* link = m_link;
     const QNRESULT r = link->SendModeAndStateReq();
     if (QN_SUCCEEDED(r)) {
+        m_recheck = false;
         if (!m_online.load()) {
             m_online.store(true);
             Post(kEvConnection, (m_connected.load() ? 1 : 0) | 1 << 8);
+            // What was loaded while it did not answer goes to it now.
+            if (!m_pending.empty()) PostSendPending();
         }
         MODEANDSTATE state{};
         link->GetConnectionState(nullptr, nullptr, nullptr, &state);
@@ -282,10 +378,101 @@ void CRemoteSynthImpl::PollOnce() {
         const int track = state.data[MODEANDSTATE::MULTI_CONTROL_TRACK];
         if (m_multi.GetParamI(CMultiSectionImpl::kPidCurTrack) != track)
             m_multi.PutParamIEx(CMultiSectionImpl::kPidCurTrack, track, kPutNotify);
-    } else if (r != QN_BUSY && m_online.load()) {
-        m_online.store(false);
-        Post(kEvConnection, m_connected.load() ? 1 : 0);
+    } else if (r != QN_BUSY) {
+        if (m_online.load()) {
+            m_online.store(false);
+            Post(kEvConnection, m_connected.load() ? 1 : 0);
+        }
+        // The ports changed and it no longer answers: it was switched off and on.
+        if (m_recheck && m_connected.load()) PostPortsChanged();
     }
+}
+
+// ---- the system's MIDI ports
+
+void CRemoteSynthImpl::ListenToPorts(bool on) {
+    IMidiBackend* backend = on ? MidiBackendGet() : nullptr;
+    if (backend == m_portsBackend) return;
+    if (m_portsBackend) m_portsBackend->RemoveSetupListener(this);
+    m_portsBackend = backend;
+    if (backend) {
+        m_knownPorts = ListedPorts(nullptr, nullptr);
+        backend->AddSetupListener(this);
+    }
+}
+
+void CRemoteSynthImpl::OnMidiSetupChanged() {
+    PostPortsChanged();
+}
+
+void CRemoteSynthImpl::PostPortsChanged() {
+    if (!m_portsEventPosted.exchange(true)) Post(kEvPortsChanged, 0, true);
+}
+
+std::vector<uint32_t> CRemoteSynthImpl::ListedPorts(std::vector<MIDIDevKey>* ins,
+                                                    std::vector<MIDIDevKey>* outs) {
+    std::vector<MIDIDevKey> in, out;
+    {
+        std::unique_ptr<IMIDIIn> port(MIDIInCreate());
+        port->EnumDevices(&in);
+        std::unique_ptr<IMIDIOut> oport(MIDIOutCreate());
+        oport->EnumDevices(&out);
+    }
+    std::vector<uint32_t> handles;
+    for (const MIDIDevKey& k : in) handles.push_back(k.Handle());
+    for (const MIDIDevKey& k : out) handles.push_back(k.Handle() | 0x80000000u);
+    if (ins) *ins = std::move(in);
+    if (outs) *outs = std::move(out);
+    return handles;
+}
+
+void CRemoteSynthImpl::OnPortsChanged() {
+    m_portsEventPosted.store(false);
+    IRemoteMIDI* link = m_link;
+    if (!link || m_closing.load() || !m_wanted) return;
+    if (m_connecting.load()) {
+        m_portsChangedMeanwhile = true;
+        return;
+    }
+    std::vector<MIDIDevKey> ins, outs;
+    const std::vector<uint32_t> now = ListedPorts(&ins, &outs);
+    bool appeared = false;
+    for (uint32_t h : now)
+        appeared = appeared || std::find(m_knownPorts.begin(), m_knownPorts.end(), h) == m_knownPorts.end();
+    m_knownPorts = now;
+    if (!m_connected.load()) {
+        // Not found so far: a port that appeared may be the instrument.
+        if (appeared) Establish(m_wantStandalone, m_wantSynchronise, true);
+        return;
+    }
+    MIDIDevKey outKey, inKey;
+    link->GetConnectionState(&outKey, &inKey, nullptr, nullptr);
+    auto listed = [](const std::vector<MIDIDevKey>& keys, const MIDIDevKey& key, bool byHandle) {
+        for (const MIDIDevKey& k : keys)
+            if (byHandle ? k.Handle() == key.Handle() : k.name == key.name) return true;
+        return false;
+    };
+    const bool same = listed(ins, inKey, true) && listed(outs, outKey, true);
+    const bool named = listed(ins, inKey, false) && listed(outs, outKey, false);
+    if (!same && !m_portsLost) {
+        // Unplugged or switched off: it cannot answer until its ports come back.
+        m_portsLost = true;
+        if (m_online.load()) {
+            m_online.store(false);
+            Post(kEvConnection, 1);
+        }
+    }
+    if (!named) return;
+    if (m_portsLost || !m_online.load()) {
+        // Back (under the same names): the link is brought up again on them, as Connect does.
+        TRACE("RemoteSynth: the instrument's ports are back\n");
+        DropLink(false);
+        if (!Establish(m_wantStandalone, m_wantSynchronise, true)) Post(kEvConnection, 0);
+        return;
+    }
+    // Its ports changed while it answers (gone and back between two looks): the poll tells.
+    m_recheck = true;
+    PollOnce();
 }
 
 }  // namespace QorX0

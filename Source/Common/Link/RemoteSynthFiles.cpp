@@ -2,20 +2,23 @@
 //
 // Host chunks (kinds 17 to 20, what the plug-in's getChunk asks for) carry the host's state: while
 // no instrument is connected, or while Connect runs, a save hands back the state the host gave us
-// (or the empty state, 4 zero bytes), never a half-received image. Data files always hold the
-// working image.
+// with every later load on top (or the empty state, 4 zero bytes), never a half-received image.
+// Data files always hold the working image.
 //
 // Every load is first read into a scratch copy of the working image, so a stream that does not load
-// changes nothing. Connected, the loaded part goes to the instrument and only then into the working
-// image. Disconnected, the part goes into the working image at once, so the user sees what was
-// loaded, and the stream is kept as the pending state that the next Connect merges into the
-// instrument's data.
+// changes nothing. Connected and online, a data file goes to the instrument and only then into the
+// working image. Otherwise (no instrument, one that does not answer, or a host's chunk, which must
+// never keep the host waiting for a transfer) the part goes into the working image at once, so the
+// user sees it, and the stream joins the pending items, in order, each with the place it was loaded
+// to: they are sent as soon as the instrument can take them, or merged at the next Connect.
 #include <cstring>
 #include <fstream>
 #include <functional>
 #include <memory>
+#include <sstream>
 #include <string>
 
+#include "Common/Files/ChunkHeader.h"
 #include "Common/Files/Persist.h"
 #include "Common/Link/RemoteSynthImpl.h"
 #include "Linux/Trace.h"
@@ -28,14 +31,21 @@ namespace {
 constexpr std::streamoff kMaxStreamBytes = 16 << 20;
 // The empty state: what a host chunk holds when it was saved with nothing to save.
 constexpr std::streamoff kEmptyStateBytes = 4;
+// What the pending items may hold in all.
+constexpr size_t kMaxPendingBytes = 64u << 20;
 
-bool IsHostChunk(FTYPE kind) {
-    return kind >= FTYPE_VSTBANK && kind <= FTYPE_VSTMULTI;
-}
-
-bool IsWholeImage(FTYPE kind) {
-    return kind == FTYPE_ALL || kind == FTYPE_FILTERED || kind == FTYPE_VSTBANK ||
-           (kind >= FTYPE_PCG_FIRST && kind <= FTYPE_PCG_LAST);
+// The kind of a host chunk that wraps a native kind.
+FTYPE HostChunkKindOf(FTYPE inner) {
+    switch (inner) {
+        case FTYPE_PROG:
+            return FTYPE_VSTPROG;
+        case FTYPE_COMBI:
+            return FTYPE_VSTCOMBI;
+        case FTYPE_MULTI:
+            return FTYPE_VSTMULTI;
+        default:
+            return FTYPE_VSTBANK;
+    }
 }
 
 bool Ok(QNRESULT r) {
@@ -53,7 +63,8 @@ bool SaveToPath(void* to, uint8_t model, const PERSISTPARAMS* params) {
 }  // namespace
 
 bool CRemoteSynthImpl::SaveImage(FTYPE kind, unsigned index,
-                                 bool (*save)(void* to, uint8_t model, const PERSISTPARAMS*), void* to) {
+                                 bool (*save)(void* to, uint8_t model, const PERSISTPARAMS*), void* to,
+                                 const FXBFILTERINFO* filter) {
     if (m_connecting.load()) {
         // The image is being received: half of it is the instrument's, half what was there before.
         TRACE("RemoteSynth: no save while connecting\n");
@@ -73,23 +84,81 @@ bool CRemoteSynthImpl::SaveImage(FTYPE kind, unsigned index,
     params.kind = kind;
     params.index = index;
     params.image = image.get();
-    m_setupSection.BuildFilter(&params.filter);
+    if (filter)
+        params.filter = *filter;
+    else
+        m_setupSection.BuildFilter(&params.filter);
     params.rtc = m_rtc.GetStat();
     return save(to, m_model, &params);
 }
 
-bool CRemoteSynthImpl::SaveStream(std::ostream& os, FTYPE kind, unsigned index) {
-    if (IsHostChunk(kind)) {
-        if (!m_pending.empty()) {
-            os.write(m_pending.data(), static_cast<std::streamsize>(m_pending.size()));
-            return os.good();
-        }
-        if (!m_connected.load() || m_connecting.load()) {
-            const char empty[kEmptyStateBytes] = {};
-            os.write(empty, sizeof empty);
-            return os.good();
-        }
+std::string CRemoteSynthImpl::PendingState() const {
+    std::string all;
+    for (const PendingItem& item : m_pending) all += item.bytes;
+    return all;
+}
+
+bool CRemoteSynthImpl::SavePendingForHost(std::ostream& os, FTYPE kind, unsigned index) {
+    // One stream handed back as it came (a host's project round trip is byte for byte).
+    if (m_pending.size() == 1) {
+        os.write(m_pending[0].bytes.data(), static_cast<std::streamsize>(m_pending[0].bytes.size()));
+        return os.good();
     }
+    const PendingItem* lastHost = nullptr;
+    for (const PendingItem& item : m_pending)
+        if (IsHostChunkKind(item.kind)) lastHost = &item;
+    // A host that asks for a preset gets the preset it handed over last.
+    if (kind != FTYPE_VSTBANK && lastHost && lastHost->kind != FTYPE_VSTBANK) {
+        os.write(lastHost->bytes.data(), static_cast<std::streamsize>(lastHost->bytes.size()));
+        return os.good();
+    }
+    const PendingItem* hostBank = nullptr;
+    bool onlyCurrent = true;
+    for (const PendingItem& item : m_pending) {
+        if (item.kind == FTYPE_VSTBANK || item.kind == FTYPE_FILTERED) hostBank = &item;
+        onlyCurrent = onlyCurrent && IsCurrentSoundKind(item.kind);
+    }
+    if (m_connecting.load()) {
+        // The image is being received: the last host chunk stands for the state.
+        for (auto it = m_pending.rbegin(); it != m_pending.rend(); ++it)
+            if (IsHostChunkKind(it->kind)) {
+                os.write(it->bytes.data(), static_cast<std::streamsize>(it->bytes.size()));
+                return os.good();
+            }
+        return false;
+    }
+    // Several loads: what the editor shows of them. A bank chunk holds the parts the host's own
+    // bank chunk held (its filter), now with the later loads on top; current sounds alone, only
+    // the current sounds.
+    FXBFILTERINFO filter{};
+    if (hostBank) {
+        filter = hostBank->filter;
+    } else if (onlyCurrent) {
+        filter.multiBank = 0xFF;
+    } else {
+        m_setupSection.BuildFilter(&filter);
+    }
+    // Made whole first: the host's stream need not seek back.
+    std::ostringstream made(std::ios::binary);
+    if (!SaveImage(kind, index, &SaveToStream, &made, &filter)) return false;
+    const std::string bytes = std::move(made).str();
+    os.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return os.good();
+}
+
+bool CRemoteSynthImpl::SaveStream(std::ostream& os, FTYPE kind, unsigned index) {
+    if (IsHostChunkKind(kind) && !m_pending.empty() &&
+        (!m_connected.load() || m_connecting.load() || !m_synced.load())) {
+        // The editor's image is not the instrument's data overlaid with what is pending.
+        return SavePendingForHost(os, kind, index);
+    }
+    if (IsHostChunkKind(kind) && (!m_connected.load() || m_connecting.load())) {
+        const char empty[kEmptyStateBytes] = {};
+        os.write(empty, sizeof empty);
+        return os.good();
+    }
+    // Connected and synchronised, the editor's image holds whatever is pending on top of the
+    // instrument's data.
     return SaveImage(kind, index, &SaveToStream, &os);
 }
 
@@ -134,6 +203,10 @@ bool CRemoteSynthImpl::LoadStream(std::istream& is, unsigned index) {
     is.clear();
     is.seekg(start);
     if (!known || !is) return false;
+    // A host's chunk (behind its chunk header) is the host's state, not a file the user opened.
+    const bool hostChunk = ParseStreamVSTHeader(is);
+    is.clear();
+    is.seekg(start);
 
     // Read into a scratch copy first: nothing changes unless the whole stream loads.
     auto scratch = std::make_unique<CHUNK_REMOTESYNTH>();
@@ -147,20 +220,48 @@ bool CRemoteSynthImpl::LoadStream(std::istream& is, unsigned index) {
     if (params.kind == FTYPE_UNKNOWN || params.kind > FTYPE_PCG_LAST) return false;
 
     const bool connecting = m_connecting.load();
-    if (m_connected.load() && !connecting)
-        return ApplyLoaded(params.kind, index, scratch.get(), params.rtc, true);
+    const bool online = m_connected.load() && !connecting && m_online.load();
+    if (online && !hostChunk) return ApplyLoaded(params.kind, index, scratch.get(), params.rtc, true);
 
-    // No instrument (or one being connected): keep the stream for the next Connect.
-    std::string bytes(static_cast<size_t>(length), '\0');
-    is.read(bytes.data(), length);
+    // Kept for the instrument, and shown meanwhile.
+    PendingItem item;
+    item.kind = hostChunk ? HostChunkKindOf(params.kind) : params.kind;
+    item.index = index;
+    item.filter = params.filter;
+    item.bytes.assign(static_cast<size_t>(length), '\0');
+    is.read(item.bytes.data(), length);
     const bool whole = is.gcount() == length;
     is.clear();
     is.seekg(start);
     if (!whole) return false;
-    // Meanwhile the user sees it; while Connect receives the instrument's data the image is its own.
-    if (!connecting) ApplyLoaded(params.kind, index, scratch.get(), params.rtc, false);
-    m_pending.swap(bytes);
+    size_t total = item.bytes.size();
+    for (const PendingItem& p : m_pending) total += p.bytes.size();
+    if (total > kMaxPendingBytes) {
+        TRACE("RemoteSynth: LoadStream(), too much is waiting for the instrument\n");
+        return false;
+    }
+    // While Connect receives the instrument's data the image is its own; the merge shows the item.
+    if (!connecting && !ApplyLoaded(params.kind, index, scratch.get(), params.rtc, false)) return false;
+    AddPending(std::move(item));
+    if (online) PostSendPending();
     return true;
+}
+
+void CRemoteSynthImpl::AddPending(PendingItem item) {
+    // An earlier item the new one covers whole says nothing any more, wherever it stood.
+    const bool everything = item.kind == FTYPE_ALL;
+    for (auto it = m_pending.begin(); it != m_pending.end();) {
+        const bool samePlace = it->kind == item.kind && it->index == item.index &&
+                               (!(item.kind == FTYPE_FILTERED || item.kind == FTYPE_VSTBANK) ||
+                                std::memcmp(&it->filter, &item.filter, sizeof item.filter) == 0) &&
+                               !(item.kind >= FTYPE_PCG_FIRST && item.kind <= FTYPE_PCG_LAST);
+        if (everything || samePlace || it->bytes == item.bytes)
+            it = m_pending.erase(it);
+        else
+            ++it;
+    }
+    item.serial = ++m_pendingSerial;
+    m_pending.push_back(std::move(item));
 }
 
 bool CRemoteSynthImpl::ApplyLoaded(FTYPE kind, unsigned index, CHUNK_REMOTESYNTH* scratch, const RTCSTAT& rtc,
@@ -168,7 +269,7 @@ bool CRemoteSynthImpl::ApplyLoaded(FTYPE kind, unsigned index, CHUNK_REMOTESYNTH
     IRemoteMIDI* link = m_link;
     if (send && !link) return false;
 
-    if (IsWholeImage(kind)) {
+    if (IsWholeImageKind(kind)) {
         if (scratch->mode > kModeMulti) scratch->mode = kModeCombiPlay;
         if (send && !Ok(HandleSendAll(scratch, "Transmitting..."))) return false;
         {

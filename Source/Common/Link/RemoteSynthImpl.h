@@ -26,6 +26,7 @@
 #include "Common/Model/SetupSection.h"
 #include "Common/Model/SoundSections.h"
 #include "Linux/AsyncDispatch.h"
+#include "Linux/MidiIO/MidiBackend.h"
 #include "Linux/MidiIO/MidiIO.h"
 #include "Linux/Sync.h"
 
@@ -36,11 +37,25 @@ namespace QorX0 {
 // Nerimo the external-control sets).
 void AllDumpLayout(unsigned char model, const std::function<void(unsigned offset, unsigned size)>& area);
 
+// Host chunks (what a host's getChunk and setChunk carry); files and chunks of the whole image; the
+// current sounds.
+inline bool IsHostChunkKind(FTYPE kind) {
+    return kind >= FTYPE_VSTBANK && kind <= FTYPE_VSTMULTI;
+}
+inline bool IsWholeImageKind(FTYPE kind) {
+    return kind == FTYPE_ALL || kind == FTYPE_FILTERED || kind == FTYPE_VSTBANK ||
+           (kind >= FTYPE_PCG_FIRST && kind <= FTYPE_PCG_LAST);
+}
+inline bool IsCurrentSoundKind(FTYPE kind) {
+    return (kind >= FTYPE_PROG && kind <= FTYPE_MULTI) || (kind >= FTYPE_VSTPROG && kind <= FTYPE_VSTMULTI);
+}
+
 class CRemoteSynthImpl final : public IRemoteSynth,
                                public IHostProxy,
                                public IAsyncDispatchHandler,
                                public IRemoteMIDICallback,
-                               private ISectionSink {
+                               private ISectionSink,
+                               private IMidiSetupListener {
 public:
     // Events handed to the main thread (OnAsyncEvent).
     enum : long {
@@ -55,6 +70,9 @@ public:
         kEvBankList = 9,  // bits 16-23 kind, 8-15 bank, 0-7 number; 0xFF all
         kEvAuditionState = 10,
         kEvMIDIIn = 11,  // bytes in bits 0-23 (first lowest), length in bits 24-31
+        // Our own: send what is pending to the instrument; the system's MIDI ports changed.
+        kEvSendPending = 12,
+        kEvPortsChanged = 13,
     };
     static constexpr unsigned kAbortByMode = 0;
     static constexpr unsigned kAbortBySound = 1;
@@ -187,8 +205,18 @@ public:
     // True from the start of Connect until it returns: host state handed over meanwhile is kept
     // pending, and host saves answer as if no instrument were connected.
     bool IsConnecting() const { return m_connecting.load(); }
-    // The host state kept for the next Connect (empty when none).
-    const std::string& PendingState() const { return m_pending; }
+    // One stream loaded while no instrument could take it: its kind as read, the place the user put
+    // it (bank or item), and its bytes unchanged. The items are merged in order, each at its place.
+    struct PendingItem {
+        FTYPE kind = FTYPE_UNKNOWN;
+        unsigned index = 0;
+        FXBFILTERINFO filter = {};  // of a filtered set or bank chunk
+        std::string bytes;
+        uint64_t serial = 0;
+    };
+    const std::vector<PendingItem>& PendingItems() const { return m_pending; }
+    // The bytes of every pending item in order (empty when none).
+    std::string PendingState() const;
     // Any thread: the owner is going. Every retry question from now on is answered no, so a
     // Connect or load that runs ends.
     void SetClosing() { m_closing.store(true); }
@@ -233,8 +261,25 @@ private:
 
     // Connection.
     void PollOnce();
-    // Loads the host's pending state over the instrument's data, sends the result; true on success.
+    // Loads the pending items over the instrument's data, sends the result; true on success, and
+    // only then are the merged items no longer pending.
     bool MergePending();
+    // Connected and online: sends the pending items, already shown, part by part; each one sent is
+    // no longer pending, a failure keeps it and the rest.
+    void SendPending();
+    void PostSendPending();
+    // Brings the link up: the saved ports first, then (asking first unless quiet) every port.
+    bool Establish(bool standalone, bool synchronise, bool quiet);
+    // The system's MIDI ports changed: the instrument's ports vanished, came back or appeared.
+    void OnPortsChanged();
+    void OnMidiSetupChanged() override;
+    void PostPortsChanged();
+    void ListenToPorts(bool on);
+    // Handles of every listed source and destination (destinations with the top bit set).
+    static std::vector<uint32_t> ListedPorts(std::vector<MIDIDevKey>* ins, std::vector<MIDIDevKey>* outs);
+    // Ends the link, leaving the image; local control is put back only when the instrument is there.
+    void DropLink(bool restoreLocalControl);
+    void ForgetPending(const std::vector<PendingItem>& done);
     void SendLocalControl(bool on);
     // The retry question after a failed transfer: no when the progress display was aborted, the
     // owner is closing, or nobody is there to answer.
@@ -244,9 +289,16 @@ private:
     // The part of a loaded scratch image that its kind names goes to the instrument (send) and
     // into the working image; false, the image unchanged, when the send fails.
     bool ApplyLoaded(FTYPE kind, unsigned index, CHUNK_REMOTESYNTH* scratch, const RTCSTAT& rtc, bool send);
+    // Adds a loaded stream to the pending items; earlier items it covers whole go.
+    void AddPending(PendingItem item);
+    // Loads one pending item into image (a host chunk through the setup's total-recall filter);
+    // false when it does not load. rtc receives the realtime-control state it carried, if any.
+    bool LoadPendingItem(const PendingItem& item, CHUNK_REMOTESYNTH* image, RTCSTAT* rtc, bool* hasRtc);
+    // A host chunk while items are pending and no instrument is connected.
+    bool SavePendingForHost(std::ostream& os, FTYPE kind, unsigned index);
     // Saves the working image (the mode byte as the editor shows it) through save.
     bool SaveImage(FTYPE kind, unsigned index, bool (*save)(void* to, uint8_t model, const PERSISTPARAMS*),
-                   void* to);
+                   void* to, const FXBFILTERINFO* filter = nullptr);
 
     // Declared first, destroyed last: the sections lock it until they go.
     CHfcCriticalSection m_imageLock;
@@ -290,8 +342,22 @@ private:
 
     std::unique_ptr<CHUNK_REMOTESYNTH> m_syncedImage;
     std::atomic<bool> m_synced{false};
-    std::string m_pending;
+    std::vector<PendingItem> m_pending;
+    uint64_t m_pendingSerial = 0;
+    bool m_sendingPending = false;
+    std::atomic<bool> m_sendPendingPosted{false};
     std::atomic<bool> m_connecting{false};
+    // The owner asked for a link (Connect) and did not end it (Disconnect): ports that appear bring
+    // it up, the instrument's ports that come back bring it back.
+    bool m_wanted = false;
+    bool m_wantSynchronise = true;
+    bool m_wantStandalone = false;
+    bool m_portsChangedMeanwhile = false;
+    bool m_portsLost = false;  // the instrument's ports vanished while connected
+    bool m_recheck = false;    // ports changed while the instrument answered: the poll checks
+    IMidiBackend* m_portsBackend = nullptr;
+    std::atomic<bool> m_portsEventPosted{false};
+    std::vector<uint32_t> m_knownPorts;  // handles of every source and destination last seen
     std::atomic<bool> m_closing{false};
 
     std::vector<IRemoteSynthSink*> m_sinks;
