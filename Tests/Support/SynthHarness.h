@@ -120,6 +120,8 @@ protected:
         if (connect) {
             ASSERT_TRUE(synth->Connect(false, synchronise));
             ASSERT_TRUE(impl->IsConnected());
+            // The first poll's answer arrives as an event; what it tells is in before the test goes on.
+            ASSERT_TRUE(PumpUntil([this] { return !impl->PollWaiting(); }));
         }
     }
 

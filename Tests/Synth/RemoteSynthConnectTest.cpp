@@ -4,8 +4,10 @@
 // poll seeing the instrument go and come back.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <memory>
 #include <string>
 #include <thread>
@@ -711,6 +713,40 @@ TEST_P(SynthConnect, ThePollSeesTheInstrumentGoAndComeBack) {
     log.Clear();
     Pump(2500);
     EXPECT_EQ(log.Joined(), "");
+}
+
+// While the instrument is silent the poll's wait for its answer never holds up the main thread:
+// the thread's own timers run in the middle of that wait.
+class TickCounter : public IAsyncDispatchHandler {
+public:
+    std::function<void()> onTick;
+    void OnAsyncTimer(long) override { onTick(); }
+    void OnAsyncEvent(long, long) override {}
+};
+
+TEST_P(SynthConnect, ThePollNeverHoldsUpTheMainThread) {
+    Make(Model());
+    sim->With([](Sim::SimCore& c) {
+        c.AddFault(Sim::Fault::Make(Sim::FaultAction::NoReply, Sim::Rx::ModeAndStateReq).Times(0));
+    });
+    ASSERT_TRUE(PumpUntil([&] { return log.Has("conn 1 0"); }, 10000)) << log.Joined();
+    std::unique_ptr<IAsyncDispatch> dispatch(AsyncDispatchCreate());
+    TickCounter ticks;
+    int64_t lastTick = -1, longestGap = 0;
+    ticks.onTick = [&] {
+        const int64_t now = sim->Clock().NowUs();
+        if (lastTick >= 0) longestGap = std::max(longestGap, now - lastTick);
+        lastTick = now;
+    };
+    long timer = 0;
+    ASSERT_TRUE(dispatch->CreateTimer(&ticks, &timer));
+    dispatch->SetTimerPeriod(timer, 20);
+    const int requestsBefore = Received(Sim::Rx::ModeAndStateReq);
+    Pump(4500);
+    dispatch->DestroyTimer(timer);
+    // Polls went out and waited their second for an answer that never came; the ticks went on.
+    EXPECT_GE(Received(Sim::Rx::ModeAndStateReq) - requestsBefore, 2);
+    EXPECT_LT(longestGap, 500000) << "the main thread stood still for " << longestGap / 1000 << " ms";
 }
 
 TEST_P(SynthConnect, ConnectWhileConnectedOnlyTellsTheStateAgain) {

@@ -53,6 +53,10 @@ public:
 
     // Requests. A negative bank or index asks for all, a negative number for a whole bank.
     virtual QNRESULT SendModeAndStateReq() = 0;
+    // The same request without waiting for its reply, which reaches the callback's
+    // OnRcvModeAndState when it comes; QN_BUSY while a session runs or a message is arriving. By
+    // default it waits as SendModeAndStateReq does.
+    virtual QNRESULT PostModeAndStateReq() { return SendModeAndStateReq(); }
     virtual QNRESULT SendCurProgDumpReq() = 0;
     virtual QNRESULT SendProgDumpReq(int bank, int number) = 0;
     virtual QNRESULT SendCurCombiDumpReq() = 0;

@@ -799,6 +799,23 @@ QNRESULT CRemoteMIDIImpl::SendModeAndStateReq() {
     return DoMessage(request);
 }
 
+QNRESULT CRemoteMIDIImpl::PostModeAndStateReq() {
+    if (!m_connected.load()) return QN_FAIL;
+    const SXMessage request = SXModeAndStateReq(GetGlobalChannel());
+    if (m_session.IsActive() || (!m_pieceComplete.load() && m_rcv.IsReceiving(request.Wait())))
+        return QN_BUSY;
+    // Its answer is wanted, whatever an earlier cancelled request left to be dropped.
+    m_rcv.StopDropping(request.reply);
+    const OutUse use(*this);
+    CLinkMIDIOut* out = use.get();
+    if (out == nullptr) return QN_FAIL;
+    // Between two blocks of a session's message, never inside one.
+    out->PortMutex().Lock();
+    const QNRESULT r = out->SendLong(request.bytes, request.length);
+    out->PortMutex().Unlock();
+    return r;
+}
+
 QNRESULT CRemoteMIDIImpl::SendCurProgDumpReq() {
     return DoMessage(SXCurProgDumpReq(GetGlobalChannel()));
 }

@@ -60,6 +60,7 @@ public:
     QNRESULT SendProgramChange(unsigned bank, unsigned number) override;
 
     QNRESULT SendModeAndStateReq() override;
+    QNRESULT PostModeAndStateReq() override;
     QNRESULT SendCurProgDumpReq() override;
     QNRESULT SendProgDumpReq(int bank, int number) override;
     QNRESULT SendCurCombiDumpReq() override;

@@ -48,6 +48,8 @@ CRemoteSynthImpl::CRemoteSynthImpl(unsigned char model)
     m_dispatch = AsyncDispatchCreate();
     if (!m_dispatch->CreateTimer(this, &m_pollTimer)) m_pollTimer = 0;
     if (!m_dispatch->CreateTimer(this, &m_oneShotTimer)) m_oneShotTimer = 0;
+    if (!m_dispatch->CreateTimer(this, &m_pollWaitTimer)) m_pollWaitTimer = 0;
+    if (!m_dispatch->CreateTimer(this, &m_portsTimer)) m_portsTimer = 0;
 
     m_link = RemoteMIDICreate(m_model);
     m_virtualMode = m_image->mode;
@@ -89,6 +91,8 @@ CRemoteSynthImpl::~CRemoteSynthImpl() {
     if (m_dispatch) m_dispatch->WithdrawEvents(this);
     Disconnect();
     m_setupSection.UnadviseSink(this);
+    if (m_portsTimer != 0) m_dispatch->DestroyTimer(m_portsTimer);
+    if (m_pollWaitTimer != 0) m_dispatch->DestroyTimer(m_pollWaitTimer);
     if (m_oneShotTimer != 0) m_dispatch->DestroyTimer(m_oneShotTimer);
     if (m_pollTimer != 0) m_dispatch->DestroyTimer(m_pollTimer);
     // The link's threads end here: no callback comes after this.
@@ -198,6 +202,9 @@ void CRemoteSynthImpl::OnAsyncEvent(long event, long argument) {
             return;
         case kEvPortsChanged:
             OnPortsChanged();
+            return;
+        case kEvPollAnswered:
+            if (m_pollWaiting.load() && m_stateAnswers.load() != m_pollAnswersBefore) EndPoll(true);
             return;
         case kEvReassertSound: {
             const SOUNDINDEX want{static_cast<uint8_t>(arg >> 8), static_cast<uint8_t>(arg)};

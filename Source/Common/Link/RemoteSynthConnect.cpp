@@ -349,6 +349,11 @@ void CRemoteSynthImpl::OnAsyncTimer(long id) {
     if (!link || id == 0) return;
     if (id == m_pollTimer) {
         PollOnce();
+    } else if (id == m_pollWaitTimer) {
+        EndPoll(m_stateAnswers.load() != m_pollAnswersBefore);
+    } else if (id == m_portsTimer) {
+        m_dispatch->SetTimerPeriod(m_portsTimer, 0);
+        OnPortsChanged();
     } else if (id == m_oneShotTimer) {
         link->SendCurProgDumpReq();
         m_dispatch->SetTimerPeriod(m_oneShotTimer, 0);
@@ -357,8 +362,34 @@ void CRemoteSynthImpl::OnAsyncTimer(long id) {
 
 void CRemoteSynthImpl::PollOnce() {
     IRemoteMIDI* link = m_link;
-    const QNRESULT r = link->SendModeAndStateReq();
-    if (QN_SUCCEEDED(r)) {
+    if (m_pollWaiting.load()) return;  // the last request's wait runs
+    // The request goes out and the main thread goes on; the answer (or the end of the wait for it)
+    // arrives as an event.
+    const unsigned before = m_stateAnswers.load();
+    m_pollAnswersBefore = before;
+    m_pollWaiting.store(true);
+    const QNRESULT r = link->PostModeAndStateReq();
+    if (r == QN_BUSY) {
+        // A transfer is running: nothing is known.
+        m_pollWaiting.store(false);
+        return;
+    }
+    if (!QN_SUCCEEDED(r)) {
+        EndPoll(false);
+        return;
+    }
+    if (m_stateAnswers.load() != before) {
+        EndPoll(true);
+        return;
+    }
+    if (m_pollWaitTimer != 0) m_dispatch->SetTimerPeriod(m_pollWaitTimer, kPollReplyWaitMs);
+}
+
+void CRemoteSynthImpl::EndPoll(bool answered) {
+    if (!m_pollWaiting.exchange(false)) return;
+    if (m_pollWaitTimer != 0) m_dispatch->SetTimerPeriod(m_pollWaitTimer, 0);
+    IRemoteMIDI* link = m_link;
+    if (answered && link && m_connected.load()) {
         m_recheck = false;
         if (!m_online.load()) {
             m_online.store(true);
@@ -378,14 +409,14 @@ void CRemoteSynthImpl::PollOnce() {
         const int track = state.data[MODEANDSTATE::MULTI_CONTROL_TRACK];
         if (m_multi.GetParamI(CMultiSectionImpl::kPidCurTrack) != track)
             m_multi.PutParamIEx(CMultiSectionImpl::kPidCurTrack, track, kPutNotify);
-    } else if (r != QN_BUSY) {
-        if (m_online.load()) {
-            m_online.store(false);
-            Post(kEvConnection, m_connected.load() ? 1 : 0);
-        }
-        // The ports changed and it no longer answers: it was switched off and on.
-        if (m_recheck && m_connected.load()) PostPortsChanged();
+        return;
     }
+    if (m_online.load()) {
+        m_online.store(false);
+        Post(kEvConnection, m_connected.load() ? 1 : 0);
+    }
+    // The ports changed and it no longer answers: it was switched off and on.
+    if (m_recheck && m_connected.load()) PostPortsChanged();
 }
 
 // ---- the system's MIDI ports
@@ -432,6 +463,11 @@ void CRemoteSynthImpl::OnPortsChanged() {
     if (!link || m_closing.load() || !m_wanted) return;
     if (m_connecting.load()) {
         m_portsChangedMeanwhile = true;
+        return;
+    }
+    if (link->UIIsActive()) {
+        // Inside a transfer's progress loop: looked at once it is over.
+        if (m_portsTimer != 0) m_dispatch->SetTimerPeriod(m_portsTimer, kPortsRetryMs);
         return;
     }
     std::vector<MIDIDevKey> ins, outs;

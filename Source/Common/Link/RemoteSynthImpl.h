@@ -73,12 +73,15 @@ public:
         // Our own: send what is pending to the instrument; the system's MIDI ports changed.
         kEvSendPending = 12,
         kEvPortsChanged = 13,
+        kEvPollAnswered = 14,
     };
     static constexpr unsigned kAbortByMode = 0;
     static constexpr unsigned kAbortBySound = 1;
     static constexpr unsigned kMaxMasterVolume = 0x3FFF;
     static constexpr long kPollPeriodMs = 2000;
     static constexpr long kCurProgRequestDelayMs = 100;
+    static constexpr long kPollReplyWaitMs = 1000;
+    static constexpr long kPortsRetryMs = 500;
 
     // The audition state: what BeginAudition saved to put back on a discard.
     struct AUDSTATE {
@@ -202,6 +205,8 @@ public:
     void CopyImage(CHUNK_REMOTESYNTH* out);
     bool IsConnected() const { return m_connected.load(); }
     bool IsSynced() const { return m_synced.load(); }
+    // The poll's request is out and its answer not yet in.
+    bool PollWaiting() const { return m_pollWaiting.load(); }
     // True from the start of Connect until it returns: host state handed over meanwhile is kept
     // pending, and host saves answer as if no instrument were connected.
     bool IsConnecting() const { return m_connecting.load(); }
@@ -260,7 +265,9 @@ private:
     void SetModesFrom(const AUDSTATE& a);  // image mode byte, virtual mode, sound mode as saved
 
     // Connection.
+    // Sends the poll's request; its answer or the end of its wait comes later (EndPoll).
     void PollOnce();
+    void EndPoll(bool answered);
     // Loads the pending items over the instrument's data, sends the result; true on success, and
     // only then are the merged items no longer pending.
     bool MergePending();
@@ -329,6 +336,11 @@ private:
     IAsyncDispatch* m_dispatch = nullptr;
     long m_pollTimer = 0;
     long m_oneShotTimer = 0;
+    long m_pollWaitTimer = 0;  // the end of the poll's wait for its answer
+    long m_portsTimer = 0;     // port changes seen during a transfer, looked at afterwards
+    std::atomic<bool> m_pollWaiting{false};
+    std::atomic<unsigned> m_stateAnswers{0};  // mode-and-state answers received
+    unsigned m_pollAnswersBefore = 0;
     IRemoteMIDI* m_link = nullptr;
 
     std::atomic<bool> m_connected{false};

@@ -244,6 +244,8 @@ int CRemoteSynthImpl::OnRcvShortMsg(IRemoteMIDI*, long long time, const void* da
 }
 
 int CRemoteSynthImpl::OnRcvModeAndState(IRemoteMIDI*, const MODEANDSTATE*) {
+    m_stateAnswers.fetch_add(1);
+    if (m_pollWaiting.load()) Post(kEvPollAnswered, 0, true);
     return 0;
 }
 
