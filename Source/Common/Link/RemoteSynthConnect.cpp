@@ -194,6 +194,9 @@ void CRemoteSynthImpl::DropLink(bool restoreLocalControl) {
         SendLocalControl(false);
     }
     if (m_link) m_link->Disconnect();
+    // A poll's wait ends with the link.
+    m_pollWaiting.store(false);
+    if (m_pollWaitTimer != 0) m_dispatch->SetTimerPeriod(m_pollWaitTimer, 0);
     m_online.store(false);
     m_connected.store(false);
     m_standalone.store(false);
