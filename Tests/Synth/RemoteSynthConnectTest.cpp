@@ -560,6 +560,7 @@ TEST_P(HostChunkWhileConnected, NeverWaitsForTheInstrument) {
     Make(pmid, true, true);
     Pump();
     if (row == kOffline) {
+        synth->PutMode(kModeProgPlay);
         sim->With([](Sim::SimCore& c) {
             c.AddFault(Sim::Fault::Make(Sim::FaultAction::NoReply, Sim::Rx::ModeAndStateReq).Times(0));
         });
@@ -567,6 +568,10 @@ TEST_P(HostChunkWhileConnected, NeverWaitsForTheInstrument) {
         sim->With([](Sim::SimCore& c) {
             c.AddFault(Sim::Fault::Make(Sim::FaultAction::NoReply, Sim::kAnyCode).Times(0));
         });
+        // A host save asks nothing of an instrument that does not answer.
+        ClearSim();
+        EXPECT_GT(Save(FTYPE_VSTBANK).size(), 4u);
+        EXPECT_TRUE(Codes().empty());
     }
     if (row == kSendFails) {
         sim->With([](Sim::SimCore& c) {

@@ -71,7 +71,8 @@ bool CRemoteSynthImpl::SaveImage(FTYPE kind, unsigned index,
         return false;
     }
     IRemoteMIDI* link = m_link;
-    if (link && m_connected.load() && GetMode() == kModeProgPlay) {
+    // Only from an instrument that answers: a host's save never waits for a time-out.
+    if (link && m_connected.load() && m_online.load() && GetMode() == kModeProgPlay) {
         // The instrument's current program is fresh only after it went through program edit.
         link->SendModeChange(kModeProgEdit);
         link->SendModeChange(kModeProgPlay);
