@@ -57,6 +57,16 @@ protected:
         return online;
     }
     std::string Saved(ISection* setup, int pid) { return multiszlong(setup->GetParamS(pid)); }
+    // Once the progress display is up, work arrives through the main loop (what a host's call does
+    // while a transfer runs). The caller joins the thread.
+    std::thread PostWhenProgressShows(std::function<void()> work) {
+        return std::thread([this, work] {
+            const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+            while (!headless.IsShown() && std::chrono::steady_clock::now() < until)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            loop.Post(nullptr, work);
+        });
+    }
     int Received(uint8_t code) {
         sim->WaitIdle();
         return sim->With([&](Sim::SimCore& c) {
@@ -519,12 +529,7 @@ TEST_P(HostChunksDuringConnect, AreKeptAndMerged) {
             Answer({HFC_MB_RESULT_DEFAULT}, host);
         } else {
             // Once the progress display is up, the host's call arrives through the main loop.
-            poster = std::thread([&] {
-                const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-                while (!headless.IsShown() && std::chrono::steady_clock::now() < until)
-                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-                loop.Post(nullptr, host);
-            });
+            poster = PostWhenProgressShows(host);
         }
         ASSERT_TRUE(synth->Connect(false, true));
         if (poster.joinable()) poster.join();
@@ -590,12 +595,7 @@ TEST_P(HostChunkWhileConnected, NeverWaitsForTheInstrument) {
 
     // A host save while the send runs hands over the state shown.
     std::string savedMeanwhile;
-    std::thread poster([&] {
-        const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-        while (!headless.IsShown() && std::chrono::steady_clock::now() < until)
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-        loop.Post(nullptr, [&] { savedMeanwhile = Save(FTYPE_VSTBANK); });
-    });
+    std::thread poster = PostWhenProgressShows([&] { savedMeanwhile = Save(FTYPE_VSTBANK); });
     if (row == kOffline) {
         Pump(300);
         EXPECT_EQ(impl->PendingState(), chunk);
@@ -628,6 +628,25 @@ TEST_P(HostChunkWhileConnected, NeverWaitsForTheInstrument) {
 INSTANTIATE_TEST_SUITE_P(BothModels, HostChunkWhileConnected,
                          ::testing::Combine(::testing::Values(kPmidTolva, kPmidNerimo),
                                             ::testing::Range(0, 3)));
+
+// Handed over while another transfer's progress loop runs, the host's chunk is sent once that
+// transfer is over.
+TEST_P(SynthConnect, AHostChunkHandedOverDuringATransferIsSentAfterIt) {
+    const unsigned char pmid = Model();
+    Make(pmid, true, true);
+    auto project = KnownImage(93);
+    const std::string chunk = StreamOf(pmid, *project, FTYPE_VSTBANK);
+    bool loaded = false;
+    std::thread poster = PostWhenProgressShows([&] { loaded = Load(chunk); });
+    // Every program requested from the instrument, with the progress display, for about a second.
+    sim->SetPacing(Sim::Pacing::Rate(200000, 1024));
+    EXPECT_TRUE(synth->ExecCommand(4, 2, -1, -1, 2));
+    poster.join();
+    sim->SetPacing(Sim::Pacing::Unthrottled());
+    ASSERT_TRUE(PumpUntil([&] { return loaded && impl->PendingItems().empty(); }, 10000));
+    const unsigned programs = ProgramBankCount(pmid) * kAreaPrograms.BankSize();
+    EXPECT_TRUE(SimRecordIs(Sim::Area::Program, 0, project->Bytes() + kAreaPrograms.offset, programs));
+}
 
 // The instrument switched off and on: its ports vanish and come back under the same names. The
 // link comes back by itself, as Connect brings it up (local control, synchronisation), and a

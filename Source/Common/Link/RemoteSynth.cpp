@@ -50,6 +50,7 @@ CRemoteSynthImpl::CRemoteSynthImpl(unsigned char model)
     if (!m_dispatch->CreateTimer(this, &m_oneShotTimer)) m_oneShotTimer = 0;
     if (!m_dispatch->CreateTimer(this, &m_pollWaitTimer)) m_pollWaitTimer = 0;
     if (!m_dispatch->CreateTimer(this, &m_portsTimer)) m_portsTimer = 0;
+    if (!m_dispatch->CreateTimer(this, &m_sendTimer)) m_sendTimer = 0;
 
     m_link = RemoteMIDICreate(m_model);
     m_virtualMode = m_image->mode;
@@ -91,6 +92,7 @@ CRemoteSynthImpl::~CRemoteSynthImpl() {
     if (m_dispatch) m_dispatch->WithdrawEvents(this);
     Disconnect();
     m_setupSection.UnadviseSink(this);
+    if (m_sendTimer != 0) m_dispatch->DestroyTimer(m_sendTimer);
     if (m_portsTimer != 0) m_dispatch->DestroyTimer(m_portsTimer);
     if (m_pollWaitTimer != 0) m_dispatch->DestroyTimer(m_pollWaitTimer);
     if (m_oneShotTimer != 0) m_dispatch->DestroyTimer(m_oneShotTimer);

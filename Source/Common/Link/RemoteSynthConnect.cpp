@@ -325,6 +325,11 @@ void CRemoteSynthImpl::SendPending() {
     if (!link || m_sendingPending || m_connecting.load() || !m_connected.load() || !m_online.load() ||
         m_closing.load())
         return;
+    if (link->UIIsActive()) {
+        // Inside another transfer's progress loop: sent once it is over.
+        if (m_sendTimer != 0) m_dispatch->SetTimerPeriod(m_sendTimer, kPortsRetryMs);
+        return;
+    }
     m_sendingPending = true;
     const std::vector<PendingItem> sending = m_pending;
     for (const PendingItem& item : sending) {
@@ -354,6 +359,9 @@ void CRemoteSynthImpl::OnAsyncTimer(long id) {
         PollOnce();
     } else if (id == m_pollWaitTimer) {
         EndPoll(m_stateAnswers.load() != m_pollAnswersBefore);
+    } else if (id == m_sendTimer) {
+        m_dispatch->SetTimerPeriod(m_sendTimer, 0);
+        SendPending();
     } else if (id == m_portsTimer) {
         m_dispatch->SetTimerPeriod(m_portsTimer, 0);
         OnPortsChanged();

@@ -81,7 +81,7 @@ public:
     static constexpr long kPollPeriodMs = 2000;
     static constexpr long kCurProgRequestDelayMs = 100;
     static constexpr long kPollReplyWaitMs = 1000;
-    static constexpr long kPortsRetryMs = 500;
+    static constexpr long kPortsRetryMs = 500;  // a look again after a transfer's progress loop
 
     // The audition state: what BeginAudition saved to put back on a discard.
     struct AUDSTATE {
@@ -338,6 +338,7 @@ private:
     long m_oneShotTimer = 0;
     long m_pollWaitTimer = 0;  // the end of the poll's wait for its answer
     long m_portsTimer = 0;     // port changes seen during a transfer, looked at afterwards
+    long m_sendTimer = 0;      // pending items handed over during a transfer, sent afterwards
     std::atomic<bool> m_pollWaiting{false};
     std::atomic<unsigned> m_stateAnswers{0};  // mode-and-state answers received
     unsigned m_pollAnswersBefore = 0;
