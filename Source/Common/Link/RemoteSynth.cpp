@@ -202,9 +202,6 @@ void CRemoteSynthImpl::OnAsyncEvent(long event, long argument) {
         case kEvSendPending:
             SendPending();
             return;
-        case kEvPortsChanged:
-            OnPortsChanged();
-            return;
         case kEvPollAnswered:
             if (m_pollWaiting.load() && m_stateAnswers.load() != m_pollAnswersBefore) EndPoll(true);
             return;

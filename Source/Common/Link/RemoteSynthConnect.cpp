@@ -70,7 +70,7 @@ bool CRemoteSynthImpl::Establish(bool standalone, bool synchronise, bool quiet) 
             // Ports that changed meanwhile are looked at once this is over.
             if (self->m_portsChangedMeanwhile) {
                 self->m_portsChangedMeanwhile = false;
-                self->OnMidiSetupChanged();
+                self->PostPortsChanged();
             }
         }
     } connectingScope{this};
@@ -181,6 +181,7 @@ bool CRemoteSynthImpl::Establish(bool standalone, bool synchronise, bool quiet) 
 
 void CRemoteSynthImpl::Disconnect() {
     m_wanted = false;
+    if (m_portsTimer != 0) m_dispatch->SetTimerPeriod(m_portsTimer, 0);
     DropLink(true);
     Post(kEvConnection, 0);
 }
@@ -363,8 +364,7 @@ void CRemoteSynthImpl::OnAsyncTimer(long id) {
         m_dispatch->SetTimerPeriod(m_sendTimer, 0);
         SendPending();
     } else if (id == m_portsTimer) {
-        m_dispatch->SetTimerPeriod(m_portsTimer, 0);
-        OnPortsChanged();
+        if (m_portsChanged.exchange(false)) OnPortsChanged();
     } else if (id == m_oneShotTimer) {
         link->SendCurProgDumpReq();
         m_dispatch->SetTimerPeriod(m_oneShotTimer, 0);
@@ -433,6 +433,9 @@ void CRemoteSynthImpl::EndPoll(bool answered) {
 // ---- the system's MIDI ports
 
 void CRemoteSynthImpl::ListenToPorts(bool on) {
+    // The main thread looks at the notices on a timer of its own: a notice may come while the
+    // process exits and the main thread's loop is gone, so it only leaves a mark.
+    if (m_portsTimer != 0) m_dispatch->SetTimerPeriod(m_portsTimer, on ? kPortsLookMs : 0);
     IMidiBackend* backend = on ? MidiBackendGet() : nullptr;
     if (backend == m_portsBackend) return;
     if (m_portsBackend) m_portsBackend->RemoveSetupListener(this);
@@ -448,7 +451,7 @@ void CRemoteSynthImpl::OnMidiSetupChanged() {
 }
 
 void CRemoteSynthImpl::PostPortsChanged() {
-    if (!m_portsEventPosted.exchange(true)) Post(kEvPortsChanged, 0, true);
+    m_portsChanged.store(true);
 }
 
 std::vector<uint32_t> CRemoteSynthImpl::ListedPorts(std::vector<MIDIDevKey>* ins,
@@ -469,7 +472,6 @@ std::vector<uint32_t> CRemoteSynthImpl::ListedPorts(std::vector<MIDIDevKey>* ins
 }
 
 void CRemoteSynthImpl::OnPortsChanged() {
-    m_portsEventPosted.store(false);
     IRemoteMIDI* link = m_link;
     if (!link || m_closing.load() || !m_wanted) return;
     if (m_connecting.load()) {
@@ -478,7 +480,7 @@ void CRemoteSynthImpl::OnPortsChanged() {
     }
     if (link->UIIsActive()) {
         // Inside a transfer's progress loop: looked at once it is over.
-        if (m_portsTimer != 0) m_dispatch->SetTimerPeriod(m_portsTimer, kPortsRetryMs);
+        PostPortsChanged();
         return;
     }
     std::vector<MIDIDevKey> ins, outs;

@@ -70,9 +70,8 @@ public:
         kEvBankList = 9,  // bits 16-23 kind, 8-15 bank, 0-7 number; 0xFF all
         kEvAuditionState = 10,
         kEvMIDIIn = 11,  // bytes in bits 0-23 (first lowest), length in bits 24-31
-        // Our own: send what is pending to the instrument; the system's MIDI ports changed.
+        // Our own: send what is pending to the instrument; the poll's answer came.
         kEvSendPending = 12,
-        kEvPortsChanged = 13,
         kEvPollAnswered = 14,
     };
     static constexpr unsigned kAbortByMode = 0;
@@ -82,6 +81,7 @@ public:
     static constexpr long kCurProgRequestDelayMs = 100;
     static constexpr long kPollReplyWaitMs = 1000;
     static constexpr long kPortsRetryMs = 500;  // a look again after a transfer's progress loop
+    static constexpr long kPortsLookMs = 250;   // how often the main thread looks for port notices
 
     // The audition state: what BeginAudition saved to put back on a discard.
     struct AUDSTATE {
@@ -337,7 +337,7 @@ private:
     long m_pollTimer = 0;
     long m_oneShotTimer = 0;
     long m_pollWaitTimer = 0;  // the end of the poll's wait for its answer
-    long m_portsTimer = 0;     // port changes seen during a transfer, looked at afterwards
+    long m_portsTimer = 0;     // looks for port notices
     long m_sendTimer = 0;      // pending items handed over during a transfer, sent afterwards
     std::atomic<bool> m_pollWaiting{false};
     std::atomic<unsigned> m_stateAnswers{0};  // mode-and-state answers received
@@ -369,8 +369,8 @@ private:
     bool m_portsLost = false;  // the instrument's ports vanished while connected
     bool m_recheck = false;    // ports changed while the instrument answered: the poll checks
     IMidiBackend* m_portsBackend = nullptr;
-    std::atomic<bool> m_portsEventPosted{false};
-    std::vector<uint32_t> m_knownPorts;  // handles of every source and destination last seen
+    std::atomic<bool> m_portsChanged{false};  // a notice came (any thread)
+    std::vector<uint32_t> m_knownPorts;       // handles of every source and destination last seen
     std::atomic<bool> m_closing{false};
 
     std::vector<IRemoteSynthSink*> m_sinks;
