@@ -67,13 +67,13 @@ void Cycle(benchmark::State& state, const char* device, const char* label, uint3
 }
 
 void BM_Cycle64Float(benchmark::State& s) {
-    Cycle(s, "Fake Stereo", "32Bits/48000Hz/2CH", 64, 0, 1);
+    Cycle(s, "Fake Stereo", "32Bits Float/48000Hz/2CH", 64, 0, 1);
 }
 void BM_Cycle64S16(benchmark::State& s) {
     Cycle(s, "Fake Stereo", "16Bits/48000Hz/2CH", 64, 0, 1);
 }
 void BM_Cycle64EightBuffers(benchmark::State& s) {
-    Cycle(s, "Fake Surround", "32Bits/48000Hz/8CH", 64, 2, 8);
+    Cycle(s, "Fake Surround", "32Bits Float/48000Hz/8CH", 64, 2, 8);
 }
 void BM_Cycle256S24(benchmark::State& s) {
     Cycle(s, "Fake Stereo", "24Bits/48000Hz/2CH", 256, 0, 1);
@@ -82,7 +82,7 @@ void BM_Cycle256S24(benchmark::State& s) {
 // The longest render cycle seen while the main thread changes slots, runs controller hand-shakes
 // and sends LEDs, and the read thread delivers notes and clock.
 void BM_CycleWhileMIDIManagerIsBusy(benchmark::State& state) {
-    Rig rig("Fake Stereo", "32Bits/48000Hz/2CH", 64, 0);
+    Rig rig("Fake Stereo", "32Bits Float/48000Hz/2CH", 64, 0);
     CMidiLoopback loop;
     const uint32_t keys = loop.AddSource("Keys", "Out");
     SimController controller(loop, "Pad Unit", 0);

@@ -95,11 +95,11 @@ TEST_F(EngineTest, DeviceAndFormatTables) {
     ASSERT_EQ(engine->GetDeviceCount(), 2);
     EXPECT_EQ(Labels("Fake Stereo"),
               (std::vector<std::string>{"16Bits/44100Hz/2CH", "16Bits/48000Hz/2CH", "24Bits/44100Hz/2CH",
-                                        "24Bits/48000Hz/2CH", "32Bits/44100Hz/2CH", "32Bits/48000Hz/2CH"}));
+                                        "24Bits/48000Hz/2CH", "32Bits Float/44100Hz/2CH", "32Bits Float/48000Hz/2CH"}));
     // An any-rate device from 44100 to 96000 offers five rates.
     EXPECT_EQ(Labels("Fake Surround"),
-              (std::vector<std::string>{"32Bits/44100Hz/8CH", "32Bits/48000Hz/8CH", "32Bits/64000Hz/8CH",
-                                        "32Bits/88200Hz/8CH", "32Bits/96000Hz/8CH"}));
+              (std::vector<std::string>{"32Bits Float/44100Hz/8CH", "32Bits Float/48000Hz/8CH", "32Bits Float/64000Hz/8CH",
+                                        "32Bits Float/88200Hz/8CH", "32Bits Float/96000Hz/8CH"}));
     EXPECT_TRUE(engine->IsDeviceAnyRateAtIndex(DeviceIndex("Fake Surround")));
     EXPECT_EQ(engine->getAudioIndexByAudioDeviceID(DeviceID("Fake Surround")), 2);
     EXPECT_EQ(engine->getAudioDeviceIDbyIndex(5), 0u);
@@ -132,7 +132,7 @@ TEST_F(EngineTest, FormatsBelow44100AndMonoAreNotOffered) {
 }
 
 TEST_F(EngineTest, RendersThePluginIntoTheDevice) {
-    ASSERT_TRUE(Choose("Fake Stereo", "32Bits/48000Hz/2CH", 256));
+    ASSERT_TRUE(Choose("Fake Stereo", "32Bits Float/48000Hz/2CH", 256));
     engine->startGraph();
     EXPECT_EQ(unit.initCount, 1);
     EXPECT_EQ(unit.initRate, 48000);
@@ -169,7 +169,7 @@ TEST_F(EngineTest, IntegerFormatsAreConvertedAndClipped) {
 }
 
 TEST_F(EngineTest, FadeInAndOutNumbers) {
-    ASSERT_TRUE(Choose("Fake Stereo", "32Bits/44100Hz/2CH", 512));
+    ASSERT_TRUE(Choose("Fake Stereo", "32Bits Float/44100Hz/2CH", 512));
     engine->startGraph();
     EXPECT_NEAR(engine->FadeStep(), 0.2322f, 0.0001f);
     fake.Pump(7);
@@ -188,7 +188,7 @@ TEST_F(EngineTest, FadeInAndOutNumbers) {
 
 TEST_F(EngineTest, ChannelPairOfAMultiChannelDevice) {
     // Pair 3/4 (start channel 2) of the eight separate buffers.
-    ASSERT_TRUE(Choose("Fake Surround", "32Bits/48000Hz/8CH", 64, 2));
+    ASSERT_TRUE(Choose("Fake Surround", "32Bits Float/48000Hz/8CH", 64, 2));
     EXPECT_EQ(engine->FirstChannelBuffer(), 2);
     EXPECT_EQ(engine->SecondChannelBuffer(), 3);
     engine->startGraph();
@@ -201,7 +201,7 @@ TEST_F(EngineTest, ChannelPairOfAMultiChannelDevice) {
     }
     engine->stopGraph();
     // Starting on the last channel: the second of the pair is beyond the device and gets nothing.
-    ASSERT_TRUE(Choose("Fake Surround", "32Bits/48000Hz/8CH", 64, 7));
+    ASSERT_TRUE(Choose("Fake Surround", "32Bits Float/48000Hz/8CH", 64, 7));
     EXPECT_EQ(engine->FirstChannelBuffer(), 7);
     EXPECT_EQ(engine->SecondChannelBuffer(), -1);
     engine->startGraph();
@@ -209,7 +209,7 @@ TEST_F(EngineTest, ChannelPairOfAMultiChannelDevice) {
     EXPECT_EQ(FloatAt(fake.Captured().back().buffers[7], 0), 1.0f);
     engine->stopGraph();
     // Beyond the device: silence.
-    ASSERT_TRUE(Choose("Fake Surround", "32Bits/48000Hz/8CH", 64, 8));
+    ASSERT_TRUE(Choose("Fake Surround", "32Bits Float/48000Hz/8CH", 64, 8));
     EXPECT_EQ(engine->FirstChannelBuffer(), -1);
     engine->startGraph();
     fake.Pump(60);
@@ -292,7 +292,7 @@ TEST_F(EngineTest, RecoveryRunsOnceWhenItFailsToo) {
 }
 
 TEST_F(EngineTest, CpuLoadOfAKnownSlowRender) {
-    ASSERT_TRUE(Choose("Fake Stereo", "32Bits/48000Hz/2CH", 480));  // 100 callbacks a second
+    ASSERT_TRUE(Choose("Fake Stereo", "32Bits Float/48000Hz/2CH", 480));  // 100 callbacks a second
     EXPECT_EQ(engine->CpuLoad().WindowSize(), 3u);
     unit.renderCostNs = 4000000;  // 4 ms of a 10 ms period
     engine->startGraph();
@@ -313,7 +313,7 @@ TEST_F(EngineTest, CpuLoadOfAKnownSlowRender) {
 }
 
 TEST_F(EngineTest, AutoStopOnlyAfterOneSecondAboveTheLimit) {
-    ASSERT_TRUE(Choose("Fake Stereo", "32Bits/48000Hz/2CH", 480));
+    ASSERT_TRUE(Choose("Fake Stereo", "32Bits Float/48000Hz/2CH", 480));
     engine->CpuLoad().SetAutoStop(true, 70);
     unit.renderCostNs = 8000000;  // 80 %
     engine->startGraph();
@@ -331,7 +331,7 @@ TEST_F(EngineTest, AutoStopOnlyAfterOneSecondAboveTheLimit) {
 }
 
 TEST_F(EngineTest, LoadBelowTheLimitKeepsPlaying) {
-    ASSERT_TRUE(Choose("Fake Stereo", "32Bits/48000Hz/2CH", 480));
+    ASSERT_TRUE(Choose("Fake Stereo", "32Bits Float/48000Hz/2CH", 480));
     engine->CpuLoad().SetAutoStop(true, 70);
     unit.renderCostNs = 6000000;  // 60 %
     engine->startGraph();
@@ -344,7 +344,7 @@ TEST_F(EngineTest, LoadBelowTheLimitKeepsPlaying) {
 }
 
 TEST_F(EngineTest, NotificationsDemandTheirIdleTasks) {
-    ASSERT_TRUE(Choose("Fake Surround", "32Bits/48000Hz/8CH", 256));
+    ASSERT_TRUE(Choose("Fake Surround", "32Bits Float/48000Hz/8CH", 256));
     engine->startGraph();
     shell.Take();
     fake.ChangeClockSource(2);
@@ -374,7 +374,7 @@ TEST_F(EngineTest, NotificationsDemandTheirIdleTasks) {
 // The render path allocates nothing.
 TEST_F(EngineTest, RenderPathAllocatesNothing) {
     if (!AllocationCounter::Works()) GTEST_SKIP() << "allocations are counted in the normal build";
-    ASSERT_TRUE(Choose("Fake Surround", "32Bits/48000Hz/8CH", 256, 2));
+    ASSERT_TRUE(Choose("Fake Surround", "32Bits Float/48000Hz/8CH", 256, 2));
     engine->startGraph();
     std::vector<std::vector<float>> buffers(8, std::vector<float>(256));
     void* pointers[8];

@@ -71,7 +71,7 @@ struct PacedRig {
 TEST(AudioEngineThreaded, PacedFakeDeviceStartStopReconfigure) {
     PacedRig rig;
     auto [fake, unit, engine] = rig.Parts();
-    const char* labels[] = {"32Bits/48000Hz/2CH", "16Bits/44100Hz/2CH"};
+    const char* labels[] = {"32Bits Float/48000Hz/2CH", "16Bits/44100Hz/2CH"};
     for (int round = 0; round < 6; ++round) {
         ASSERT_TRUE(ChooseFirst(engine, "Fake Stereo", labels[round % 2], 64));
         engine.startGraph();
@@ -114,7 +114,7 @@ TEST(AudioEngineThreaded, StopPlaysTheFadeOutToSilenceBeforeTheDeviceStops) {
 TEST(AudioEngineThreaded, PacedFakeDeviceAutoStops) {
     PacedRig rig;
     auto [fake, unit, engine] = rig.Parts();
-    ASSERT_TRUE(ChooseFirst(engine, "Fake Stereo", "32Bits/48000Hz/2CH", 4096));
+    ASSERT_TRUE(ChooseFirst(engine, "Fake Stereo", "32Bits Float/48000Hz/2CH", 4096));
     // Limit 0: any measured load is over it; the stop still waits for the first second.
     engine.CpuLoad().SetAutoStop(true, 0);
     engine.startGraph();
@@ -140,7 +140,7 @@ TEST(AudioEngineThreaded, AlsaNullDeviceRendersThePlugin) {
     engine.getAllDevices();
     uint32_t id = 0;
     ASSERT_GE(engine.getAudioDeviceIndexByName("null", &id), 2) << "alsa-lib's null PCM is missing";
-    ASSERT_TRUE(ChooseFirst(engine, "null", "32Bits/48000Hz/2CH", 256));
+    ASSERT_TRUE(ChooseFirst(engine, "null", "32Bits Float/48000Hz/2CH", 256));
     EXPECT_EQ(engine.GetDeviceBufferFrameSize(), 256u);
     engine.startGraph();
     // The null device takes periods as fast as they come: a bounded number is enough.

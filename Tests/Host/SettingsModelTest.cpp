@@ -172,14 +172,14 @@ TEST_F(SettingsModelTest, ADeviceFillsFormatsChannelsClockAndTheSlider) {
     EXPECT_EQ(model->bufferSize.maximum, 128);
     EXPECT_EQ(model->bufferSize.value, 4);
     EXPECT_EQ(model->texts[0], "(256)");
-    // 256 frames at the first format's rate.
-    EXPECT_EQ(model->format.Text(), "32Bits/44100Hz/8CH");
-    EXPECT_EQ(model->texts[1], "5.80");
+    // 256 frames at the default format's rate (48 kHz: the device has no stereo format).
+    EXPECT_EQ(model->format.Text(), "32Bits Float/48000Hz/8CH");
+    EXPECT_EQ(model->texts[1], "5.33");
 
     MoveBufferSlider(512);
     EXPECT_TRUE(model->BufferSizeTouched());
     EXPECT_EQ(model->texts[0], "(512)");
-    EXPECT_EQ(model->texts[1], "11.61");
+    EXPECT_EQ(model->texts[1], "10.67");
 
     // Back to " -- ": nothing to choose, nothing to show.
     model->output.value = 1;
@@ -192,7 +192,7 @@ TEST_F(SettingsModelTest, ADeviceFillsFormatsChannelsClockAndTheSlider) {
 }
 
 TEST_F(SettingsModelTest, ApplyStartsAudioAndSavesWhatIsPlaying) {
-    Pick("Fake Stereo", "32Bits/48000Hz/2CH");
+    Pick("Fake Stereo", "32Bits Float/48000Hz/2CH");
     MoveBufferSlider(512);
     PickMidi(1, "Pads Out");
     model->autoStop = true;
@@ -292,7 +292,7 @@ TEST_F(SettingsModelTest, MissingSavedItemsAskForAttention) {
         {"clock port gone", [](SaveData& d) { d.midiEndpointName[3] = "Vanished"; }, true, nullptr,
          "Fake Stereo"},
     };
-    Pick("Fake Stereo", "32Bits/48000Hz/2CH");
+    Pick("Fake Stereo", "32Bits Float/48000Hz/2CH");
     model->ControlHit(kSigSetup, 0);
     const SaveData good = Saved();
     for (const Case& c : cases) {
@@ -305,7 +305,8 @@ TEST_F(SettingsModelTest, MissingSavedItemsAskForAttention) {
         if (c.alert) {
             ASSERT_EQ(alerts.size(), 1u) << c.what;
             EXPECT_EQ(alerts[0], c.alert) << c.what;
-            EXPECT_EQ(model->format.value, 1) << c.what << ": the first format instead";
+            EXPECT_EQ(model->format.Text(), "16Bits/48000Hz/2CH")
+                << c.what << ": the device's default instead";
         } else {
             EXPECT_TRUE(alerts.empty()) << c.what;
         }
@@ -339,7 +340,7 @@ TEST_F(SettingsModelTest, AnInputPortIsChosenInOnePopupOnly) {
 }
 
 TEST_F(SettingsModelTest, ARefusedBufferSizeAfterASliderMoveRestoresTheSavedSettings) {
-    Pick("Fake Stereo", "32Bits/48000Hz/2CH");
+    Pick("Fake Stereo", "32Bits Float/48000Hz/2CH");
     model->ControlHit(kSigSetup, 0);
     ASSERT_TRUE(engine->IsPlaying());
     ASSERT_EQ(engine->GetDeviceBufferFrameSize(), 256u);
@@ -353,7 +354,7 @@ TEST_F(SettingsModelTest, ARefusedBufferSizeAfterASliderMoveRestoresTheSavedSett
     // size, since it still refuses the one asked for).
     EXPECT_EQ(Saved().bufferFrames, 256u);
     EXPECT_EQ(model->output.Text(), "Fake Stereo");
-    EXPECT_EQ(model->format.Text(), "32Bits/48000Hz/2CH");
+    EXPECT_EQ(model->format.Text(), "32Bits Float/48000Hz/2CH");
     EXPECT_EQ(model->texts[0], "(" + std::to_string(engine->GetDeviceBufferFrameSize()) + ")");
     EXPECT_FALSE(model->BufferSizeTouched());
     EXPECT_EQ(engine->getCurrentAudioDeviceID(), 1u);
@@ -393,7 +394,7 @@ TEST_F(SettingsModelTest, CancelPutsTheRecordBackOrTheDefaults) {
 
 // An interface unplugged for a moment must not lose the user's choice of it.
 TEST_F(SettingsModelTest, AVanishedDeviceStopsAudioButStaysSaved) {
-    Pick("Fake Stereo", "32Bits/48000Hz/2CH");
+    Pick("Fake Stereo", "32Bits Float/48000Hz/2CH");
     model->ControlHit(kSigSetup, 0);
     ASSERT_TRUE(engine->IsPlaying());
 

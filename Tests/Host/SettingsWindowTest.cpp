@@ -136,8 +136,8 @@ TEST_F(SettingsWindowTest, ChoosingADeviceAndMovingTheSliderThenApplying) {
     ASSERT_EQ(shownItems.size(), 3u);
     EXPECT_EQ(shownItems[0].text, " -- ");
     EXPECT_TRUE(shownItems[0].checked);
-    ClickControl(1, kSigFormat, 0, "32Bits/48000Hz/2CH");
-    EXPECT_EQ(model->format.Text(), "32Bits/48000Hz/2CH");
+    ClickControl(1, kSigFormat, 0, "32Bits Float/48000Hz/2CH");
+    EXPECT_EQ(model->format.Text(), "32Bits Float/48000Hz/2CH");
 
     // A click on the slider's track at the place of 512 frames.
     const int row = CSettingsWindow::RowOf(1, kSigBufferSize, 0);

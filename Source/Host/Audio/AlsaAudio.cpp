@@ -15,13 +15,12 @@
 #include <thread>
 
 #include "Host/Audio/AudioBackend.h"
+#include "Host/Audio/PcmDescription.h"
 #include "Linux/SysTick.h"
 #include "Linux/Trace.h"
 
 namespace {
 
-constexpr double kProbeRates[] = {44100, 48000, 64000, 88200, 96000, 128000, 176400, 192000};
-constexpr uint32_t kMaxChannels = 32;
 constexpr uint32_t kMaxPeriod = 8192;
 constexpr unsigned kPeriodsPerBuffer = 3;
 
@@ -140,7 +139,7 @@ void AlsaStream::Run() {
             if (m_interleaved) {
                 r = snd_pcm_writei(m_pcm, m_buffers[0].data() + done * frameBytes, m_period - done);
             } else {
-                void* bufs[kMaxChannels];
+                void* bufs[kMaxPcmChannels];
                 for (size_t c = 0; c < m_pointers.size(); ++c)
                     bufs[c] = m_buffers[c].data() + done * frameBytes;
                 r = snd_pcm_writen(m_pcm, bufs, m_period - done);
@@ -219,43 +218,39 @@ bool AlsaBackend::Describe(const std::string& id, const std::string& name, bool 
     if (snd_pcm_open(&pcm, id.c_str(), SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) return false;
     snd_pcm_hw_params_t* hw;
     snd_pcm_hw_params_alloca(&hw);
-    bool ok = snd_pcm_hw_params_any(pcm, hw) >= 0;
-    unsigned maxChannels = 0, minRate = 0, maxRate = 0;
+    PcmCapabilities caps;
+    caps.converting = converting;
     snd_pcm_uframes_t pmin = 0, pmax = 0;
     int dir = 0;
-    ok = ok && snd_pcm_hw_params_get_channels_max(hw, &maxChannels) >= 0;
-    ok = ok && snd_pcm_hw_params_get_rate_min(hw, &minRate, &dir) >= 0;
-    ok = ok && snd_pcm_hw_params_get_rate_max(hw, &maxRate, &dir) >= 0;
+    bool ok = snd_pcm_hw_params_any(pcm, hw) >= 0;
+    caps.interleaved = ok && snd_pcm_hw_params_test_access(pcm, hw, SND_PCM_ACCESS_RW_INTERLEAVED) == 0;
+    ok = ok && snd_pcm_hw_params_set_access(
+                   pcm, hw,
+                   caps.interleaved ? SND_PCM_ACCESS_RW_INTERLEAVED : SND_PCM_ACCESS_RW_NONINTERLEAVED) >= 0;
+    ok = ok && snd_pcm_hw_params_get_channels_min(hw, &caps.channelsMin) >= 0;
+    ok = ok && snd_pcm_hw_params_get_channels_max(hw, &caps.channelsMax) >= 0;
+    ok = ok && snd_pcm_hw_params_get_rate_min(hw, &caps.rateMin, &dir) >= 0;
+    ok = ok && snd_pcm_hw_params_get_rate_max(hw, &caps.rateMax, &dir) >= 0;
     ok = ok && snd_pcm_hw_params_get_period_size_min(hw, &pmin, &dir) >= 0;
     ok = ok && snd_pcm_hw_params_get_period_size_max(hw, &pmax, &dir) >= 0;
-    const bool interleaved = snd_pcm_hw_params_test_access(pcm, hw, SND_PCM_ACCESS_RW_INTERLEAVED) == 0;
-    const uint32_t channels = converting ? 2 : std::min<uint32_t>(maxChannels, kMaxChannels);
-    if (!ok || channels < 2) {
-        snd_pcm_close(pcm);
-        return false;
-    }
+    caps.periodMin = static_cast<uint32_t>(std::min<snd_pcm_uframes_t>(pmin, kMaxPeriod));
+    caps.periodMax = static_cast<uint32_t>(std::min<snd_pcm_uframes_t>(pmax, kMaxPeriod));
+    // Each question on a copy of the device's whole space, so that one answer narrows no other.
+    snd_pcm_hw_params_t* probe;
+    snd_pcm_hw_params_alloca(&probe);
+    caps.takes = [&](SampleKind kind, unsigned channels, unsigned rate) {
+        snd_pcm_format_t format;
+        if (!AlsaFormatOf(kind, &format)) return false;
+        snd_pcm_hw_params_copy(probe, hw);
+        return snd_pcm_hw_params_set_format(pcm, probe, format) >= 0 &&
+               snd_pcm_hw_params_set_channels(pcm, probe, channels) >= 0 &&
+               (rate == 0 || snd_pcm_hw_params_set_rate(pcm, probe, rate, 0) >= 0);
+    };
     d->id = id;
     d->name = name;
-    d->periodMin = static_cast<uint32_t>(std::max<snd_pcm_uframes_t>(pmin, 1));
-    d->periodMax = static_cast<uint32_t>(std::min<snd_pcm_uframes_t>(pmax, kMaxPeriod));
-    d->anyRate = converting;
-    if (converting) d->rateRanges = {{static_cast<double>(minRate), static_cast<double>(maxRate)}};
-    bool have24 = false;
-    for (const FormatChoice& f : kFormats) {
-        if (converting && f.kind != SampleKind::Float32 && f.kind != SampleKind::S16) continue;
-        if (f.kind == SampleKind::S24_4 && have24) continue;
-        if (snd_pcm_hw_params_test_format(pcm, hw, f.alsa) != 0) continue;
-        if (f.kind == SampleKind::S24_3) have24 = true;
-        if (converting) {
-            d->formats.push_back(MakeStreamDescription(f.kind, 0, channels, !interleaved));
-            continue;
-        }
-        for (double rate : kProbeRates)
-            if (snd_pcm_hw_params_test_rate(pcm, hw, static_cast<unsigned>(rate), 0) == 0)
-                d->formats.push_back(MakeStreamDescription(f.kind, rate, channels, !interleaved));
-    }
+    ok = ok && DescribePcm(caps, d);
     snd_pcm_close(pcm);
-    return !d->formats.empty();
+    return ok;
 }
 
 bool AlsaBackend::Devices(std::vector<AudioDeviceDescription>* devices) {

@@ -25,10 +25,12 @@ const char* const kCannotSetFormat = "Cannot set format to audio device.";
 const char* const kCannotSetBufferSize = "Cannot set buffer size to audio device.";
 const char* const kCannotSetSettings = "Cannot set settings to audio device.";
 
+// Float samples are named apart from integers of the same width.
 std::string FormatLabel(const AudioStreamBasicDescription& d) {
     char label[64];
-    std::snprintf(label, sizeof label, "%dBits/%dHz/%dCH", static_cast<int>(d.mBitsPerChannel),
-                  static_cast<int>(d.mSampleRate), static_cast<int>(d.mChannelsPerFrame));
+    std::snprintf(label, sizeof label, "%dBits%s/%dHz/%dCH", static_cast<int>(d.mBitsPerChannel),
+                  (d.mFormatFlags & kAudioFormatFlagIsFloat) ? " Float" : "", static_cast<int>(d.mSampleRate),
+                  static_cast<int>(d.mChannelsPerFrame));
     return label;
 }
 

@@ -194,14 +194,31 @@ void CSettingsModel::setStreamPopup(int deviceItem, int formatItem) {
         m_engine->GetDeviceFormat(index, i, &f);
         format.Append(label, f.mSampleRate >= 44100 && f.mChannelsPerFrame >= 2);
     }
-    if (format.ItemEnabled(formatItem)) {
-        format.value = formatItem;
-    } else {
-        for (int n = 1; n <= format.Count() && format.value == 0; ++n)
-            if (format.ItemEnabled(n)) format.value = n;
-    }
+    format.value = format.ItemEnabled(formatItem)
+                       ? formatItem
+                       : DefaultFormatItem(m_engine->getAudioDeviceIDbyIndex(index));
     m_touched = false;
     streamChanged();
+}
+
+int CSettingsModel::DefaultFormatItem(uint32_t device) const {
+    struct Wanted {
+        double rate;
+        bool stereo;
+    };
+    // What a musician plays at, in order; a device without it starts at its first playable format.
+    constexpr Wanted kWanted[] = {{48000, true}, {44100, true}, {48000, false}, {44100, false}};
+    int firstPlayable = 0;
+    for (const Wanted& w : kWanted)
+        for (int n = 1;; ++n) {
+            const AudioStreamBasicDescription* f =
+                m_engine->getStreamDescriptionByAudioDeviceIDAndIndex(device, n - 1);
+            if (!f) break;
+            if (f->mSampleRate < 44100 || f->mChannelsPerFrame < 2) continue;
+            if (firstPlayable == 0) firstPlayable = n;
+            if (f->mSampleRate == w.rate && (!w.stereo || f->mChannelsPerFrame == 2)) return n;
+        }
+    return firstPlayable;
 }
 
 void CSettingsModel::streamChanged() {
@@ -435,12 +452,12 @@ bool CSettingsModel::setupPressed(bool save) {
                 m_engine->getStreamDescriptionByAudioDeviceIDAndIndex(device, formatItem - 1)) {
             wanted = *f;
         } else if (!unsupportedChosen || wanted.mSampleRate <= 0) {
-            // Nothing playable is chosen: the device's first format.
-            formatItem = 1;
-            const AudioStreamBasicDescription* first =
-                m_engine->getStreamDescriptionByAudioDeviceIDAndIndex(device, 0);
-            if (!first) throw ZbrNullException("streamDescription");
-            wanted = *first;
+            // Nothing playable is chosen: the device's default format.
+            formatItem = std::max(DefaultFormatItem(device), 1);
+            const AudioStreamBasicDescription* chosen =
+                m_engine->getStreamDescriptionByAudioDeviceIDAndIndex(device, formatItem - 1);
+            if (!chosen) throw ZbrNullException("streamDescription");
+            wanted = *chosen;
         }
         const uint32_t frames = BufferPositionToSize(position, kBufferMin, kBufferMax);
         bool has = false, settable = false;
@@ -544,7 +561,7 @@ bool CSettingsModel::loadSettings(bool showAlerts) {
         const int index = item - 2;
         int formatItem = m_engine->getAudioStreamIndexByAudioStreamBasicDescription(device, d.format);
         if (formatItem <= 0) {
-            formatItem = 1;
+            formatItem = 0;  // the device's default
             if (showAlerts) ShowNoteAlert("Device format changed");
             attention = true;
         }

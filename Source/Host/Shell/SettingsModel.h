@@ -148,6 +148,10 @@ public:
     void outChanged(int deviceItem, int formatItem);
     void setOutputPopup();
     void setStreamPopup(int deviceItem, int formatItem);
+    // The format item a device starts at when none is chosen: the first 48 kHz stereo one, else
+    // 44.1 kHz stereo, else 48 or 44.1 kHz with more channels, else the first playable; 0 when the
+    // device offers nothing playable.
+    int DefaultFormatItem(uint32_t device) const;
     void streamChanged();
     void updateFrameSizeControl();
     void setLatencyString();
