@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "Linux/MidiIO/Alsa/AlsaBackend.h"
@@ -44,15 +45,34 @@ protected:
         ASSERT_TRUE(client->Ok()) << client->Error();
     }
     // The synthesizer, with the instrument's port saved or with no saved port.
-    void MakeSynth(unsigned char pmid, bool saved) {
+    void MakeSynth(unsigned char pmid, bool saved) { MakeSynth(pmid, saved ? client->KeyName() : "", ""); }
+    // The synthesizer with these port names saved (the output's the input's when empty).
+    void MakeSynth(unsigned char pmid, const std::string& savedIn, const std::string& savedOut) {
         synth.reset(QorX0::RemoteSynthCreate(pmid));
         ASSERT_TRUE(synth);
         impl = static_cast<QorX0::CRemoteSynthImpl*>(synth.get());
         synth->AdviseSink(&log);
         synth->AdviseMIDISink(&log);
-        const std::string name = saved ? client->KeyName() : "";
-        synth->SetMIDIInPortName(name.c_str());
-        synth->SetMIDIOutPortName(name.c_str());
+        synth->SetMIDIInPortName(savedIn.c_str());
+        synth->SetMIDIOutPortName((savedOut.empty() ? savedIn : savedOut).c_str());
+    }
+    // Connects and lets the search run; the port pairs it showed (the saved one alone, or others
+    // before the instrument's).
+    size_t ConnectShowingPairs() {
+        const size_t shown = headless.Texts().size();
+        EXPECT_TRUE(synth->Connect(false, false));
+        Pump();
+        size_t pairs = 0;
+        const std::vector<std::string> texts = headless.Texts();
+        for (size_t i = shown; i < texts.size(); ++i) pairs += texts[i] != "Searching...\n";
+        return pairs;
+    }
+    // The instrument switched on and the synthesizer connected to it by its saved port, online.
+    void ConnectOnline(unsigned char pmid) {
+        SwitchOn(pmid);
+        MakeSynth(pmid, true);
+        ASSERT_TRUE(synth->Connect(false, false));
+        ASSERT_TRUE(PumpUntil([&] { return Online(); }));
     }
     bool Online() {
         bool online = false;

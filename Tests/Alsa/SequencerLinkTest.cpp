@@ -36,13 +36,7 @@ TEST_P(SequencerLink, FindsTheInstrumentByItsSavedPortAndByInquiry) {
     for (bool saved : {true, false}) {
         SCOPED_TRACE(saved ? "saved port" : "no saved port: the inquiry finds it");
         MakeSynth(pmid, saved);
-        const size_t shown = headless.Texts().size();
-        ASSERT_TRUE(synth->Connect(false, false));
-        Pump();
-        // The pairs the search showed: the saved one alone, or others before the instrument's.
-        size_t pairs = 0;
-        const std::vector<std::string> texts = headless.Texts();
-        for (size_t i = shown; i < texts.size(); ++i) pairs += texts[i] != "Searching...\n";
+        const size_t pairs = ConnectShowingPairs();
         if (saved) {
             EXPECT_EQ(pairs, 1u);
         } else {
@@ -95,10 +89,7 @@ TEST_P(SequencerLink, ReceiveAllArrivesWholeAndSentRecordsLeaveBothEqual) {
 
 TEST_P(SequencerLink, AnInstrumentSwitchedOffAndOnComesBackOnline) {
     const unsigned char pmid = GetParam();
-    SwitchOn(pmid);
-    MakeSynth(pmid, true);
-    ASSERT_TRUE(synth->Connect(false, false));
-    ASSERT_TRUE(PumpUntil([&] { return Online(); }));
+    ASSERT_NO_FATAL_FAILURE(ConnectOnline(pmid));
 
     client.reset();  // off: its client ends, the system announces it
     EXPECT_TRUE(PumpUntil([&] { return !Online(); }, 15000)) << log.Joined();
