@@ -81,28 +81,11 @@ private:
     std::thread m_thread;
 };
 
-// The port that receives from the instrument's port: the link's input.
-bool LinkInputOf(const Sim::SimAlsaClient& instrument, snd_seq_addr_t* input) {
-    snd_seq_t* seq = nullptr;
-    if (snd_seq_open(&seq, "default", SND_SEQ_OPEN_DUPLEX, 0) < 0) return false;
-    snd_seq_query_subscribe_t* query;
-    snd_seq_query_subscribe_alloca(&query);
-    snd_seq_addr_t root{static_cast<unsigned char>(instrument.Client()),
-                        static_cast<unsigned char>(instrument.Port())};
-    snd_seq_query_subscribe_set_root(query, &root);
-    snd_seq_query_subscribe_set_type(query, SND_SEQ_QUERY_SUBS_READ);
-    snd_seq_query_subscribe_set_index(query, 0);
-    const bool found = snd_seq_query_port_subscribers(seq, query) >= 0;
-    if (found) *input = *snd_seq_query_subscribe_get_addr(query);
-    snd_seq_close(seq);
-    return found;
-}
-
 TEST_P(SequencerPorts, ASecondClientCannotSubscribeAndItsNotesDuringAReceiveAllChangeNothing) {
     const unsigned char pmid = GetParam();
     ASSERT_NO_FATAL_FAILURE(ConnectOnline(pmid));
     snd_seq_addr_t input{};
-    ASSERT_TRUE(LinkInputOf(*client, &input)) << "no port receives from the instrument";
+    ASSERT_TRUE(client->Reader(&input)) << "no port receives from the instrument";
 
     NotePlayer keyboard;
     ASSERT_TRUE(keyboard.Ok());

@@ -1,9 +1,10 @@
-// The standalone program started on the kernel's sequencer with the plug-in as it ships: the
-// plug-in opens a sequencer client of its own inside the program's process and, looking for the
-// instrument, ports on it. The program must take none of them for a device: it subscribes to no
-// port of its own process (it connects every source it lists, and sends its probe to every
-// destination it lists), and no "MIDI Device changed" alert comes up. A client of this test
-// watches every subscription the system announces. Skipped without the sequencer or Xvfb.
+// The standalone program started on the kernel's sequencer with the plug-in as it ships and the
+// simulated instrument switched on as a client of its own: the plug-in opens a sequencer client of
+// its own inside the program's process, ports on it to look for the instrument, and keeps the pair
+// that found it. The program must take none of them for a device: it subscribes to no port of its
+// own process (it connects every source it lists, and sends its probe to every destination it
+// lists), and no "MIDI Device changed" alert comes up. A client of this test watches every
+// subscription the system announces. Skipped without the sequencer or Xvfb.
 #include <alsa/asoundlib.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -20,6 +21,7 @@
 #include "Host/SaveData.h"
 #include "Linux/MidiIO/Alsa/AlsaBackend.h"
 #include "ProgramRun.h"
+#include "Support/SimAlsaClient.h"
 #include "Support/XvfbServer.h"
 
 #if defined(TOLVA_EDITOR_PROGRAM) && defined(TOLVA_PLUGIN_SO)
@@ -124,6 +126,9 @@ TEST(AlsaStandaloneStart, NoOwnPortIsListedAndNoMidiDeviceChangedAlertComes) {
     if (!server.Available()) GTEST_SKIP() << server.Reason();
     SubscriptionWatch watch;
     ASSERT_TRUE(watch.Ok());
+    Sim::SimInstrument sim(Sim::Model::Tolva, 0);
+    Sim::SimAlsaClient instrument(sim);
+    ASSERT_TRUE(instrument.Ok()) << instrument.Error();
 
     const std::string folder = TempFolder();
     ASSERT_FALSE(folder.empty());
@@ -158,6 +163,9 @@ TEST(AlsaStandaloneStart, NoOwnPortIsListedAndNoMidiDeviceChangedAlertComes) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
     }
     EXPECT_EQ(windows, std::vector<unsigned long>{window}) << "a window other than the editor came up";
+    // The plug-in found the instrument and holds its ports open.
+    snd_seq_addr_t reader{};
+    EXPECT_TRUE(instrument.Reader(&reader)) << "the plug-in is not connected to the instrument";
     // The program does subscribe to ports (to those of other clients): the watch saw them.
     EXPECT_GT(watch.SubscriptionsSeen(), 0);
     EXPECT_EQ(watch.OwnSubscriptions(), std::vector<std::string>{})

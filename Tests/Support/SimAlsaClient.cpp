@@ -74,6 +74,20 @@ SimAlsaClient::~SimAlsaClient() {
     snd_seq_close(mSeq);
 }
 
+bool SimAlsaClient::Reader(snd_seq_addr_t* reader) {
+    if (!mSeq) return false;
+    snd_seq_query_subscribe_t* query;
+    snd_seq_query_subscribe_alloca(&query);
+    const snd_seq_addr_t root{static_cast<unsigned char>(mClient), static_cast<unsigned char>(mPort)};
+    snd_seq_query_subscribe_set_root(query, &root);
+    snd_seq_query_subscribe_set_type(query, SND_SEQ_QUERY_SUBS_READ);
+    snd_seq_query_subscribe_set_index(query, 0);
+    std::lock_guard<std::mutex> lock(mSeqLock);
+    if (snd_seq_query_port_subscribers(mSeq, query) < 0) return false;
+    *reader = *snd_seq_query_subscribe_get_addr(query);
+    return true;
+}
+
 bool SimAlsaClient::Output(snd_seq_event_t* ev) {
     snd_seq_ev_set_source(ev, mPort);
     snd_seq_ev_set_subs(ev);

@@ -45,6 +45,10 @@ public:
     // The key name the port layer lists for the port: client name and port name joined.
     std::string KeyName() const { return mClientName + mPortName; }
 
+    // The first port that reads from the instrument's port (an editor's input connected to it);
+    // false when none does.
+    bool Reader(snd_seq_addr_t* reader);
+
     // What went out: events, and the largest exclusive piece among them.
     size_t EventsSent() const { return mEventsSent.load(); }
     size_t LargestExclusiveEvent() const { return mLargestExclusive.load(); }
