@@ -92,7 +92,7 @@ TEST(AudioEngineThreaded, StopPlaysTheFadeOutToSilenceBeforeTheDeviceStops) {
     PacedRig rig;
     auto [fake, unit, engine] = rig.Parts();
     // Periods of 46 ms: the fade out takes two, longer than the 50 ms a stop once waited.
-    ASSERT_TRUE(ChooseFirst(engine, "Fake Stereo", "32Bits/44100Hz/2CH", 2048));
+    ASSERT_TRUE(ChooseFirst(engine, "Fake Stereo", "32Bits Float/44100Hz/2CH", 2048));
     engine.startGraph();
     ASSERT_TRUE(WaitFor([&] { return unit.renders.load() >= 3; }, 3000));
     EXPECT_TRUE(engine.stopGraph());

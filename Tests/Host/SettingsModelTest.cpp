@@ -236,7 +236,7 @@ TEST_F(SettingsModelTest, SettingsThatCannotBeSavedAreAppliedAndTheAlertSaysWhy)
     path = blocked + "/Velk Tolva Editor Preferences";
     model = std::make_unique<CSettingsModel>(engine.get(), manager.get(), &loop, &host, path);
     model->Populate();
-    Pick("Fake Stereo", "32Bits/48000Hz/2CH");
+    Pick("Fake Stereo", "32Bits Float/48000Hz/2CH");
     MoveBufferSlider(512);
     alerts.clear();
     model->ControlHit(kSigOK, 0);
