@@ -95,11 +95,13 @@ TEST_F(EngineTest, DeviceAndFormatTables) {
     ASSERT_EQ(engine->GetDeviceCount(), 2);
     EXPECT_EQ(Labels("Fake Stereo"),
               (std::vector<std::string>{"16Bits/44100Hz/2CH", "16Bits/48000Hz/2CH", "24Bits/44100Hz/2CH",
-                                        "24Bits/48000Hz/2CH", "32Bits Float/44100Hz/2CH", "32Bits Float/48000Hz/2CH"}));
+                                        "24Bits/48000Hz/2CH", "32Bits Float/44100Hz/2CH",
+                                        "32Bits Float/48000Hz/2CH"}));
     // An any-rate device from 44100 to 96000 offers five rates.
     EXPECT_EQ(Labels("Fake Surround"),
-              (std::vector<std::string>{"32Bits Float/44100Hz/8CH", "32Bits Float/48000Hz/8CH", "32Bits Float/64000Hz/8CH",
-                                        "32Bits Float/88200Hz/8CH", "32Bits Float/96000Hz/8CH"}));
+              (std::vector<std::string>{"32Bits Float/44100Hz/8CH", "32Bits Float/48000Hz/8CH",
+                                        "32Bits Float/64000Hz/8CH", "32Bits Float/88200Hz/8CH",
+                                        "32Bits Float/96000Hz/8CH"}));
     EXPECT_TRUE(engine->IsDeviceAnyRateAtIndex(DeviceIndex("Fake Surround")));
     EXPECT_EQ(engine->getAudioIndexByAudioDeviceID(DeviceID("Fake Surround")), 2);
     EXPECT_EQ(engine->getAudioDeviceIDbyIndex(5), 0u);
