@@ -40,7 +40,10 @@ case "$build$checkout" in *[[:space:]]*) fail "the checkout and the build folder
 qemu=$(command -v qemu-system-x86_64 || true)
 [ -n "$qemu" ] || fail "qemu-system-x86_64 is missing (Debian package qemu-system-x86; run Tools/setup.sh)"
 busybox=/bin/busybox
-if ! "$busybox" --list 2>/dev/null | grep -qx insmod || ldd "$busybox" >/dev/null 2>&1; then
+# The applet list is read whole first: grep -q stops reading early, and with pipefail the writer's
+# broken pipe would fail the test.
+applets=$("$busybox" --list 2>/dev/null || true)
+if ! grep -qx insmod <<<"$applets" || ldd "$busybox" >/dev/null 2>&1; then
   fail "$busybox is not a static busybox with insmod (Debian package busybox-static)"
 fi
 # The newest installed kernel whose modules are here too.
