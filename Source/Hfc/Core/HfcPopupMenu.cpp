@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <map>
 
+#include "Hfc/Core/HfcDialogs.h"
 #include "Hfc/Core/HfcInput.h"
 #include "Hfc/Core/HfcModal.h"
 #include "Hfc/Core/HfcWindow.h"
@@ -21,13 +22,6 @@ std::map<int, CHfcPopupMenu*>& Registry() {
 HfcPopupMenuHook& Hook() {
     static HfcPopupMenuHook hook;
     return hook;
-}
-
-// The toolkit's chrome font, loaded once (null when the strip is missing).
-tagHfcBmpFontInfo* ChromeFont() {
-    static tagHfcBmpFontInfo font{};
-    static bool loaded = HfcLoadBmpFont("HfcUiFont", &font);
-    return loaded ? &font : nullptr;
 }
 
 constexpr uint32_t kBackground = 0xFFF2F2F2;
@@ -73,7 +67,7 @@ public:
             ctx->LineTo(15, top + 6);
             ctx->SetPenWidth(1.0f);
         }
-        if (tagHfcBmpFontInfo* font = ChromeFont()) {
+        if (tagHfcBmpFontInfo* font = HfcChromeFont()) {
             ctx->DrawBmpTextProportional(kTextLeft, top + (height - font->height) / 2, item.text.c_str(),
                                          width - kTextLeft - kTextRight, font, colour, false);
         }
@@ -121,7 +115,7 @@ public:
         : m_items(items), m_selected(selected), m_content(m_items, m_tops) {
         m_bDeleteOnDispose = false;
         int y = 0, width = 80;
-        tagHfcBmpFontInfo* font = ChromeFont();
+        tagHfcBmpFontInfo* font = HfcChromeFont();
         for (const CHfcPopupMenu::Item& item : m_items) {
             m_tops.push_back(y);
             y += (item.flags & 1u) ? kHfcMenuSeparatorHeight : kHfcMenuRowHeight;
